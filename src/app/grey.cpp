@@ -1,0 +1,21 @@
+#include "app/grey.h"
+#include "forms/screens.h"
+
+namespace app {
+
+Grey::Grey(forms::Screens& screens) : Screen(screens, QStringLiteral("Grey"))
+{
+    // Kept at the bottom and never focused, so a click on it cannot bring it
+    // in front of the screens it hides the desktop behind.
+    setBorderless();
+}
+
+void Grey::Form_Load()
+{
+    setBackColor(QColor(48, 133, 214));
+    const QSizeF display = screens().platform().displaySize();
+    place(0, 0, static_cast<float>(display.width()), static_cast<float>(display.height()));
+    setWindowState(Qt::WindowMaximized);
+}
+
+} // namespace app

@@ -1,0 +1,15 @@
+#pragma once
+#include "forms/screen.h"
+
+namespace app {
+
+// The backdrop: a borderless blue screen over the whole display that stands
+// behind every other screen while "Hide Desktop" is ticked.
+class Grey : public forms::Screen {
+    Q_OBJECT
+public:
+    explicit Grey(forms::Screens& screens);
+    void Form_Load() override;
+};
+
+} // namespace app

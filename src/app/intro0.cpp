@@ -1,0 +1,114 @@
+#include "app/intro0.h"
+#include "app/module1.h"
+#include "app/titlefrm.h"
+#include "forms/design.h"
+#include "forms/pictures.h"
+#include "forms/screens.h"
+
+namespace app {
+
+namespace {
+using forms::Label;
+const forms::LabelLook TitleLook{"Tahoma", 27.75, true, forms::Yellow, forms::Black, false, true, Label::Align::Center};
+const forms::LabelLook MenuLinkLook{"Tahoma", 18, true, forms::Yellow, forms::Blue, false, true, Label::Align::Center};
+const forms::LabelLook BlackLinkLook{"Arial", 12, true, forms::Yellow, forms::Black, true, true, Label::Align::Center};
+const forms::LabelLook NoticeLook{"Tahoma", 9.75, false, forms::Black, {}, false, false, Label::Align::Right};
+
+// Link index -> what it opens.
+const QString MenuOf[] = {"menu1", "menu2", "menu3", "menu4", "menu5"};
+constexpr int WebLink = 6;
+constexpr int GuideLink = 7;
+} // namespace
+
+Intro0::Intro0(forms::Screens& screens)
+    : Screen(screens, QStringLiteral("intro0")),
+      Label1(*new Label(this, "Label1")),
+      Check1(*new forms::CheckBox(this, "Check1")),
+      Image2(*new forms::Image(this, "Image2")),
+      Command1(*new forms::Button(this, "Command1")),
+      Label3(*new Label(this, "Label3"))
+{
+    setCaption(QStringLiteral("Quorvanta"));
+    forms::design(Label1, "Physics Year 10 Tavrenel", {360, 120, 11220, 825}, TitleLook);
+    Check1.setCaption(QStringLiteral("Hide Desktop"));
+    Check1.place(120, 1200, 1935, 375);
+    Check1.setDesignFont("Arial", 12, true);
+    Check1.setForeColor(forms::Yellow);
+    forms::design(Label2.create(this, GuideLink), "Teachers' Guide", {9600, 1680, 2235, 375}, BlackLinkLook);
+    forms::design(Label2.create(this, 0), "Menu 1", {9600, 2400, 2235, 495}, MenuLinkLook);
+    Image2.setStretch(true);
+    Image2.place(180, 5700, 1500, 2085);
+    Command1.place(60, 7950, 1785, 495);
+    Command1.hide();
+    forms::design(Label2.create(this, WebLink), "www.quorvanta.example", {8520, 7800, 3315, 375}, BlackLinkLook);
+    forms::design(Label3, "\u00A9 Quorvanta Learning 2026", {7440, 8250, 4335, 315}, NoticeLook);
+
+    Check1.Click = [this] { Check1_Click(); };
+    Command1.Click = [this] { Command1_Click(); };
+    Label1.MouseMove = [this](const forms::MouseArgs&) { Label1_MouseMove(); };
+    Label2.Click = [this](int index) { Label2_Click(index); };
+    Label2.MouseMove = [this](int index, const forms::MouseArgs&) { Label2_MouseMove(index); };
+}
+
+void Intro0::Form_Load()
+{
+    Module1::PrepareForm(*this);
+    setBackColor(QColor(49, 135, 215));
+    Check1.setBackColor(QColor(8, 8, 34));
+    if (Module1::HideDesktop == 1)
+        Check1.setValue(1); // runs the box's click behaviour at once
+    Command1.show();
+    setPicture(forms::loadPicture(QStringLiteral("Images\\cassini.jpg")));
+    Image2.loadPicture(QStringLiteral("Images\\logo2.jpg"));
+    Command1.loadPicture(QStringLiteral("Images\\exit.jpg"));
+    Command1.place(60, 7950, 1785, 495);
+    for (int index = 1; index <= 4; ++index) {
+        Label& link = Label2.load(index);
+        link.moveTo(Label2(0).Left(), Label2(0).Top() + 750 * index);
+        link.setCaption(QStringLiteral("Menu %1").arg(index + 1));
+    }
+    for (int index = 0; index <= 4; ++index)
+        Label2(index).show();
+}
+
+void Intro0::Check1_Click()
+{
+    if (Check1.Value() == 0) {
+        Module1::HideDesktop = 0;
+        screens().unload(QStringLiteral("Grey"));
+    } else {
+        Module1::HideDesktop = 1;
+        screens().show(QStringLiteral("Grey"));
+    }
+    screens().show(name());
+}
+
+void Intro0::Command1_Click()
+{
+    // Touching the title screen loads it afresh if it is not loaded.
+    screens().get<Titlefrm>(QStringLiteral("Titlefrm")).Command1.setCaption(QStringLiteral("Cancel"));
+    screens().show(QStringLiteral("Titlefrm"));
+    screens().unload(name());
+}
+
+void Intro0::Label2_Click(int index)
+{
+    if (index >= 0 && index <= 4)
+        screens().show(MenuOf[index]);
+    else if (index == WebLink)
+        screens().platform().shellOpen(WebAddress, this);
+    else if (index == GuideLink && screens().knows(QStringLiteral("TeacherGuide0")))
+        screens().show(QStringLiteral("TeacherGuide0"));
+}
+
+void Intro0::Form_MouseMove(const forms::MouseArgs&)
+{
+    Label1.setOpaque(false);
+    for (int index : {0, 1, 2, 3, 4, GuideLink})
+        Label2(index).setOpaque(false);
+}
+
+void Intro0::Label1_MouseMove() { Label1.setOpaque(true); }
+void Intro0::Label2_MouseMove(int index) { Label2(index).setOpaque(true); }
+
+} // namespace app

@@ -1,0 +1,33 @@
+#pragma once
+#include "forms/buttons.h"
+#include "forms/controlarray.h"
+#include "forms/label.h"
+#include "forms/screen.h"
+
+namespace app {
+
+// The opening screen: the hub that links to the menus, the guide, the web
+// site, and hides the desktop behind a backdrop.
+class Intro0 : public forms::Screen {
+    Q_OBJECT
+public:
+    static inline const QString WebAddress = QStringLiteral("https://www.quorvanta.example/");
+
+    explicit Intro0(forms::Screens& screens);
+    void Form_Load() override;
+    void Form_MouseMove(const forms::MouseArgs&) override;
+    void Check1_Click();
+    void Command1_Click();
+    void Label1_MouseMove();
+    void Label2_Click(int index);
+    void Label2_MouseMove(int index);
+
+    forms::Label& Label1;
+    forms::CheckBox& Check1;
+    forms::ControlArray<forms::Label> Label2{QStringLiteral("Label2")};
+    forms::Image& Image2;
+    forms::Button& Command1;
+    forms::Label& Label3;
+};
+
+} // namespace app

@@ -1,0 +1,119 @@
+#include "app/menu.h"
+#include "app/module1.h"
+#include "forms/design.h"
+#include "forms/pictures.h"
+#include "forms/screens.h"
+
+namespace app {
+
+const std::array<MenuData, 5>& menuTable()
+{
+    static const std::array<MenuData, 5> table{{
+        {"menu1", "Menu 1", 4455,
+         {"Convection", "Heat Transfer", "Insulation", "Energy Transfer Diagrams", "Efficiency Calculations"},
+         {{{}, {}, {"thermal", "house", "thermos"}, {}, {}}}},
+        {"menu2", "Menu 2", 4935,
+         {"Electricity Production", "Energy Island", "Energy Sources", "Analysis of Energy Resources", "Energy Calculations"},
+         {{{"generator"}, {}, {}, {}, {}}}},
+        {"menu3", "Menu 3", 4575,
+         {"Waves", "Calculation of Wave Speed", "Electromagnetic Spectrum", "Electromagnetic Radiation", "Sound"},
+         {{{}, {}, {}, {}, {"earsound"}}}},
+        {"menu4", "Menu 4", 4335,
+         {"The Structure of an Atom", "Types of Radiation", "Background Radiation", "Units and their Symbols", "Calculating Moments"},
+         {{{}, {}, {}, {"symbols"}, {}}}},
+        {"menu5", "Menu 5", 3975,
+         {"Comparing Telescopes", "Telescopic Views", "Gravitation", "Satellites", "The Big Bang"},
+         {{{}, {"nakedeye"}, {}, {}, {}}}},
+    }};
+    return table;
+}
+
+namespace {
+using forms::Label;
+const forms::LabelLook TitleLook{"Tahoma", 36, true, forms::Yellow, forms::Black, true, true, Label::Align::Center};
+const forms::LabelLook TopicLook{"Tahoma", 15.75, true, forms::Yellow, forms::Black, true, true, Label::Align::Center};
+const forms::LabelLook LinkLook{"Tahoma", 18, true, forms::Yellow, forms::Blue, false, true, Label::Align::Center};
+constexpr float ScreenWidth = 12000;
+constexpr float RowPitch = 750;
+} // namespace
+
+Menu::Menu(forms::Screens& screens, const MenuData& data)
+    : Screen(screens, data.screen),
+      Label1(*new Label(this, "Label1")),
+      Command1(*new forms::Button(this, "Command1")),
+      data_(data)
+{
+    setCaption(QStringLiteral("Quorvanta"));
+    forms::design(Label1, data.title, {2797.5f, 120, 6405, 1020}, TitleLook);
+    forms::design(Label3.create(this, 0), data.topics[0], {0, 2400, data.topicWidth, 495}, TopicLook);
+    forms::design(Label2.create(this, 0), "Menu 1", {9600, 2400, 2235, 495}, LinkLook);
+    Command1.place(60, 7950, 1785, 495);
+
+    Command1.Click = [this] { Command1_Click(); };
+    Label1.MouseMove = [this](const forms::MouseArgs&) { Label1_MouseMove(); };
+    Label2.Click = [this](int index) { Label2_Click(index); };
+    Label2.MouseMove = [this](int index, const forms::MouseArgs&) { Label2_MouseMove(index); };
+    Label3.Click = [this](int index) { Label3_Click(index); };
+}
+
+int Menu::number() const { return static_cast<int>(&data_ - menuTable().data()) + 1; }
+
+void Menu::Form_Load()
+{
+    Module1::PrepareForm(*this);
+    setBackColor(QColor(49, 135, 215));
+    // The opening screen is loaded beneath every menu; its background is shared.
+    const forms::Screen* hub = screens().find(QStringLiteral("intro0"));
+    setPicture(hub ? hub->Picture() : forms::loadPicture(QStringLiteral("Images\\cassini.jpg")));
+    Command1.loadPicture(QStringLiteral("Images\\exit.jpg"));
+    Command1.place(60, 7950, 1785, 495);
+    Label1.setLeft((ScreenWidth - Label1.Width()) / 2);
+    Label3(0).setLeft((ScreenWidth - Label3(0).Width()) / 2);
+    for (int index = 1; index <= 4; ++index) {
+        Label2.load(index).moveTo(Label2(0).Left(), Label2(0).Top() + RowPitch * index);
+        Label3.load(index).moveTo(Label3(0).Left(), Label3(0).Top() + RowPitch * index);
+        Label2(index).setCaption(QStringLiteral("Menu %1").arg(index + 1));
+        Label3(index).setCaption(data_.topics[index]);
+    }
+    for (int index = 0; index <= 4; ++index) {
+        Label2(index).show();
+        Label3(index).show();
+    }
+}
+
+void Menu::Command1_Click()
+{
+    screens().show(QStringLiteral("intro0"));
+    screens().unload(name());
+}
+
+void Menu::Label2_Click(int index)
+{
+    if (index + 1 == number())
+        return;
+    screens().show(menuTable()[index].screen);
+    screens().unload(name());
+}
+
+void Menu::Label3_Click(int index)
+{
+    const std::vector<QString>& choices = data_.opens[index];
+    if (choices.empty())
+        return;
+    auto pick = static_cast<std::size_t>(screens().platform().random() * static_cast<double>(choices.size()));
+    pick = std::min(pick, choices.size() - 1);
+    if (screens().knows(choices[pick]))
+        screens().show(choices[pick]);
+}
+
+void Menu::Form_MouseMove(const forms::MouseArgs&)
+{
+    Label1.setOpaque(false);
+    for (int index = 0; index <= 4; ++index)
+        Label2(index).setOpaque(false);
+}
+
+void Menu::Label1_MouseMove() { Label1.setOpaque(true); }
+void Menu::Label2_MouseMove(int index) { Label2(index).setOpaque(true); }
+
+} // namespace app

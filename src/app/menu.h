@@ -1,0 +1,50 @@
+#pragma once
+#include "forms/buttons.h"
+#include "forms/controlarray.h"
+#include "forms/label.h"
+#include "forms/screen.h"
+
+#include <array>
+#include <vector>
+
+namespace app {
+
+// One row of the menu table: a menu's title, the width of its topic labels,
+// its five topics and the screens each topic opens (none: the topic has no
+// activity yet; several: one of them at random).
+struct MenuData {
+    QString screen;
+    QString title;
+    float topicWidth;
+    std::array<QString, 5> topics;
+    std::array<std::vector<QString>, 5> opens;
+};
+
+const std::array<MenuData, 5>& menuTable();
+
+// The menu design, shared by the five menu screens.
+class Menu : public forms::Screen {
+    Q_OBJECT
+public:
+    Menu(forms::Screens& screens, const MenuData& data);
+    void Form_Load() override;
+    void Form_MouseMove(const forms::MouseArgs&) override;
+    void Command1_Click();
+    void Label1_MouseMove();
+    void Label2_Click(int index);
+    void Label2_MouseMove(int index);
+    void Label3_Click(int index);
+
+    // 1 to 5.
+    int number() const;
+
+    forms::Label& Label1;
+    forms::ControlArray<forms::Label> Label3{QStringLiteral("Label3")};
+    forms::ControlArray<forms::Label> Label2{QStringLiteral("Label2")};
+    forms::Button& Command1;
+
+private:
+    const MenuData& data_;
+};
+
+} // namespace app

@@ -1,0 +1,19 @@
+#include "app/register.h"
+#include "app/grey.h"
+#include "app/intro0.h"
+#include "app/menu.h"
+#include "app/titlefrm.h"
+#include "forms/screens.h"
+
+namespace app {
+
+void registerScreens(forms::Screens& screens)
+{
+    screens.add("Titlefrm", [](forms::Screens& s) { return std::make_unique<Titlefrm>(s); });
+    screens.add("intro0", [](forms::Screens& s) { return std::make_unique<Intro0>(s); });
+    screens.add("Grey", [](forms::Screens& s) { return std::make_unique<Grey>(s); });
+    for (const MenuData& menu : menuTable())
+        screens.add(menu.screen, [&menu](forms::Screens& s) { return std::make_unique<Menu>(s, menu); });
+}
+
+} // namespace app

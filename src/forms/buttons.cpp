@@ -1,0 +1,229 @@
+#include "forms/buttons.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace forms {
+
+namespace {
+
+void drawRaisedEdge(QPainter& painter, const QRect& bounds, bool sunken)
+{
+    const QRect r = bounds.adjusted(0, 0, -1, -1);
+    const QColor light = sunken ? QColor(64, 64, 64) : QColor(255, 255, 255);
+    const QColor dark = sunken ? QColor(255, 255, 255) : QColor(64, 64, 64);
+    painter.setPen(light);
+    painter.drawLine(r.topLeft(), r.topRight());
+    painter.drawLine(r.topLeft(), r.bottomLeft());
+    painter.setPen(dark);
+    painter.drawLine(r.bottomLeft(), r.bottomRight());
+    painter.drawLine(r.topRight(), r.bottomRight());
+}
+
+QRect indicatorRect(const QWidget& w)
+{
+    const int size = 13;
+    return QRect(2, (w.height() - size) / 2, size, size);
+}
+
+void drawCaption(QPainter& painter, const QWidget& w, const QColor& colour, const QString& caption)
+{
+    painter.setPen(colour);
+    painter.setFont(w.font());
+    painter.drawText(w.rect().adjusted(indicatorRect(w).right() + 6, 0, 0, 0),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, caption);
+}
+
+} // namespace
+
+Button::Button(QWidget* parent, const QString& name, int index) : PictureHolder(parent, name, index)
+{
+    setBackColor(QColor(192, 192, 192));
+    setForeColor(QColor(0, 0, 0));
+    setTabStop(true);
+}
+
+void Button::setCaption(const QString& caption) { caption_ = caption; update(); }
+void Button::setTabStop(bool tabStop) { setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::NoFocus); }
+
+bool Button::setByName(const QString& property, const QVariant& value)
+{
+    if (property == QLatin1String("TabStop")) {
+        setTabStop(value.toBool());
+        return true;
+    }
+    if (property == QLatin1String("Caption")) {
+        setCaption(value.toString());
+        return true;
+    }
+    return PictureHolder::setByName(property, value);
+}
+
+std::optional<QVariant> Button::byName(const QString& property) const
+{
+    if (property == QLatin1String("Caption")) return QVariant(caption_);
+    if (property == QLatin1String("TabStop")) return QVariant(TabStop());
+    return PictureHolder::byName(property);
+}
+
+void Button::mousePressEvent(QMouseEvent* event)
+{
+    down_ = event->button() == Qt::LeftButton;
+    update();
+    PictureHolder::mousePressEvent(event);
+}
+
+void Button::mouseReleaseEvent(QMouseEvent* event)
+{
+    down_ = false;
+    update();
+    PictureHolder::mouseReleaseEvent(event);
+}
+
+void Button::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        clicked();
+    else
+        PictureHolder::keyPressEvent(event);
+}
+
+void Button::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), BackColor());
+    const QPoint shift = down_ ? QPoint(1, 1) : QPoint(0, 0);
+    if (!Picture().isNull()) {
+        const QRect target = QRect(QPoint(0, 0), Picture().size());
+        painter.drawPixmap(target.translated(rect().center() - target.center() + shift), Picture());
+    }
+    if (!caption_.isEmpty()) {
+        painter.setPen(ForeColor());
+        painter.setFont(font());
+        painter.drawText(rect().translated(shift), Qt::AlignCenter | Qt::TextWordWrap, caption_);
+    }
+    drawRaisedEdge(painter, rect(), down_);
+    if (hasFocus()) {
+        painter.setPen(QPen(ForeColor(), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(3, 3, -4, -4));
+    }
+}
+
+CheckBox::CheckBox(QWidget* parent, const QString& name, int index) : Control(parent, name, index)
+{
+    setBackColor(QColor(192, 192, 192));
+}
+
+void CheckBox::setValue(int value)
+{
+    if (value == value_)
+        return;
+    value_ = value;
+    update();
+    if (Click) Click();
+}
+
+void CheckBox::setCaption(const QString& caption) { caption_ = caption; update(); }
+
+void CheckBox::clicked() { setValue(value_ ? 0 : 1); }
+
+void CheckBox::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), BackColor());
+    const QRect box = indicatorRect(*this);
+    painter.fillRect(box, Qt::white);
+    painter.setPen(QColor(64, 64, 64));
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    if (value_) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(Qt::black, 2));
+        painter.drawPolyline(QPolygonF({QPointF(box.left() + 3, box.center().y()),
+                                        QPointF(box.left() + 5.5, box.bottom() - 3),
+                                        QPointF(box.right() - 2.5, box.top() + 3)}));
+    }
+    drawCaption(painter, *this, ForeColor(), caption_);
+}
+
+OptionButton::OptionButton(QWidget* parent, const QString& name, int index) : Control(parent, name, index)
+{
+    setBackColor(QColor(192, 192, 192));
+}
+
+void OptionButton::select(bool value)
+{
+    value_ = value;
+    if (value && parentWidget()) {
+        for (OptionButton* other : parentWidget()->findChildren<OptionButton*>(Qt::FindDirectChildrenOnly))
+            if (other != this && other->value_) {
+                other->value_ = false;
+                other->update();
+            }
+    }
+    update();
+}
+
+void OptionButton::setDesignValue(bool value) { select(value); }
+
+void OptionButton::setValue(bool value)
+{
+    const bool raise = value && !value_;
+    select(value);
+    if (raise && Click) Click();
+}
+
+void OptionButton::clicked()
+{
+    select(true);
+    if (Click) Click();
+}
+
+void OptionButton::setCaption(const QString& caption) { caption_ = caption; update(); }
+
+void OptionButton::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), BackColor());
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF circle = QRectF(indicatorRect(*this)).adjusted(0.5, 0.5, -0.5, -0.5);
+    painter.setPen(QColor(64, 64, 64));
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(circle);
+    if (value_) {
+        painter.setBrush(Qt::black);
+        painter.setPen(Qt::NoPen);
+        painter.drawEllipse(circle.center(), 2.5, 2.5);
+    }
+    painter.setBrush(Qt::NoBrush);
+    drawCaption(painter, *this, ForeColor(), caption_);
+}
+
+Frame::Frame(QWidget* parent, const QString& name, int index) : Control(parent, name, index)
+{
+    setBackColor(palette().color(QPalette::Window));
+}
+
+void Frame::setCaption(const QString& caption) { caption_ = caption; update(); }
+void Frame::setBorder(bool border) { border_ = border; update(); }
+
+void Frame::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), BackColor());
+    if (!border_)
+        return;
+    const int top = caption_.isEmpty() ? 1 : fontMetrics().height() / 2;
+    const QRect r = rect().adjusted(0, top, -2, -2);
+    painter.setPen(QColor(128, 128, 128));
+    painter.drawRect(r);
+    painter.setPen(QColor(255, 255, 255));
+    painter.drawRect(r.translated(1, 1));
+    if (!caption_.isEmpty()) {
+        const QRect text(8, 0, fontMetrics().horizontalAdvance(caption_) + 4, fontMetrics().height());
+        painter.fillRect(text, BackColor());
+        painter.setPen(ForeColor());
+        painter.drawText(text, Qt::AlignCenter, caption_);
+    }
+}
+
+} // namespace forms

@@ -1,0 +1,90 @@
+#pragma once
+#include "forms/picturecontrols.h"
+
+namespace forms {
+
+// A push button with a caption, a picture, or both, on a raised face.
+class Button : public PictureHolder {
+    Q_OBJECT
+public:
+    Button(QWidget* parent, const QString& name, int index = -1);
+    const QString& Caption() const { return caption_; }
+    void setCaption(const QString& caption);
+    bool TabStop() const { return focusPolicy() != Qt::NoFocus; }
+    void setTabStop(bool tabStop);
+
+    bool setByName(const QString& property, const QVariant& value) override;
+    std::optional<QVariant> byName(const QString& property) const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QString caption_;
+    bool down_ = false;
+};
+
+// A check box; Value is 0 or 1. A click toggles it; every change of Value,
+// by the pointer or by the program, raises Click.
+class CheckBox : public Control {
+    Q_OBJECT
+public:
+    CheckBox(QWidget* parent, const QString& name, int index = -1);
+    int Value() const { return value_; }
+    void setValue(int value);
+    const QString& Caption() const { return caption_; }
+    void setCaption(const QString& caption);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void clicked() override;
+
+private:
+    QString caption_;
+    int value_ = 0;
+};
+
+// An option button. Selecting one clears the others that share its parent.
+// A click on it selects it and raises Click; selecting it from the program
+// raises Click when it was not selected before.
+class OptionButton : public Control {
+    Q_OBJECT
+public:
+    OptionButton(QWidget* parent, const QString& name, int index = -1);
+    bool Value() const { return value_; }
+    void setValue(bool value);
+    // Design-time selection: no Click is raised.
+    void setDesignValue(bool value);
+    const QString& Caption() const { return caption_; }
+    void setCaption(const QString& caption);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void clicked() override;
+
+private:
+    void select(bool value);
+    QString caption_;
+    bool value_ = false;
+};
+
+// A frame groups controls; its children are placed relative to it.
+class Frame : public Control {
+    Q_OBJECT
+public:
+    Frame(QWidget* parent, const QString& name, int index = -1);
+    void setCaption(const QString& caption);
+    void setBorder(bool border);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString caption_;
+    bool border_ = true;
+};
+
+} // namespace forms

@@ -1,0 +1,46 @@
+#pragma once
+#include "forms/control.h"
+
+namespace forms {
+
+// A label: caption, font, colours, an optional single border, alignment, an
+// opaque or transparent background and optional auto-size. Text wraps at word
+// boundaries and starts at the top of the box, as labels always have.
+class Label : public Control {
+    Q_OBJECT
+public:
+    enum class Align { Left, Right, Center };
+
+    Label(QWidget* parent, const QString& name, int index = -1);
+
+    const QString& Caption() const { return caption_; }
+    void setCaption(const QString& caption);
+    bool Opaque() const { return opaque_; }
+    void setOpaque(bool opaque);
+    bool Border() const { return border_; }
+    void setBorder(bool border);
+    Align Alignment() const { return align_; }
+    void setAlignment(Align align);
+    void setAutoSize(bool autoSize);
+
+    // Everything a run-time copy of element 0 of a group takes over.
+    void copyFrom(const Label& other);
+
+    bool setByName(const QString& property, const QVariant& value) override;
+    std::optional<QVariant> byName(const QString& property) const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void fitToText();
+
+    QString caption_;
+    bool opaque_ = false;
+    bool border_ = false;
+    bool autoSize_ = false;
+    Align align_ = Align::Left;
+};
+
+} // namespace forms

@@ -1,0 +1,22 @@
+#include "forms/mouse.h"
+#include "forms/twips.h"
+
+namespace forms {
+
+int buttonState(Qt::MouseButtons buttons)
+{
+    int state = 0;
+    if (buttons & Qt::LeftButton) state |= LeftButton;
+    if (buttons & Qt::RightButton) state |= RightButton;
+    if (buttons & Qt::MiddleButton) state |= MiddleButton;
+    return state;
+}
+
+MouseArgs mouseArgs(const QMouseEvent& event, bool changedButtonOnly)
+{
+    const QPointF p = event.position();
+    return {buttonState(changedButtonOnly ? Qt::MouseButtons(event.button()) : event.buttons()),
+            toTwips(p.x()), toTwips(p.y())};
+}
+
+} // namespace forms

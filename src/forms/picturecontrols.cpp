@@ -1,0 +1,73 @@
+#include "forms/picturecontrols.h"
+#include "forms/pictures.h"
+
+#include <QPainter>
+
+namespace forms {
+
+void PictureHolder::setPicture(const QPixmap& picture)
+{
+    picture_ = picture;
+    update();
+}
+
+bool PictureHolder::loadPicture(const QString& designPath)
+{
+    const QPixmap picture = forms::loadPicture(designPath);
+    if (picture.isNull())
+        return false;
+    setPicture(picture);
+    return true;
+}
+
+bool PictureHolder::setByName(const QString& property, const QVariant& value)
+{
+    if (property == QLatin1String("Picture"))
+        return value.canConvert<QString>() && loadPicture(value.toString());
+    return Control::setByName(property, value);
+}
+
+Image::Image(QWidget* parent, const QString& name, int index) : PictureHolder(parent, name, index) {}
+
+void Image::setStretch(bool stretch)
+{
+    stretch_ = stretch;
+    setPicture(Picture());
+}
+
+void Image::setPicture(const QPixmap& picture)
+{
+    PictureHolder::setPicture(picture);
+    if (!stretch_ && !picture.isNull()) {
+        setWidth(toTwips(picture.width()));
+        setHeight(toTwips(picture.height()));
+    }
+}
+
+void Image::paintEvent(QPaintEvent*)
+{
+    if (Picture().isNull())
+        return;
+    QPainter painter(this);
+    if (stretch_) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(rect(), Picture());
+    } else {
+        painter.drawPixmap(0, 0, Picture());
+    }
+}
+
+PictureBox::PictureBox(QWidget* parent, const QString& name, int index) : PictureHolder(parent, name, index)
+{
+    setBackColor(QColor(192, 192, 192));
+}
+
+void PictureBox::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), BackColor());
+    if (!Picture().isNull())
+        painter.drawPixmap(0, 0, Picture());
+}
+
+} // namespace forms

@@ -1,0 +1,53 @@
+#include "forms/platform.h"
+#include "forms/pictures.h"
+#include "forms/twips.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QUrl>
+#include <chrono>
+#include <memory>
+
+namespace forms {
+
+UniformRandom::UniformRandom()
+    : engine_(static_cast<std::uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count()))
+{
+}
+
+double UniformRandom::operator()()
+{
+    return std::uniform_real_distribution<double>(0.0, 1.0)(engine_);
+}
+
+namespace {
+
+QUrl shellTarget(const QString& target)
+{
+    if (target.contains(QLatin1String("://")))
+        return QUrl(target);
+    const QString found = resolvePicturePath(target); // same lookup as for pictures
+    return QUrl::fromLocalFile(QFileInfo(found.isEmpty() ? target : found).absoluteFilePath());
+}
+
+} // namespace
+
+Platform Platform::system()
+{
+    Platform p;
+    p.displaySize = [] {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const QSize px = screen ? screen->geometry().size() : QSize(800, 600);
+        return QSizeF(toTwips(px.width()), toTwips(px.height()));
+    };
+    p.shellOpen = [](const QString& target, QWidget*) { QDesktopServices::openUrl(shellTarget(target)); };
+    auto generator = std::make_shared<UniformRandom>();
+    p.random = [generator] { return (*generator)(); };
+    p.quit = [] { QCoreApplication::exit(0); };
+    return p;
+}
+
+} // namespace forms

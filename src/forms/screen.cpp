@@ -1,0 +1,69 @@
+#include "forms/screen.h"
+#include "forms/control.h"
+#include "forms/screens.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+
+namespace forms {
+
+Screen::Screen(Screens& screens, const QString& name) : QWidget(nullptr), screens_(screens), name_(name)
+{
+    setObjectName(name);
+    setMouseTracking(true);
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint);
+    applyGeometry();
+}
+
+void Screen::setLeft(float left) { twips_.left = left; applyGeometry(); }
+void Screen::setTop(float top) { twips_.top = top; applyGeometry(); }
+void Screen::setWidth(float width) { twips_.width = width; applyGeometry(); }
+void Screen::setHeight(float height) { twips_.height = height; applyGeometry(); }
+void Screen::place(float left, float top, float width, float height)
+{
+    twips_ = {left, top, width, height};
+    applyGeometry();
+}
+
+void Screen::applyGeometry()
+{
+    const QRect r = toPixels(twips_);
+    setFixedSize(r.size());
+    setGeometry(r);
+}
+
+void Screen::setBackColor(const QColor& colour) { backColor_ = colour; update(); }
+void Screen::setPicture(const QPixmap& picture) { picture_ = picture; update(); }
+
+void Screen::setBorderless()
+{
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint | Qt::WindowDoesNotAcceptFocus);
+}
+
+Control* Screen::control(const QString& name) const
+{
+    for (Control* c : findChildren<Control*>(name))
+        if (c->index() < 0)
+            return c;
+    return nullptr;
+}
+
+void Screen::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), backColor_);
+    if (!picture_.isNull())
+        painter.drawPixmap(0, 0, picture_);
+}
+
+void Screen::mousePressEvent(QMouseEvent* event) { Form_MouseDown(mouseArgs(*event, true)); }
+void Screen::mouseMoveEvent(QMouseEvent* event) { Form_MouseMove(mouseArgs(*event, false)); }
+
+// Closing a window from its frame unloads the screen, as its own exit would.
+void Screen::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    screens_.closedByUser(name_);
+}
+
+} // namespace forms

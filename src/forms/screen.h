@@ -1,0 +1,70 @@
+#pragma once
+// A screen: a top-level window whose geometry is held in twips. Width and
+// Height are the client area (the desktop's frame lies around it), Left and Top
+// its position on the display. Each screen kind derives from Screen once and
+// overrides the handlers it has.
+
+#include "forms/mouse.h"
+#include "forms/twips.h"
+
+#include <QColor>
+#include <QPixmap>
+#include <QWidget>
+
+namespace forms {
+
+class Control;
+class Screens;
+
+class Screen : public QWidget {
+    Q_OBJECT
+public:
+    Screen(Screens& screens, const QString& name);
+
+    Screens& screens() const { return screens_; }
+    const QString& name() const { return name_; }
+
+    // Handlers, named as on the design.
+    virtual void Form_Load() {}
+    virtual void Form_MouseDown(const MouseArgs&) {}
+    virtual void Form_MouseMove(const MouseArgs&) {}
+
+    float Left() const { return twips_.left; }
+    float Top() const { return twips_.top; }
+    float Width() const { return twips_.width; }
+    float Height() const { return twips_.height; }
+    void setLeft(float left);
+    void setTop(float top);
+    void setWidth(float width);
+    void setHeight(float height);
+    void place(float left, float top, float width, float height);
+
+    QColor BackColor() const { return backColor_; }
+    void setBackColor(const QColor& colour);
+    const QPixmap& Picture() const { return picture_; }
+    void setPicture(const QPixmap& picture);
+    void setCaption(const QString& caption) { setWindowTitle(caption); }
+    // A window without border or title bar.
+    void setBorderless();
+
+    // The lone control of this name, searched through frames too; null when the
+    // screen has none.
+    Control* control(const QString& name) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void applyGeometry();
+
+    Screens& screens_;
+    QString name_;
+    TwipRect twips_{0, 0, 12000, 9000};
+    QColor backColor_{49, 135, 214};
+    QPixmap picture_;
+};
+
+} // namespace forms

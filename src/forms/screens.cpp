@@ -1,0 +1,91 @@
+#include "forms/screens.h"
+#include "forms/screen.h"
+
+#include <QTimer>
+
+namespace forms {
+
+Screens::Screens(Platform platform) : platform_(std::move(platform)) {}
+
+Screens::~Screens()
+{
+    for (auto& [name, screen] : loaded_)
+        delete screen;
+    for (const QPointer<Screen>& screen : unloaded_)
+        delete screen.data();
+}
+
+void Screens::add(const QString& name, Factory factory) { factories_[name] = std::move(factory); }
+
+Screen* Screens::find(const QString& name) const
+{
+    const auto it = loaded_.find(name);
+    return it == loaded_.end() ? nullptr : it->second;
+}
+
+Screen& Screens::get(const QString& name)
+{
+    if (Screen* screen = find(name))
+        return *screen;
+    const auto factory = factories_.find(name);
+    if (factory == factories_.end())
+        throw std::logic_error("no screen named " + name.toStdString());
+    Screen* screen = factory->second(*this).release();
+    // Registered before its load runs, so that the load may show the screen itself.
+    loaded_[name] = screen;
+    screen->Form_Load();
+    return *screen;
+}
+
+void Screens::show(const QString& name)
+{
+    Screen& screen = get(name);
+    screen.show();
+    screen.raise();
+    screen.activateWindow();
+}
+
+void Screens::unload(const QString& name)
+{
+    const auto it = loaded_.find(name);
+    if (it == loaded_.end())
+        return;
+    Screen* screen = it->second;
+    loaded_.erase(it);
+    // The screen may be unloading itself from inside one of its own handlers:
+    // it is hidden and silenced now, and destroyed once that handler returns.
+    for (QTimer* timer : screen->findChildren<QTimer*>())
+        timer->stop();
+    screen->hide();
+    screen->setEnabled(false);
+    screen->deleteLater();
+    std::erase_if(unloaded_, [](const QPointer<Screen>& s) { return s.isNull(); });
+    unloaded_.emplace_back(screen);
+}
+
+QStringList Screens::loadedNames() const
+{
+    QStringList names;
+    for (const auto& [name, screen] : loaded_)
+        names << name;
+    return names;
+}
+
+void Screens::endProgram()
+{
+    if (platform_.quit)
+        platform_.quit();
+}
+
+void Screens::closedByUser(const QString& name)
+{
+    unload(name);
+    // With no window left to work in (a borderless backdrop is not one), the
+    // program ends rather than leave the teacher facing an empty display.
+    for (const auto& [other, screen] : loaded_)
+        if (screen->isVisible() && !(screen->windowFlags() & Qt::FramelessWindowHint))
+            return;
+    endProgram();
+}
+
+} // namespace forms

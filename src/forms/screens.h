@@ -1,0 +1,65 @@
+#pragma once
+// The registry of screens by name. There is at most one instance of each
+// screen: it is created, and its load handler run, when it is first shown or
+// touched, and destroyed when it is unloaded.
+
+#include "forms/platform.h"
+
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+namespace forms {
+
+class Screen;
+
+class Screens {
+public:
+    using Factory = std::function<std::unique_ptr<Screen>(Screens&)>;
+
+    explicit Screens(Platform platform);
+    ~Screens();
+    Screens(const Screens&) = delete;
+    Screens& operator=(const Screens&) = delete;
+
+    void add(const QString& name, Factory factory);
+    bool knows(const QString& name) const { return factories_.count(name) != 0; }
+
+    // The loaded instance, loading it first if needed (touching a screen loads it).
+    Screen& get(const QString& name);
+    template <class T>
+    T& get(const QString& name)
+    {
+        if (auto* typed = dynamic_cast<T*>(&get(name)))
+            return *typed;
+        throw std::logic_error("screen of another kind: " + name.toStdString());
+    }
+    Screen* find(const QString& name) const; // null when not loaded
+
+    // Shows without a modal wait, in front of the others, loading first if needed.
+    void show(const QString& name);
+    void unload(const QString& name);
+    bool isLoaded(const QString& name) const { return find(name) != nullptr; }
+    QStringList loadedNames() const;
+
+    // Ends the program at once, with every screen still loaded.
+    void endProgram();
+
+    // A screen's window was closed from its frame.
+    void closedByUser(const QString& name);
+
+    Platform& platform() { return platform_; }
+
+private:
+    Platform platform_;
+    std::map<QString, Factory> factories_;
+    std::map<QString, Screen*> loaded_;
+    std::vector<QPointer<Screen>> unloaded_; // awaiting deletion
+};
+
+} // namespace forms

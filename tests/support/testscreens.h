@@ -1,0 +1,37 @@
+#pragma once
+// What every screen test needs: a registry with replaced seams (a display of a
+// chosen size, a recording desktop shell, a scripted random source, a quit that
+// only counts), and the shared values reset between tests.
+
+#include "forms/platform.h"
+#include "forms/screens.h"
+
+#include <QSizeF>
+#include <QStringList>
+#include <deque>
+#include <memory>
+
+struct FakePlatform {
+    QSizeF display{15360, 11520}; // 1024 x 768 pixels
+    QStringList opened;           // what the shell was asked to open
+    std::deque<double> draws;     // next random numbers; 0 when run out
+    int quits = 0;
+
+    forms::Platform platform();
+};
+
+// A registry of every screen the program has, on a fake platform.
+struct TestScreens {
+    std::shared_ptr<FakePlatform> fake = std::make_shared<FakePlatform>();
+    std::unique_ptr<forms::Screens> screens;
+
+    TestScreens();
+    ~TestScreens();
+    forms::Screens& operator*() { return *screens; }
+    forms::Screens* operator->() { return screens.get(); }
+    // Destroys the screens that were unloaded, as the event loop would.
+    static void flushDeletes();
+};
+
+// Called from each test program's initTestCase.
+void initTestFonts();

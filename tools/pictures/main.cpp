@@ -1,0 +1,38 @@
+// Draws every picture the program shows and writes it under the folder given
+// on the command line: JPEG, or BMP where the name says so.
+#include "pictures.h"
+#include "forms/fonts.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: makepictures OUTPUT_FOLDER\n");
+        return 2;
+    }
+    QGuiApplication application(argc, argv);
+    forms::registerFonts();
+    const QDir output(QString::fromLocal8Bit(argv[1]));
+
+    std::vector<pictures::PictureFile> all;
+    for (auto list : {pictures::spinePictures})
+        for (auto& picture : list())
+            all.push_back(std::move(picture));
+
+    int failures = 0;
+    for (const pictures::PictureFile& picture : all) {
+        const QString path = output.filePath(picture.path);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        const QImage image = picture.draw();
+        const bool bmp = path.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive);
+        if (image.isNull() || !image.save(path, bmp ? "BMP" : "JPG", bmp ? -1 : 92)) {
+            std::fprintf(stderr, "makepictures: cannot write %s\n", qPrintable(path));
+            ++failures;
+        }
+    }
+    return failures == 0 ? 0 : 1;
+}

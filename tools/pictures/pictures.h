@@ -1,0 +1,20 @@
+#pragma once
+// The build-time picture generator: every picture the screens show is drawn
+// here with QPainter and written beside the program.
+
+#include <QImage>
+#include <QString>
+#include <functional>
+#include <vector>
+
+namespace pictures {
+
+struct PictureFile {
+    QString path;                // relative to the program's folder, e.g. "Images/exit.jpg"
+    std::function<QImage()> draw;
+};
+
+// One list per subject; main() writes them all.
+std::vector<PictureFile> spinePictures();
+
+} // namespace pictures
