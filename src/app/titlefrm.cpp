@@ -28,7 +28,7 @@ Titlefrm::Titlefrm(forms::Screens& screens)
     Frame1.place(0, -90, 5480, 6660);
     forms::design(Label4, "Physics Year 10 Tavrenel", {120, 180, 5175, 1455}, TitleLook);
     Picture1.place(300, 1560, 4800, 3600);
-    forms::design(Label3, "Written by Helen Marsh and Daniel Okoro", {360, 5370, 4695, 615}, CreditLook);
+    forms::design(Label3, "Written by Helen Marsh", {360, 5370, 4695, 615}, CreditLook);
     for (auto [button, caption, left] : {std::tuple{&Command1, "OK", 1320.f}, std::tuple{&Command2, "Exit", 2760.f}}) {
         button->setCaption(QString::fromLatin1(caption));
         button->place(left, 6000, 1335, 375);
