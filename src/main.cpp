@@ -1,5 +1,6 @@
 // Physics Year 10 Tavrenel: warm-up activities for the classroom whiteboard.
 #include "app/register.h"
+#include "labelling/register.h"
 #include "forms/fonts.h"
 #include "forms/platform.h"
 #include "forms/screens.h"
@@ -30,6 +31,7 @@ int main(int argc, char* argv[])
 
     forms::Screens screens(forms::Platform::system());
     app::registerScreens(screens);
+    labelling::registerScreens(screens);
     screens.show(QStringLiteral("Titlefrm"));
     return application.exec();
 }

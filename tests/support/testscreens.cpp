@@ -1,6 +1,7 @@
 #include "support/testscreens.h"
 #include "app/module1.h"
 #include "app/register.h"
+#include "labelling/register.h"
 #include "forms/fonts.h"
 
 #include <QCoreApplication>
@@ -27,6 +28,7 @@ TestScreens::TestScreens()
     Module1::LabelCount.reset();
     screens = std::make_unique<forms::Screens>(fake->platform());
     app::registerScreens(*screens);
+    labelling::registerScreens(*screens);
 }
 
 TestScreens::~TestScreens()

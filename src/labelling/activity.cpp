@@ -1,0 +1,168 @@
+#include "labelling/activity.h"
+#include "app/module1.h"
+#include "forms/screens.h"
+
+namespace labelling {
+
+namespace {
+using forms::Label;
+
+const forms::LabelLook CommandLook{"Tahoma", 15.75, true, forms::Yellow, forms::Black, true, true, Label::Align::Center};
+const forms::TwipRect CommandPlaces[] = {{10560, 7920, 1245, 495}, {3360, 7920, 2565, 495}, {6000, 7920, 2565, 495}};
+const char* const CommandCaptions[] = {"Exit", "Start Again", "Check Score"};
+
+forms::LabelLook answerLook(double points)
+{
+    return {"Arial", points, true, forms::Yellow, forms::Black, true, true, Label::Align::Center};
+}
+} // namespace
+
+LabellingActivity::LabellingActivity(forms::Screens& screens, const ActivityData& data)
+    : Screen(screens, data.screen), data_(data)
+{
+    setCaption(data.caption);
+    // Created bottom to top: pictures beneath everything, answer labels above
+    // all but the few controls a screen asks to lie above them.
+    for (int k = 0; k < int(data.pictures.size()); ++k) {
+        const PictureSpec& p = data.pictures[k];
+        forms::Image& image = Image1.create(this, k);
+        image.setStretch(p.stretch);
+        image.place(p.left, p.top, p.width, p.height);
+    }
+    buildLines(false);
+    const int items = int(data.items.size());
+    for (int i = 0; i < items; ++i) {
+        const Item& item = data.items[i];
+        forms::design(Label1.create(this, i), item.answer, item.target(), answerLook(data.answerPoints));
+    }
+    for (int i = 0; i < items; ++i) {
+        Label& home = Label4.create(this, i);
+        home.setBorder(true);
+        home.place(data.items[i].homeLeft, data.items[i].homeTop, data.items[i].width, data.items[i].height);
+    }
+    for (int k = Exit; k <= CheckScore; ++k)
+        forms::design(Label3.create(this, k), CommandCaptions[k], CommandPlaces[k], CommandLook);
+    Label3(CheckScore).hide();
+
+    const ScoreLineSpec& s = data.scoreLine;
+    scoreLine_ = new Label(this, s.name);
+    forms::LabelLook scoreLook = timesText(s.points);
+    scoreLook.align = s.align;
+    forms::design(*scoreLine_, QStringLiteral("7 out of 7 correct"), s.at, scoreLook);
+    scoreLine_->setAutoSize(s.autoSize);
+    scoreLine_->hide();
+
+    buildTexts(false);
+    if (data.variants) {
+        const VariantSwitch& v = *data.variants;
+        for (int k = 0; k < 3; ++k) {
+            forms::OptionButton& option = Option1.create(this, k);
+            option.setCaption(v.captions[k]);
+            option.place(v.at[k].left, v.at[k].top, v.at[k].width, v.at[k].height);
+            option.setForeColor(v.textColour);
+            option.setDesignFont("Arial", 12, true);
+            option.setDesignValue(k == v.own);
+        }
+    }
+    for (int i = 0; i < items; ++i) {
+        const Item& item = data.items[i];
+        forms::design(Label2.create(this, i), QStringLiteral("Label2"),
+                      {item.homeLeft, item.homeTop, item.width, item.height}, answerLook(data.answerPoints));
+    }
+    buildTexts(true);
+    buildLines(true);
+
+    Label2.MouseMove = [this](int i, const forms::MouseArgs& a) { Label2_MouseMove(i, a); };
+    Label2.MouseUp = [this](int i, const forms::MouseArgs&) { Label2_MouseUp(i); };
+    Label3.Click = [this](int k) { Label3_Click(k); };
+    Label3.MouseMove = [this](int k, const forms::MouseArgs&) { Label3_MouseMove(k); };
+    Option1.Click = [this](int k) { Option1_Click(k); };
+
+    if (data.extras.build)
+        data.extras.build(*this);
+}
+
+void LabellingActivity::buildTexts(bool aboveAnswers)
+{
+    for (const TextSpec& t : data_.texts)
+        if (t.aboveAnswers == aboveAnswers)
+            texts_[{t.name, t.index}] = &forms::design(*new Label(this, t.name, t.index), t.text, t.at, t.look);
+}
+
+void LabellingActivity::buildLines(bool aboveAnswers)
+{
+    for (const LineSpec& l : data_.lines)
+        if (l.aboveAnswers == aboveAnswers) {
+            forms::Line& line = Line1.create(this, l.index);
+            line.setPen(l.colour, l.width, l.style);
+            line.setEnds(l.x1, l.y1, l.x2, l.y2);
+        }
+}
+
+Label* LabellingActivity::text(const QString& name, int index) const
+{
+    const auto it = texts_.find({name, index});
+    return it == texts_.end() ? nullptr : it->second;
+}
+
+void LabellingActivity::Form_Load()
+{
+    Module1::PrepareForm(*this);
+    setBackColor(data_.background);
+    Option1.forEach([this](int, forms::OptionButton& option) { option.setBackColor(data_.background); });
+    Module1::LabelCount = static_cast<qint16>(data_.items.size());
+    board.sizeHomes();
+    for (int k = 0; k < int(data_.pictures.size()); ++k)
+        Image1(k).loadPicture(data_.pictures[k].file);
+    board.dealAnswers();
+    if (data_.extras.afterLoad)
+        data_.extras.afterLoad(*this);
+}
+
+void LabellingActivity::Form_MouseMove(const forms::MouseArgs&)
+{
+    Label3.forEach([](int, Label& command) { command.setOpaque(false); });
+}
+
+void LabellingActivity::Label2_MouseMove(int index, const forms::MouseArgs& args) { board.drag(index, args); }
+
+void LabellingActivity::Label2_MouseUp(int index)
+{
+    scoreLine_->hide();
+    if (board.drop(index))
+        Label3(CheckScore).show();
+}
+
+void LabellingActivity::Label3_Click(int index)
+{
+    switch (index) {
+    case Exit:
+        screens().unload(name());
+        break;
+    case StartAgain:
+        scoreLine_->hide();
+        board.sendHome();
+        Label3(CheckScore).hide();
+        break;
+    case CheckScore: {
+        const int score = data_.score(board.answerCorners(), board.targetCorners(), board.count());
+        scoreLine_->setCaption(scoreText(score, board.count()));
+        scoreLine_->show();
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void LabellingActivity::Label3_MouseMove(int index) { Label3(index).setOpaque(true); }
+
+void LabellingActivity::Option1_Click(int index)
+{
+    if (!data_.variants || index == data_.variants->own)
+        return;
+    screens().show(data_.variants->screens[index]);
+    screens().unload(name());
+}
+
+} // namespace labelling

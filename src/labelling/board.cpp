@@ -1,0 +1,86 @@
+#include "labelling/board.h"
+#include "app/module1.h"
+
+#include <algorithm>
+
+namespace labelling {
+
+namespace {
+Corner cornerOf(const forms::Control& c) { return {c.Left(), c.Top()}; }
+} // namespace
+
+int AnswerBoard::count() const
+{
+    return std::clamp(Module1::labelCount(), 0, std::min({targets_.count(), answers_.count(), homes_.count()}));
+}
+
+void AnswerBoard::sizeHomes()
+{
+    for (int i = 0; i < count(); ++i) {
+        targets_(i).hide();
+        homes_(i).setWidth(answers_(i).Width());
+        homes_(i).setHeight(answers_(i).Height());
+    }
+}
+
+void AnswerBoard::dealAnswers(bool numberTargets)
+{
+    for (int i = 0; i < count(); ++i) {
+        answers_(i).setCaption(targets_(i).Caption());
+        if (numberTargets)
+            targets_(i).setCaption(targetNumber(i));
+        targets_(i).setOpaque(false);
+        targets_(i).show();
+        homes_(i).moveTo(answers_(i).Left(), answers_(i).Top());
+    }
+    for (int i = 0; i < count(); ++i) {
+        answers_(i).show();
+        homes_(i).show();
+    }
+}
+
+void AnswerBoard::drag(int index, const forms::MouseArgs& args)
+{
+    if (args.button != forms::LeftButton)
+        return;
+    forms::Label& label = answers_(index);
+    label.setLeft(label.Left() + args.x - label.Width() / 2.0f);
+    label.setTop(label.Top() + args.y - label.Height() / 2.0f);
+}
+
+bool AnswerBoard::drop(int index)
+{
+    std::vector<forms::TwipRect> boxes;
+    for (int i = 0; i < count(); ++i) {
+        boxes.push_back(targets_(i).twips());
+        boxes.push_back(homes_(i).twips());
+    }
+    forms::Label& label = answers_(index);
+    const Corner end = dropPass(cornerOf(label), boxes);
+    label.moveTo(end.left, end.top);
+    return placedCount(answerCorners(), targetCorners()) == count();
+}
+
+void AnswerBoard::sendHome()
+{
+    for (int i = 0; i < count(); ++i)
+        answers_(i).moveTo(homes_(i).Left(), homes_(i).Top());
+}
+
+std::vector<Corner> AnswerBoard::answerCorners() const
+{
+    std::vector<Corner> corners;
+    for (int i = 0; i < count(); ++i)
+        corners.push_back(cornerOf(answers_(i)));
+    return corners;
+}
+
+std::vector<Corner> AnswerBoard::targetCorners() const
+{
+    std::vector<Corner> corners;
+    for (int i = 0; i < count(); ++i)
+        corners.push_back(cornerOf(targets_(i)));
+    return corners;
+}
+
+} // namespace labelling

@@ -1,0 +1,51 @@
+#pragma once
+// The moving parts every labelling board shares: answer labels (Label2) that
+// are dragged, targets (Label1) and home boxes (Label4) they snap into, and
+// the completion test. The screen owns the controls; the board works on them.
+
+#include "forms/controlarray.h"
+#include "forms/label.h"
+#include "labelling/rules.h"
+
+#include <vector>
+
+namespace labelling {
+
+class AnswerBoard {
+public:
+    AnswerBoard(forms::ControlArray<forms::Label>& targets, forms::ControlArray<forms::Label>& answers,
+                forms::ControlArray<forms::Label>& homes)
+        : targets_(targets), answers_(answers), homes_(homes)
+    {
+    }
+
+    // The items the loops run over: LabelCount, but never more than this
+    // board has, should another screen have set LabelCount meanwhile.
+    int count() const;
+
+    // First half of the load: home box i takes the size
+    // of answer label i while target i is hidden.
+    void sizeHomes();
+    // Answer label i takes its text from target i, which then shows its
+    // number on a transparent background; home box i moves under answer
+    // label i; every answer label and home box is shown.
+    void dealAnswers(bool numberTargets = true);
+
+    // The left button alone drags: the label's centre follows the pointer.
+    void drag(int index, const forms::MouseArgs& args);
+    // Snaps the label into the first box whose zone holds it; returns whether
+    // every answer label now lies on some target.
+    bool drop(int index);
+    // Every answer label back into its own home box.
+    void sendHome();
+
+    std::vector<Corner> answerCorners() const;
+    std::vector<Corner> targetCorners() const;
+
+private:
+    forms::ControlArray<forms::Label>& targets_;
+    forms::ControlArray<forms::Label>& answers_;
+    forms::ControlArray<forms::Label>& homes_;
+};
+
+} // namespace labelling

@@ -1,0 +1,111 @@
+// Telescopic Views: the same sky seen with the naked eye, through an amateur
+// telescope and by the Hubble Space Telescope, three screens of one family.
+#include "labelling/telescopic.h"
+#include "labelling/activity.h"
+#include "forms/screens.h"
+
+namespace labelling {
+
+namespace {
+
+const VariantSwitch TelescopeFamily{
+    {"Naked Eye Observation", "Amateur Telescope", "Hubble Space Telescope"},
+    {"nakedeye", "telescope", "hst"},
+    {{{240, 240, 3255, 495}, {240, 840, 3255, 495}, {240, 1440, 3255, 495}}},
+    forms::Yellow,
+    0,
+};
+
+VariantSwitch ownOption(int own)
+{
+    VariantSwitch v = TelescopeFamily;
+    v.own = own;
+    return v;
+}
+
+ActivityData nakedEye()
+{
+    ActivityData d;
+    d.screen = "nakedeye";
+    d.caption = "Telescopic Views";
+    d.background = QColor(25, 25, 25);
+    d.answerPoints = 15.75;
+    //         answer                 target        size        home
+    d.items = {{"Crescent Moon",      4230, 3120,   3360, 450,  240, 6240},
+               {"Full Moon",          8310, 3120,   3360, 450,  240, 4440},
+               {"Annular Eclipse",    4230, 6840,   3360, 450,  240, 5640},
+               {"The Moon and Venus", 8310, 6840,   3360, 450,  240, 5040}};
+    d.pictures = {{"Images\\crescentn.jpg", 4080, 240,  3660, 2760, true},
+                  {"Images\\moonn.jpg",     8160, 240,  3660, 2760, true},
+                  {"Images\\eclipsen.jpg",  4080, 3960, 3660, 2760, true},
+                  {"Images\\venusn.jpg",    8160, 3960, 3660, 2760, true}};
+    d.texts = {{"Label7", 0, "Label the images. They are shown as they might be seen with the naked eye.",
+                {120, 2400, 3735, 2025}, timesText(20.25)},
+               {"Label7", 1, "Never look directly at the Sun", {3570, 7440, 4695, 465}, noteText()}};
+    d.scoreLine = {"Label5", {240, 6960, 3360, 705}, 20.25};
+    d.variants = ownOption(0);
+    return d;
+}
+
+ActivityData amateurTelescope()
+{
+    ActivityData d;
+    d.screen = "telescope";
+    d.caption = "Telescopic Views";
+    d.background = QColor(25, 25, 25);
+    d.answerPoints = 15.75;
+    //         answer          target        size        home
+    d.items = {{"Mars",        600, 4320,    2040, 450,  9480, 5520},
+               {"Venus",       3600, 4320,   2040, 450,  9480, 3120},
+               {"Double Star", 6600, 4320,   2040, 450,  9480, 4920},
+               {"Jupiter",     600, 7200,    2040, 450,  9480, 4320},
+               {"Saturn",      3600, 7200,   2040, 450,  9480, 2520},
+               {"The Moon",    6600, 7200,   2040, 450,  9480, 3720}};
+    d.pictures = {{"Images\\marst2.jpg",    240, 2160,  2760, 2085, true},
+                  {"Images\\venust.jpg",    3240, 2160, 2760, 2085, true},
+                  {"Images\\albireot.jpg",  6240, 2160, 2760, 2085, true},
+                  {"Images\\jupitert2.jpg", 240, 5040,  2760, 2085, true},
+                  {"Images\\saturnt2.jpg",  3240, 5040, 2760, 2085, true},
+                  {"Images\\moont4.jpg",    6240, 5040, 2760, 2085, true}};
+    d.texts = {{"Label7", 0,
+                "Label these images that are shown as they might be seen through an earth-based amateur telescope.",
+                {3960, 120, 7785, 1905}, timesText(26.25)}};
+    d.scoreLine = {"Label5", {9240, 6360, 2520, 1185}, 24};
+    d.variants = ownOption(1);
+    return d;
+}
+
+ActivityData spaceTelescope()
+{
+    ActivityData d;
+    d.screen = "hst";
+    d.caption = "Telescopic Views";
+    d.background = QColor(0, 0, 0);
+    d.answerPoints = 15.75;
+    //         answer               target        size        home
+    d.items = {{"Mars",             4650, 3120,   2745, 450,  600, 6000},
+               {"Saturn",           8625, 3120,   2745, 450,  600, 4200},
+               {"The Eagle Nebula", 4650, 6840,   2745, 450,  600, 5400},
+               {"Spiral Galaxy",    8625, 6840,   2745, 450,  600, 4800}};
+    d.pictures = {{"Images\\marsh.jpg",   4200, 240,  3660, 2760, true},
+                  {"Images\\saturnh.jpg", 8160, 240,  3660, 2760, true},
+                  {"Images\\eagleh.jpg",  4200, 3960, 3660, 2760, true},
+                  {"Images\\galaxyh.jpg", 8160, 3960, 3660, 2760, true}};
+    d.texts = {{"Label7", 0, "Label these photographs that were taken by the Hubble Space Telescope.",
+                {120, 2760, 3855, 1305}, timesText(18)},
+               {"Label7", 1, "Pictures drawn by Quorvanta after Hubble Space Telescope photographs",
+                {4290, 7440, 7455, 465}, noteText()}};
+    d.scoreLine = {"Label5", {300, 6960, 3360, 705}, 20.25};
+    d.variants = ownOption(2);
+    return d;
+}
+
+} // namespace
+
+const std::vector<ActivityData>& telescopicActivities()
+{
+    static const std::vector<ActivityData> all{nakedEye(), amateurTelescope(), spaceTelescope()};
+    return all;
+}
+
+} // namespace labelling
