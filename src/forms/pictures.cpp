@@ -10,14 +10,29 @@ namespace forms {
 
 namespace {
 
-QString matchComponent(const QDir& dir, const QString& component)
+// Entries of `dir` named `component` in any letter case, the exact spelling first.
+QStringList matches(const QDir& dir, const QString& component)
 {
+    QStringList found;
     if (dir.exists(component))
-        return component;
-    const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    for (const QString& entry : entries)
-        if (entry.compare(component, Qt::CaseInsensitive) == 0)
-            return entry;
+        found << component;
+    for (const QString& entry : dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+        if (entry != component && entry.compare(component, Qt::CaseInsensitive) == 0)
+            found << entry;
+    return found;
+}
+
+// Follows every spelling that matches, so "images\\x.jpg" finds Images/x.jpg
+// even where a folder "images" without it sits beside "Images".
+QString resolveFrom(const QString& folder, const QStringList& components, int next)
+{
+    if (next == components.size())
+        return QFileInfo(folder).isFile() ? folder : QString();
+    for (const QString& name : matches(QDir(folder), components[next])) {
+        const QString found = resolveFrom(folder + QLatin1Char('/') + name, components, next + 1);
+        if (!found.isEmpty())
+            return found;
+    }
     return {};
 }
 
@@ -31,17 +46,9 @@ QString resolvePath(const QString& designPath, const QStringList& baseFolders)
     if (components.isEmpty())
         return {};
     for (const QString& base : baseFolders) {
-        QDir dir(base);
-        QString path = dir.absolutePath();
-        bool found = true;
-        for (int i = 0; i < components.size() && found; ++i) {
-            const QString name = matchComponent(QDir(path), components[i]);
-            found = !name.isEmpty();
-            if (found)
-                path += QLatin1Char('/') + name;
-        }
-        if (found && QFileInfo(path).isFile())
-            return path;
+        const QString found = resolveFrom(QDir(base).absolutePath(), components, 0);
+        if (!found.isEmpty())
+            return found;
     }
     return {};
 }

@@ -1,0 +1,151 @@
+// The shared set-up: size, colour and centring on displays of every size, and
+// the optional standard buttons, each step taken on its own.
+#include "app/module1.h"
+#include "forms/buttons.h"
+#include "forms/pointer.h"
+#include "forms/screen.h"
+#include "support/testscreens.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+// A screen carrying whichever optional controls a row asks for, at designed places.
+class Carrier : public forms::Screen {
+public:
+    Carrier(forms::Screens& s, const QStringList& buttons) : Screen(s, "carrier")
+    {
+        for (const QString& name : buttons) {
+            auto* button = new forms::Button(this, name);
+            button->place(100, 1000, 500, 300);
+        }
+    }
+};
+} // namespace
+
+class PrepareFormTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { initTestFonts(); }
+    void centresOnTheDisplay_data();
+    void centresOnTheDisplay();
+    void screenWithoutOptionalControls();
+    void buttonColumnStacksOnWhatIsThere_data();
+    void buttonColumnStacksOnWhatIsThere();
+    void buttonsTakeTheirPictures();
+    void missingPictureLeavesTheDesignedOne();
+    void ownColourAfterwardsStays();
+};
+
+void PrepareFormTest::centresOnTheDisplay_data()
+{
+    QTest::addColumn<QSizeF>("display");
+    QTest::addColumn<float>("left");
+    QTest::addColumn<float>("top");
+    QTest::newRow("800 x 600: fills it") << QSizeF(12000, 9000) << 0.f << 0.f;
+    QTest::newRow("1024 x 768") << QSizeF(15360, 11520) << 1680.f << 1260.f;
+    QTest::newRow("640 x 480: overhangs evenly") << QSizeF(9600, 7200) << -1200.f << -900.f;
+    QTest::newRow("1920 x 1080") << QSizeF(28800, 16200) << 8400.f << 3600.f;
+}
+
+void PrepareFormTest::centresOnTheDisplay()
+{
+    QFETCH(QSizeF, display);
+    QFETCH(float, left);
+    QFETCH(float, top);
+    TestScreens t;
+    t.fake->display = display;
+    Carrier screen(*t, {});
+    Module1::PrepareForm(screen);
+    QCOMPARE(screen.Left(), left);
+    QCOMPARE(screen.Top(), top);
+    QCOMPARE(screen.Width(), 12000.f);
+    QCOMPARE(screen.Height(), 9000.f);
+    QCOMPARE(screen.geometry(), QRect(forms::toPixels(left), forms::toPixels(top), 800, 600));
+    QVERIFY(!forms::busyPointerShown());
+}
+
+void PrepareFormTest::screenWithoutOptionalControls()
+{
+    TestScreens t;
+    Carrier screen(*t, {});
+    screen.setBackColor(Qt::red);
+    Module1::PrepareForm(screen);
+    QCOMPARE(screen.BackColor(), QColor(49, 135, 214));
+    QVERIFY(screen.windowIcon().isNull());
+}
+
+void PrepareFormTest::buttonColumnStacksOnWhatIsThere_data()
+{
+    QTest::addColumn<QStringList>("buttons");
+    QTest::addColumn<QList<float>>("tops"); // cmdgo, cmdjotter, cmdsoln, cmdcheckit; -1 absent
+    QTest::newRow("all four") << QStringList{"cmdgo", "cmdjotter", "cmdsoln", "cmdcheckit"}
+                              << QList<float>{7950, 7455, 6960, 6465};
+    QTest::newRow("jotter without go keeps its own top")
+        << QStringList{"cmdjotter", "cmdsoln", "cmdcheckit"} << QList<float>{-1, 1000, 505, 10};
+    QTest::newRow("only check") << QStringList{"cmdcheckit"} << QList<float>{-1, -1, -1, 1000};
+    QTest::newRow("go and check, no middle") << QStringList{"cmdgo", "cmdcheckit"} << QList<float>{7950, -1, -1, 1000};
+}
+
+void PrepareFormTest::buttonColumnStacksOnWhatIsThere()
+{
+    QFETCH(QStringList, buttons);
+    QFETCH(QList<float>, tops);
+    TestScreens t;
+    Carrier screen(*t, buttons);
+    Module1::PrepareForm(screen);
+    const QStringList column{"cmdgo", "cmdjotter", "cmdsoln", "cmdcheckit"};
+    for (int i = 0; i < column.size(); ++i) {
+        auto* button = qobject_cast<forms::Button*>(screen.control(column[i]));
+        QCOMPARE(button != nullptr, tops[i] >= 0);
+        if (!button)
+            continue;
+        QCOMPARE(button->Top(), tops[i]);
+        QCOMPARE(button->Left(), 10050.f);
+        QCOMPARE(button->Width(), 1785.f);
+        QCOMPARE(button->Height(), 495.f);
+        QVERIFY(!button->TabStop());
+    }
+}
+
+void PrepareFormTest::buttonsTakeTheirPictures()
+{
+    TestScreens t;
+    Carrier screen(*t, {"cmdexit", "cmdgo", "cmdsoln", "cmdcheckit", "cmdjotter", "cmdscramble"});
+    Module1::PrepareForm(screen);
+    for (const char* name : {"cmdexit", "cmdgo", "cmdsoln", "cmdcheckit", "cmdjotter", "cmdscramble"})
+        QVERIFY2(!qobject_cast<forms::Button*>(screen.control(name))->Picture().isNull(), name);
+    auto* exit = qobject_cast<forms::Button*>(screen.control("cmdexit"));
+    QCOMPARE(exit->twips().left, 60.f);
+    QCOMPARE(exit->twips().top, 7950.f);
+    auto* scramble = qobject_cast<forms::Button*>(screen.control("cmdscramble"));
+    QCOMPARE(scramble->Top(), 1000.f); // keeps its designed place
+}
+
+void PrepareFormTest::missingPictureLeavesTheDesignedOne()
+{
+    TestScreens t;
+    Carrier screen(*t, {"cmdgo"});
+    auto* go = qobject_cast<forms::Button*>(screen.control("cmdgo"));
+    QPixmap designed(10, 10);
+    designed.fill(Qt::green);
+    go->setPicture(designed);
+    const QString home = QDir::currentPath();
+    QTemporaryDir empty;
+    QDir::setCurrent(empty.path());
+    Module1::PrepareForm(screen);
+    QDir::setCurrent(home);
+    QCOMPARE(go->Picture().size(), QSize(10, 10));
+    QCOMPARE(go->Top(), 7950.f); // the rest still happens
+}
+
+void PrepareFormTest::ownColourAfterwardsStays()
+{
+    TestScreens t;
+    auto& intro = t->get("intro0");
+    QCOMPARE(intro.BackColor(), QColor(49, 135, 215));
+}
+
+QTEST_MAIN(PrepareFormTest)
+#include "test_prepareform.moc"

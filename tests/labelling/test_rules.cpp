@@ -1,0 +1,145 @@
+// The board's decisions as plain functions: capture zones, the drop pass,
+// completion and scoring.
+#include "labelling/rules.h"
+
+#include <QTest>
+
+using labelling::Corner;
+
+class RulesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void captureZone_data();
+    void captureZone();
+    void overlappingHomeBoxesEndInTheLowerIndex_data();
+    void overlappingHomeBoxesEndInTheLowerIndex();
+    void labelReleasedWhereItLiesStays();
+    void labelOutsideEveryZoneStaysWhereReleased();
+    void completionCountsLabelsOnAnyTarget();
+    void ownTargetScore();
+    void groupedScore_data();
+    void groupedScore();
+    void texts();
+};
+
+// The telescope's target 0, "Mars": 600, 4320, 2040 x 450.
+static const forms::TwipRect Mars{600, 4320, 2040, 450};
+
+void RulesTest::captureZone_data()
+{
+    QTest::addColumn<float>("left");
+    QTest::addColumn<float>("top");
+    QTest::addColumn<bool>("captured");
+    QTest::newRow("on the box") << 600.f << 4320.f << true;
+    QTest::newRow("left bound exactly") << -420.f << 4320.f << false;
+    QTest::newRow("one twip inside the left bound") << -419.f << 4320.f << true;
+    QTest::newRow("right bound exactly") << 2640.f << 4320.f << false;
+    QTest::newRow("one twip inside the right bound") << 2639.f << 4320.f << true;
+    QTest::newRow("top bound exactly") << 600.f << 4095.f << false;
+    QTest::newRow("one twip below the top bound") << 600.f << 4096.f << true;
+    QTest::newRow("bottom bound exactly") << 600.f << 4770.f << false;
+    QTest::newRow("one twip above the bottom bound") << 600.f << 4769.f << true;
+    QTest::newRow("a fraction inside") << -419.9f << 4095.1f << true;
+}
+
+void RulesTest::captureZone()
+{
+    QFETCH(float, left);
+    QFETCH(float, top);
+    QFETCH(bool, captured);
+    QCOMPARE(labelling::insideCaptureZone(Mars, {left, top}), captured);
+}
+
+void RulesTest::overlappingHomeBoxesEndInTheLowerIndex_data()
+{
+    QTest::addColumn<float>("top");
+    QTest::addColumn<float>("endTop");
+    // The telescope's home boxes of "Venus" (index 1, Top 3120) and "Saturn"
+    // (index 4, Top 2520), 2040 x 450 at Left 9480: zones overlap from 2895 to 2970.
+    QTest::newRow("in both zones") << 2900.f << 3120.f;
+    QTest::newRow("just inside both") << 2969.f << 3120.f;
+    QTest::newRow("only Saturn's zone") << 2895.f << 2520.f;
+    QTest::newRow("only Venus's zone") << 2970.f << 3120.f;
+}
+
+void RulesTest::overlappingHomeBoxesEndInTheLowerIndex()
+{
+    QFETCH(float, top);
+    QFETCH(float, endTop);
+    // Order: target 0, home 0, target 1, home 1, ... with far-away targets.
+    const std::vector<forms::TwipRect> boxes{
+        {600, 4320, 2040, 450}, {9480, 5520, 2040, 450}, {3600, 4320, 2040, 450}, {9480, 3120, 2040, 450},
+        {6600, 4320, 2040, 450}, {9480, 4920, 2040, 450}, {600, 7200, 2040, 450}, {9480, 4320, 2040, 450},
+        {3600, 7200, 2040, 450}, {9480, 2520, 2040, 450}};
+    const Corner end = labelling::dropPass({9480, top}, boxes);
+    QCOMPARE(end, (Corner{9480, endTop}));
+}
+
+void RulesTest::labelReleasedWhereItLiesStays()
+{
+    const std::vector<forms::TwipRect> boxes{Mars, {9480, 5520, 2040, 450}};
+    QCOMPARE(labelling::dropPass({600, 4320}, boxes), (Corner{600, 4320}));
+    QCOMPARE(labelling::dropPass({9480, 5520}, boxes), (Corner{9480, 5520}));
+}
+
+void RulesTest::labelOutsideEveryZoneStaysWhereReleased()
+{
+    const std::vector<forms::TwipRect> boxes{Mars, {9480, 5520, 2040, 450}};
+    QCOMPARE(labelling::dropPass({5000.5f, 100}, boxes), (Corner{5000.5f, 100}));
+}
+
+void RulesTest::completionCountsLabelsOnAnyTarget()
+{
+    const std::vector<Corner> targets{{0, 0}, {100, 0}, {200, 0}};
+    // Labels 0 and 2 both on target 1, label 1 on target 0: every label placed.
+    QCOMPARE(labelling::placedCount(std::vector<Corner>{{100, 0}, {0, 0}, {100, 0}}, targets), 3);
+    QCOMPARE(labelling::placedCount(std::vector<Corner>{{100, 0}, {0, 1}, {50, 0}}, targets), 1);
+}
+
+void RulesTest::ownTargetScore()
+{
+    const std::vector<Corner> targets{{0, 0}, {100, 0}, {200, 0}, {300, 0}, {400, 0}, {500, 0}};
+    std::vector<Corner> labels = targets;
+    QCOMPARE(labelling::ownTargetScore(labels, targets, 6), 6);
+    std::swap(labels[0], labels[1]); // "Mars" and "Venus" swapped
+    QCOMPARE(labelling::ownTargetScore(labels, targets, 6), 4);
+    labels[2] = labels[3]; // two on one target: only the owner counts
+    QCOMPARE(labelling::ownTargetScore(labels, targets, 6), 3);
+}
+
+void RulesTest::groupedScore_data()
+{
+    QTest::addColumn<QList<int>>("targetOfLabel"); // -1: not on a target
+    QTest::addColumn<int>("score");
+    QTest::newRow("all on their own") << QList<int>{0, 1, 2, 3, 4} << 5;
+    QTest::newRow("first pair swapped") << QList<int>{0, 2, 1, 3, 4} << 5;
+    QTest::newRow("second pair swapped") << QList<int>{0, 1, 2, 4, 3} << 5;
+    QTest::newRow("both answers of a pair on one target") << QList<int>{0, 1, 1, 3, 4} << 4;
+    QTest::newRow("an answer on the other pair's target") << QList<int>{0, 3, 2, 1, 4} << 3;
+    QTest::newRow("answer 0 on a pair's target") << QList<int>{1, -1, 2, 3, 4} << 3;
+    QTest::newRow("a pair's answer on target 0") << QList<int>{-1, 0, 2, 3, 4} << 3;
+    QTest::newRow("nothing placed") << QList<int>{-1, -1, -1, -1, -1} << 0;
+}
+
+void RulesTest::groupedScore()
+{
+    QFETCH(QList<int>, targetOfLabel);
+    QFETCH(int, score);
+    const std::vector<Corner> targets{{480, 240}, {480, 2880}, {480, 3780}, {8880, 2880}, {8880, 4380}};
+    std::vector<Corner> labels;
+    for (int t : targetOfLabel)
+        labels.push_back(t < 0 ? Corner{6000, 6960 + 10.f * float(labels.size())} : targets[t]);
+    QCOMPARE(labelling::groupedScore(labels, targets, {{0}, {1, 2}, {3, 4}}), score);
+}
+
+void RulesTest::texts()
+{
+    QCOMPARE(labelling::scoreText(5, 6), QStringLiteral("5 out of 6 correct"));
+    QCOMPARE(labelling::scoreText(0, 8), QStringLiteral("0 out of 8 correct"));
+    QCOMPARE(labelling::scoreText(12, 12), QStringLiteral("12 out of 12 correct"));
+    QCOMPARE(labelling::targetNumber(0), QStringLiteral(" 1."));
+    QCOMPARE(labelling::targetNumber(9), QStringLiteral(" 10."));
+}
+
+QTEST_GUILESS_MAIN(RulesTest)
+#include "test_rules.moc"
