@@ -42,7 +42,8 @@ void Screens::show(const QString& name)
     Screen& screen = get(name);
     screen.show();
     screen.raise();
-    screen.activateWindow();
+    if (!(screen.windowFlags() & Qt::WindowDoesNotAcceptFocus))
+        screen.activateWindow();
 }
 
 void Screens::unload(const QString& name)

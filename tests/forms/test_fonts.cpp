@@ -2,6 +2,7 @@
 // captions fit the boxes they were designed for.
 #include "forms/fonts.h"
 
+#include <QFontInfo>
 #include <QTest>
 
 class FontsTest : public QObject {
@@ -26,6 +27,10 @@ void FontsTest::resolves()
     QFETCH(QString, designed);
     QFETCH(QString, drawnWith);
     QCOMPARE(forms::resolvedFamily(designed), drawnWith);
+    QFont bold(designed);
+    bold.setBold(true);
+    QCOMPARE(QFontInfo(bold).family(), drawnWith);
+    QVERIFY2(QFontInfo(bold).bold(), qPrintable(QFontInfo(bold).styleName()));
 }
 
 QTEST_MAIN(FontsTest)
