@@ -1,6 +1,7 @@
 // Physics Year 10 Tavrenel: warm-up activities for the classroom whiteboard.
 #include "app/register.h"
 #include "labelling/register.h"
+#include "units/register.h"
 #include "forms/fonts.h"
 #include "forms/platform.h"
 #include "forms/screens.h"
@@ -32,6 +33,7 @@ int main(int argc, char* argv[])
     forms::Screens screens(forms::Platform::system());
     app::registerScreens(screens);
     labelling::registerScreens(screens);
+    units::registerScreens(screens);
     screens.show(QStringLiteral("Titlefrm"));
     return application.exec();
 }

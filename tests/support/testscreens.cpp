@@ -2,6 +2,7 @@
 #include "app/module1.h"
 #include "app/register.h"
 #include "labelling/register.h"
+#include "units/register.h"
 #include "forms/fonts.h"
 
 #include <QCoreApplication>
@@ -29,6 +30,7 @@ TestScreens::TestScreens()
     screens = std::make_unique<forms::Screens>(fake->platform());
     app::registerScreens(*screens);
     labelling::registerScreens(*screens);
+    units::registerScreens(*screens);
 }
 
 TestScreens::~TestScreens()

@@ -1,0 +1,73 @@
+#pragma once
+// Units and their Symbols: eight quantity names to drag under the large
+// symbols of their units. "Level 1" reshuffles one fixed set of eight pairs;
+// "Level 2" draws eight pairs from the unit table, and "New Question" draws
+// again. The board's drag, drop pass and completion test are the labelling
+// boards'; the marking goes by symbol, since several quantities share a unit.
+
+#include "forms/buttons.h"
+#include "forms/controlarray.h"
+#include "forms/label.h"
+#include "forms/screen.h"
+#include "forms/timer.h"
+#include "labelling/board.h"
+
+#include <QStringList>
+#include <vector>
+
+namespace units {
+
+class Symbols : public forms::Screen {
+    Q_OBJECT
+public:
+    enum Command { Exit = 0, StartAgain = 1, CheckScore = 2, NewQuestion = 3 };
+    static constexpr int Items = 8;
+
+    explicit Symbols(forms::Screens& screens);
+
+    void Form_Load() override;
+    void Form_MouseMove(const forms::MouseArgs&) override;
+    void Timer1_Timer();
+    void Option1_Click(int index);
+    void Label2_MouseMove(int index, const forms::MouseArgs& args);
+    void Label2_MouseUp(int index);
+    void Label3_Click(int index);
+    void Label3_MouseMove(int index);
+
+    // Fills the unit table.
+    void unitnames();
+    // A Level 1 question: the fixed eight pairs in a new order.
+    void calculate1();
+    // A Level 2 question: eight distinct pairs of the unit table.
+    void calculate();
+    // Every answer label home, every target blank.
+    void resetlabels();
+
+    forms::Label& Label7; // instruction
+    forms::Label& Label9; // score line
+    forms::ControlArray<forms::OptionButton> Option1{QStringLiteral("Option1")}; // levels
+    forms::ControlArray<forms::Label> Label5{QStringLiteral("Label5")}; // unit symbol above target i
+    forms::ControlArray<forms::Label> Label1{QStringLiteral("Label1")}; // targets
+    forms::ControlArray<forms::Label> Label4{QStringLiteral("Label4")}; // home boxes
+    forms::ControlArray<forms::Label> Label3{QStringLiteral("Label3")}; // commands
+    forms::ControlArray<forms::Label> Label2{QStringLiteral("Label2")}; // answer labels
+    forms::Timer& Timer1;
+
+    // The unit table, parallel lists of quantity and symbol.
+    QStringList unitquantities;
+    QStringList unitsymbols;
+    int unitcount = 0;
+    // The Level 1 set, read from the design captions at load.
+    QStringList level1quantities;
+    QStringList level1symbols;
+    // The order in which the last question took its pairs.
+    std::vector<int> pickorder;
+
+    labelling::AnswerBoard board{Label1, Label2, Label4};
+
+private:
+    // Pair i of the question: symbol i above target i, and answer label i.
+    void setPair(int i, const QString& quantity, const QString& symbol);
+};
+
+} // namespace units

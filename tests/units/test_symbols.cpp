@@ -1,0 +1,407 @@
+// The symbols screen driven as a pupil drives it: by the pointer.
+#include "app/menu.h"
+#include "app/module1.h"
+#include "labelling/rules.h"
+#include "support/testscreens.h"
+#include "units/symbols.h"
+
+#include <QtTest>
+#include <set>
+
+using units::Symbols;
+
+namespace {
+
+using Pair = std::pair<QString, QString>; // quantity, symbol
+using Question = QList<Pair>;
+
+const Question Level1{{"Energy", "J"}, {"Power", "W"},      {"Energy Consumed", "kWh"}, {"Time", "s"},
+                      {"Wave Speed", "m/s"}, {"Frequency", "Hz"}, {"Wavelength", "m"},   {"Mass", "kg"}};
+
+const std::set<Pair> UnitTable{
+    {"Energy", "J"},       {"Power", "W"},     {"Energy Consumed", "kWh"},
+    {"Time", "s"},         {"Speed", "m/s"},   {"Frequency", "Hz"},
+    {"Wavelength", "m"},   {"Acceleration", "m/s\u00B2"}, {"Velocity", "m/s"},
+    {"Weight", "N"},       {"Force", "N"},     {"Mass", "kg"},
+    {"Gravitational Field Strength", "N/kg"},  {"Work Done", "J"},
+    {"Momentum", "kgm/s"}, {"Potential Difference", "V"}, {"Current", "A"},
+    {"Resistance", "Ohm"}, {"Charge", "C"}};
+
+// Answer label i with symbol i: the pairs of the question on the board.
+Question question(const Symbols& s)
+{
+    Question q;
+    for (int i = 0; i < Symbols::Items; ++i)
+        q << Pair{s.Label2(i).Caption(), s.Label5(i).Caption()};
+    return q;
+}
+
+labelling::Corner corner(const forms::Control& c) { return {c.Left(), c.Top()}; }
+
+bool everyLabelHome(const Symbols& s)
+{
+    for (int i = 0; i < Symbols::Items; ++i)
+        if (corner(s.Label2(i)) != corner(s.Label4(i)))
+            return false;
+    return true;
+}
+
+QStringList targetCaptions(const Symbols& s)
+{
+    QStringList captions;
+    for (int i = 0; i < Symbols::Items; ++i)
+        captions << s.Label1(i).Caption();
+    return captions;
+}
+
+// Presses the left button on answer label i, drags it so that the pointer
+// ends at `to` (pixels of the screen) and releases it there.
+void drag(Symbols& s, int i, QPoint to)
+{
+    forms::Label& label = s.Label2(i);
+    QTest::mousePress(&label, Qt::LeftButton, {}, label.rect().center());
+    QTest::mouseMove(&label, label.mapFrom(&s, to));
+    QTest::mouseRelease(&label, Qt::LeftButton, {}, label.mapFrom(&s, to));
+}
+
+void dropOnTarget(Symbols& s, int i, int target) { drag(s, i, s.Label1(target).geometry().center()); }
+
+void click(forms::Control& control) { QTest::mouseClick(&control, Qt::LeftButton, {}, control.rect().center()); }
+
+// The screen, opened and shown, with its level buttons revealed.
+Symbols& open(TestScreens& t)
+{
+    t->show(QStringLiteral("symbols"));
+    auto& s = t->get<Symbols>(QStringLiteral("symbols"));
+    if (!QTest::qWaitForWindowExposed(&s) || !QTest::qWaitFor([&s] { return s.Option1(1).isVisible(); }, 2000))
+        qFatal("the symbols screen never came up with its level buttons");
+    return s;
+}
+
+void useGenerator(TestScreens& t, quint64 seed)
+{
+    auto generator = std::make_shared<forms::UniformRandom>(seed);
+    t->platform().random = [generator] { return (*generator)(); };
+}
+
+} // namespace
+
+class TestSymbols : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { initTestFonts(); }
+    void menuFourOpensTheActivityAndExitReturnsToIt();
+    void freshScreenShowsTheFirstQuestionInDesignOrder();
+    void noBoxLiesInAnotherBoxsCaptureZone();
+    void levelButtonsAppearOnTheFirstTick();
+    void eachLevelOneChoiceReshufflesTheSamePairs_data();
+    void eachLevelOneChoiceReshufflesTheSamePairs();
+    void levelTwoDrawsEightDistinctTableEntries();
+    void questionsDrawnInQuickSuccessionDiffer_data();
+    void questionsDrawnInQuickSuccessionDiffer();
+    void questionsComeFromTheRandomSource();
+    void levelOneByPointerScoresEightOutOfEight();
+    void sharedSymbolsCountOnEitherTargetButStackedNamesOnce();
+    void scoreLineHiddenByPointerMovementNotByRelease();
+    void startAgainKeepsQuestionAndTargetNumbers();
+    void bareScreenClearsEveryCommandHighlight();
+};
+
+void TestSymbols::menuFourOpensTheActivityAndExitReturnsToIt()
+{
+    TestScreens t;
+    t->show(QStringLiteral("menu4"));
+    auto& menu = t->get<app::Menu>(QStringLiteral("menu4"));
+    QVERIFY(QTest::qWaitForWindowExposed(&menu));
+    QCOMPARE(menu.Label3(3).Caption(), QStringLiteral("Units and their Symbols"));
+    click(menu.Label3(3));
+    QVERIFY(t->isLoaded(QStringLiteral("symbols")));
+    auto& s = t->get<Symbols>(QStringLiteral("symbols"));
+    QVERIFY(s.isVisible());
+    QCOMPARE(s.windowTitle(), QStringLiteral("Units and their Symbols"));
+
+    QVERIFY(QTest::qWaitForWindowExposed(&s));
+    click(s.Label3(Symbols::Exit));
+    QVERIFY(!t->isLoaded(QStringLiteral("symbols")));
+    QVERIFY(t->isLoaded(QStringLiteral("menu4")));
+}
+
+void TestSymbols::freshScreenShowsTheFirstQuestionInDesignOrder()
+{
+    TestScreens t;
+    Module1::LabelCount = 4; // left by another screen
+    auto& s = t->get<Symbols>(QStringLiteral("symbols"));
+    QCOMPARE(Module1::LabelCount, std::optional<qint16>(8));
+    QCOMPARE(question(s), Level1);
+    for (int i = 0; i < Symbols::Items; ++i) {
+        QCOMPARE(s.Label1(i).Caption(), QStringLiteral(" %1.").arg(i + 1));
+        QVERIFY(!s.Label1(i).Opaque() && !s.Label1(i).isHidden() && !s.Label4(i).isHidden());
+        QCOMPARE(s.Label4(i).Width(), s.Label2(i).Width());
+        QCOMPARE(s.Label4(i).Height(), s.Label2(i).Height());
+        // Each symbol stands directly above its target.
+        QCOMPARE(s.Label5(i).Left(), s.Label1(i).Left());
+        QVERIFY(s.Label5(i).Top() < s.Label1(i).Top());
+    }
+    QVERIFY(everyLabelHome(s));
+    QVERIFY(s.Option1(0).Value());
+    QVERIFY(!s.Option1(1).Value());
+    QVERIFY(s.Label3(Symbols::CheckScore).isHidden());
+    QVERIFY(s.Label3(Symbols::NewQuestion).isHidden());
+    QVERIFY(s.Label9.isHidden());
+}
+
+// Where the boxes lie decides where a drop ends: no box may capture another's place.
+void TestSymbols::noBoxLiesInAnotherBoxsCaptureZone()
+{
+    TestScreens t;
+    auto& s = t->get<Symbols>(QStringLiteral("symbols"));
+    std::vector<forms::TwipRect> boxes;
+    for (int i = 0; i < Symbols::Items; ++i)
+        boxes.insert(boxes.end(), {s.Label1(i).twips(), s.Label4(i).twips()});
+    for (const auto& box : boxes)
+        for (const auto& other : boxes)
+            if (&box != &other)
+                QVERIFY(!labelling::insideCaptureZone(box, {other.left, other.top}));
+}
+
+void TestSymbols::levelButtonsAppearOnTheFirstTick()
+{
+    TestScreens t;
+    auto& s = t->get<Symbols>(QStringLiteral("symbols"));
+    QVERIFY(s.Option1(0).isHidden());
+    QVERIFY(s.Option1(1).isHidden());
+    QVERIFY(s.Timer1.Enabled());
+    QCOMPARE(s.Timer1.Interval(), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(!s.Option1(0).isHidden() && !s.Option1(1).isHidden(), 2000);
+    QVERIFY(s.Timer1.Enabled()); // later ticks change nothing
+}
+
+void TestSymbols::eachLevelOneChoiceReshufflesTheSamePairs_data()
+{
+    QTest::addColumn<quint64>("seed");
+    QTest::newRow("seed 3") << quint64(3);
+    QTest::newRow("seed 1234") << quint64(1234);
+}
+
+void TestSymbols::eachLevelOneChoiceReshufflesTheSamePairs()
+{
+    QFETCH(quint64, seed);
+    TestScreens t;
+    useGenerator(t, seed);
+    auto& s = open(t);
+    const std::set<Pair> level1(Level1.begin(), Level1.end());
+    std::set<Question> orders;
+    // Level 2 first, so that Level 1 must hide "New Question" again.
+    click(s.Option1(1));
+    QVERIFY(!s.Label3(Symbols::NewQuestion).isHidden());
+    for (int round = 0; round < 6; ++round) {
+        click(s.Option1(0));
+        QVERIFY(s.Option1(0).Value());
+        const Question q = question(s);
+        QCOMPARE(std::set<Pair>(q.begin(), q.end()), level1);
+        QVERIFY(s.Label3(Symbols::NewQuestion).isHidden());
+        QCOMPARE(targetCaptions(s), QStringList(Symbols::Items, QString()));
+        QVERIFY(everyLabelHome(s));
+        orders.insert(q);
+    }
+    QVERIFY2(orders.size() > 1, "six Level 1 choices gave one and the same order");
+}
+
+void TestSymbols::levelTwoDrawsEightDistinctTableEntries()
+{
+    TestScreens t;
+    useGenerator(t, 99);
+    auto& s = open(t);
+    click(s.Option1(1));
+    for (int i = 0; i < Symbols::Items; ++i)
+        dropOnTarget(s, i, i);
+    click(s.Label3(Symbols::CheckScore));
+    for (int round = 0; round < 25; ++round) {
+        std::set<QString> quantities;
+        for (const Pair& pair : question(s)) {
+            QVERIFY2(UnitTable.count(pair), qPrintable(pair.first + " with " + pair.second));
+            quantities.insert(pair.first);
+        }
+        QCOMPARE(int(quantities.size()), Symbols::Items);
+        QVERIFY(!s.Label3(Symbols::NewQuestion).isHidden());
+        dropOnTarget(s, round % Symbols::Items, round % Symbols::Items);
+        click(s.Label3(Symbols::NewQuestion));
+        QVERIFY(everyLabelHome(s));
+        QCOMPARE(targetCaptions(s), QStringList(Symbols::Items, QString()));
+        QVERIFY(s.Label3(Symbols::CheckScore).isHidden());
+        QVERIFY(s.Label9.isHidden());
+    }
+}
+
+void TestSymbols::questionsDrawnInQuickSuccessionDiffer_data()
+{
+    QTest::addColumn<quint64>("seed");
+    for (quint64 seed : {1u, 2u, 3u, 2026u, 86399u})
+        QTest::addRow("seed %llu", static_cast<unsigned long long>(seed)) << seed;
+}
+
+// Two clicks within the same second draw two different questions.
+void TestSymbols::questionsDrawnInQuickSuccessionDiffer()
+{
+    QFETCH(quint64, seed);
+    TestScreens t;
+    useGenerator(t, seed);
+    auto& s = open(t);
+    click(s.Option1(1));
+    const Question first = question(s);
+    click(s.Label3(Symbols::NewQuestion));
+    const Question second = question(s);
+    click(s.Label3(Symbols::NewQuestion));
+    QVERIFY(first != second);
+    QVERIFY(second != question(s));
+}
+
+// The screen draws from the program's random source and nowhere else: the
+// same draws give the same question.
+void TestSymbols::questionsComeFromTheRandomSource()
+{
+    Question questions[2];
+    for (Question& q : questions) {
+        TestScreens t;
+        for (int k = 0; k < 50 * 19; ++k)
+            t.fake->draws.push_back((k * 37 % 100) / 100.0);
+        auto& s = t->get<Symbols>(QStringLiteral("symbols"));
+        s.Option1(1).setValue(true);
+        q = question(s);
+        QVERIFY(t.fake->draws.empty());
+    }
+    QCOMPARE(questions[0], questions[1]);
+    QVERIFY(questions[0] != Level1);
+}
+
+void TestSymbols::levelOneByPointerScoresEightOutOfEight()
+{
+    TestScreens t;
+    useGenerator(t, 7);
+    auto& s = open(t);
+    click(s.Option1(0));
+    const Question q = question(s);
+    for (int i = 0; i < Symbols::Items; ++i) {
+        QVERIFY(s.Label3(Symbols::CheckScore).isHidden());
+        dropOnTarget(s, i, i);
+        QCOMPARE(corner(s.Label2(i)), corner(s.Label1(i)));
+    }
+    QVERIFY(!s.Label3(Symbols::CheckScore).isHidden());
+    click(s.Label3(Symbols::CheckScore));
+    QVERIFY(!s.Label9.isHidden());
+    QCOMPARE(s.Label9.Caption(), QStringLiteral("8 out of 8 correct"));
+    QCOMPARE(question(s), q);
+}
+
+void TestSymbols::sharedSymbolsCountOnEitherTargetButStackedNamesOnce()
+{
+    TestScreens t;
+    useGenerator(t, 11);
+    auto& s = open(t);
+    click(s.Option1(1));
+    // Draw until the question holds two quantities of one unit.
+    int j = -1, k = -1;
+    for (int round = 0; round < 200 && j < 0; ++round) {
+        for (int a = 0; a < Symbols::Items && j < 0; ++a)
+            for (int b = a + 1; b < Symbols::Items; ++b)
+                if (s.Label5(a).Caption() == s.Label5(b).Caption()) {
+                    j = a;
+                    k = b;
+                    break;
+                }
+        if (j < 0)
+            click(s.Label3(Symbols::NewQuestion));
+    }
+    QVERIFY2(j >= 0, "no question with a shared symbol in 200 draws");
+
+    for (int i = 0; i < Symbols::Items; ++i)
+        dropOnTarget(s, i, i == j ? k : i == k ? j : i);
+    click(s.Label3(Symbols::CheckScore));
+    QCOMPARE(s.Label9.Caption(), QStringLiteral("8 out of 8 correct"));
+
+    // Both names on k's target: the board is still full, j's target empty.
+    dropOnTarget(s, k, k);
+    QCOMPARE(corner(s.Label2(j)), corner(s.Label2(k)));
+    QVERIFY(!s.Label3(Symbols::CheckScore).isHidden());
+    click(s.Label3(Symbols::CheckScore));
+    QCOMPARE(s.Label9.Caption(), QStringLiteral("7 out of 8 correct"));
+}
+
+void TestSymbols::scoreLineHiddenByPointerMovementNotByRelease()
+{
+    TestScreens t;
+    auto& s = open(t);
+    for (int i = 0; i < Symbols::Items; ++i)
+        dropOnTarget(s, i, i);
+    forms::Label& last = s.Label2(Symbols::Items - 1);
+    const QPoint here = last.rect().center(); // where the pointer rests
+    const labelling::Corner place = corner(last);
+
+    // Scored without moving the pointer off the label.
+    s.Label3_Click(Symbols::CheckScore);
+    QVERIFY(!s.Label9.isHidden());
+    QTest::mouseClick(&last, Qt::LeftButton, {}, here);
+    QVERIFY(!s.Label9.isHidden());
+    QTest::mouseClick(&last, Qt::RightButton, {}, here);
+    QVERIFY(!s.Label9.isHidden());
+    QCOMPARE(corner(last), place);
+
+    // Any movement over an answer label hides it, with or without a button.
+    QTest::mouseMove(&last, here + QPoint(3, 0));
+    QTRY_VERIFY(s.Label9.isHidden());
+    QCOMPARE(corner(last), place);
+    s.Label3_Click(Symbols::CheckScore);
+    QVERIFY(!s.Label9.isHidden());
+    forms::Label& other = s.Label2(0);
+    QTest::mouseMove(&other, other.rect().center());
+    QTRY_VERIFY(s.Label9.isHidden());
+}
+
+void TestSymbols::startAgainKeepsQuestionAndTargetNumbers()
+{
+    TestScreens t;
+    useGenerator(t, 5);
+    auto& s = open(t);
+    const QStringList numbers = targetCaptions(s);
+    for (int i = 0; i < Symbols::Items; ++i)
+        dropOnTarget(s, i, (i + 1) % Symbols::Items);
+    click(s.Label3(Symbols::CheckScore));
+    QCOMPARE(s.Label9.Caption(), QStringLiteral("0 out of 8 correct"));
+
+    click(s.Label3(Symbols::StartAgain));
+    QVERIFY(everyLabelHome(s));
+    QCOMPARE(question(s), Level1);
+    QCOMPARE(targetCaptions(s), numbers);
+    QVERIFY(s.Label3(Symbols::CheckScore).isHidden());
+    QVERIFY(s.Label9.isHidden());
+
+    // On Level 2 the drawn question stays and the targets stay blank.
+    click(s.Option1(1));
+    const Question drawn = question(s);
+    dropOnTarget(s, 2, 5);
+    click(s.Label3(Symbols::StartAgain));
+    QVERIFY(everyLabelHome(s));
+    QCOMPARE(question(s), drawn);
+    QCOMPARE(targetCaptions(s), QStringList(Symbols::Items, QString()));
+}
+
+void TestSymbols::bareScreenClearsEveryCommandHighlight()
+{
+    TestScreens t;
+    auto& s = open(t);
+    click(s.Option1(1));
+    s.Label3(Symbols::CheckScore).show();
+    const QPoint bare(forms::toPixels(11900.0f), forms::toPixels(6500.0f));
+    QTest::mouseMove(&s, bare);
+    for (int k = Symbols::Exit; k <= Symbols::NewQuestion; ++k) {
+        QTRY_VERIFY(!s.Label3(k).Opaque());
+        QTest::mouseMove(&s.Label3(k), s.Label3(k).rect().center());
+        QTRY_VERIFY(s.Label3(k).Opaque());
+    }
+    QTest::mouseMove(&s, bare);
+    for (int k = Symbols::Exit; k <= Symbols::NewQuestion; ++k)
+        QTRY_VERIFY(!s.Label3(k).Opaque());
+}
+
+QTEST_MAIN(TestSymbols)
+#include "test_symbols.moc"
