@@ -69,14 +69,17 @@ ActivityData earSound()
 
 const std::vector<Leader>& earLeaders()
 {
-    //                                  target   Line1(k)  at the target    at the part
-    static const std::vector<Leader> all{{0 /* tuning fork */,    5,  720, 960,    720, 2160},  // top of the fork
-                                         {1 /* rarefaction */,    24, 2520, 1560,  2520, 2280}, // dashed wave line
-                                         {2 /* compression */,    25, 4920, 1560,  4920, 2280}, // heavy wave line
-                                         {3 /* ear bones */,      3,  8160, 1560,  8160, 3000},
-                                         {4 /* auditory nerve */, 2,  10680, 1560, 10680, 3840},
-                                         {5 /* ear drum */,       4,  7680, 6000,  7680, 3720},
-                                         {6 /* cochlea */,        0,  9960, 6000,  9960, 5280}};
+    // Yellow, 3 pixels wide, each from a target to the thing its answer names.
+    static const std::vector<Leader> all{
+        // target                Line1(k)  at the target   at the part
+        {0 /* tuning fork */,    5,        720, 960,       720, 2160},   // the top of the fork's picture
+        {1 /* rarefaction */,    24,       2520, 1560,     2520, 2280},  // a dashed wave line
+        {2 /* compression */,    25,       4920, 1560,     4920, 2280},  // a heavy wave line
+        {3 /* ear bones */,      3,        8160, 1560,     8160, 3000},
+        {4 /* auditory nerve */, 2,        10680, 1560,    10680, 3840},
+        {5 /* ear drum */,       4,        7680, 6000,     7680, 3720},
+        {6 /* cochlea */,        0,        9960, 6000,     9960, 5280},
+    };
     return all;
 }
 

@@ -6,7 +6,6 @@
 #include "labelling/earsound.h"
 #include "labelling/tuningfork.h"
 
-#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTransform>
@@ -287,9 +286,8 @@ QImage earPicture()
 QImage forkFrame(int frame)
 {
     const forms::TwipRect area = labelling::ForkPictureArea;
-    const labelling::Leader& leader = earLeaders().at(0);
-    const double centre = (leader.partX - area.left) / forms::TwipsPerPixel;
-    const double tip = (leader.partY - area.top) / forms::TwipsPerPixel + 3;
+    const QPointF pointedAt = partPoints(QPointF(area.left, area.top)).at("tuning fork");
+    const double centre = pointedAt.x(), tip = pointedAt.y() + 3;
     const double spread = (frame - 2) * 3.0;
     const double crook = 200, gap = 8, prong = 8;
 
