@@ -46,14 +46,14 @@ private slots:
     void earHoldsEveryPartItsLinesNamed()
     {
         const labelling::ActivityData& d = labelling::earSoundActivity();
-        const labelling::PictureSpec& spec = d.pictures[0];
-        const QImage ear = forms::loadPicture(spec.file).toImage();
+        const labelling::PictureSpec& picture = d.pictures[0];
+        const QImage ear = forms::loadPicture(picture.file).toImage();
         QVERIFY(!ear.isNull());
-        QCOMPARE(ear.width(), qRound(spec.width / forms::TwipsPerPixel));
-        QCOMPARE(ear.height(), qRound(spec.height / forms::TwipsPerPixel));
+        QCOMPARE(ear.width(), qRound(picture.width / forms::TwipsPerPixel));
+        QCOMPARE(ear.height(), qRound(picture.height / forms::TwipsPerPixel));
         int parts = 0;
         for (const labelling::Leader& leader : labelling::earLeaders()) {
-            const QPoint at = ((QPointF(leader.partX, leader.partY) - QPointF(spec.left, spec.top))
+            const QPoint at = ((QPointF(leader.partX, leader.partY) - QPointF(picture.left, picture.top))
                                / forms::TwipsPerPixel).toPoint();
             if (!ear.rect().contains(at))
                 continue;

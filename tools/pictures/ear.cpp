@@ -248,12 +248,12 @@ QPainterPath drawBones(QPainter& p, QPointF drumAt, QPointF bonesAt, QPointF ova
 QImage earPicture()
 {
     const labelling::ActivityData& data = earSoundActivity();
-    const labelling::PictureSpec& spec = data.pictures.at(0);
-    const auto points = partPoints(QPointF(spec.left, spec.top));
+    const labelling::PictureSpec& picture = data.pictures.at(0);
+    const auto points = partPoints(QPointF(picture.left, picture.top));
     const QPointF drumAt = points.at("ear drum"), bonesAt = points.at("ear bones");
     const QPointF cochleaAt = points.at("cochlea"), nerveAt = points.at("auditory nerve");
 
-    QImage image(qRound(spec.width / forms::TwipsPerPixel), qRound(spec.height / forms::TwipsPerPixel),
+    QImage image(qRound(picture.width / forms::TwipsPerPixel), qRound(picture.height / forms::TwipsPerPixel),
                  QImage::Format_RGB32);
     image.fill(data.background);
     QPainter p(&image);
