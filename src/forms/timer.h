@@ -17,7 +17,7 @@ public:
     std::function<void()> Tick;
 
 private:
-    QTimer timer_;
+    QTimer timer_{this}; // a child, so that unloading the screen finds and stops it
 };
 
 } // namespace forms

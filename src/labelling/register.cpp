@@ -1,5 +1,7 @@
 #include "labelling/register.h"
 #include "labelling/activity.h"
+#include "labelling/earsound.h"
+#include "labelling/tuningfork.h"
 #include "labelling/telescopic.h"
 #include "forms/screens.h"
 
@@ -16,6 +18,10 @@ void addAll(forms::Screens& screens, const std::vector<ActivityData>& activities
 void registerScreens(forms::Screens& screens)
 {
     addAll(screens, telescopicActivities());
+    // The fork's step and frames outlive each opening of the screen.
+    screens.add(QStringLiteral("earsound"), [fork = std::make_shared<TuningFork>()](forms::Screens& s) {
+        return std::make_unique<EarSound>(s, fork);
+    });
 }
 
 } // namespace labelling

@@ -16,5 +16,6 @@ struct PictureFile {
 
 // One list per subject; main() writes them all.
 std::vector<PictureFile> spinePictures();
+std::vector<PictureFile> earPictures();
 
 } // namespace pictures

@@ -1,0 +1,117 @@
+// The Ear: a tuning fork vibrates at the left, a sound wave of vertical lines
+// marks its compressions and rarefactions, and a section of the ear stands at
+// the right. Seven answers to place.
+#include "labelling/earsound.h"
+#include "labelling/tuningfork.h"
+
+namespace labelling {
+
+namespace {
+
+// The sound wave: twenty light grey lines every 240 twips from X 1320 to 5880.
+// The pen repeats every 960 twips: heavy lines mark compressions, dashed
+// lines rarefactions.
+struct WavePen {
+    int width;
+    Qt::PenStyle style;
+    std::vector<float> xs;
+    std::vector<int> lines; // Line1(k) of each X, in X order
+};
+const QColor WaveGrey(192, 192, 192);
+constexpr float WaveTop = 2280, WaveBottom = 4920;
+const WavePen WavePens[] = {
+    {6, Qt::SolidLine, {2040, 3000, 3960, 4920, 5880}, {17, 20, 7, 10, 14}},
+    {1, Qt::DashLine,  {1560, 2520, 3480, 4440, 5400}, {1, 19, 6, 9, 13}},
+    {2, Qt::SolidLine, {1320, 1800, 2280, 2760, 3240, 3720, 4200, 4680, 5160, 5640},
+                       {26, 18, 22, 21, 23, 8, 12, 11, 16, 15}},
+};
+// The wave's first line lies above the answer labels, like its caption.
+constexpr int WaveLineAboveAnswers = 26;
+
+std::vector<LineSpec> lines()
+{
+    std::vector<LineSpec> all;
+    for (const WavePen& pen : WavePens)
+        for (std::size_t n = 0; n < pen.xs.size(); ++n)
+            all.push_back({pen.lines[n], pen.xs[n], WaveTop, pen.xs[n], WaveBottom, WaveGrey, pen.width,
+                           pen.style, pen.lines[n] == WaveLineAboveAnswers});
+    for (const Leader& l : earLeaders())
+        all.push_back({l.line, l.targetX, l.targetY, l.partX, l.partY, forms::Yellow, 3});
+    return all;
+}
+
+ActivityData earSound()
+{
+    ActivityData d;
+    d.screen = "earsound";
+    d.caption = "The Ear";
+    d.background = QColor(9, 63, 137);
+    d.answerPoints = 12;
+    //         answer            target        size        home
+    d.items = {{"tuning fork",    120, 600,    1965, 375,  3000, 6840},
+               {"rarefaction",    1545, 1200,  1965, 375,  1920, 7320},
+               {"compression",    3945, 1200,  1965, 375,  6240, 7320},
+               {"ear bones",      7185, 1200,  1965, 375,  4080, 7320},
+               {"auditory nerve", 9705, 1200,  1965, 375,  7320, 6840},
+               {"ear drum",       6705, 6000,  1965, 375,  8400, 7320},
+               {"cochlea",        8985, 6000,  1965, 375,  5160, 6840}};
+    d.pictures = {{"Images\\ear.jpg", 5760, 1560, 6000, 4500, false}};
+    const forms::LabelLook caption{"Arial", 24, false, forms::Yellow, forms::Black, false, false,
+                                   forms::Label::Align::Center};
+    d.texts = {{"Label7", -1, "Label the diagram below.", {2640, 240, 5145, 825}, timesText(24)},
+               {"Label5", -1, "sound wave", {1320, 5160, 4425, 825}, caption, true}};
+    d.scoreLine = {"Label6", {8280, 240, 3300, 540}, 24, forms::Label::Align::Left, true};
+    d.lines = lines();
+    return d;
+}
+
+} // namespace
+
+const std::vector<Leader>& earLeaders()
+{
+    // Yellow, 3 pixels wide, each from a target to the thing its answer names.
+    static const std::vector<Leader> all{
+        // target                Line1(k)  at the target   at the part
+        {0 /* tuning fork */,    5,        720, 960,       720, 2160},   // the top of the fork's picture
+        {1 /* rarefaction */,    24,       2520, 1560,     2520, 2280},  // a dashed wave line
+        {2 /* compression */,    25,       4920, 1560,     4920, 2280},  // a heavy wave line
+        {3 /* ear bones */,      3,        8160, 1560,     8160, 3000},
+        {4 /* auditory nerve */, 2,        10680, 1560,    10680, 3840},
+        {5 /* ear drum */,       4,        7680, 6000,     7680, 3720},
+        {6 /* cochlea */,        0,        9960, 6000,     9960, 5280},
+    };
+    return all;
+}
+
+const ActivityData& earSoundActivity()
+{
+    static const ActivityData data = earSound();
+    return data;
+}
+
+EarSound::EarSound(forms::Screens& screens, std::shared_ptr<TuningFork> fork)
+    : LabellingActivity(screens, earSoundActivity()),
+      Image2(*new forms::Image(this, QStringLiteral("Image2"))),
+      fork_(std::move(fork))
+{
+    Image2.place(ForkPictureArea.left, ForkPictureArea.top, ForkPictureArea.width, ForkPictureArea.height);
+    Image2.lower(); // a picture: beneath the lines, targets and labels
+    Timer1.Tick = [this] { Timer1_Timer(); };
+}
+
+void EarSound::Form_Load()
+{
+    LabellingActivity::Form_Load();
+    Timer1.setEnabled(true);
+}
+
+// A frame is decoded the first time it is shown and kept; from then on a tick
+// only swaps in a picture already in memory, so a drag never waits on a file.
+void EarSound::Timer1_Timer()
+{
+    const QPixmap& picture = fork_->frame(fork_->tick());
+    if (!picture.isNull())
+        Image2.setPicture(picture);
+}
+
+} // namespace labelling

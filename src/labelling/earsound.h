@@ -1,0 +1,51 @@
+#pragma once
+// The Ear: how a sound travels from a vibrating tuning fork through the air
+// into the ear. A labelling screen whose one true departure is the animated
+// fork, Image2, stepped by Timer1.
+
+#include "forms/picturecontrols.h"
+#include "forms/timer.h"
+#include "labelling/activity.h"
+
+#include <memory>
+#include <vector>
+
+namespace labelling {
+
+class TuningFork;
+
+// Where the fork's frames are shown, each at its own size.
+inline constexpr forms::TwipRect ForkPictureArea{120, 2160, 1200, 4800};
+
+// A leader line, drawn from target `target` to the part its answer names.
+struct Leader {
+    int target;
+    int line; // Line1(line)
+    float targetX, targetY;
+    float partX, partY;
+};
+
+const ActivityData& earSoundActivity();
+// The leader lines, one a target, in target order. The picture generator
+// draws each part where its line ends.
+const std::vector<Leader>& earLeaders();
+
+class EarSound : public LabellingActivity {
+    Q_OBJECT
+public:
+    // The fork's step and frames outlive this screen object.
+    EarSound(forms::Screens& screens, std::shared_ptr<TuningFork> fork);
+
+    void Form_Load() override;
+    void Timer1_Timer();
+
+    const TuningFork& fork() const { return *fork_; }
+
+    forms::Image& Image2;
+    forms::Timer Timer1{this, 5};
+
+private:
+    std::shared_ptr<TuningFork> fork_;
+};
+
+} // namespace labelling

@@ -1,0 +1,358 @@
+// The ear screen: its table, its pictures at their own size, the drop order
+// where target zones overlap, a pupil's whole round by mouse, and the tuning
+// fork animation: its pace, its step across an unload, and its independence
+// from everything the pupil does.
+#include "app/menu.h"
+#include "app/module1.h"
+#include "labelling/earsound.h"
+#include "labelling/tuningfork.h"
+#include "support/testscreens.h"
+
+#include <QtTest>
+#include <set>
+
+using labelling::EarSound;
+using labelling::LabellingActivity;
+
+namespace {
+
+QPoint pixelOf(float x, float y) { return {forms::toPixels(x), forms::toPixels(y)}; }
+
+// Presses on the label's middle, moves the pointer to `release` (twips of the
+// screen) and lets go there, as a pupil drags.
+void dragTo(forms::Screen& screen, forms::Label& label, QPoint release)
+{
+    QTest::mousePress(&label, Qt::LeftButton, {}, label.rect().center());
+    const QPoint halfway = (screen.mapFromGlobal(label.mapToGlobal(label.rect().center())) + release) / 2;
+    QTest::mouseMove(&label, label.mapFrom(&screen, halfway));
+    QTest::mouseMove(&label, label.mapFrom(&screen, release));
+    QTest::mouseRelease(&label, Qt::LeftButton, {}, label.mapFrom(&screen, release));
+}
+
+void dragOntoTarget(EarSound& ear, int answer, int target)
+{
+    const forms::Label& box = ear.Label1(target);
+    dragTo(ear, ear.Label2(answer), pixelOf(box.Left() + box.Width() / 2, box.Top() + box.Height() / 2));
+}
+
+bool sameCorner(const forms::Control& a, const forms::Control& b) { return a.Left() == b.Left() && a.Top() == b.Top(); }
+
+// Stacking order among a screen's direct children: later lies above.
+int layer(const QWidget& screen, const QWidget& control) { return int(screen.children().indexOf(const_cast<QWidget*>(&control))); }
+
+} // namespace
+
+class TestEarSound : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { initTestFonts(); }
+
+    void table()
+    {
+        const labelling::ActivityData& d = labelling::earSoundActivity();
+        QCOMPARE(d.screen, QStringLiteral("earsound"));
+        QCOMPARE(d.items.size(), std::size_t(7));
+        for (const labelling::Item& item : d.items) {
+            QCOMPARE(item.width, 1965.0f);
+            QCOMPARE(item.height, 375.0f);
+        }
+        QCOMPARE(d.pictures.size(), std::size_t(1));
+        QVERIFY(!d.pictures[0].stretch);
+        QVERIFY(!d.variants);
+        QCOMPARE(d.scoreLine.name, QStringLiteral("Label6"));
+
+        // Twenty wave lines and seven leaders, Line1(0) to Line1(26) each once.
+        QCOMPARE(d.lines.size(), std::size_t(27));
+        std::set<int> indexes;
+        for (const labelling::LineSpec& l : d.lines)
+            indexes.insert(l.index);
+        QCOMPARE(int(indexes.size()), 27);
+        QCOMPARE(*indexes.begin(), 0);
+        QCOMPARE(*indexes.rbegin(), 26);
+    }
+
+    // The wave's pen repeats every 960 twips: heavy at compressions, dashed at
+    // rarefactions, thin in between.
+    void waveLines()
+    {
+        std::set<float> xs;
+        for (const labelling::LineSpec& l : labelling::earSoundActivity().lines) {
+            if (l.colour != QColor(192, 192, 192))
+                continue;
+            QCOMPARE(l.x1, l.x2);
+            QCOMPARE(l.y1, 2280.0f);
+            QCOMPARE(l.y2, 4920.0f);
+            xs.insert(l.x1);
+            const int phase = int(l.x1 - 1320) % 960;
+            if (phase == 720) {
+                QCOMPARE(l.width, 6);
+                QCOMPARE(l.style, Qt::SolidLine);
+            } else if (phase == 240) {
+                QCOMPARE(l.width, 1);
+                QCOMPARE(l.style, Qt::DashLine);
+            } else {
+                QVERIFY(phase == 0 || phase == 480);
+                QCOMPARE(l.width, 2);
+                QCOMPARE(l.style, Qt::SolidLine);
+            }
+            QCOMPARE(l.aboveAnswers, l.index == 26);
+        }
+        QCOMPARE(int(xs.size()), 20);
+        QCOMPARE(*xs.begin(), 1320.0f);
+        QCOMPARE(*xs.rbegin(), 5880.0f);
+    }
+
+    // Every leader line touches its own target and ends on the thing its
+    // answer names, outside the target.
+    void leaderLines()
+    {
+        const labelling::ActivityData& d = labelling::earSoundActivity();
+        const auto& leaders = labelling::earLeaders();
+        QCOMPARE(int(leaders.size()), int(d.items.size()));
+        const labelling::PictureSpec& ear = d.pictures[0];
+        auto inside = [](float x, float y, const forms::TwipRect& r) {
+            return r.left <= x && x <= r.left + r.width && r.top <= y && y <= r.top + r.height;
+        };
+        auto waveLineAt = [&d](float x, float y) -> const labelling::LineSpec* {
+            for (const labelling::LineSpec& l : d.lines)
+                if (l.colour == QColor(192, 192, 192) && l.x1 == x && l.y1 == y)
+                    return &l;
+            return nullptr;
+        };
+        for (int i = 0; i < int(leaders.size()); ++i) {
+            const labelling::Leader& leader = leaders[i];
+            QCOMPARE(leader.target, i);
+            const forms::TwipRect target = d.items[i].target();
+            QVERIFY2(inside(leader.targetX, leader.targetY, target), qPrintable(d.items[i].answer));
+            QVERIFY2(!inside(leader.partX, leader.partY, target), qPrintable(d.items[i].answer));
+            const auto drawn = std::find_if(d.lines.begin(), d.lines.end(),
+                                            [&](const labelling::LineSpec& l) { return l.index == leader.line; });
+            QVERIFY(drawn != d.lines.end());
+            QCOMPARE(drawn->colour, forms::Yellow);
+            QCOMPARE(drawn->width, 3);
+            const QString& answer = d.items[i].answer;
+            if (answer == "tuning fork") {
+                const forms::TwipRect fork = labelling::ForkPictureArea;
+                QCOMPARE(leader.partY, fork.top);
+                QVERIFY(fork.left < leader.partX && leader.partX < fork.left + fork.width);
+            } else if (answer == "rarefaction" || answer == "compression") {
+                const labelling::LineSpec* wave = waveLineAt(leader.partX, leader.partY);
+                QVERIFY2(wave, qPrintable(answer));
+                QCOMPARE(wave->style, answer == "rarefaction" ? Qt::DashLine : Qt::SolidLine);
+                QCOMPARE(wave->width, answer == "rarefaction" ? 1 : 6);
+            } else {
+                QVERIFY2(inside(leader.partX, leader.partY, {ear.left, ear.top, ear.width, ear.height}),
+                         qPrintable(answer));
+            }
+        }
+    }
+
+    void loadsAsDesigned()
+    {
+        TestScreens screens;
+        screens->show("earsound");
+        auto& ear = screens->get<EarSound>("earsound");
+        QCOMPARE(ear.windowTitle(), QStringLiteral("The Ear"));
+        QCOMPARE(ear.BackColor(), QColor(9, 63, 137));
+        QCOMPARE(Module1::labelCount(), 7);
+        QCOMPARE(ear.Label2(3).Caption(), QStringLiteral("ear bones"));
+        QCOMPARE(ear.Label1(3).Caption(), QStringLiteral(" 4."));
+        // Pictures at their own size: the ear 400 x 300 pixels, the fork's
+        // frames 80 x 320, shown from the first tick.
+        QCOMPARE(ear.Image1(0).Width(), 6000.0f);
+        QCOMPARE(ear.Image1(0).Height(), 4500.0f);
+        QVERIFY(ear.Image2.Picture().isNull());
+        ear.Timer1_Timer();
+        QVERIFY(!ear.Image2.Picture().isNull());
+        QCOMPARE(ear.Image2.Left(), 120.0f);
+        QCOMPARE(ear.Image2.Top(), 2160.0f);
+        QCOMPARE(ear.Image2.Width(), 1200.0f);
+        QCOMPARE(ear.Image2.Height(), 4800.0f);
+        QCOMPARE(ear.Timer1.Interval(), 5);
+        QVERIFY(ear.Timer1.Enabled());
+        QVERIFY(!ear.scoreLine().isVisible());
+        QVERIFY(!ear.Label3(LabellingActivity::CheckScore).isVisible());
+    }
+
+    // The caption "sound wave" and the wave's first line lie above the answer
+    // labels; the pictures lie beneath everything.
+    void stacking()
+    {
+        TestScreens screens;
+        screens->show("earsound");
+        auto& ear = screens->get<EarSound>("earsound");
+        const forms::Label* caption = ear.text("Label5");
+        QVERIFY(caption);
+        QCOMPARE(caption->Caption(), QStringLiteral("sound wave"));
+        for (int i = 0; i < 7; ++i) {
+            QVERIFY(layer(ear, *caption) > layer(ear, ear.Label2(i)));
+            QVERIFY(layer(ear, ear.Line1(26)) > layer(ear, ear.Label2(i)));
+            QVERIFY(layer(ear, ear.Line1(24)) < layer(ear, ear.Label2(i)));
+            QVERIFY(layer(ear, ear.Label1(i)) < layer(ear, ear.Label2(i)));
+        }
+        QVERIFY(layer(ear, ear.Image2) < layer(ear, ear.Line1(5)));
+        QVERIFY(layer(ear, ear.Image1(0)) < layer(ear, ear.Line1(3)));
+        QVERIFY(layer(ear, ear.Image2) < layer(ear, ear.Label1(0)));
+    }
+
+    // Targets 1 and 2, and targets 3 and 4, lie in rows whose capture zones
+    // overlap: a label released in the overlap goes to the lower-numbered one.
+    void dropWhereZonesOverlap_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QPoint>("release"); // pixels of the screen
+        QTest::addColumn<int>("target");     // -1: stays where released
+        // The label's corner lies half a label left and up of the pointer.
+        QTest::newRow("left in 2962.5..3510: target 1, not 2") << 2 << QPoint(279, 99) << 1;
+        QTest::newRow("near the overlap's right end: target 1") << 6 << QPoint(295, 99) << 1;
+        QTest::newRow("right of 3510: target 2") << 1 << QPoint(300, 99) << 2;
+        QTest::newRow("left in 8722.5..9150: target 3, not 4") << 4 << QPoint(660, 99) << 3;
+        QTest::newRow("right of 9150: target 4") << 3 << QPoint(700, 99) << 4;
+        QTest::newRow("top just inside the row") << 2 << QPoint(279, 117) << 1;
+        QTest::newRow("below the row: nowhere") << 2 << QPoint(279, 118) << -1;
+    }
+    void dropWhereZonesOverlap()
+    {
+        QFETCH(int, answer);
+        QFETCH(QPoint, release);
+        QFETCH(int, target);
+        TestScreens screens;
+        screens->show("earsound");
+        auto& ear = screens->get<EarSound>("earsound");
+        forms::Label& label = ear.Label2(answer);
+        dragTo(ear, label, release);
+        if (target >= 0) {
+            QCOMPARE(label.Left(), ear.Label1(target).Left());
+            QCOMPARE(label.Top(), ear.Label1(target).Top());
+        } else {
+            // Centred on the pointer, to within the half pixel the screen rounds to.
+            QVERIFY(qAbs(label.Left() - (forms::toTwips(release.x()) - label.Width() / 2)) <= 7.5f);
+            QVERIFY(qAbs(label.Top() - (forms::toTwips(release.y()) - label.Height() / 2)) <= 7.5f);
+            for (int i = 0; i < 7; ++i)
+                QVERIFY(!sameCorner(label, ear.Label1(i)) && !sameCorner(label, ear.Label4(i)));
+        }
+    }
+
+    // A pupil's round: from the menu, every answer to its target, the score,
+    // a fresh start and back to the menu.
+    void pupilRound()
+    {
+        TestScreens screens;
+        screens->show("menu3");
+        auto& menu = screens->get<app::Menu>("menu3");
+        QTest::mouseClick(&menu.Label3(4), Qt::LeftButton);
+        QVERIFY(screens->isLoaded("earsound"));
+        auto& ear = screens->get<EarSound>("earsound");
+        QVERIFY(ear.isVisible());
+        forms::Label& checkScore = ear.Label3(LabellingActivity::CheckScore);
+
+        for (int i = 0; i < 7; ++i) {
+            QVERIFY2(!checkScore.isVisible(), qPrintable(QString::number(i)));
+            dragOntoTarget(ear, i, i);
+            QVERIFY(sameCorner(ear.Label2(i), ear.Label1(i)));
+        }
+        QVERIFY(checkScore.isVisible());
+        QTest::mouseClick(&checkScore, Qt::LeftButton);
+        forms::Label& score = ear.scoreLine();
+        QVERIFY(score.isVisible());
+        QCOMPARE(score.name(), QStringLiteral("Label6"));
+        QCOMPARE(score.Caption(), QStringLiteral("7 out of 7 correct"));
+        QCOMPARE(score.Alignment(), forms::Label::Align::Left);
+        QCOMPARE(score.Left(), 8280.0f);
+        // Sized to its text, which fits on the screen.
+        QVERIFY(score.Width() > 2500 && score.Left() + score.Width() <= 12000);
+
+        // Two answers swapped: five right.
+        dragOntoTarget(ear, 5, 6);
+        QVERIFY(!score.isVisible());
+        dragOntoTarget(ear, 6, 5);
+        QTest::mouseClick(&checkScore, Qt::LeftButton);
+        QCOMPARE(score.Caption(), QStringLiteral("5 out of 7 correct"));
+
+        QTest::mouseClick(&ear.Label3(LabellingActivity::StartAgain), Qt::LeftButton);
+        for (int i = 0; i < 7; ++i)
+            QVERIFY(sameCorner(ear.Label2(i), ear.Label4(i)));
+        QVERIFY(!checkScore.isVisible());
+        QVERIFY(!score.isVisible());
+
+        QTest::mouseClick(&ear.Label3(LabellingActivity::Exit), Qt::LeftButton);
+        QVERIFY(!screens->isLoaded("earsound"));
+        QVERIFY(menu.isVisible());
+    }
+
+    // The fork's step belongs to the registration: a screen opened again
+    // goes on from where it stopped, on a fresh set of labelling controls.
+    void forkstepAcrossUnload()
+    {
+        TestScreens screens;
+        screens->show("earsound");
+        auto* ear = &screens->get<EarSound>("earsound");
+        ear->Timer1.setEnabled(false); // the test steps it
+        for (int tick = 0; tick < 3; ++tick)
+            ear->Timer1_Timer();
+        QCOMPARE(ear->fork().forkstep(), 3);
+        dragOntoTarget(*ear, 0, 0);
+        ear->Label3_Click(LabellingActivity::Exit);
+        TestScreens::flushDeletes();
+
+        screens->show("earsound");
+        ear = &screens->get<EarSound>("earsound");
+        ear->Timer1.setEnabled(false);
+        QVERIFY(sameCorner(ear->Label2(0), ear->Label4(0)));
+        QVERIFY(ear->Image2.Picture().isNull());
+        QCOMPARE(ear->fork().forkstep(), 3);
+        ear->Timer1_Timer();
+        QCOMPARE(ear->fork().forkstep(), 4);
+        const QImage widest(QStringLiteral("Images/tuning4.bmp"));
+        QVERIFY(!widest.isNull());
+        QCOMPARE(ear->Image2.Picture().toImage().convertToFormat(QImage::Format_RGB32),
+                 widest.convertToFormat(QImage::Format_RGB32));
+    }
+
+    // The real timer steps the fork from the end of the load, and stops with
+    // the screen's unload.
+    void timerRunsWhileLoaded()
+    {
+        TestScreens screens;
+        screens->show("earsound");
+        auto& ear = screens->get<EarSound>("earsound");
+        const labelling::TuningFork& fork = ear.fork();
+        const int start = fork.forkstep();
+        QTRY_VERIFY(fork.forkstep() != start);
+        QTRY_VERIFY(!ear.Image2.Picture().isNull());
+        // The fork outlives the screen: its registration holds it.
+        ear.Label3_Click(LabellingActivity::Exit);
+        const int stopped = fork.forkstep();
+        QTest::qWait(40);
+        QCOMPARE(fork.forkstep(), stopped);
+    }
+
+    // Dragging, dropping and the commands leave the animation at its own
+    // pace: the step moves only with the ticks.
+    void animationUntouchedByPlay()
+    {
+        TestScreens screens;
+        screens->show("earsound");
+        auto& ear = screens->get<EarSound>("earsound");
+        int ticks = 0;
+        auto tick = ear.Timer1.Tick;
+        ear.Timer1.Tick = [&] { ++ticks; tick(); };
+        const int before = ear.fork().forkstep();
+
+        for (int i = 0; i < 7; ++i)
+            dragOntoTarget(ear, i, (i + 1) % 7);
+        ear.Label3_Click(LabellingActivity::CheckScore);
+        ear.Label2_MouseUp(2);
+        ear.Label3_Click(LabellingActivity::StartAgain);
+        ear.Label3_MouseMove(1);
+        ear.Form_MouseMove({});
+        QVERIFY(ear.Timer1.Enabled());
+        QCOMPARE(ear.Timer1.Interval(), 5);
+        QCOMPARE(ear.fork().forkstep(), (before + ticks) % labelling::ForkSteps);
+        ear.Timer1.setEnabled(false);
+    }
+};
+
+QTEST_MAIN(TestEarSound)
+#include "test_earsound.moc"
