@@ -4,7 +4,6 @@ namespace forms {
 
 Timer::Timer(QObject* owner, int intervalMs, bool enabled) : QObject(owner)
 {
-    timer_.setParent(this); // so that unloading a screen finds and stops it
     timer_.setTimerType(Qt::PreciseTimer);
     timer_.setInterval(intervalMs);
     connect(&timer_, &QTimer::timeout, this, [this] { if (Tick) Tick(); });
