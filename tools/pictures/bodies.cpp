@@ -1,0 +1,248 @@
+#include "bodies.h"
+
+#include <QtMath>
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <vector>
+
+namespace pictures {
+
+namespace {
+
+Globe placed(const Placement& at)
+{
+    Globe globe;
+    globe.centre = at.centre;
+    globe.radius = at.radius;
+    globe.sunX = at.sunX, globe.sunY = at.sunY, globe.sunZ = at.sunZ;
+    return globe;
+}
+
+double degrees(double d) { return qDegreesToRadians(d); }
+
+// Angle between two surface points given by latitude and longitude (radians).
+double apart(double lat1, double lon1, double lat2, double lon2)
+{
+    const double c = std::sin(lat1) * std::sin(lat2) + std::cos(lat1) * std::cos(lat2) * std::cos(lon1 - lon2);
+    return std::acos(std::clamp(c, -1.0, 1.0));
+}
+
+// Bowl-shaped craters with raised rims, scattered over the whole globe and
+// kept in a coarse grid of cells so that a point looks at its neighbours only.
+class CraterField {
+public:
+    CraterField(std::uint32_t seed, int count, double smallest, double largest)
+    {
+        Random random(seed);
+        cells.resize(Cells * Cells * Cells);
+        for (int i = 0; i < count; ++i) {
+            const double z = random.between(-1, 1), angle = random.between(0, 2 * M_PI), ring = std::sqrt(1 - z * z);
+            // Many small craters, few large ones.
+            const double size = smallest * std::pow(largest / smallest, std::pow(random.uniform(), 3));
+            craters.push_back({ring * std::cos(angle), ring * std::sin(angle), z, size});
+            const Crater& c = craters.back();
+            const double reach = size * 1.7;
+            for (int ix = cell(c.x - reach); ix <= cell(c.x + reach); ++ix)
+                for (int iy = cell(c.y - reach); iy <= cell(c.y + reach); ++iy)
+                    for (int iz = cell(c.z - reach); iz <= cell(c.z + reach); ++iz)
+                        cells[(ix * Cells + iy) * Cells + iz].push_back(static_cast<int>(craters.size()) - 1);
+        }
+    }
+
+    double height(const SurfacePoint& p) const
+    {
+        double h = 0;
+        for (int index : cells[(cell(p.x) * Cells + cell(p.y)) * Cells + cell(p.z)]) {
+            const Crater& c = craters[index];
+            const double t = std::hypot(p.x - c.x, p.y - c.y, p.z - c.z) / c.size;
+            if (t > 1.7)
+                continue;
+            // A rim, steep inside and sloping gently outside, round a bowl.
+            double shape = 0.1 * std::exp(-std::pow((t - 1) / (t < 1 ? 0.12 : 0.3), 2));
+            if (t < 1)
+                shape += 0.3 * (std::pow(t, 3) - 1);
+            if (c.size > 0.03)
+                shape += 0.1 * std::exp(-std::pow(t / 0.16, 2)); // a central peak in big craters
+            h += shape * c.size;
+        }
+        return h;
+    }
+
+private:
+    struct Crater {
+        double x, y, z, size;
+    };
+    static constexpr int Cells = 24;
+    static int cell(double v) { return std::clamp(static_cast<int>((v + 1) / 2 * Cells), 0, Cells - 1); }
+    std::vector<Crater> craters;
+    std::vector<std::vector<int>> cells;
+};
+
+std::function<double(const SurfacePoint&)> craterRelief(std::uint32_t seed, int count, double smallest, double largest)
+{
+    auto field = std::make_shared<const CraterField>(seed, count, smallest, largest);
+    return [field](const SurfacePoint& p) { return field->height(p); };
+}
+
+// Saturn's rings across their radius: faint C ring, bright B ring, the Cassini
+// division, the A ring with the Encke gap, all finely grooved.
+Rgba saturnRing(double r)
+{
+    const double grooves = 0.85 + 0.15 * std::sin(r * 210) * std::sin(r * 57 + 1);
+    if (r < 1.24)
+        return {};
+    if (r < 1.53)
+        return {rgb(150, 135, 115), (0.25 + 0.6 * (r - 1.24)) * grooves};
+    if (r < 1.95)
+        return {mix(rgb(215, 195, 160), rgb(240, 225, 192), smoothstep(1.53, 1.75, r)) * grooves, 0.92};
+    if (r < 2.03)
+        return {rgb(70, 62, 55), 0.12};
+    if (r > 2.205 && r < 2.22)
+        return {rgb(70, 62, 55), 0.15};
+    return {rgb(200, 185, 158) * grooves, 0.78 - 0.25 * smoothstep(2.2, 2.27, r)};
+}
+
+struct Mare {
+    double latitude, longitude, size; // degrees; longitude positive to the right of the disc
+};
+
+// The dark plains of the near side, roughly where they lie.
+const Mare maria[] = {
+    {33, -16, 16}, {15, -55, 22}, {-2, -45, 16}, {32, -44, 13}, {27, 17, 10}, {8, 30, 12}, {17, 59, 6.5},
+    {-6, 51, 9}, {-15, 34, 5.5}, {-21, -17, 10}, {-24, -39, 5.5}, {55, -20, 6}, {57, 0, 6}, {56, 22, 5},
+    {13, 4, 5}, {-10, -23, 6}, {2, 18, 4},
+};
+
+Rgb moonSurface(const SurfacePoint& p)
+{
+    const double lat = p.latitude(), lon = -p.longitude(); // longitude increasing to the right
+    // Each plain is a soft patch; where patches meet they run together.
+    double field = 0.3 * (fractal(p.x * 3, p.y * 3, p.z * 3, 5, 31) - 0.5);
+    for (const Mare& m : maria)
+        field += std::exp(-std::pow(apart(lat, lon, degrees(m.latitude), degrees(m.longitude)) / degrees(m.size), 2));
+    const double dark = smoothstep(0.5, 0.7, field);
+    const double mottle = fractal(p.x * 9, p.y * 9, p.z * 9, 5, 17);
+    Rgb colour = mix(rgb(222, 219, 210) * (0.88 + 0.2 * mottle), rgb(136, 134, 128) * (0.9 + 0.2 * mottle), dark);
+    // Young craters with bright rays: Tycho, Copernicus, Kepler, Aristarchus.
+    const struct { double latitude, longitude, size, rays; } bright[] = {
+        {-43, -11, 1.6, 1.0}, {10, -20, 1.3, 0.6}, {8, -38, 0.9, 0.4}, {24, -47, 0.8, 0.2}};
+    for (const auto& b : bright) {
+        const double bl = degrees(b.latitude), bo = degrees(b.longitude);
+        const double d = apart(lat, lon, bl, bo);
+        const double heading = std::atan2(lat - bl, (lon - bo) * std::cos(bl));
+        const double streak = std::pow(noise(heading * 5 + 20, b.latitude, 5), 4) * b.rays;
+        colour = colour + rgb(255, 252, 245) * (0.55 * std::exp(-std::pow(d / degrees(b.size), 2))
+                                                + 0.2 * streak * std::exp(-d / degrees(b.size * 8)));
+    }
+    return colour;
+}
+
+} // namespace
+
+Globe saturn(const Placement& at, double tilt, double roll)
+{
+    Globe globe = placed(at);
+    globe.tilt = tilt;
+    globe.roll = roll;
+    globe.limbDarkening = 0.45;
+    globe.surface = [](const SurfacePoint& p) {
+        const double lat = qRadiansToDegrees(p.latitude()) + 1.2 * (fractal(p.x * 5, p.y * 5, p.z * 24, 4, 5) - 0.5);
+        const struct { double centre, width, depth; } belts[] = {
+            {14, 7, 0.9}, {-15, 7, 0.9}, {30, 3, 0.55}, {-32, 3, 0.5}, {42, 3, 0.45}, {-45, 4, 0.45}, {24, 1.5, 0.4}};
+        double belt = 0;
+        for (const auto& b : belts)
+            belt = std::max(belt, b.depth * smoothstep(b.width, b.width * 0.35, std::abs(lat - b.centre)));
+        Rgb colour = mix(rgb(246, 230, 186), rgb(192, 150, 100), belt);
+        colour = mix(colour, rgb(252, 240, 205), smoothstep(6, 2, std::abs(lat)) * 0.7); // the bright equator
+        return mix(colour, rgb(150, 162, 165), smoothstep(58, 80, std::abs(lat)));
+    };
+    globe.rings = {1.24, 2.27, saturnRing};
+    return globe;
+}
+
+Globe jupiter(const Placement& at, double roll)
+{
+    Globe globe = placed(at);
+    globe.roll = roll;
+    globe.limbDarkening = 0.5;
+    globe.surface = [](const SurfacePoint& p) {
+        const double swirl = fractal(p.x * 6, p.y * 6, p.z * 30, 5, 9) - 0.5;
+        const double lat = qRadiansToDegrees(p.latitude()) + 2.5 * swirl;
+        // Belts (dark) at their latitudes, zones (light) between.
+        const struct { double centre, width, depth; } belts[] = {
+            {12, 6, 1.0}, {-13, 6, 1.0}, {25, 3, 0.5}, {-27, 3, 0.45}, {35, 4, 0.4}, {-38, 4, 0.4}, {2, 2, 0.2}};
+        double belt = 0;
+        for (const auto& b : belts)
+            belt = std::max(belt, b.depth * smoothstep(b.width, b.width * 0.4, std::abs(lat - b.centre)));
+        Rgb colour = mix(rgb(236, 226, 206), rgb(168, 118, 82), belt);
+        colour = mix(colour, rgb(150, 135, 120), smoothstep(45, 70, std::abs(lat)));
+        // The Great Red Spot, an oval south of the southern belt.
+        const double spotLat = (lat + 22) / 5, spotLon = (p.longitude() - 0.35) / 0.2;
+        colour = mix(colour, rgb(200, 112, 78), smoothstep(1.1, 0.6, std::hypot(spotLat, spotLon)));
+        return colour;
+    };
+    return globe;
+}
+
+Globe mars(const Placement& at, double detail)
+{
+    Globe globe = placed(at);
+    globe.tilt = 20;
+    globe.limbDarkening = 0.25;
+    globe.haze = rgb(110, 125, 165) * (0.4 + 0.4 * detail);
+    globe.surface = [detail](const SurfacePoint& p) {
+        const double lat = qRadiansToDegrees(p.latitude());
+        // Warped noise gives the dark markings ragged, flowing outlines.
+        const double wx = p.x * 2.2 + 0.8 * fractal(p.x * 1.5, p.y * 1.5, p.z * 1.5, 3, 44);
+        const double wy = p.y * 2.2 + 0.8 * fractal(p.x * 1.5 + 7, p.y * 1.5, p.z * 1.5, 3, 45);
+        const double land = fractal(wx, wy, p.z * 2.2, 6, 41);
+        const double belt = smoothstep(-65, -40, lat) * (1 - smoothstep(15, 45, lat)) + 0.5 * smoothstep(35, 50, lat);
+        const double dark = smoothstep(0.45, 0.6, land) * std::min(1.0, belt) * (0.7 + 0.25 * detail);
+        const double tone = fractal(p.x * 7, p.y * 7, p.z * 7, 5, 43);
+        Rgb colour = mix(rgb(214, 120, 62), rgb(236, 160, 96), tone * (0.4 + 0.6 * detail));
+        colour = mix(colour, rgb(110, 62, 42), dark);
+        const double capEdge = 70 + 5 * (fractal(p.x * 8, p.y * 8, 0, 3, 47) - 0.5) * 2;
+        return mix(colour, rgb(250, 250, 248), smoothstep(capEdge - 2, capEdge + 1, lat));
+    };
+    return globe;
+}
+
+Globe moon(const Placement& at, bool craters)
+{
+    Globe globe = placed(at);
+    globe.limbDarkening = 0;
+    globe.dustySurface = true;
+    globe.surface = moonSurface;
+    if (craters) {
+        globe.relief = craterRelief(3, 5000, 0.005, 0.09);
+        globe.reliefScale = 1.5;
+    }
+    return globe;
+}
+
+Globe venus(const Placement& at)
+{
+    Globe globe = placed(at);
+    globe.limbDarkening = 0.1;
+    globe.surface = [](const SurfacePoint& p) {
+        return mix(rgb(255, 252, 236), rgb(245, 236, 205), fractal(p.x * 2, p.y * 2, p.z * 2, 3, 61)) * 1.15;
+    };
+    return globe;
+}
+
+Globe iceMoon(const Placement& at)
+{
+    Globe globe = placed(at);
+    globe.limbDarkening = 0;
+    globe.surface = [](const SurfacePoint& p) {
+        const double tone = fractal(p.x * 6, p.y * 6, p.z * 6, 5, 71);
+        const double crack = smoothstep(0.015, 0.0, std::abs(fractal(p.x * 9, p.y * 9, p.z * 9, 4, 73) - 0.5));
+        return mix(rgb(240, 244, 250) * (0.9 + 0.15 * tone), rgb(150, 175, 205), crack * 0.55);
+    };
+    globe.relief = craterRelief(8, 9000, 0.0015, 0.02);
+    globe.reliefScale = 0.6;
+    return globe;
+}
+
+} // namespace pictures
