@@ -19,7 +19,7 @@ int main(int argc, char* argv[])
     const QDir output(QString::fromLocal8Bit(argv[1]));
 
     std::vector<pictures::PictureFile> all;
-    for (auto list : {pictures::spinePictures})
+    for (auto list : {pictures::spinePictures, pictures::telescopicPictures, pictures::spaceTelescopePictures})
         for (auto& picture : list())
             all.push_back(std::move(picture));
 

@@ -16,5 +16,7 @@ struct PictureFile {
 
 // One list per subject; main() writes them all.
 std::vector<PictureFile> spinePictures();
+std::vector<PictureFile> telescopicPictures();     // by eye and through a small telescope
+std::vector<PictureFile> spaceTelescopePictures(); // photographs from orbit
 
 } // namespace pictures
