@@ -21,12 +21,17 @@ Globe placed(const Placement& at)
 
 double degrees(double d) { return qDegreesToRadians(d); }
 
-// Angle between two surface points given by latitude and longitude (radians).
-double apart(double lat1, double lon1, double lat2, double lon2)
+// A point of the Moon's near side from its latitude and longitude in
+// degrees, the longitude counted positive towards the right of the disc.
+SurfacePoint nearSide(double latitude, double longitude)
 {
-    const double c = std::sin(lat1) * std::sin(lat2) + std::cos(lat1) * std::cos(lat2) * std::cos(lon1 - lon2);
-    return std::acos(std::clamp(c, -1.0, 1.0));
+    const double lat = degrees(latitude), lon = -degrees(longitude);
+    return {std::cos(lat) * std::cos(lon), std::cos(lat) * std::sin(lon), std::sin(lat)};
 }
+
+// Distance between two surface points along the chord, close to the angle
+// between them (radians) for the sizes used here.
+double apart(const SurfacePoint& a, const SurfacePoint& b) { return std::hypot(a.x - b.x, a.y - b.y, a.z - b.z); }
 
 // Bowl-shaped craters with raised rims, scattered over the whole globe and
 // kept in a coarse grid of cells so that a point looks at its neighbours only.
@@ -42,7 +47,7 @@ public:
             const double size = smallest * std::pow(largest / smallest, std::pow(random.uniform(), 3));
             craters.push_back({ring * std::cos(angle), ring * std::sin(angle), z, size});
             const Crater& c = craters.back();
-            const double reach = size * 1.7;
+            const double reach = size * Reach;
             for (int ix = cell(c.x - reach); ix <= cell(c.x + reach); ++ix)
                 for (int iy = cell(c.y - reach); iy <= cell(c.y + reach); ++iy)
                     for (int iz = cell(c.z - reach); iz <= cell(c.z + reach); ++iz)
@@ -55,15 +60,16 @@ public:
         double h = 0;
         for (int index : cells[(cell(p.x) * Cells + cell(p.y)) * Cells + cell(p.z)]) {
             const Crater& c = craters[index];
-            const double t = std::hypot(p.x - c.x, p.y - c.y, p.z - c.z) / c.size;
-            if (t > 1.7)
+            const double squared = (p.x - c.x) * (p.x - c.x) + (p.y - c.y) * (p.y - c.y) + (p.z - c.z) * (p.z - c.z);
+            if (squared > Reach * Reach * c.size * c.size)
                 continue;
+            const double t = std::sqrt(squared) / c.size;
             // A rim, steep inside and sloping gently outside, round a bowl.
-            double shape = 0.1 * std::exp(-std::pow((t - 1) / (t < 1 ? 0.12 : 0.3), 2));
+            double shape = 0.1 * bump((t - 1) / (t < 1 ? 0.2 : 0.5));
             if (t < 1)
-                shape += 0.3 * (std::pow(t, 3) - 1);
+                shape += 0.3 * (t * t * t - 1);
             if (c.size > 0.03)
-                shape += 0.1 * std::exp(-std::pow(t / 0.16, 2)); // a central peak in big craters
+                shape += 0.1 * bump(t / 0.28); // a central peak in big craters
             h += shape * c.size;
         }
         return h;
@@ -73,7 +79,10 @@ private:
     struct Crater {
         double x, y, z, size;
     };
-    static constexpr int Cells = 24;
+    static constexpr int Cells = 48;
+    static constexpr double Reach = 1.5; // in crater radii: the rim's outer slope ends there
+    // A smooth hump over -1 .. 1, nothing outside.
+    static double bump(double u) { return u * u < 1 ? (1 - u * u) * (1 - u * u) : 0; }
     static int cell(double v) { return std::clamp(static_cast<int>((v + 1) / 2 * Cells), 0, Cells - 1); }
     std::vector<Crater> craters;
     std::vector<std::vector<int>> cells;
@@ -103,37 +112,56 @@ Rgba saturnRing(double r)
     return {rgb(200, 185, 158) * grooves, 0.78 - 0.25 * smoothstep(2.2, 2.27, r)};
 }
 
-struct Mare {
-    double latitude, longitude, size; // degrees; longitude positive to the right of the disc
+// A round feature of the near side: where it lies and how big it is.
+struct Spot {
+    SurfacePoint centre;
+    double size; // radians
+    double rays = 0;
 };
 
+Spot spot(double latitude, double longitude, double size, double rays = 0)
+{
+    return {nearSide(latitude, longitude), degrees(size), rays};
+}
+
 // The dark plains of the near side, roughly where they lie.
-const Mare maria[] = {
-    {33, -16, 16}, {15, -55, 22}, {-2, -45, 16}, {32, -44, 13}, {27, 17, 10}, {8, 30, 12}, {17, 59, 6.5},
-    {-6, 51, 9}, {-15, 34, 5.5}, {-21, -17, 10}, {-24, -39, 5.5}, {55, -20, 6}, {57, 0, 6}, {56, 22, 5},
-    {13, 4, 5}, {-10, -23, 6}, {2, 18, 4},
-};
+const std::vector<Spot>& maria()
+{
+    static const std::vector<Spot> plains = {
+        spot(33, -16, 16), spot(15, -55, 22), spot(-2, -45, 16), spot(32, -44, 13), spot(27, 17, 10),
+        spot(8, 30, 12),   spot(17, 59, 6.5), spot(-6, 51, 9),   spot(-15, 34, 5.5), spot(-21, -17, 10),
+        spot(-24, -39, 5.5), spot(55, -20, 6), spot(57, 0, 6),   spot(56, 22, 5),   spot(13, 4, 5),
+        spot(-10, -23, 6), spot(2, 18, 4)};
+    return plains;
+}
+
+// Young craters with bright rays: Tycho, Copernicus, Kepler, Aristarchus.
+const std::vector<Spot>& rayCraters()
+{
+    static const std::vector<Spot> craters = {
+        spot(-43, -11, 1.6, 1.0), spot(10, -20, 1.3, 0.6), spot(8, -38, 0.9, 0.4), spot(24, -47, 0.8, 0.2)};
+    return craters;
+}
 
 Rgb moonSurface(const SurfacePoint& p)
 {
-    const double lat = p.latitude(), lon = -p.longitude(); // longitude increasing to the right
     // Each plain is a soft patch; where patches meet they run together.
     double field = 0.3 * (fractal(p.x * 3, p.y * 3, p.z * 3, 5, 31) - 0.5);
-    for (const Mare& m : maria)
-        field += std::exp(-std::pow(apart(lat, lon, degrees(m.latitude), degrees(m.longitude)) / degrees(m.size), 2));
+    for (const Spot& mare : maria()) {
+        const double d = apart(p, mare.centre) / mare.size;
+        field += d < 3 ? std::exp(-d * d) : 0;
+    }
     const double dark = smoothstep(0.5, 0.7, field);
     const double mottle = fractal(p.x * 9, p.y * 9, p.z * 9, 5, 17);
     Rgb colour = mix(rgb(222, 219, 210) * (0.88 + 0.2 * mottle), rgb(136, 134, 128) * (0.9 + 0.2 * mottle), dark);
-    // Young craters with bright rays: Tycho, Copernicus, Kepler, Aristarchus.
-    const struct { double latitude, longitude, size, rays; } bright[] = {
-        {-43, -11, 1.6, 1.0}, {10, -20, 1.3, 0.6}, {8, -38, 0.9, 0.4}, {24, -47, 0.8, 0.2}};
-    for (const auto& b : bright) {
-        const double bl = degrees(b.latitude), bo = degrees(b.longitude);
-        const double d = apart(lat, lon, bl, bo);
-        const double heading = std::atan2(lat - bl, (lon - bo) * std::cos(bl));
-        const double streak = std::pow(noise(heading * 5 + 20, b.latitude, 5), 4) * b.rays;
-        colour = colour + rgb(255, 252, 245) * (0.55 * std::exp(-std::pow(d / degrees(b.size), 2))
-                                                + 0.2 * streak * std::exp(-d / degrees(b.size * 8)));
+    for (const Spot& crater : rayCraters()) {
+        const double d = apart(p, crater.centre) / crater.size;
+        if (d > 40)
+            continue;
+        const SurfacePoint& c = crater.centre;
+        const double heading = std::atan2(p.z - c.z, (p.y - c.y) * c.x - (p.x - c.x) * c.y);
+        const double streak = std::pow(noise(heading * 5 + 20, c.z * 10, 5), 4) * crater.rays;
+        colour = colour + rgb(255, 252, 245) * (0.55 * std::exp(-d * d) + 0.2 * streak * std::exp(-d / 8));
     }
     return colour;
 }

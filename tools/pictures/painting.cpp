@@ -208,8 +208,10 @@ bool inShadow(const Globe& globe, const Frame& frame, const SurfacePoint& p)
 {
     const Vec sun{dot(frame.sun, frame.front), dot(frame.sun, frame.east), dot(frame.sun, frame.north)};
     const Vec from = Vec{p.x, p.y, p.z} * (1 + globe.relief(p));
-    constexpr double step = 0.002;
-    for (double s = step; s < 0.3; s += step) {
+    // Fine steps near the point, where small craters cast their shadows;
+    // longer ones further out, where only large relief matters.
+    double step = 0.0015;
+    for (double s = step; s < 0.3; s += step, step *= 1.06) {
         const Vec at = from + sun * s;
         const double length = std::sqrt(dot(at, at));
         if (length - 1 > globe.reliefTop)
@@ -226,7 +228,8 @@ Rgb globeColour(const Globe& globe, const Frame& frame, Vec n)
     const Rgb albedo = globe.surface(p);
     const Vec lit = globe.relief ? reliefNormal(globe, frame, p) : n;
     double toSun = dot(lit, frame.sun);
-    if (globe.relief && toSun > 0 && inShadow(globe, frame, p))
+    // Relief casts shadows only where the light comes in low.
+    if (globe.relief && toSun > 0 && dot(n, frame.sun) < 0.4 && inShadow(globe, frame, p))
         toSun = 0;
     const double toViewer = n.z;
     double light = 0;

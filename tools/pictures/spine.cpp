@@ -125,6 +125,10 @@ void paintSpacecraft(QPainter& p, QPointF centre, double size, double angle)
         p.setPen(QPen(i % 2 ? QColor(255, 235, 160, 110) : QColor(90, 55, 5, 110), 0.035));
         p.drawLine(QPointF(x, y), QPointF(x + crinkle.between(-0.15, 0.15), y + crinkle.between(0.1, 0.35)));
     }
+    p.setPen(QPen(QColor(80, 48, 6, 200), 0.06)); // seams round the cylinder
+    p.setBrush(Qt::NoBrush);
+    for (double y : {-0.9, 0.5, 1.95})
+        p.drawArc(QRectF(-0.9, y - 0.16, 1.8, 0.32), 180 * 16, 180 * 16);
     p.setPen(Qt::NoPen);
     // The probe on the side: a bronze heat shield seen edge-on.
     p.setBrush(shaded(0.85, 1.55, QColor(90, 50, 20), QColor(215, 150, 80)));
