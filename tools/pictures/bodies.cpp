@@ -3,6 +3,7 @@
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -19,13 +20,13 @@ Globe placed(const Placement& at)
     return globe;
 }
 
-double degrees(double d) { return qDegreesToRadians(d); }
+double radians(double degrees) { return qDegreesToRadians(degrees); }
 
 // A point of the Moon's near side from its latitude and longitude in
 // degrees, the longitude counted positive towards the right of the disc.
 SurfacePoint nearSide(double latitude, double longitude)
 {
-    const double lat = degrees(latitude), lon = -degrees(longitude);
+    const double lat = radians(latitude), lon = -radians(longitude);
     return {std::cos(lat) * std::cos(lon), std::cos(lat) * std::sin(lon), std::sin(lat)};
 }
 
@@ -34,7 +35,7 @@ SurfacePoint nearSide(double latitude, double longitude)
 double apart(const SurfacePoint& a, const SurfacePoint& b) { return std::hypot(a.x - b.x, a.y - b.y, a.z - b.z); }
 
 // Bowl-shaped craters with raised rims, scattered over the whole globe and
-// kept in a coarse grid of cells so that a point looks at its neighbours only.
+// kept in a grid of cells so that a point looks at its neighbours only.
 class CraterField {
 public:
     CraterField(std::uint32_t seed, int count, double smallest, double largest)
@@ -94,6 +95,21 @@ std::function<double(const SurfacePoint&)> craterRelief(std::uint32_t seed, int 
     return [field](const SurfacePoint& p) { return field->height(p); };
 }
 
+// A dark belt of a giant planet's clouds: its latitude, width and darkness.
+struct Belt {
+    double centre, width, depth; // degrees, degrees, 0 .. 1
+};
+
+// How dark the belts make the clouds at a latitude (degrees): the darkest
+// belt there wins, each fading out softly at its edges.
+double beltDarkness(double latitude, std::initializer_list<Belt> belts)
+{
+    double dark = 0;
+    for (const Belt& b : belts)
+        dark = std::max(dark, b.depth * smoothstep(b.width, b.width * 0.4, std::abs(latitude - b.centre)));
+    return dark;
+}
+
 // Saturn's rings across their radius: faint C ring, bright B ring, the Cassini
 // division, the A ring with the Encke gap, all finely grooved.
 Rgba saturnRing(double r)
@@ -121,7 +137,7 @@ struct Spot {
 
 Spot spot(double latitude, double longitude, double size, double rays = 0)
 {
-    return {nearSide(latitude, longitude), degrees(size), rays};
+    return {nearSide(latitude, longitude), radians(size), rays};
 }
 
 // The dark plains of the near side, roughly where they lie.
@@ -176,11 +192,8 @@ Globe saturn(const Placement& at, double tilt, double roll)
     globe.limbDarkening = 0.45;
     globe.surface = [](const SurfacePoint& p) {
         const double lat = qRadiansToDegrees(p.latitude()) + 1.2 * (fractal(p.x * 5, p.y * 5, p.z * 24, 4, 5) - 0.5);
-        const struct { double centre, width, depth; } belts[] = {
-            {14, 7, 0.9}, {-15, 7, 0.9}, {30, 3, 0.55}, {-32, 3, 0.5}, {42, 3, 0.45}, {-45, 4, 0.45}, {24, 1.5, 0.4}};
-        double belt = 0;
-        for (const auto& b : belts)
-            belt = std::max(belt, b.depth * smoothstep(b.width, b.width * 0.35, std::abs(lat - b.centre)));
+        const double belt = beltDarkness(
+            lat, {{14, 7, 0.9}, {-15, 7, 0.9}, {30, 3, 0.55}, {-32, 3, 0.5}, {42, 3, 0.45}, {-45, 4, 0.45}, {24, 1.5, 0.4}});
         Rgb colour = mix(rgb(246, 230, 186), rgb(192, 150, 100), belt);
         colour = mix(colour, rgb(252, 240, 205), smoothstep(6, 2, std::abs(lat)) * 0.7); // the bright equator
         return mix(colour, rgb(150, 162, 165), smoothstep(58, 80, std::abs(lat)));
@@ -198,11 +211,8 @@ Globe jupiter(const Placement& at, double roll)
         const double swirl = fractal(p.x * 6, p.y * 6, p.z * 30, 5, 9) - 0.5;
         const double lat = qRadiansToDegrees(p.latitude()) + 2.5 * swirl;
         // Belts (dark) at their latitudes, zones (light) between.
-        const struct { double centre, width, depth; } belts[] = {
-            {12, 6, 1.0}, {-13, 6, 1.0}, {25, 3, 0.5}, {-27, 3, 0.45}, {35, 4, 0.4}, {-38, 4, 0.4}, {2, 2, 0.2}};
-        double belt = 0;
-        for (const auto& b : belts)
-            belt = std::max(belt, b.depth * smoothstep(b.width, b.width * 0.4, std::abs(lat - b.centre)));
+        const double belt = beltDarkness(
+            lat, {{12, 6, 1.0}, {-13, 6, 1.0}, {25, 3, 0.5}, {-27, 3, 0.45}, {35, 4, 0.4}, {-38, 4, 0.4}, {2, 2, 0.2}});
         Rgb colour = mix(rgb(236, 226, 206), rgb(168, 118, 82), belt);
         colour = mix(colour, rgb(150, 135, 120), smoothstep(45, 70, std::abs(lat)));
         // The Great Red Spot, an oval south of the southern belt.
@@ -256,6 +266,14 @@ Globe venus(const Placement& at)
     globe.surface = [](const SurfacePoint& p) {
         return mix(rgb(255, 252, 236), rgb(245, 236, 205), fractal(p.x * 2, p.y * 2, p.z * 2, 3, 61)) * 1.15;
     };
+    return globe;
+}
+
+Globe hazyMoon(const Placement& at)
+{
+    Globe globe = placed(at);
+    globe.surface = [](const SurfacePoint&) { return rgb(222, 150, 70); };
+    globe.haze = rgb(120, 90, 40);
     return globe;
 }
 

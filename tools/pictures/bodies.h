@@ -27,6 +27,8 @@ Globe mars(const Placement& at, double detail);
 Globe moon(const Placement& at, bool craters);
 // A bright, featureless cloud-covered globe.
 Globe venus(const Placement& at);
+// An orange moon wrapped in thick haze.
+Globe hazyMoon(const Placement& at);
 // A cratered, cracked ice moon.
 Globe iceMoon(const Placement& at);
 

@@ -183,13 +183,7 @@ QImage openingBackground()
     paintGlobe(image, saturn({{330, 292}, 100, sunX, sunY, sunZ}, 24, 14));
     // The moon is lit more from above, which keeps the notice's strip bright.
     paintGlobe(image, iceMoon({{640, 1230}, 700, -0.25, -0.8, 0.55}));
-    Globe titan;
-    titan.centre = {96, 300};
-    titan.radius = 13;
-    titan.sunX = sunX, titan.sunY = sunY, titan.sunZ = sunZ;
-    titan.surface = [](const SurfacePoint&) { return rgb(222, 150, 70); };
-    titan.haze = rgb(120, 90, 40);
-    paintGlobe(image, titan);
+    paintGlobe(image, hazyMoon({{96, 300}, 13, sunX, sunY, sunZ}));
     QPainter p(&image);
     paintSpacecraft(p, {165, 170}, 92, -32);
     return image;
