@@ -19,7 +19,8 @@ int main(int argc, char* argv[])
     const QDir output(QString::fromLocal8Bit(argv[1]));
 
     std::vector<pictures::PictureFile> all;
-    for (auto list : {pictures::spinePictures, pictures::earPictures})
+    for (auto list : {pictures::spinePictures, pictures::telescopicPictures, pictures::spaceTelescopePictures,
+                      pictures::earPictures})
         for (auto& picture : list())
             all.push_back(std::move(picture));
 

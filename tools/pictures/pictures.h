@@ -16,6 +16,8 @@ struct PictureFile {
 
 // One list per subject; main() writes them all.
 std::vector<PictureFile> spinePictures();
+std::vector<PictureFile> telescopicPictures();     // by eye and through a small telescope
+std::vector<PictureFile> spaceTelescopePictures(); // photographs from orbit
 std::vector<PictureFile> earPictures();
 
 } // namespace pictures
