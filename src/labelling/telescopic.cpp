@@ -93,7 +93,7 @@ ActivityData spaceTelescope()
                   {"Images\\galaxyh.jpg", 8160, 3960, 3660, 2760, true}};
     d.texts = {{"Label7", 0, "Label these photographs that were taken by the Hubble Space Telescope.",
                 {120, 2760, 3855, 1305}, timesText(18)},
-               {"Label7", 1, "Pictures drawn by Quorvanta after Hubble Space Telescope photographs",
+               {"Label7", 1, "Drawings by Quorvanta after Hubble photographs",
                 {4290, 7440, 7455, 465}, noteText()}};
     d.scoreLine = {"Label5", {300, 6960, 3360, 705}, 20.25};
     d.variants = ownOption(2);
