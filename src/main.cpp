@@ -3,6 +3,7 @@
 #include "forms/fonts.h"
 #include "forms/platform.h"
 #include "forms/screens.h"
+#include "jotter/register.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -30,6 +31,7 @@ int main(int argc, char* argv[])
 
     forms::Screens screens(forms::Platform::system());
     app::registerScreens(screens);
+    jotter::registerScreens(screens);
     screens.show(QStringLiteral("Titlefrm"));
     return application.exec();
 }

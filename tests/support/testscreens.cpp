@@ -2,6 +2,7 @@
 #include "app/module1.h"
 #include "app/register.h"
 #include "forms/fonts.h"
+#include "jotter/register.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -27,6 +28,7 @@ TestScreens::TestScreens()
     Module1::LabelCount.reset();
     screens = std::make_unique<forms::Screens>(fake->platform());
     app::registerScreens(*screens);
+    jotter::registerScreens(*screens);
 }
 
 TestScreens::~TestScreens()
