@@ -13,10 +13,12 @@ constexpr int PenPixels = 3;
 constexpr int EraserPixels = 30;
 constexpr int WritingColour = 14; // yellow
 
-// Outer window sizes of the two layouts, frame and title bar included.
+// Window sizes of the two layouts, frame and title bar included. A screen's
+// size here is its pad alone, so the frame those sizes allow for (45 twips a
+// side and a title bar) comes off: the wide pad is 9915 x 3660, as its strip
+// is laid out, and the tall one 3910 x 11520.
 constexpr float LandscapeWidth = 10005, LandscapeHeight = 4140;
 constexpr float PortraitWidth = 4000, PortraitHeight = 12000;
-// The frame and title bar those sizes allow around the pad.
 constexpr float FrameAllowanceWidth = 90, FrameAllowanceHeight = 480;
 constexpr float FrameSide = FrameAllowanceWidth / 2;
 constexpr float TitleBar = FrameAllowanceHeight - FrameSide;
@@ -54,8 +56,10 @@ forms::TwipRect padPlacement(float outerWidth, float outerHeight, QSizeF display
     const float displayHeight = static_cast<float>(display.height());
     const float windowWidth = std::min(outerWidth, displayWidth);
     const float windowHeight = std::min(outerHeight, displayHeight);
-    const float windowLeft = std::max(0.0f, (displayWidth - windowWidth) / 2);
-    const float windowTop = std::max(0.0f, (displayHeight - windowHeight) / 2);
+    // On whole pixels, so that the pad and the panels on it round alike.
+    const auto wholePixels = [](float twips) { return static_cast<float>(forms::toPixels(twips)) * forms::TwipsPerPixel; };
+    const float windowLeft = std::max(0.0f, wholePixels((displayWidth - windowWidth) / 2));
+    const float windowTop = std::max(0.0f, wholePixels((displayHeight - windowHeight) / 2));
     return {windowLeft + FrameSide, windowTop + TitleBar, windowWidth - FrameAllowanceWidth,
             windowHeight - FrameAllowanceHeight};
 }

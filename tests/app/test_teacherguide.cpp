@@ -45,7 +45,6 @@ private slots:
     void exitFromAnyPage_data();
     void exitFromAnyPage();
     void documentIsAskedForThroughTheShell();
-    void pageLook();
     void spanningCells_data();
     void spanningCells();
     void everyRowHasATextPerCell();
@@ -63,6 +62,8 @@ void TeacherGuideTest::pagingForwardAndBack()
         TestScreens::flushDeletes();
         QCOMPARE(t->loadedNames(), (QStringList{pageName(number + 1), "intro0"}));
         QVERIFY(page(t, number + 1).isVisible());
+        QCOMPARE(page(t, number + 1).BackColor(), QColor(0, 0, 255));
+        QCOMPARE(page(t, number + 1).Label1(7).Caption(), QStringLiteral("Page %1 of 6").arg(number + 2));
     }
     for (int number = 5; number > 0; --number) {
         click(page(t, number).Label3(2));
@@ -139,22 +140,6 @@ void TeacherGuideTest::documentIsAskedForThroughTheShell()
     QCOMPARE(t.fake->opened, (QStringList{"Teacher Guide.doc", "Teacher Guide.doc"}));
     QCOMPARE(t->loadedNames(), (QStringList{pageName(0), "intro0"}));
     QVERIFY(first.isVisible());
-}
-
-void TeacherGuideTest::pageLook()
-{
-    TestScreens t;
-    for (int number = 0; number < 6; ++number) {
-        TeacherGuide& guide = page(t, number);
-        QCOMPARE(guide.BackColor(), QColor(0, 0, 255));
-        QCOMPARE(guide.Width(), 12000.f);
-        QCOMPARE(guide.Left(), 1680.f); // centred on a 1024 x 768 display
-        QCOMPARE(guide.Label1(0).Caption(), QStringLiteral("Teachers' Guide"));
-        QCOMPARE(guide.Label1(7).Caption(), QStringLiteral("Page %1 of 6").arg(number + 1));
-        QCOMPARE(guide.Label1.exists(6), number > 0);
-        if (number > 0)
-            QCOMPARE(guide.Label1(6).Caption(), QStringLiteral("Menu %1").arg(number));
-    }
 }
 
 void TeacherGuideTest::spanningCells_data()
