@@ -5,6 +5,7 @@
 #include "forms/fonts.h"
 #include "forms/platform.h"
 #include "forms/screens.h"
+#include "jotter/register.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -34,6 +35,7 @@ int main(int argc, char* argv[])
     app::registerScreens(screens);
     labelling::registerScreens(screens);
     units::registerScreens(screens);
+    jotter::registerScreens(screens);
     screens.show(QStringLiteral("Titlefrm"));
     return application.exec();
 }

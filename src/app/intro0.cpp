@@ -26,7 +26,8 @@ Intro0::Intro0(forms::Screens& screens)
       Check1(*new forms::CheckBox(this, "Check1")),
       Image2(*new forms::Image(this, "Image2")),
       Command1(*new forms::Button(this, "Command1")),
-      Label3(*new Label(this, "Label3"))
+      Label3(*new Label(this, "Label3")),
+      cmdjotter(*new forms::Button(this, "cmdjotter"))
 {
     setCaption(QStringLiteral("Quorvanta"));
     forms::design(Label1, "Physics Year 10 Tavrenel", {360, 120, 11220, 825}, TitleLook);
@@ -42,12 +43,16 @@ Intro0::Intro0(forms::Screens& screens)
     Command1.hide();
     forms::design(Label2.create(this, WebLink), "www.quorvanta.example", {8520, 7800, 3315, 375}, BlackLinkLook);
     forms::design(Label3, "\u00A9 Quorvanta Learning 2026", {7440, 8250, 4335, 315}, NoticeLook);
+    // The set-up routine gives the Jotter button its picture and column; with
+    // no button below it, it stays at this height, clear of the web link.
+    cmdjotter.place(10050, 7200, 1785, 495);
 
     Check1.Click = [this] { Check1_Click(); };
     Command1.Click = [this] { Command1_Click(); };
     Label1.MouseMove = [this](const forms::MouseArgs&) { Label1_MouseMove(); };
     Label2.Click = [this](int index) { Label2_Click(index); };
     Label2.MouseMove = [this](int index, const forms::MouseArgs&) { Label2_MouseMove(index); };
+    cmdjotter.Click = [this] { cmdjotter_Click(); };
 }
 
 void Intro0::Form_Load()
@@ -99,6 +104,12 @@ void Intro0::Label2_Click(int index)
         screens().platform().shellOpen(WebAddress, this);
     else if (index == GuideLink && screens().knows(QStringLiteral("TeacherGuide0")))
         screens().show(QStringLiteral("TeacherGuide0"));
+}
+
+void Intro0::cmdjotter_Click()
+{
+    if (screens().knows(QStringLiteral("notepad")))
+        screens().show(QStringLiteral("notepad"));
 }
 
 void Intro0::Form_MouseMove(const forms::MouseArgs&)

@@ -21,6 +21,7 @@ public:
     void Label1_MouseMove();
     void Label2_Click(int index);
     void Label2_MouseMove(int index);
+    void cmdjotter_Click();
 
     forms::Label& Label1;
     forms::CheckBox& Check1;
@@ -28,6 +29,7 @@ public:
     forms::Image& Image2;
     forms::Button& Command1;
     forms::Label& Label3;
+    forms::Button& cmdjotter;
 };
 
 } // namespace app

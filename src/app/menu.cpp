@@ -41,6 +41,7 @@ Menu::Menu(forms::Screens& screens, const MenuData& data)
     : Screen(screens, data.screen),
       Label1(*new Label(this, "Label1")),
       Command1(*new forms::Button(this, "Command1")),
+      cmdjotter(*new forms::Button(this, "cmdjotter")),
       data_(data)
 {
     setCaption(QStringLiteral("Quorvanta"));
@@ -48,12 +49,16 @@ Menu::Menu(forms::Screens& screens, const MenuData& data)
     forms::design(Label3.create(this, 0), data.topics[0], {0, 2400, data.topicWidth, 495}, TopicLook);
     forms::design(Label2.create(this, 0), "Menu 1", {9600, 2400, 2235, 495}, LinkLook);
     Command1.place(60, 7950, 1785, 495);
+    // The set-up routine gives the Jotter button its picture and column; with
+    // no button below it, it stays here, level with the exit button.
+    cmdjotter.place(10050, 7950, 1785, 495);
 
     Command1.Click = [this] { Command1_Click(); };
     Label1.MouseMove = [this](const forms::MouseArgs&) { Label1_MouseMove(); };
     Label2.Click = [this](int index) { Label2_Click(index); };
     Label2.MouseMove = [this](int index, const forms::MouseArgs&) { Label2_MouseMove(index); };
     Label3.Click = [this](int index) { Label3_Click(index); };
+    cmdjotter.Click = [this] { cmdjotter_Click(); };
 }
 
 int Menu::number() const { return static_cast<int>(&data_ - menuTable().data()) + 1; }
@@ -104,6 +109,12 @@ void Menu::Label3_Click(int index)
     pick = std::min(pick, choices.size() - 1);
     if (screens().knows(choices[pick]))
         screens().show(choices[pick]);
+}
+
+void Menu::cmdjotter_Click()
+{
+    if (screens().knows(QStringLiteral("notepad")))
+        screens().show(QStringLiteral("notepad"));
 }
 
 void Menu::Form_MouseMove(const forms::MouseArgs&)

@@ -34,6 +34,7 @@ public:
     void Label2_Click(int index);
     void Label2_MouseMove(int index);
     void Label3_Click(int index);
+    void cmdjotter_Click();
 
     // 1 to 5.
     int number() const;
@@ -42,6 +43,7 @@ public:
     forms::ControlArray<forms::Label> Label3{QStringLiteral("Label3")};
     forms::ControlArray<forms::Label> Label2{QStringLiteral("Label2")};
     forms::Button& Command1;
+    forms::Button& cmdjotter;
 
 private:
     const MenuData& data_;

@@ -1,7 +1,9 @@
 #include "app/register.h"
 #include "app/grey.h"
+#include "app/guidepages.h"
 #include "app/intro0.h"
 #include "app/menu.h"
+#include "app/teacherguide.h"
 #include "app/titlefrm.h"
 #include "forms/screens.h"
 
@@ -14,6 +16,9 @@ void registerScreens(forms::Screens& screens)
     screens.add("Grey", [](forms::Screens& s) { return std::make_unique<Grey>(s); });
     for (const MenuData& menu : menuTable())
         screens.add(menu.screen, [&menu](forms::Screens& s) { return std::make_unique<Menu>(s, menu); });
+    for (int page = 0; page < static_cast<int>(guidePages().size()); ++page)
+        screens.add(guidePages()[static_cast<std::size_t>(page)].screen,
+                    [page](forms::Screens& s) { return std::make_unique<TeacherGuide>(s, page); });
 }
 
 } // namespace app

@@ -44,6 +44,11 @@ void Screens::show(const QString& name)
     screen.raise();
     if (!(screen.windowFlags() & Qt::WindowDoesNotAcceptFocus))
         screen.activateWindow();
+    // A screen that stays on top goes back above the one just raised, also
+    // where no window manager keeps it there.
+    for (const auto& [other, loaded] : loaded_)
+        if (loaded != &screen && loaded->isVisible() && loaded->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+            loaded->raise();
 }
 
 void Screens::unload(const QString& name)

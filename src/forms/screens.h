@@ -41,7 +41,8 @@ public:
     }
     Screen* find(const QString& name) const; // null when not loaded
 
-    // Shows without a modal wait, in front of the others, loading first if needed.
+    // Shows without a modal wait, in front of the others, loading first if needed;
+    // a screen that stays on top stays in front of it.
     void show(const QString& name);
     void unload(const QString& name);
     bool isLoaded(const QString& name) const { return find(name) != nullptr; }

@@ -4,6 +4,7 @@
 #include "labelling/register.h"
 #include "units/register.h"
 #include "forms/fonts.h"
+#include "jotter/register.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -31,6 +32,7 @@ TestScreens::TestScreens()
     app::registerScreens(*screens);
     labelling::registerScreens(*screens);
     units::registerScreens(*screens);
+    jotter::registerScreens(*screens);
 }
 
 TestScreens::~TestScreens()

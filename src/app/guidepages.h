@@ -1,0 +1,62 @@
+#pragma once
+// The texts and tables of the six Teachers' Guide pages. The guide screens
+// show them and the build writes the guide document from them, so the two
+// always say the same thing.
+
+#include "forms/twips.h"
+
+#include <QString>
+#include <array>
+#include <vector>
+
+namespace app {
+
+// A vertical rule of an activity table, in twips of the page.
+struct GuideRule {
+    float x, top, bottom;
+};
+
+// A ruled table: its column headings, its rules, and per row the texts of its
+// cells from left to right. Where a rule stops short of a row, the two cells
+// beside it are one wide cell, so that row has one text fewer.
+struct GuideTable {
+    std::vector<QString> columns;
+    std::vector<GuideRule> verticalRules;  // left to right
+    std::vector<float> horizontalRules;    // top to bottom; rows lie between them
+    std::vector<std::vector<QString>> rows;
+};
+
+struct GuidePage {
+    QString screen;    // "TeacherGuide0" ... "TeacherGuide5"
+    QString indicator; // "Page 1 of 6"
+    QString heading;   // the menu it describes; empty on the first page
+    GuideTable table;  // empty on the first page
+};
+
+// The first page's texts.
+struct GuideIntro {
+    QString support;
+    QString contactHeading;
+    QString address;
+    QString contacts;
+    QString about;
+    QString opening;
+    QString documentButton;
+};
+
+inline const QString GuideTitle = QStringLiteral("Teachers' Guide");
+inline const QString GuideDocument = QStringLiteral("Teacher Guide.doc");
+inline const QString ProductTitle = QStringLiteral("Physics Year 10 Tavrenel");
+
+const std::array<GuidePage, 6>& guidePages();
+const GuideIntro& guideIntro();
+
+// The column boxes of a table, between neighbouring rules, from the top of the
+// first row to the bottom of the last.
+std::vector<forms::TwipRect> guideColumns(const GuideTable& table);
+
+// The cell boxes of row `row`, left to right: a rule bounds a cell in this row
+// when it runs through the middle of the row.
+std::vector<forms::TwipRect> guideCells(const GuideTable& table, int row);
+
+} // namespace app

@@ -1,0 +1,140 @@
+#include "app/teacherguide.h"
+#include "app/guidepages.h"
+#include "app/module1.h"
+#include "forms/design.h"
+#include "forms/palette.h"
+#include "forms/screens.h"
+
+#include <QFontMetrics>
+
+namespace app {
+
+namespace {
+using forms::Label;
+constexpr double CellPoints = 12;
+const forms::LabelLook IndicatorLook{"Arial", 9.75, true, forms::Yellow, {}, false, false, Label::Align::Left};
+const forms::LabelLook TitleLook{"Arial", 15.75, true, forms::Yellow, {}, false, false, Label::Align::Center};
+const forms::LabelLook ButtonLook{"Arial", 12.75, true, forms::Yellow, forms::Black, true, true, Label::Align::Center};
+const forms::LabelLook DocumentButtonLook{"Arial", 12, true, forms::Yellow, forms::Black, true, true, Label::Align::Center};
+const forms::LabelLook TextLook{"Arial", 12, true, forms::Yellow, {}, false, false, Label::Align::Left};
+const forms::LabelLook ColumnLook{"Arial", 12, true, forms::Yellow, {}, false, false, Label::Align::Center};
+const forms::LabelLook CellLook{"Arial", CellPoints, false, forms::Yellow, {}, false, false, Label::Align::Left};
+
+constexpr int RuleWidthPixels = 2;
+constexpr float ColumnHeadingTop = 840, ColumnHeadingHeight = 300;
+// Cell texts sit inside the rules; a long text that would run past them is
+// set a step smaller at a time until it fits.
+constexpr float CellInsetLeft = 90, CellInsetTop = 30, CellInsetRight = 45, CellInsetBottom = 0;
+constexpr double SmallestCellPoints = 9.75, PointStep = 0.75;
+
+bool textFits(const Label& label)
+{
+    const QRect needed = QFontMetrics(label.font()).boundingRect(
+        QRect(0, 0, label.width(), 100000), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label.Caption());
+    return needed.width() <= label.width() && needed.height() <= label.height();
+}
+
+void placeInCell(Label& label, const forms::TwipRect& cell)
+{
+    label.place(cell.left + CellInsetLeft, cell.top + CellInsetTop, cell.width - CellInsetLeft - CellInsetRight,
+                cell.height - CellInsetTop - CellInsetBottom);
+    for (double points = CellPoints - PointStep; points >= SmallestCellPoints && !textFits(label); points -= PointStep)
+        label.setDesignFont(QStringLiteral("Arial"), points);
+}
+
+enum Button { Exit = 0, Next = 1, Previous = 2 };
+constexpr int LastPage = 5;
+} // namespace
+
+TeacherGuide::TeacherGuide(forms::Screens& screens, int number)
+    : Screen(screens, guidePages().at(static_cast<std::size_t>(number)).screen), number_(number)
+{
+    const GuidePage& page = guidePages().at(static_cast<std::size_t>(number));
+    setCaption(GuideTitle);
+    forms::design(Label1.create(this, 7), page.indicator, {0, 0, 1065, 240}, IndicatorLook);
+    forms::design(Label1.create(this, 0), GuideTitle, {0, 120, 12000, 360}, TitleLook);
+    forms::design(Label3.create(this, Exit), "Exit", {11160, 60, 735, 375}, ButtonLook);
+    forms::design(Label3.create(this, Next), ">> Next Page", {10080, 8520, 1815, 375}, ButtonLook);
+    if (number_ > 0)
+        forms::design(Label3.create(this, Previous), "<< Previous Page", {7680, 8520, 2295, 375}, ButtonLook);
+    if (number_ == LastPage)
+        Label3(Next).hide();
+
+    if (number_ == 0)
+        designIntroduction();
+    else
+        designTable(page);
+
+    Label3.Click = [this](int index) { Label3_Click(index); };
+}
+
+void TeacherGuide::designIntroduction()
+{
+    const GuideIntro& intro = guideIntro();
+    forms::design(Label1.create(this, 2), intro.support, {120, 600, 11775, 645}, TextLook);
+    forms::design(Label1.create(this, 1), intro.contactHeading, {120, 1440, 1830, 285}, TextLook);
+    forms::design(Label1.create(this, 4), intro.address, {120, 1920, 3495, 1605}, TextLook);
+    forms::design(Label1.create(this, 3), intro.contacts, {120, 3600, 3855, 1695}, TextLook);
+    forms::design(Label1.create(this, 5), intro.about, {120, 5340, 11655, 2085}, TextLook);
+    forms::design(Label1.create(this, 9), intro.opening, {120, 7440, 11775, 975}, TextLook);
+    Label2 = new Label(this, QStringLiteral("Label2"));
+    forms::design(*Label2, intro.documentButton, {120, 8520, 5235, 375}, DocumentButtonLook);
+    Label2->Click = [this] { Label2_Click(); };
+}
+
+void TeacherGuide::designTable(const GuidePage& page)
+{
+    const GuideTable& table = page.table;
+    forms::design(Label1.create(this, 6), page.heading, {120, 480, 3000, 300}, TextLook);
+
+    const std::vector<forms::TwipRect> columns = guideColumns(table);
+    for (std::size_t c = 0; c < columns.size() && c < table.columns.size(); ++c)
+        forms::design(Label4.create(this, static_cast<int>(c)), table.columns[c],
+                      {columns[c].left, ColumnHeadingTop, columns[c].width, ColumnHeadingHeight}, ColumnLook);
+
+    int cell = 0;
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        const std::vector<forms::TwipRect> boxes = guideCells(table, static_cast<int>(r));
+        for (std::size_t c = 0; c < boxes.size() && c < table.rows[r].size(); ++c) {
+            Label& text = Label5.create(this, cell++);
+            forms::style(text, CellLook);
+            text.setCaption(table.rows[r][c]);
+            placeInCell(text, boxes[c]);
+        }
+    }
+
+    int rule = 0;
+    const float left = table.verticalRules.front().x, right = table.verticalRules.back().x;
+    for (float y : table.horizontalRules) {
+        forms::Line& line = Line1.create(this, rule++);
+        line.setPen(forms::Yellow, RuleWidthPixels);
+        line.setEnds(left, y, right, y);
+    }
+    for (const GuideRule& vertical : table.verticalRules) {
+        forms::Line& line = Line1.create(this, rule++);
+        line.setPen(forms::Yellow, RuleWidthPixels);
+        line.setEnds(vertical.x, vertical.top, vertical.x, vertical.bottom);
+    }
+}
+
+void TeacherGuide::Form_Load()
+{
+    Module1::PrepareForm(*this);
+    setBackColor(forms::paletteColour(9));
+}
+
+void TeacherGuide::Label3_Click(int index)
+{
+    if (index == Next && number_ < LastPage)
+        screens().show(guidePages().at(static_cast<std::size_t>(number_ + 1)).screen);
+    else if (index == Previous && number_ > 0)
+        screens().show(guidePages().at(static_cast<std::size_t>(number_ - 1)).screen);
+    else if (index != Exit)
+        return;
+    screens().unload(name());
+}
+
+// The shell opens the document beside the program; whether it can is its affair.
+void TeacherGuide::Label2_Click() { screens().platform().shellOpen(GuideDocument, this); }
+
+} // namespace app
