@@ -1,21 +1,31 @@
 #include "labelling/register.h"
 #include "labelling/activity.h"
+#include "labelling/generator.h"
+#include "labelling/insulation.h"
 #include "labelling/telescopic.h"
 #include "forms/screens.h"
 
 namespace labelling {
 
 namespace {
+// The table must outlive the registry: each screen keeps a reference to it.
+void add(forms::Screens& screens, const ActivityData& data)
+{
+    screens.add(data.screen, [&data](forms::Screens& s) { return std::make_unique<LabellingActivity>(s, data); });
+}
+
 void addAll(forms::Screens& screens, const std::vector<ActivityData>& activities)
 {
     for (const ActivityData& data : activities)
-        screens.add(data.screen, [&data](forms::Screens& s) { return std::make_unique<LabellingActivity>(s, data); });
+        add(screens, data);
 }
 } // namespace
 
 void registerScreens(forms::Screens& screens)
 {
     addAll(screens, telescopicActivities());
+    add(screens, generatorActivity());
+    addAll(screens, insulationActivities());
 }
 
 } // namespace labelling

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
+#include <exception>
 
 int main(int argc, char* argv[])
 {
@@ -19,7 +20,7 @@ int main(int argc, char* argv[])
     const QDir output(QString::fromLocal8Bit(argv[1]));
 
     std::vector<pictures::PictureFile> all;
-    for (auto list : {pictures::spinePictures})
+    for (auto list : {pictures::spinePictures, pictures::powerPictures, pictures::insulationPictures})
         for (auto& picture : list())
             all.push_back(std::move(picture));
 
@@ -27,7 +28,13 @@ int main(int argc, char* argv[])
     for (const pictures::PictureFile& picture : all) {
         const QString path = output.filePath(picture.path);
         QDir().mkpath(QFileInfo(path).absolutePath());
-        const QImage image = picture.draw();
+        QImage image;
+        try {
+            image = picture.draw();
+        } catch (const std::exception& error) {
+            // A diagram whose screen table lacks a place it needs is not drawn.
+            std::fprintf(stderr, "makepictures: %s: %s\n", qPrintable(picture.path), error.what());
+        }
         const bool bmp = path.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive);
         if (image.isNull() || !image.save(path, bmp ? "BMP" : "JPG", bmp ? -1 : 92)) {
             std::fprintf(stderr, "makepictures: cannot write %s\n", qPrintable(path));

@@ -16,5 +16,7 @@ struct PictureFile {
 
 // One list per subject; main() writes them all.
 std::vector<PictureFile> spinePictures();
+std::vector<PictureFile> powerPictures();
+std::vector<PictureFile> insulationPictures();
 
 } // namespace pictures
