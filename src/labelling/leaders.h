@@ -32,8 +32,8 @@ std::optional<Leader> leaderFrom(std::span<const LineSpec> lines, const forms::T
 // A point of the screen, in twips, as a pixel of the picture laid out at `picture`.
 QPointF pictureSpot(const PictureSpec& picture, QPointF twips);
 
-// The picture's place on the screen in pixels of the picture itself: where a
-// box of the screen falls on (or beside) the picture.
+// A box of the screen in pixels of the picture: where it falls on, or beside,
+// the picture.
 QRectF pictureRect(const PictureSpec& picture, const forms::TwipRect& box);
 
 } // namespace labelling

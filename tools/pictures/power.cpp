@@ -30,7 +30,7 @@ void pipe(QPainter& p, const QPainterPath& path, const QColor& colour, double wi
     p.drawPath(path);
 }
 
-// A small arrowhead at `tip` pointing along (dx, dy), showing which way a pipe flows.
+// A small arrowhead at `tip` pointing along `direction`, showing which way a pipe flows.
 void flowArrow(QPainter& p, QPointF tip, QPointF direction, const QColor& colour)
 {
     const QPointF back = -direction * 4.0, side(-direction.y() * 3.0, direction.x() * 3.0);
@@ -270,28 +270,27 @@ QImage powerStation()
     sky.setColorAt(1, QColor(58, 88, 140));
     p.fillRect(QRectF(0, 0, width, groundY), sky);
 
-    // The power line leaves over the hills: a near pylon beside the
-    // transformer, the next one where the "electricity" leader ends, and a
-    // third far off.
-    const Pylon near{{d.target(7).right() + 40, 34}, 54, 26, 80, 32, groundY, 16};
+    // The power line leaves over the hills: a pylon beside the transformer,
+    // the next one where the "electricity" leader ends, and a third far off.
+    const Pylon closest{{d.target(7).right() + 40, 34}, 54, 26, 80, 32, groundY, 16};
     const Pylon next{{power.x(), power.y() - 10}, power.y(), 14, power.y() + 14, 18, power.y() + 110, 9};
-    const double farX = power.x() - (near.peak.x() - power.x()) * 0.62;
-    const Pylon far{{farX, power.y() + 4}, power.y() + 10, 8, power.y() + 18, 10, power.y() + 70, 5};
+    const double distantX = power.x() - (closest.peak.x() - power.x()) * 0.62;
+    const Pylon distant{{distantX, power.y() + 4}, power.y() + 10, 8, power.y() + 18, 10, power.y() + 70, 5};
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(30, 60, 58));
-    p.drawPath(hills({{0, 168}, {150, 158}, {farX - 90, 150}, {farX, far.baseY}, {power.x(), next.baseY},
+    p.drawPath(hills({{0, 168}, {150, 158}, {distantX - 90, 150}, {distantX, distant.baseY}, {power.x(), next.baseY},
                       {power.x() + 110, next.baseY + 8}, {width, next.baseY + 20}},
                      groundY));
-    span(p, next, far, 3, 1);
+    span(p, next, distant, 3, 1);
     {
-        // The line runs on beyond the far pylon, out of sight.
+        // The line runs on beyond the distant pylon, out of sight.
         p.setPen(QPen(Cable, 1));
         for (int side : {-1, 1}) {
-            p.drawLine(far.upperTip(side), far.upperTip(side) - QPointF(40, -6));
-            p.drawLine(far.lowerTip(side), far.lowerTip(side) - QPointF(40, -6));
+            p.drawLine(distant.upperTip(side), distant.upperTip(side) - QPointF(40, -6));
+            p.drawLine(distant.lowerTip(side), distant.lowerTip(side) - QPointF(40, -6));
         }
     }
-    drawPylon(p, far, 1);
+    drawPylon(p, distant, 1);
     drawPylon(p, next, 1.2);
 
     p.fillRect(QRectF(0, groundY, width, height - groundY), QColor(74, 62, 50));
@@ -372,13 +371,13 @@ QImage powerStation()
     for (int k = 0; k < 2; ++k)
         p.drawLine(QPointF(generatorX + 44, axisY - 20 + k * 8), QPointF(tank.left() - 7, axisY - 20 + k * 8));
 
-    drawPylon(p, near, 1.6);
-    span(p, near, next, 6, 1.2);
+    drawPylon(p, closest, 1.6);
+    span(p, closest, next, 6, 1.2);
     p.setPen(QPen(Cable, 1.2));
     const double tankX = tank.center().x();
-    p.drawLine(QPointF(tankX - 18, tank.top() - 24), near.lowerTip(-1));
-    p.drawLine(QPointF(tankX, tank.top() - 24), near.lowerTip(-1));
-    p.drawLine(QPointF(tankX + 18, tank.top() - 24), near.upperTip(-1));
+    p.drawLine(QPointF(tankX - 18, tank.top() - 24), closest.lowerTip(-1));
+    p.drawLine(QPointF(tankX, tank.top() - 24), closest.lowerTip(-1));
+    p.drawLine(QPointF(tankX + 18, tank.top() - 24), closest.upperTip(-1));
     return image;
 }
 
