@@ -146,11 +146,11 @@ private slots:
         QFETCH(int, target);
         QFETCH(int, caption);
         const ActivityData& d = table(screen);
-        const labelling::LineSpec* spec = nullptr;
+        const labelling::LineSpec* expectedLine = nullptr;
         for (const labelling::LineSpec& l : d.lines)
             if (l.index == line)
-                spec = &l;
-        QVERIFY(spec);
+                expectedLine = &l;
+        QVERIFY(expectedLine);
 
         forms::TwipRect box;
         float reach = labelling::TargetReach;
@@ -164,7 +164,7 @@ private slots:
         }
         const auto leader = labelling::leaderFrom(d.lines, box, reach);
         QVERIFY2(leader, "no line reaches the box");
-        QCOMPARE(leader->line, spec);
+        QCOMPARE(leader->line, expectedLine);
         // The far end lies inside the picture, clear of every target.
         const labelling::PictureSpec& picture = d.pictures[0];
         const QPointF spot = labelling::pictureSpot(picture, leader->atPart);
