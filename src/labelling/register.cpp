@@ -2,16 +2,24 @@
 #include "labelling/activity.h"
 #include "labelling/earsound.h"
 #include "labelling/tuningfork.h"
+#include "labelling/generator.h"
+#include "labelling/insulation.h"
 #include "labelling/telescopic.h"
 #include "forms/screens.h"
 
 namespace labelling {
 
 namespace {
+// The table must outlive the registry: each screen keeps a reference to it.
+void add(forms::Screens& screens, const ActivityData& data)
+{
+    screens.add(data.screen, [&data](forms::Screens& s) { return std::make_unique<LabellingActivity>(s, data); });
+}
+
 void addAll(forms::Screens& screens, const std::vector<ActivityData>& activities)
 {
     for (const ActivityData& data : activities)
-        screens.add(data.screen, [&data](forms::Screens& s) { return std::make_unique<LabellingActivity>(s, data); });
+        add(screens, data);
 }
 } // namespace
 
@@ -22,6 +30,8 @@ void registerScreens(forms::Screens& screens)
     screens.add(QStringLiteral("earsound"), [fork = std::make_shared<TuningFork>()](forms::Screens& s) {
         return std::make_unique<EarSound>(s, fork);
     });
+    add(screens, generatorActivity());
+    addAll(screens, insulationActivities());
 }
 
 } // namespace labelling

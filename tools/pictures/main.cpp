@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <cstdio>
+#include <exception>
 
 int main(int argc, char* argv[])
 {
@@ -20,7 +21,7 @@ int main(int argc, char* argv[])
 
     std::vector<pictures::PictureFile> all;
     for (auto list : {pictures::spinePictures, pictures::telescopicPictures, pictures::spaceTelescopePictures,
-                      pictures::earPictures})
+                      pictures::powerPictures, pictures::insulationPictures, pictures::earPictures})
         for (auto& picture : list())
             all.push_back(std::move(picture));
 
@@ -28,7 +29,13 @@ int main(int argc, char* argv[])
     for (const pictures::PictureFile& picture : all) {
         const QString path = output.filePath(picture.path);
         QDir().mkpath(QFileInfo(path).absolutePath());
-        const QImage image = picture.draw();
+        QImage image;
+        try {
+            image = picture.draw();
+        } catch (const std::exception& error) {
+            // A diagram whose screen table lacks a place it needs is not drawn.
+            std::fprintf(stderr, "makepictures: %s: %s\n", qPrintable(picture.path), error.what());
+        }
         const bool bmp = path.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive);
         if (image.isNull() || !image.save(path, bmp ? "BMP" : "JPG", bmp ? -1 : 92)) {
             std::fprintf(stderr, "makepictures: cannot write %s\n", qPrintable(path));

@@ -19,5 +19,7 @@ std::vector<PictureFile> spinePictures();
 std::vector<PictureFile> telescopicPictures();     // by eye and through a small telescope
 std::vector<PictureFile> spaceTelescopePictures(); // photographs from orbit
 std::vector<PictureFile> earPictures();
+std::vector<PictureFile> powerPictures();
+std::vector<PictureFile> insulationPictures();
 
 } // namespace pictures

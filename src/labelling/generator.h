@@ -1,0 +1,7 @@
+#pragma once
+#include "labelling/activitydata.h"
+
+namespace labelling {
+// generator: the parts of a power station, from fuel to the pylons.
+const ActivityData& generatorActivity();
+} // namespace labelling

@@ -1,0 +1,139 @@
+// Insulation: Leslie's cube, a house and a thermos flask, three screens of one
+// family switched by green option buttons. Each diagram is shown at its own size.
+#include "labelling/insulation.h"
+
+namespace labelling {
+
+namespace {
+
+const VariantSwitch InsulationFamily{
+    {"Leslie's Cube", "House Insulation", "Thermos Flask"},
+    {"thermal", "house", "thermos"},
+    {{{240, 240, 2295, 495}, {240, 840, 2295, 495}, {240, 1440, 2295, 495}}},
+    forms::Green,
+    0,
+};
+
+VariantSwitch ownOption(int own)
+{
+    VariantSwitch v = InsulationFamily;
+    v.own = own;
+    return v;
+}
+
+LineSpec leader(int index, float x1, float y1, float x2, float y2)
+{
+    return {index, x1, y1, x2, y2, forms::Yellow, 2};
+}
+
+// Target 0 takes only answer 0; the answers of each pair count on either
+// target of their pair, and a target credits one answer however many lie on it.
+int pairScore(std::span<const Corner> labels, std::span<const Corner> targets, int)
+{
+    static const TargetGroups pairs{{0}, {1, 2}, {3, 4}};
+    return groupedScore(labels, targets, pairs);
+}
+
+// Every answer on its own target, over the flask's six items.
+int flaskScore(std::span<const Corner> labels, std::span<const Corner> targets, int)
+{
+    return ownTargetScore(labels, targets, 6);
+}
+
+ActivityData insulationScreen(const QString& screen, const QColor& background, int own)
+{
+    ActivityData d;
+    d.screen = screen;
+    d.caption = "Insulation";
+    d.background = background;
+    d.answerPoints = 12;
+    d.variants = ownOption(own);
+    return d;
+}
+
+TextSpec instruction(const QString& text, const forms::TwipRect& at)
+{
+    return {"Label7", 0, text, at, timesText(20.25, forms::Green)};
+}
+
+ActivityData leslieCube()
+{
+    ActivityData d = insulationScreen("thermal", QColor(41, 65, 137), 0);
+    //         answer                target        size        home
+    d.items = {{"Hot Water",          4620, 360,    2520, 375,  6000, 6960},
+               {"lower temperature",  480, 3720,    2520, 375,  3240, 6960},
+               {"emits less heat",    480, 4320,    2520, 375,  1920, 7440},
+               {"higher temperature", 8760, 3720,   2520, 375,  4680, 7440},
+               {"emits most heat",    8760, 4320,   2520, 375,  7440, 7440}};
+    d.pictures = {{"Images\\leslie.jpg", 2280, 1080, 7200, 5400, false}};
+    const forms::LabelLook surface{"Arial", 15.75, false, forms::Yellow, forms::Black, false, false,
+                                   forms::Label::Align::Right};
+    forms::LabelLook blackSurface = surface;
+    blackSurface.align = forms::Label::Align::Left;
+    d.texts = {instruction("Label this diagram showing Leslie's cube.", {7800, 120, 3825, 1065}),
+               {"Label7", 2, "Silver surface", {600, 2880, 1665, 705}, surface},
+               {"Label7", 3, "Matt black surface", {9360, 2880, 2025, 825}, blackSurface}};
+    d.scoreLine = {"Label5", {7320, 5880, 3960, 585}, 24};
+    d.lines = {leader(0, 5880, 750, 5880, 2040),   // "Hot Water": the water in the cube
+               leader(3, 7560, 3240, 9120, 3240),  // "Matt black surface": the black face
+               leader(4, 2400, 3240, 4200, 3240)}; // "Silver surface": the silver face
+    d.score = pairScore;
+    return d;
+}
+
+ActivityData house()
+{
+    ActivityData d = insulationScreen("house", QColor(41, 65, 137), 1);
+    //         answer                    target        size        home
+    d.items = {{"loft insulation",        3780, 240,    2520, 375,  6000, 6960},
+               {"thick curtains",         480, 2880,    2520, 375,  3240, 6960},
+               {"cavity wall insulation", 480, 3780,    2520, 375,  1920, 7440},
+               {"double glazing",         8880, 2880,   2520, 375,  4680, 7440},
+               {"well fitting door",      8880, 4380,   2520, 375,  7440, 7440}};
+    d.pictures = {{"Images\\house.jpg", 3360, 720, 5145, 6000, false}};
+    d.texts = {instruction("Label this diagram of a house to show how it could be insulated against heat loss.",
+                           {7800, 120, 3825, 1905})};
+    d.scoreLine = {"Label5", {7320, 5880, 3960, 585}, 24};
+    d.lines = {leader(0, 5040, 630, 5040, 1920),   // "loft insulation"
+               leader(1, 3000, 3960, 3960, 3960),  // "cavity wall insulation"
+               leader(2, 7680, 4560, 8880, 4560),  // "well fitting door"
+               leader(3, 7920, 3060, 8880, 3060),  // "double glazing"
+               leader(4, 3000, 3060, 3960, 3060)}; // "thick curtains"
+    d.score = pairScore;
+    return d;
+}
+
+ActivityData thermosFlask()
+{
+    ActivityData d = insulationScreen("thermos", QColor(40, 65, 136), 2);
+    //         answer                                      target        size        home
+    d.items = {{"tight fitting screw-on plastic cap",       9000, 540,    2520, 615,  2760, 5640},
+               {"cork stopper in cap to reduce conduction", 9000, 1320,   2520, 615,  120, 4920},
+               {"vacuum to reduce conduction",              9000, 2880,   2520, 615,  2760, 4920},
+               {"hot or cold liquid",                       9000, 3840,   2520, 615,  120, 6360},
+               {"shiny surface to reduce radiation",        9000, 4800,   2520, 615,  2760, 6360},
+               {"air space to reduce conduction",           9000, 5760,   2520, 615,  120, 5640}};
+    d.pictures = {{"Images\\thermos.jpg", 5730, 240, 2805, 7365, false}};
+    d.texts = {instruction("Label this diagram of a thermos flask indicating the features that have been "
+                           "designed for good insulation.",
+                           {120, 2400, 5145, 2025})};
+    d.scoreLine = {"Label5", {720, 7200, 3960, 585}, 24};
+    d.lines = {leader(0, 7440, 1560, 9000, 1560),  // the cork stopper
+               leader(1, 8340, 6000, 9000, 6000),  // the air space
+               leader(2, 7800, 960, 9000, 960),    // the cap
+               leader(3, 8100, 3120, 9000, 3120),  // the vacuum
+               leader(4, 8160, 5040, 9000, 5040),  // the silvered surface
+               leader(5, 7320, 4080, 9000, 4080)}; // the liquid
+    d.score = flaskScore;
+    return d;
+}
+
+} // namespace
+
+const std::vector<ActivityData>& insulationActivities()
+{
+    static const std::vector<ActivityData> all{leslieCube(), house(), thermosFlask()};
+    return all;
+}
+
+} // namespace labelling

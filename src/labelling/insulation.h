@@ -1,0 +1,7 @@
+#pragma once
+#include "labelling/activitydata.h"
+
+namespace labelling {
+// thermal, house and thermos: keeping heat in, three screens of one family.
+const std::vector<ActivityData>& insulationActivities();
+} // namespace labelling

@@ -1,0 +1,54 @@
+#pragma once
+// Drives a labelling screen with the mouse, as a pupil at the board does:
+// press on an answer label, move the pointer, let go. Positions are screen
+// twips; the pointer lands on the nearest pixel.
+
+#include "labelling/activity.h"
+
+#include <QTest>
+
+namespace pupil {
+
+inline QPoint pixelOf(QPointF twips)
+{
+    return {qRound(twips.x() / forms::TwipsPerPixel), qRound(twips.y() / forms::TwipsPerPixel)};
+}
+
+// Presses on answer label i and moves the pointer to `pointer`, the button
+// still held: the label's centre jumps to the pointer.
+inline void pickUpAndMove(labelling::LabellingActivity& screen, int i, QPointF pointer)
+{
+    forms::Label& label = screen.Label2(i);
+    QTest::mousePress(&label, Qt::LeftButton, Qt::NoModifier, label.rect().center());
+    QTest::mouseMove(&label, label.mapFrom(&screen, pixelOf(pointer)));
+}
+
+// Lets go where the pointer already is: a release anywhere else would first
+// drag the label there.
+inline void letGo(labelling::LabellingActivity& screen, int i, QPointF pointer)
+{
+    forms::Label& label = screen.Label2(i);
+    QTest::mouseRelease(&label, Qt::LeftButton, Qt::NoModifier, label.mapFrom(&screen, pixelOf(pointer)));
+}
+
+// The pointer that puts answer label i's top-left corner at `corner`.
+inline QPointF pointerFor(const labelling::LabellingActivity& screen, int i, QPointF corner)
+{
+    const forms::Label& label = screen.Label2(i);
+    return corner + QPointF(label.Width() / 2, label.Height() / 2);
+}
+
+// Drags answer label i and lets go over the middle of target t.
+inline void dropOnTarget(labelling::LabellingActivity& screen, int i, int t)
+{
+    const forms::TwipRect box = screen.Label1(t).twips();
+    const QPointF middle(box.left + box.width / 2, box.top + box.height / 2);
+    pickUpAndMove(screen, i, middle);
+    letGo(screen, i, middle);
+}
+
+inline void click(forms::Control& control) { QTest::mouseClick(&control, Qt::LeftButton); }
+
+inline QPointF cornerOf(const forms::Control& control) { return {control.Left(), control.Top()}; }
+
+} // namespace pupil

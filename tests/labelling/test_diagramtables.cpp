@@ -1,0 +1,236 @@
+// The tables of the Electricity Production and Insulation screens: their
+// counts and sizes, each leader line tied to the box it leaves and reaching
+// into the picture, and each diagram shown at the size its area leaves it.
+#include "support/testscreens.h"
+#include "labelling/activity.h"
+#include "labelling/generator.h"
+#include "labelling/insulation.h"
+#include "labelling/leaders.h"
+
+#include <QTest>
+#include <set>
+
+using labelling::ActivityData;
+
+namespace {
+
+const ActivityData& table(const QString& screen)
+{
+    if (screen == QLatin1String("generator"))
+        return labelling::generatorActivity();
+    for (const ActivityData& data : labelling::insulationActivities())
+        if (data.screen == screen)
+            return data;
+    qFatal("no table %s", qPrintable(screen));
+}
+
+const labelling::TextSpec* caption(const ActivityData& data, int index)
+{
+    for (const labelling::TextSpec& text : data.texts)
+        if (text.name == QLatin1String("Label7") && text.index == index)
+            return &text;
+    return nullptr;
+}
+
+} // namespace
+
+class DiagramTablesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { initTestFonts(); }
+
+    void counts_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<int>("items");
+        QTest::addColumn<QList<QSizeF>>("sizes");
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QRectF>("area");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("ownOption");
+        const QSizeF small(1320, 375), large(1440, 675), wide(2520, 375), deep(2520, 615);
+        QTest::newRow("generator") << "generator" << 8
+                                   << QList<QSizeF>{small, small, small, small, large, large, large, large}
+                                   << "Images\\electric.jpg" << QRectF(240, 720, 11625, 4680) << 4 << -1;
+        QTest::newRow("house") << "house" << 5 << QList<QSizeF>(5, wide) << "Images\\house.jpg"
+                               << QRectF(3360, 720, 5145, 6000) << 5 << 1;
+        QTest::newRow("thermos") << "thermos" << 6 << QList<QSizeF>(6, deep) << "Images\\thermos.jpg"
+                                 << QRectF(5730, 240, 2805, 7365) << 6 << 2;
+        QTest::newRow("thermal") << "thermal" << 5 << QList<QSizeF>(5, wide) << "Images\\leslie.jpg"
+                                 << QRectF(2280, 1080, 7200, 5400) << 3 << 0;
+    }
+
+    void counts()
+    {
+        QFETCH(QString, screen);
+        QFETCH(int, items);
+        QFETCH(QList<QSizeF>, sizes);
+        QFETCH(QString, picture);
+        QFETCH(QRectF, area);
+        QFETCH(int, lines);
+        QFETCH(int, ownOption);
+        const ActivityData& d = table(screen);
+        QCOMPARE(d.screen, screen);
+        QCOMPARE(int(d.items.size()), items);
+        for (int i = 0; i < items; ++i)
+            QCOMPARE(QSizeF(d.items[i].width, d.items[i].height), sizes[i]);
+        QCOMPARE(d.answerPoints, 12.0);
+        QCOMPARE(int(d.pictures.size()), 1);
+        QCOMPARE(d.pictures[0].file, picture);
+        QCOMPARE(QRectF(d.pictures[0].left, d.pictures[0].top, d.pictures[0].width, d.pictures[0].height), area);
+        QVERIFY(!d.pictures[0].stretch);
+        QCOMPARE(int(d.lines.size()), lines);
+        for (const labelling::LineSpec& line : d.lines) {
+            QCOMPARE(line.colour, QColor(255, 255, 0));
+            QCOMPARE(line.width, 2);
+            QCOMPARE(line.style, Qt::SolidLine);
+        }
+        const labelling::TextSpec* instruction = caption(d, 0);
+        QVERIFY(instruction);
+        QCOMPARE(instruction->look.fore, QColor(0, 255, 0));
+        QCOMPARE(instruction->look.points, 20.25);
+        QCOMPARE(d.scoreLine.name, QStringLiteral("Label5"));
+        QCOMPARE(d.variants.has_value(), ownOption >= 0);
+        if (d.variants) {
+            QCOMPARE(d.variants->own, ownOption);
+            QCOMPARE(d.variants->screens[ownOption], screen);
+            QCOMPARE(d.variants->textColour, QColor(0, 255, 0));
+        }
+        // Answers are told apart by their texts, and no two homes coincide.
+        std::set<QString> answers;
+        std::set<std::pair<float, float>> homes;
+        for (const labelling::Item& item : d.items) {
+            answers.insert(item.answer);
+            homes.insert({item.homeLeft, item.homeTop});
+        }
+        QCOMPARE(int(answers.size()), items);
+        QCOMPARE(int(homes.size()), items);
+    }
+
+    // Each row names a line and the box it leaves: a target (by index) or, on
+    // thermal, a surface caption Label7(2) or Label7(3).
+    void leaderTouchesItsBox_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<int>("target");
+        QTest::addColumn<int>("caption");
+        auto row = [](const char* screen, int line, int target, int caption = -1) {
+            QTest::addRow("%s line %d", screen, line) << QString::fromLatin1(screen) << line << target << caption;
+        };
+        row("generator", 0, 2); // steam
+        row("generator", 1, 3); // electricity
+        row("generator", 3, 0); // fuel
+        row("generator", 4, 1); // water
+        row("house", 0, 0);     // loft insulation
+        row("house", 1, 2);     // cavity wall insulation
+        row("house", 2, 4);     // well fitting door
+        row("house", 3, 3);     // double glazing
+        row("house", 4, 1);     // thick curtains
+        row("thermos", 0, 1);   // cork stopper
+        row("thermos", 1, 5);   // air space
+        row("thermos", 2, 0);   // cap
+        row("thermos", 3, 2);   // vacuum
+        row("thermos", 4, 4);   // shiny surface
+        row("thermos", 5, 3);   // liquid
+        row("thermal", 0, 0);   // hot water
+        row("thermal", 3, -1, 3); // "Matt black surface"
+        row("thermal", 4, -1, 2); // "Silver surface"
+    }
+
+    void leaderTouchesItsBox()
+    {
+        QFETCH(QString, screen);
+        QFETCH(int, line);
+        QFETCH(int, target);
+        QFETCH(int, caption);
+        const ActivityData& d = table(screen);
+        const labelling::LineSpec* expectedLine = nullptr;
+        for (const labelling::LineSpec& l : d.lines)
+            if (l.index == line)
+                expectedLine = &l;
+        QVERIFY(expectedLine);
+
+        forms::TwipRect box;
+        float reach = labelling::TargetReach;
+        if (target >= 0) {
+            box = d.items[target].target();
+        } else {
+            const labelling::TextSpec* text = ::caption(d, caption);
+            QVERIFY(text);
+            box = text->at;
+            reach = labelling::CaptionReach;
+        }
+        const auto leader = labelling::leaderFrom(d.lines, box, reach);
+        QVERIFY2(leader, "no line reaches the box");
+        QCOMPARE(leader->line, expectedLine);
+        // The far end lies inside the picture, clear of every target.
+        const labelling::PictureSpec& picture = d.pictures[0];
+        const QPointF spot = labelling::pictureSpot(picture, leader->atPart);
+        QVERIFY2(QRectF(0, 0, picture.width / 15, picture.height / 15).contains(spot), "far end off the picture");
+        for (const labelling::Item& item : d.items)
+            QVERIFY2(labelling::distanceToBox(leader->atPart, item.target()) > 0, "far end on a target");
+        // No other box is as close to this line: it belongs to one box only.
+        for (int i = 0; i < int(d.items.size()); ++i)
+            if (i != target)
+                QVERIFY(labelling::distanceToBox(leader->atBox, d.items[i].target()) > reach);
+    }
+
+    void leaderGeometry_data()
+    {
+        QTest::addColumn<QPointF>("point");
+        QTest::addColumn<float>("distance");
+        QTest::newRow("inside") << QPointF(1100, 2050) << 0.0f;
+        QTest::newRow("on the left edge") << QPointF(1000, 2050) << 0.0f;
+        QTest::newRow("a pixel below") << QPointF(1100, 2115) << 15.0f;
+        QTest::newRow("left of it") << QPointF(760, 2050) << 240.0f;
+        QTest::newRow("off a corner") << QPointF(1330, 1960) << 50.0f;
+    }
+
+    void leaderGeometry()
+    {
+        QFETCH(QPointF, point);
+        QFETCH(float, distance);
+        QCOMPARE(labelling::distanceToBox(point, {1000, 2000, 300, 100}), distance);
+    }
+
+    void farEndsAsPictureSpots()
+    {
+        // The generator draws each part at these pixels of electric.jpg.
+        const ActivityData& d = labelling::generatorActivity();
+        const QPointF steam = labelling::pictureSpot(d.pictures[0], labelling::leaderFrom(d.lines, d.items[2].target(),
+                                                                                          labelling::TargetReach)->atPart);
+        QCOMPARE(steam, QPointF(264, 92));
+        const QPointF fuel = labelling::pictureSpot(d.pictures[0], labelling::leaderFrom(d.lines, d.items[0].target(),
+                                                                                         labelling::TargetReach)->atPart);
+        QCOMPARE(fuel, QPointF(36, 240));
+        // The large targets have no leader: they stand beneath their parts.
+        for (int i = 4; i < 8; ++i)
+            QVERIFY(!labelling::leaderFrom(d.lines, d.items[i].target(), labelling::TargetReach));
+    }
+
+    // The generated diagram is exactly the designed area, shown unstretched.
+    void diagramShownAtItsOwnSize_data()
+    {
+        QTest::addColumn<QString>("screen");
+        for (const char* screen : {"generator", "house", "thermos", "thermal"})
+            QTest::newRow(screen) << QString::fromLatin1(screen);
+    }
+
+    void diagramShownAtItsOwnSize()
+    {
+        QFETCH(QString, screen);
+        TestScreens screens;
+        auto& activity = screens->get<labelling::LabellingActivity>(screen);
+        const labelling::PictureSpec& p = table(screen).pictures[0];
+        const forms::Image& image = activity.Image1(0);
+        QVERIFY2(!image.Picture().isNull(), "the picture file was not found beside the program");
+        QVERIFY(!image.Stretch());
+        QCOMPARE(QPointF(image.Left(), image.Top()), QPointF(p.left, p.top));
+        QCOMPARE(QSizeF(image.Width(), image.Height()), QSizeF(p.width, p.height));
+    }
+};
+
+QTEST_MAIN(DiagramTablesTest)
+#include "test_diagramtables.moc"

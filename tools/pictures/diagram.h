@@ -1,0 +1,52 @@
+#pragma once
+// A labelling screen's diagram, laid out from the screen's own table: the
+// picture's size is the area the layout leaves for it, and each part is drawn
+// where the leader line that names it ends, so that every target and line of
+// the screen points at its part. Positions are pixels of the picture.
+
+#include "labelling/activitydata.h"
+
+#include <QImage>
+#include <QPointF>
+#include <QRectF>
+#include <stdexcept>
+
+namespace pictures {
+
+class Diagram {
+public:
+    // Throws std::runtime_error when the screen has no such picture.
+    Diagram(const labelling::ActivityData& screen, const QString& file);
+
+    QSize size() const;
+    QImage canvas(const QColor& background) const;
+
+    // Where the leader line leaving target i ends: a point on the part answer i names.
+    QPointF part(int target) const;
+    // Where the leader line leaving a fixed caption ends.
+    QPointF partOfCaption(const QString& name, int index) const;
+    // Target i, on or beside the picture.
+    QRectF target(int i) const;
+
+private:
+    const labelling::ActivityData& screen_;
+    const labelling::PictureSpec* picture_ = nullptr;
+};
+
+// A fixed sequence of numbers in [0, 1) for textures (coal lumps, fibres), so
+// that every build draws the same picture.
+class Scatter {
+public:
+    explicit Scatter(unsigned seed) : state_(seed) {}
+    double next()
+    {
+        state_ = state_ * 1103515245u + 12345u;
+        return static_cast<double>((state_ >> 8) & 0xffff) / 65536.0;
+    }
+    double between(double low, double high) { return low + (high - low) * next(); }
+
+private:
+    unsigned state_;
+};
+
+} // namespace pictures
