@@ -7,14 +7,9 @@ namespace labelling {
 namespace {
 using forms::Label;
 
-const forms::LabelLook CommandLook{"Tahoma", 15.75, true, forms::Yellow, forms::Black, true, true, Label::Align::Center};
 const forms::TwipRect CommandPlaces[] = {{10560, 7920, 1245, 495}, {3360, 7920, 2565, 495}, {6000, 7920, 2565, 495}};
 const char* const CommandCaptions[] = {"Exit", "Start Again", "Check Score"};
 
-forms::LabelLook answerLook(double points)
-{
-    return {"Arial", points, true, forms::Yellow, forms::Black, true, true, Label::Align::Center};
-}
 } // namespace
 
 LabellingActivity::LabellingActivity(forms::Screens& screens, const ActivityData& data)
@@ -33,7 +28,7 @@ LabellingActivity::LabellingActivity(forms::Screens& screens, const ActivityData
     const int items = int(data.items.size());
     for (int i = 0; i < items; ++i) {
         const Item& item = data.items[i];
-        forms::design(Label1.create(this, i), item.answer, item.target(), answerLook(data.answerPoints));
+        forms::design(Label1.create(this, i), item.answer, item.target(), answerBox(data.answerPoints));
     }
     for (int i = 0; i < items; ++i) {
         Label& home = Label4.create(this, i);
@@ -67,7 +62,7 @@ LabellingActivity::LabellingActivity(forms::Screens& screens, const ActivityData
     for (int i = 0; i < items; ++i) {
         const Item& item = data.items[i];
         forms::design(Label2.create(this, i), QStringLiteral("Label2"),
-                      {item.homeLeft, item.homeTop, item.width, item.height}, answerLook(data.answerPoints));
+                      {item.homeLeft, item.homeTop, item.width, item.height}, answerBox(data.answerPoints));
     }
     buildTexts(true);
     buildLines(true);

@@ -69,6 +69,14 @@ struct VariantSwitch {
     std::array<forms::TwipRect, 3> at;
     QColor textColour;
     int own;                        // this screen's own option
+
+    // The same switch as seen from the screen of option `own`.
+    VariantSwitch seenFrom(int ownOption) const
+    {
+        VariantSwitch v = *this;
+        v.own = ownOption;
+        return v;
+    }
 };
 
 // How "Check Score" counts.
@@ -105,6 +113,14 @@ inline forms::LabelLook timesText(double points, QColor colour = forms::Yellow)
 {
     return {"Times New Roman", points, false, colour, forms::Black, false, false, forms::Label::Align::Center};
 }
+// Answer labels and targets: yellow on black in a bordered box, Arial bold.
+inline forms::LabelLook answerBox(double points)
+{
+    return {"Arial", points, true, forms::Yellow, forms::Black, true, true, forms::Label::Align::Center};
+}
+// The command labels "Exit", "Start Again", "Check Score".
+inline const forms::LabelLook CommandLook{"Tahoma", 15.75, true, forms::Yellow, forms::Black, true, true,
+                                          forms::Label::Align::Center};
 inline forms::LabelLook noteText()
 {
     return {"Arial", 15.75, false, forms::Orange, forms::Black, false, false, forms::Label::Align::Center};

@@ -14,13 +14,6 @@ const VariantSwitch InsulationFamily{
     0,
 };
 
-VariantSwitch ownOption(int own)
-{
-    VariantSwitch v = InsulationFamily;
-    v.own = own;
-    return v;
-}
-
 LineSpec leader(int index, float x1, float y1, float x2, float y2)
 {
     return {index, x1, y1, x2, y2, forms::Yellow, 2};
@@ -47,7 +40,7 @@ ActivityData insulationScreen(const QString& screen, const QColor& background, i
     d.caption = "Insulation";
     d.background = background;
     d.answerPoints = 12;
-    d.variants = ownOption(own);
+    d.variants = InsulationFamily.seenFrom(own);
     return d;
 }
 

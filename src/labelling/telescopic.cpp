@@ -16,13 +16,6 @@ const VariantSwitch TelescopeFamily{
     0,
 };
 
-VariantSwitch ownOption(int own)
-{
-    VariantSwitch v = TelescopeFamily;
-    v.own = own;
-    return v;
-}
-
 ActivityData nakedEye()
 {
     ActivityData d;
@@ -43,7 +36,7 @@ ActivityData nakedEye()
                 {120, 2400, 3735, 2025}, timesText(20.25)},
                {"Label7", 1, "Never look directly at the Sun", {3570, 7440, 4695, 465}, noteText()}};
     d.scoreLine = {"Label5", {240, 6960, 3360, 705}, 20.25};
-    d.variants = ownOption(0);
+    d.variants = TelescopeFamily.seenFrom(0);
     return d;
 }
 
@@ -71,7 +64,7 @@ ActivityData amateurTelescope()
                 "Label these images that are shown as they might be seen through an earth-based amateur telescope.",
                 {3960, 120, 7785, 1905}, timesText(26.25)}};
     d.scoreLine = {"Label5", {9240, 6360, 2520, 1185}, 24};
-    d.variants = ownOption(1);
+    d.variants = TelescopeFamily.seenFrom(1);
     return d;
 }
 
@@ -96,7 +89,7 @@ ActivityData spaceTelescope()
                {"Label7", 1, "Drawings by Quorvanta after Hubble photographs",
                 {4290, 7440, 7455, 465}, noteText()}};
     d.scoreLine = {"Label5", {300, 6960, 3360, 705}, 20.25};
-    d.variants = ownOption(2);
+    d.variants = TelescopeFamily.seenFrom(2);
     return d;
 }
 

@@ -3,6 +3,7 @@
 #include "app/module1.h"
 #include "forms/design.h"
 #include "forms/screens.h"
+#include "labelling/activitydata.h"
 #include "labelling/rules.h"
 #include "units/marking.h"
 #include "units/shuffle.h"
@@ -86,8 +87,8 @@ const forms::TwipRect CommandPlaces[] = {
 const QColor Background(41, 65, 137);
 const forms::LabelLook InstructionLook{"Times New Roman", 27.75, false, forms::Yellow, forms::Black, false, false, Label::Align::Center};
 const forms::LabelLook SymbolLook{"Arial", 36, false, forms::Yellow, forms::Black, false, false, Label::Align::Center};
-const forms::LabelLook BoxLook{"Arial", 14.25, true, forms::Yellow, forms::Black, true, true, Label::Align::Center};
-const forms::LabelLook CommandLook{"Tahoma", 15.75, true, forms::Yellow, forms::Black, true, true, Label::Align::Center};
+const forms::LabelLook BoxLook = labelling::answerBox(14.25);
+using labelling::CommandLook;
 const forms::LabelLook ScoreLook{"Times New Roman", 24, false, forms::Yellow, forms::Black, false, false, Label::Align::Center};
 } // namespace
 
