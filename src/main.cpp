@@ -1,31 +1,25 @@
 // Physics Year 10 Tavrenel: warm-up activities for the classroom whiteboard.
 #include "app/register.h"
-#include "labelling/register.h"
-#include "units/register.h"
+#include "forms/display.h"
 #include "forms/fonts.h"
 #include "forms/platform.h"
 #include "forms/screens.h"
 #include "jotter/register.h"
+#include "labelling/register.h"
+#include "units/register.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <cstdio>
-
-namespace {
-
-bool displayAvailable()
-{
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-        || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-}
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
-    if (!displayAvailable()) {
-        std::fputs("tavrenel: no display to show the program on (DISPLAY is not set); "
-                   "start it from a desktop session, or under a virtual X server: "
-                   "xvfb-run -s '-screen 0 1024x768x24' ./tavrenel\n", stderr);
+    const QString problem = forms::displayProblem(qEnvironmentVariable("DISPLAY"), qEnvironmentVariable("WAYLAND_DISPLAY"),
+                                                  qEnvironmentVariable("QT_QPA_PLATFORM"),
+                                                  [](const QString& path) { return QFileInfo::exists(path); });
+    if (!problem.isEmpty()) {
+        std::fprintf(stderr, "tavrenel: %s; start it from a desktop session, or under a virtual X server: "
+                             "xvfb-run -s '-screen 0 1024x768x24' ./tavrenel\n", qPrintable(problem));
         return 1;
     }
     QApplication application(argc, argv);
