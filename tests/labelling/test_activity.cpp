@@ -7,6 +7,8 @@
 #include "support/pointer.h"
 #include "support/testscreens.h"
 
+#include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
 
 using labelling::LabellingActivity;
@@ -30,6 +32,7 @@ private slots:
     void ownOptionDoesNothing();
     void switchingVariantsLoadsAFreshSibling();
     void tablesPutEveryTargetUnderItsPicture();
+    void missingPicturesLeaveTheScreenWorking();
 
 private:
     static QPoint pixelOf(float left, float top) { return {forms::toPixels(left), forms::toPixels(top)}; }
@@ -257,6 +260,23 @@ void ActivityTest::tablesPutEveryTargetUnderItsPicture()
                      qPrintable(d.screen + ": " + item.answer));
         }
     }
+}
+
+void ActivityTest::missingPicturesLeaveTheScreenWorking()
+{
+    const QString home = QDir::currentPath();
+    QTemporaryDir empty;
+    QDir::setCurrent(empty.path());
+    TestScreens t;
+    auto& s = t->get<LabellingActivity>("hst");
+    QDir::setCurrent(home);
+    for (int k = 0; k < 4; ++k)
+        QVERIFY(s.Image1(k).Picture().isNull());
+    QCOMPARE(s.Image1(0).Width(), 3660.f); // the box keeps its place
+    for (int i = 0; i < 4; ++i)
+        place(s, i, i);
+    s.Label3_Click(LabellingActivity::CheckScore);
+    QCOMPARE(s.scoreLine().Caption(), QStringLiteral("4 out of 4 correct"));
 }
 
 QTEST_MAIN(ActivityTest)
