@@ -3,6 +3,7 @@
 #include "forms/screens.h"
 
 #include <QCloseEvent>
+#include <QMoveEvent>
 #include <QPainter>
 
 namespace forms {
@@ -58,6 +59,18 @@ void Screen::paintEvent(QPaintEvent*)
 
 void Screen::mousePressEvent(QMouseEvent* event) { Form_MouseDown(mouseArgs(*event, true)); }
 void Screen::mouseMoveEvent(QMouseEvent* event) { Form_MouseMove(mouseArgs(*event, false)); }
+
+// A window moved by the desktop (dragged by its title bar) keeps its Left and
+// Top true; a move the screen made itself changes nothing.
+void Screen::moveEvent(QMoveEvent* event)
+{
+    const QPoint at = geometry().topLeft();
+    if (at != toPixels(twips_).topLeft()) {
+        twips_.left = toTwips(at.x());
+        twips_.top = toTwips(at.y());
+    }
+    QWidget::moveEvent(event);
+}
 
 // Closing a window from its frame unloads the screen, as its own exit would.
 void Screen::closeEvent(QCloseEvent* event)

@@ -36,6 +36,7 @@ private slots:
     void buttonsTakeTheirPictures();
     void missingPictureLeavesTheDesignedOne();
     void ownColourAfterwardsStays();
+    void windowMovedByTheDesktopKeepsItsPlaceTrue();
 };
 
 void PrepareFormTest::centresOnTheDisplay_data()
@@ -145,6 +146,20 @@ void PrepareFormTest::ownColourAfterwardsStays()
     TestScreens t;
     auto& intro = t->get("intro0");
     QCOMPARE(intro.BackColor(), QColor(49, 135, 215));
+}
+
+void PrepareFormTest::windowMovedByTheDesktopKeepsItsPlaceTrue()
+{
+    TestScreens t;
+    Carrier screen(*t, {});
+    Module1::PrepareForm(screen);
+    screen.setLeft(1687.5f); // not on a whole pixel: kept as given
+    QCOMPARE(screen.Left(), 1687.5f);
+    screen.show();
+    screen.move(40, 30); // as a window manager would
+    QTRY_COMPARE(screen.Left(), forms::toTwips(screen.geometry().x()));
+    QCOMPARE(screen.Top(), forms::toTwips(screen.geometry().y()));
+    QVERIFY(screen.Left() < 1000);
 }
 
 QTEST_MAIN(PrepareFormTest)
