@@ -5,6 +5,7 @@
 // the screen points at its part. Positions are pixels of the picture.
 
 #include "labelling/activitydata.h"
+#include "painting.h"
 
 #include <QImage>
 #include <QPointF>
@@ -31,22 +32,6 @@ public:
 private:
     const labelling::ActivityData& screen_;
     const labelling::PictureSpec* picture_ = nullptr;
-};
-
-// A fixed sequence of numbers in [0, 1) for textures (coal lumps, fibres), so
-// that every build draws the same picture.
-class Scatter {
-public:
-    explicit Scatter(unsigned seed) : state_(seed) {}
-    double next()
-    {
-        state_ = state_ * 1103515245u + 12345u;
-        return static_cast<double>((state_ >> 8) & 0xffff) / 65536.0;
-    }
-    double between(double low, double high) { return low + (high - low) * next(); }
-
-private:
-    unsigned state_;
 };
 
 } // namespace pictures

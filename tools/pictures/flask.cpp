@@ -124,15 +124,9 @@ QImage flaskDiagram()
     p.setPen(QPen(QColor(90, 56, 26), 1));
     p.setBrush(QColor(168, 116, 62));
     p.drawPath(stopper);
-    Scatter grain(3);
-    p.setPen(Qt::NoPen);
-    for (int i = 0; i < 140; ++i) {
-        const QPointF at(grain.between(centreX - innerGlass, centreX + innerGlass), grain.between(capBottom, stopperBottom));
-        if (stopper.contains(at)) {
-            p.setBrush(grain.next() < 0.5 ? QColor(120, 78, 36) : QColor(200, 150, 90));
-            p.drawEllipse(at, 1.2, 1.2);
-        }
-    }
+    speckle(p, stopper, QRectF(QPointF(centreX - innerGlass, capBottom), QPointF(centreX + innerGlass, stopperBottom)),
+            140, 3, {1.2, 1.2},
+            [](Random& r) { return r.uniform() < 0.5 ? QColor(120, 78, 36) : QColor(200, 150, 90); });
 
     // The screw-on cap, with its grip ridges and the thread at its skirt.
     const QRectF capBody(centreX - caseOuter - 2, capTop, 2 * caseOuter + 4, capBottom - capTop);

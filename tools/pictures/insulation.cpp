@@ -112,15 +112,10 @@ void cavityCutaway(QPainter& p, QPointF heart, double wallLeft)
     p.setPen(QPen(QColor(90, 40, 30), 1.5));
     p.setBrush(QColor(236, 214, 96));
     p.drawPolygon(outerGap);
-    Scatter foam(5);
-    p.setPen(Qt::NoPen);
-    for (int i = 0; i < 120; ++i) {
-        const QPointF at(foam.between(wallLeft, heart.x() + 32), foam.between(heart.y() - 22, heart.y() + 24));
-        if (outerGap.containsPoint(at, Qt::OddEvenFill)) {
-            p.setBrush(foam.next() < 0.5 ? QColor(250, 236, 150) : QColor(200, 170, 60));
-            p.drawEllipse(at, 1.6, 1.6);
-        }
-    }
+    QPainterPath foam;
+    foam.addPolygon(outerGap);
+    speckle(p, foam, QRectF(QPointF(wallLeft, heart.y() - 22), QPointF(heart.x() + 32, heart.y() + 24)), 120, 5,
+            {1.6, 1.6}, [](Random& r) { return r.uniform() < 0.5 ? QColor(250, 236, 150) : QColor(200, 170, 60); });
     const double innerRight = heart.x() - 10;
     const QPolygonF innerGap{{wallLeft, heart.y() - 16}, {innerRight - 4, heart.y() - 16}, {innerRight, heart.y() - 4},
                              {innerRight - 3, heart.y() + 8}, {innerRight, heart.y() + 18}, {wallLeft, heart.y() + 18}};
@@ -199,7 +194,7 @@ QImage houseDiagram()
     wool.setColorAt(0, QColor(250, 220, 120));
     wool.setColorAt(1, QColor(214, 170, 70));
     p.fillRect(QRectF(0, loft.y() - 10, width, 20), wool);
-    Scatter fibre(11);
+    Random fibre(11);
     p.setPen(QPen(QColor(180, 130, 50), 1));
     for (int i = 0; i < 90; ++i) {
         const double x = fibre.between(0, width), y = fibre.between(loft.y() - 8, loft.y() + 8);

@@ -102,15 +102,10 @@ QImage leslieDiagram()
     p.setBrush(QColor(20, 20, 22));
     const QPolygonF blackFace{front, right, right + down, front + down};
     p.drawPolygon(blackFace);
-    Scatter soot(23);
-    p.setPen(Qt::NoPen);
-    for (int i = 0; i < 220; ++i) {
-        const QPointF at(soot.between(x, right.x()), soot.between(sideTop, front.y() + edge));
-        if (blackFace.containsPoint(at, Qt::OddEvenFill)) {
-            p.setBrush(QColor(42, 42, 46));
-            p.drawEllipse(at, 1, 1);
-        }
-    }
+    QPainterPath soot;
+    soot.addPolygon(blackFace);
+    speckle(p, soot, QRectF(QPointF(x, sideTop), QPointF(right.x(), front.y() + edge)), 220, 23, {1, 1},
+            [](Random&) { return QColor(42, 42, 46); });
     p.setPen(QPen(Outline, 1.2));
     p.setBrush(QColor(170, 174, 182));
     p.drawPolygon(QPolygonF{back, right, front, left});

@@ -347,4 +347,18 @@ void eyepieceField(QImage& image, QPointF centre, double radius)
     }
 }
 
+void speckle(QPainter& painter, const QPainterPath& shape, const QRectF& area, int count, std::uint32_t seed,
+             QSizeF dotRadii, const std::function<QColor(Random&)>& colour)
+{
+    Random random(seed);
+    painter.setPen(Qt::NoPen);
+    for (int i = 0; i < count; ++i) {
+        const QPointF at(random.between(area.left(), area.right()), random.between(area.top(), area.bottom()));
+        if (!shape.contains(at))
+            continue;
+        painter.setBrush(colour(random));
+        painter.drawEllipse(at, dotRadii.width(), dotRadii.height());
+    }
+}
+
 } // namespace pictures

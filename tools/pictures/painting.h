@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPointF>
 #include <cstdint>
 #include <functional>
@@ -51,6 +52,12 @@ double fractal(double x, double y, double z, int octaves, std::uint32_t seed);
 
 // Sets every pixel of the image to shade(x, y) at the pixel's centre.
 void shadePixels(QImage& image, const std::function<Rgb(double x, double y)>& shade);
+
+// Dots scattered at random over `area`, drawn only where they fall inside
+// `shape` (grain, foam, soot, lumps of fuel), each coloured by `colour`. The
+// pen is left off, as for the fills that follow such texture.
+void speckle(QPainter& painter, const QPainterPath& shape, const QRectF& area, int count, std::uint32_t seed,
+             QSizeF dotRadii, const std::function<QColor(Random&)>& colour);
 
 // Scattered stars of random brightness and tint inside the area; the bright
 // few get a soft halo. brightness scales them all (dim them near twilight).

@@ -117,16 +117,11 @@ void fuelHeap(QPainter& p, QPointF heart, double groundY)
     p.setPen(QPen(QColor(10, 10, 12), 1));
     p.setBrush(QColor(32, 32, 36));
     p.drawPath(heap);
-    Scatter lumps(17);
-    p.setPen(Qt::NoPen);
-    for (int i = 0; i < 160; ++i) {
-        const QPointF at(lumps.between(heart.x() - 50, heart.x() + 50), lumps.between(peakY, groundY));
-        if (!heap.contains(at))
-            continue;
-        const int shade = 50 + static_cast<int>(lumps.next() * 40);
-        p.setBrush(QColor(shade, shade, shade + 6));
-        p.drawEllipse(at, 2.2, 1.6);
-    }
+    speckle(p, heap, QRectF(QPointF(heart.x() - 50, peakY), QPointF(heart.x() + 50, groundY)), 160, 17, {2.2, 1.6},
+            [](Random& r) {
+                const int shade = 50 + static_cast<int>(r.uniform() * 40);
+                return QColor(shade, shade, shade + 6);
+            });
 }
 
 void boilerFurnace(QPainter& p, const QRectF& b)
