@@ -43,9 +43,9 @@ void AnswerBoard::drag(int index, const forms::MouseArgs& args)
 {
     if (args.button != forms::LeftButton)
         return;
+    // Both from the label's current place, in one geometry update per move.
     forms::Label& label = answers_(index);
-    label.setLeft(label.Left() + args.x - label.Width() / 2.0f);
-    label.setTop(label.Top() + args.y - label.Height() / 2.0f);
+    label.moveTo(label.Left() + args.x - label.Width() / 2.0f, label.Top() + args.y - label.Height() / 2.0f);
 }
 
 bool AnswerBoard::drop(int index)
