@@ -4,9 +4,6 @@
 #include "forms/fonts.h"
 #include "forms/platform.h"
 #include "forms/screens.h"
-#include "jotter/register.h"
-#include "labelling/register.h"
-#include "units/register.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -26,10 +23,7 @@ int main(int argc, char* argv[])
     forms::registerFonts();
 
     forms::Screens screens(forms::Platform::system());
-    app::registerScreens(screens);
-    labelling::registerScreens(screens);
-    units::registerScreens(screens);
-    jotter::registerScreens(screens);
+    app::registerEverything(screens);
     screens.show(QStringLiteral("Titlefrm"));
     return application.exec();
 }

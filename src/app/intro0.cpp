@@ -1,5 +1,5 @@
 #include "app/intro0.h"
-#include "app/module1.h"
+#include "activity/module1.h"
 #include "app/titlefrm.h"
 #include "forms/design.h"
 #include "forms/pictures.h"
@@ -92,8 +92,7 @@ void Intro0::Command1_Click()
 {
     // Touching the title screen loads it afresh if it is not loaded.
     screens().get<Titlefrm>(QStringLiteral("Titlefrm")).Command1.setCaption(QStringLiteral("Cancel"));
-    screens().show(QStringLiteral("Titlefrm"));
-    screens().unload(name());
+    showInstead(QStringLiteral("Titlefrm"));
 }
 
 void Intro0::Label2_Click(int index)

@@ -1,5 +1,6 @@
 #include "app/menu.h"
-#include "app/module1.h"
+#include "activity/catalogue.h"
+#include "activity/module1.h"
 #include "forms/design.h"
 #include "forms/pictures.h"
 #include "forms/screens.h"
@@ -9,21 +10,11 @@ namespace app {
 const std::array<MenuData, 5>& menuTable()
 {
     static const std::array<MenuData, 5> table{{
-        {"menu1", "Menu 1", 4455,
-         {"Convection", "Heat Transfer", "Insulation", "Energy Transfer Diagrams", "Efficiency Calculations"},
-         {{{}, {}, {"thermal", "house", "thermos"}, {}, {}}}},
-        {"menu2", "Menu 2", 4935,
-         {"Electricity Production", "Energy Island", "Energy Sources", "Analysis of Energy Resources", "Energy Calculations"},
-         {{{"generator"}, {}, {}, {}, {}}}},
-        {"menu3", "Menu 3", 4575,
-         {"Waves", "Calculation of Wave Speed", "Electromagnetic Spectrum", "Electromagnetic Radiation", "Sound"},
-         {{{}, {}, {}, {}, {"earsound"}}}},
-        {"menu4", "Menu 4", 4335,
-         {"The Structure of an Atom", "Types of Radiation", "Background Radiation", "Units and their Symbols", "Calculating Moments"},
-         {{{}, {}, {}, {"symbols"}, {}}}},
-        {"menu5", "Menu 5", 3975,
-         {"Comparing Telescopes", "Telescopic Views", "Gravitation", "Satellites", "The Big Bang"},
-         {{{}, {"nakedeye"}, {}, {}, {}}}},
+        {"menu1", "Menu 1", 4455},
+        {"menu2", "Menu 2", 4935},
+        {"menu3", "Menu 3", 4575},
+        {"menu4", "Menu 4", 4335},
+        {"menu5", "Menu 5", 3975},
     }};
     return table;
 }
@@ -46,7 +37,7 @@ Menu::Menu(forms::Screens& screens, const MenuData& data)
 {
     setCaption(QStringLiteral("Quorvanta"));
     forms::design(Label1, data.title, {2797.5f, 120, 6405, 1020}, TitleLook);
-    forms::design(Label3.create(this, 0), data.topics[0], {0, 2400, data.topicWidth, 495}, TopicLook);
+    forms::design(Label3.create(this, 0), activity::topicAt(number(), 0)->title, {0, 2400, data.topicWidth, 495}, TopicLook);
     forms::design(Label2.create(this, 0), "Menu 1", {9600, 2400, 2235, 495}, LinkLook);
     Command1.place(60, 7950, 1785, 495);
     // The set-up routine gives the Jotter button its picture and column; with
@@ -78,7 +69,7 @@ void Menu::Form_Load()
         Label2.load(index).moveTo(Label2(0).Left(), Label2(0).Top() + RowPitch * index);
         Label3.load(index).moveTo(Label3(0).Left(), Label3(0).Top() + RowPitch * index);
         Label2(index).setCaption(QStringLiteral("Menu %1").arg(index + 1));
-        Label3(index).setCaption(data_.topics[index]);
+        Label3(index).setCaption(activity::topicAt(number(), index)->title);
     }
     for (int index = 0; index <= 4; ++index) {
         Label2(index).show();
@@ -88,25 +79,27 @@ void Menu::Form_Load()
 
 void Menu::Command1_Click()
 {
-    screens().show(QStringLiteral("intro0"));
-    screens().unload(name());
+    showInstead(QStringLiteral("intro0"));
 }
 
 void Menu::Label2_Click(int index)
 {
     if (index + 1 == number())
         return;
-    screens().show(menuTable()[index].screen);
-    screens().unload(name());
+    showInstead(menuTable()[index].screen);
 }
 
 void Menu::Label3_Click(int index)
 {
-    const std::vector<QString>& choices = data_.opens[index];
-    if (choices.empty())
+    const activity::Topic* topic = activity::topicAt(number(), index);
+    if (!topic || !topic->built)
         return;
-    auto pick = static_cast<std::size_t>(screens().platform().random() * static_cast<double>(choices.size()));
-    pick = std::min(pick, choices.size() - 1);
+    const std::vector<QString>& choices = topic->screens;
+    std::size_t pick = 0;
+    if (topic->atRandom) {
+        pick = static_cast<std::size_t>(screens().platform().random() * static_cast<double>(choices.size()));
+        pick = std::min(pick, choices.size() - 1);
+    }
     if (screens().knows(choices[pick]))
         screens().show(choices[pick]);
 }

@@ -9,15 +9,12 @@
 
 namespace app {
 
-// One row of the menu table: a menu's title, the width of its topic labels,
-// its five topics and the screens each topic opens (none: the topic has no
-// activity yet; several: one of them at random).
+// One row of the menu table: a menu's screen, its title and the width of its
+// topic labels. Its topics come from the activity catalogue.
 struct MenuData {
     QString screen;
     QString title;
     float topicWidth;
-    std::array<QString, 5> topics;
-    std::array<std::vector<QString>, 5> opens;
 };
 
 const std::array<MenuData, 5>& menuTable();

@@ -6,6 +6,9 @@
 #include "app/teacherguide.h"
 #include "app/titlefrm.h"
 #include "forms/screens.h"
+#include "jotter/register.h"
+#include "labelling/register.h"
+#include "units/register.h"
 
 namespace app {
 
@@ -19,6 +22,14 @@ void registerScreens(forms::Screens& screens)
     for (int page = 0; page < static_cast<int>(guidePages().size()); ++page)
         screens.add(guidePages()[static_cast<std::size_t>(page)].screen,
                     [page](forms::Screens& s) { return std::make_unique<TeacherGuide>(s, page); });
+}
+
+void registerEverything(forms::Screens& screens)
+{
+    registerScreens(screens);
+    labelling::registerScreens(screens);
+    units::registerScreens(screens);
+    jotter::registerScreens(screens);
 }
 
 } // namespace app

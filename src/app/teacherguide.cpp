@@ -1,6 +1,6 @@
 #include "app/teacherguide.h"
 #include "app/guidepages.h"
-#include "app/module1.h"
+#include "activity/module1.h"
 #include "forms/design.h"
 #include "forms/palette.h"
 #include "forms/screens.h"

@@ -1,5 +1,5 @@
 #include "app/titlefrm.h"
-#include "app/module1.h"
+#include "activity/module1.h"
 #include "forms/design.h"
 #include "forms/screens.h"
 
@@ -56,8 +56,7 @@ void Titlefrm::Form_Load()
 
 void Titlefrm::Command1_Click()
 {
-    screens().show(QStringLiteral("intro0"));
-    screens().unload(name());
+    showInstead(QStringLiteral("intro0"));
 }
 
 void Titlefrm::Command2_Click() { screens().endProgram(); }

@@ -73,14 +73,13 @@ QPixmap loadPicture(const QString& designPath)
 {
     const QString path = resolvePicturePath(designPath);
     if (path.isEmpty()) {
-        std::fprintf(stderr, "Picture not found: %s\n", qPrintable(designPath));
+        qWarning("Picture not found: %s", qPrintable(designPath));
         return {};
     }
     QImageReader reader(path);
     const QImage image = reader.read();
     if (image.isNull()) {
-        std::fprintf(stderr, "Picture cannot be read: %s (%s)\n", qPrintable(designPath),
-                     qPrintable(reader.errorString()));
+        qWarning("Picture cannot be read: %s (%s)", qPrintable(designPath), qPrintable(reader.errorString()));
         return {};
     }
     return QPixmap::fromImage(image);

@@ -79,4 +79,13 @@ void Screen::closeEvent(QCloseEvent* event)
     screens_.closedByUser(name_);
 }
 
+void Screen::showInstead(const QString& next)
+{
+    if (screens_.knows(next))
+        screens_.show(next);
+    screens_.unload(name_);
+}
+
+void Screen::unloadSelf() { screens_.unload(name_); }
+
 } // namespace forms

@@ -23,6 +23,10 @@ public:
 
     Screens& screens() const { return screens_; }
     const QString& name() const { return name_; }
+    // Shows `next` (when it is registered), then unloads this screen.
+    void showInstead(const QString& next);
+    // Unloads this screen.
+    void unloadSelf();
 
     // Handlers, named as on the design.
     virtual void Form_Load() {}

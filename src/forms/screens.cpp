@@ -94,4 +94,12 @@ void Screens::closedByUser(const QString& name)
     endProgram();
 }
 
+QStringList Screens::registeredNames() const
+{
+    QStringList names;
+    for (const auto& [name, factory] : factories_)
+        names << name;
+    return names;
+}
+
 } // namespace forms

@@ -29,6 +29,7 @@ public:
 
     void add(const QString& name, Factory factory);
     bool knows(const QString& name) const { return factories_.count(name) != 0; }
+    QStringList registeredNames() const;
 
     // The loaded instance, loading it first if needed (touching a screen loads it).
     Screen& get(const QString& name);

@@ -233,8 +233,8 @@ void Notepad::wipe()
     update();
 }
 
-void Notepad::Command1_Click() { screens().unload(name()); }
-void Notepad::Command9_Click() { screens().unload(name()); }
+void Notepad::Command1_Click() { unloadSelf(); }
+void Notepad::Command9_Click() { unloadSelf(); }
 void Notepad::Command2_Click() { usepen(); }
 void Notepad::Command10_Click() { usepen(); }
 void Notepad::Command5_Click() { useeraser(); }

@@ -1,5 +1,5 @@
 #include "labelling/activity.h"
-#include "app/module1.h"
+#include "activity/module1.h"
 #include "forms/screens.h"
 
 namespace labelling {
@@ -19,7 +19,7 @@ LabellingActivity::LabellingActivity(forms::Screens& screens, const ActivityData
     // Created bottom to top: pictures beneath everything, answer labels above
     // all but the few controls a screen asks to lie above them.
     for (int k = 0; k < int(data.pictures.size()); ++k) {
-        const PictureSpec& p = data.pictures[k];
+        const PicturePlace& p = data.pictures[k];
         forms::Image& image = Image1.create(this, k);
         image.setStretch(p.stretch);
         image.place(p.left, p.top, p.width, p.height);
@@ -39,7 +39,7 @@ LabellingActivity::LabellingActivity(forms::Screens& screens, const ActivityData
         forms::design(Label3.create(this, k), CommandCaptions[k], CommandPlaces[k], CommandLook);
     Label3(CheckScore).hide();
 
-    const ScoreLineSpec& s = data.scoreLine;
+    const ScoreLinePlace& s = data.scoreLine;
     scoreLine_ = new Label(this, s.name);
     forms::LabelLook scoreLook = timesText(s.points);
     scoreLook.align = s.align;
@@ -79,14 +79,14 @@ LabellingActivity::LabellingActivity(forms::Screens& screens, const ActivityData
 
 void LabellingActivity::buildTexts(bool aboveAnswers)
 {
-    for (const TextSpec& t : data_.texts)
+    for (const FixedText& t : data_.texts)
         if (t.aboveAnswers == aboveAnswers)
             texts_[{t.name, t.index}] = &forms::design(*new Label(this, t.name, t.index), t.text, t.at, t.look);
 }
 
 void LabellingActivity::buildLines(bool aboveAnswers)
 {
-    for (const LineSpec& l : data_.lines)
+    for (const LineData& l : data_.lines)
         if (l.aboveAnswers == aboveAnswers) {
             forms::Line& line = Line1.create(this, l.index);
             line.setPen(l.colour, l.width, l.style);
@@ -132,7 +132,7 @@ void LabellingActivity::Label3_Click(int index)
 {
     switch (index) {
     case Exit:
-        screens().unload(name());
+        unloadSelf();
         break;
     case StartAgain:
         scoreLine_->hide();
@@ -156,8 +156,7 @@ void LabellingActivity::Option1_Click(int index)
 {
     if (!data_.variants || index == data_.variants->own)
         return;
-    screens().show(data_.variants->screens[index]);
-    screens().unload(name());
+    showInstead(data_.variants->screens[index]);
 }
 
 } // namespace labelling

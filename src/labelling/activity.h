@@ -9,7 +9,7 @@
 #include "forms/line.h"
 #include "forms/screen.h"
 #include "labelling/activitydata.h"
-#include "labelling/board.h"
+#include "activity/board.h"
 
 #include <map>
 
@@ -43,7 +43,7 @@ public:
     // A fixed caption by name and index (-1 for a lone label); null if none.
     forms::Label* text(const QString& name, int index = -1) const;
 
-    AnswerBoard board{Label1, Label2, Label4};
+    activity::AnswerBoard board{Label1, Label2, Label4};
 
 private:
     void buildTexts(bool aboveAnswers);

@@ -28,9 +28,9 @@ const WavePen WavePens[] = {
 // The wave's first line lies above the answer labels, like its caption.
 constexpr int WaveLineAboveAnswers = 26;
 
-std::vector<LineSpec> lines()
+std::vector<LineData> lines()
 {
-    std::vector<LineSpec> all;
+    std::vector<LineData> all;
     for (const WavePen& pen : WavePens)
         for (std::size_t n = 0; n < pen.xs.size(); ++n)
             all.push_back({pen.lines[n], pen.xs[n], WaveTop, pen.xs[n], WaveBottom, WaveGrey, pen.width,

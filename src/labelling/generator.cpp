@@ -6,7 +6,7 @@ namespace labelling {
 
 namespace {
 
-LineSpec leader(int index, float x1, float y1, float x2, float y2)
+LineData leader(int index, float x1, float y1, float x2, float y2)
 {
     return {index, x1, y1, x2, y2, forms::Yellow, 2};
 }

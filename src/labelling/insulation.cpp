@@ -14,7 +14,7 @@ const VariantSwitch InsulationFamily{
     0,
 };
 
-LineSpec leader(int index, float x1, float y1, float x2, float y2)
+LineData leader(int index, float x1, float y1, float x2, float y2)
 {
     return {index, x1, y1, x2, y2, forms::Yellow, 2};
 }
@@ -44,7 +44,7 @@ ActivityData insulationScreen(const QString& screen, const QColor& background, i
     return d;
 }
 
-TextSpec instruction(const QString& text, const forms::TwipRect& at)
+FixedText instruction(const QString& text, const forms::TwipRect& at)
 {
     return {"Label7", 0, text, at, timesText(20.25, forms::Green)};
 }

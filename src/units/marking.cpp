@@ -4,7 +4,7 @@
 
 namespace units {
 
-int symbolScore(std::span<const labelling::Corner> answers, std::span<const labelling::Corner> targets,
+int symbolScore(std::span<const activity::Corner> answers, std::span<const activity::Corner> targets,
                 std::span<const QString> symbols)
 {
     const std::size_t items = std::min({answers.size(), targets.size(), symbols.size()});

@@ -2,7 +2,7 @@
 // Marking a symbols board: a quantity name is right on any target whose unit
 // symbol reads the same as its own, since several quantities share a unit.
 
-#include "labelling/rules.h"
+#include "activity/rules.h"
 
 #include <QString>
 #include <span>
@@ -13,7 +13,7 @@ namespace units {
 // target k; symbols[i] is the symbol of pair i, shown above target i and
 // belonging to answer label i. A target credits at most one answer label, so
 // two names stacked on one target score one, however well they match.
-int symbolScore(std::span<const labelling::Corner> answers, std::span<const labelling::Corner> targets,
+int symbolScore(std::span<const activity::Corner> answers, std::span<const activity::Corner> targets,
                 std::span<const QString> symbols);
 
 } // namespace units

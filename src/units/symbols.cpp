@@ -1,10 +1,10 @@
 // Units and their Symbols: the screen's design data and its handlers.
 #include "units/symbols.h"
-#include "app/module1.h"
+#include "activity/module1.h"
 #include "forms/design.h"
 #include "forms/screens.h"
-#include "labelling/activitydata.h"
-#include "labelling/rules.h"
+#include "activity/looks.h"
+#include "activity/rules.h"
 #include "units/marking.h"
 #include "units/shuffle.h"
 
@@ -87,8 +87,8 @@ const forms::TwipRect CommandPlaces[] = {
 const QColor Background(41, 65, 137);
 const forms::LabelLook InstructionLook{"Times New Roman", 27.75, false, forms::Yellow, forms::Black, false, false, Label::Align::Center};
 const forms::LabelLook SymbolLook{"Arial", 36, false, forms::Yellow, forms::Black, false, false, Label::Align::Center};
-const forms::LabelLook BoxLook = labelling::answerBox(14.25);
-using labelling::CommandLook;
+const forms::LabelLook BoxLook = activity::answerBox(14.25);
+using activity::CommandLook;
 const forms::LabelLook ScoreLook{"Times New Roman", 24, false, forms::Yellow, forms::Black, false, false, Label::Align::Center};
 } // namespace
 
@@ -241,7 +241,7 @@ void Symbols::Label3_Click(int index)
     switch (index) {
     case Exit:
         Label9.hide();
-        screens().unload(name());
+        unloadSelf();
         break;
     case StartAgain:
         board.sendHome();
@@ -253,7 +253,7 @@ void Symbols::Label3_Click(int index)
         for (int i = 0; i < board.count(); ++i)
             symbols.push_back(Label5(i).Caption());
         const int score = symbolScore(board.answerCorners(), board.targetCorners(), symbols);
-        Label9.setCaption(labelling::scoreText(score, board.count()));
+        Label9.setCaption(activity::scoreText(score, board.count()));
         Label9.show();
         break;
     }

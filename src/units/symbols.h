@@ -10,7 +10,7 @@
 #include "forms/label.h"
 #include "forms/screen.h"
 #include "forms/timer.h"
-#include "labelling/board.h"
+#include "activity/board.h"
 
 #include <QStringList>
 #include <vector>
@@ -63,7 +63,7 @@ public:
     // The order in which the last question took its pairs.
     std::vector<int> pickorder;
 
-    labelling::AnswerBoard board{Label1, Label2, Label4};
+    activity::AnswerBoard board{Label1, Label2, Label4};
 
 private:
     // Pair i of the question: symbol i above target i, and answer label i.

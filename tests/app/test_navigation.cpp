@@ -3,7 +3,7 @@
 #include "app/grey.h"
 #include "app/intro0.h"
 #include "app/menu.h"
-#include "app/module1.h"
+#include "activity/module1.h"
 #include "app/titlefrm.h"
 #include "support/pointer.h"
 #include "support/testscreens.h"

@@ -1,6 +1,6 @@
 // The shared set-up: size, colour and centring on displays of every size, and
 // the optional standard buttons, each step taken on its own.
-#include "app/module1.h"
+#include "activity/module1.h"
 #include "forms/buttons.h"
 #include "forms/pointer.h"
 #include "forms/screen.h"

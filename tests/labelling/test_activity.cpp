@@ -1,7 +1,7 @@
 // The labelling template as a pupil uses it, on the Telescopic Views screens:
 // dragging with the pointer, snapping, completion, scoring and the commands.
 #include "app/menu.h"
-#include "app/module1.h"
+#include "activity/module1.h"
 #include "labelling/activity.h"
 #include "labelling/telescopic.h"
 #include "support/pointer.h"

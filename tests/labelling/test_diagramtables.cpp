@@ -5,7 +5,7 @@
 #include "labelling/activity.h"
 #include "labelling/generator.h"
 #include "labelling/insulation.h"
-#include "labelling/leaders.h"
+#include "activity/leaders.h"
 
 #include <QTest>
 #include <set>
@@ -24,9 +24,9 @@ const ActivityData& table(const QString& screen)
     qFatal("no table %s", qPrintable(screen));
 }
 
-const labelling::TextSpec* caption(const ActivityData& data, int index)
+const labelling::FixedText* caption(const ActivityData& data, int index)
 {
-    for (const labelling::TextSpec& text : data.texts)
+    for (const labelling::FixedText& text : data.texts)
         if (text.name == QLatin1String("Label7") && text.index == index)
             return &text;
     return nullptr;
@@ -81,12 +81,12 @@ private slots:
         QCOMPARE(QRectF(d.pictures[0].left, d.pictures[0].top, d.pictures[0].width, d.pictures[0].height), area);
         QVERIFY(!d.pictures[0].stretch);
         QCOMPARE(int(d.lines.size()), lines);
-        for (const labelling::LineSpec& line : d.lines) {
+        for (const labelling::LineData& line : d.lines) {
             QCOMPARE(line.colour, QColor(255, 255, 0));
             QCOMPARE(line.width, 2);
             QCOMPARE(line.style, Qt::SolidLine);
         }
-        const labelling::TextSpec* instruction = caption(d, 0);
+        const labelling::FixedText* instruction = caption(d, 0);
         QVERIFY(instruction);
         QCOMPARE(instruction->look.fore, QColor(0, 255, 0));
         QCOMPARE(instruction->look.points, 20.25);
@@ -146,35 +146,35 @@ private slots:
         QFETCH(int, target);
         QFETCH(int, caption);
         const ActivityData& d = table(screen);
-        const labelling::LineSpec* expectedLine = nullptr;
-        for (const labelling::LineSpec& l : d.lines)
+        const labelling::LineData* expectedLine = nullptr;
+        for (const labelling::LineData& l : d.lines)
             if (l.index == line)
                 expectedLine = &l;
         QVERIFY(expectedLine);
 
         forms::TwipRect box;
-        float reach = labelling::TargetReach;
+        float reach = activity::TargetReach;
         if (target >= 0) {
             box = d.items[target].target();
         } else {
-            const labelling::TextSpec* text = ::caption(d, caption);
+            const labelling::FixedText* text = ::caption(d, caption);
             QVERIFY(text);
             box = text->at;
-            reach = labelling::CaptionReach;
+            reach = activity::CaptionReach;
         }
-        const auto leader = labelling::leaderFrom(d.lines, box, reach);
+        const auto leader = activity::leaderFrom(d.lines, box, reach);
         QVERIFY2(leader, "no line reaches the box");
         QCOMPARE(leader->line, expectedLine);
         // The far end lies inside the picture, clear of every target.
-        const labelling::PictureSpec& picture = d.pictures[0];
-        const QPointF spot = labelling::pictureSpot(picture, leader->atPart);
+        const labelling::PicturePlace& picture = d.pictures[0];
+        const QPointF spot = activity::pictureSpot(picture, leader->atPart);
         QVERIFY2(QRectF(0, 0, picture.width / 15, picture.height / 15).contains(spot), "far end off the picture");
         for (const labelling::Item& item : d.items)
-            QVERIFY2(labelling::distanceToBox(leader->atPart, item.target()) > 0, "far end on a target");
+            QVERIFY2(activity::distanceToBox(leader->atPart, item.target()) > 0, "far end on a target");
         // No other box is as close to this line: it belongs to one box only.
         for (int i = 0; i < int(d.items.size()); ++i)
             if (i != target)
-                QVERIFY(labelling::distanceToBox(leader->atBox, d.items[i].target()) > reach);
+                QVERIFY(activity::distanceToBox(leader->atBox, d.items[i].target()) > reach);
     }
 
     void leaderGeometry_data()
@@ -192,22 +192,22 @@ private slots:
     {
         QFETCH(QPointF, point);
         QFETCH(float, distance);
-        QCOMPARE(labelling::distanceToBox(point, {1000, 2000, 300, 100}), distance);
+        QCOMPARE(activity::distanceToBox(point, {1000, 2000, 300, 100}), distance);
     }
 
     void farEndsAsPictureSpots()
     {
         // The generator draws each part at these pixels of electric.jpg.
         const ActivityData& d = labelling::generatorActivity();
-        const QPointF steam = labelling::pictureSpot(d.pictures[0], labelling::leaderFrom(d.lines, d.items[2].target(),
-                                                                                          labelling::TargetReach)->atPart);
+        const QPointF steam = activity::pictureSpot(d.pictures[0], activity::leaderFrom(d.lines, d.items[2].target(),
+                                                                                          activity::TargetReach)->atPart);
         QCOMPARE(steam, QPointF(264, 92));
-        const QPointF fuel = labelling::pictureSpot(d.pictures[0], labelling::leaderFrom(d.lines, d.items[0].target(),
-                                                                                         labelling::TargetReach)->atPart);
+        const QPointF fuel = activity::pictureSpot(d.pictures[0], activity::leaderFrom(d.lines, d.items[0].target(),
+                                                                                         activity::TargetReach)->atPart);
         QCOMPARE(fuel, QPointF(36, 240));
         // The large targets have no leader: they stand beneath their parts.
         for (int i = 4; i < 8; ++i)
-            QVERIFY(!labelling::leaderFrom(d.lines, d.items[i].target(), labelling::TargetReach));
+            QVERIFY(!activity::leaderFrom(d.lines, d.items[i].target(), activity::TargetReach));
     }
 
     // The generated diagram is exactly the designed area, shown unstretched.
@@ -223,7 +223,7 @@ private slots:
         QFETCH(QString, screen);
         TestScreens screens;
         auto& activity = screens->get<labelling::LabellingActivity>(screen);
-        const labelling::PictureSpec& p = table(screen).pictures[0];
+        const labelling::PicturePlace& p = table(screen).pictures[0];
         const forms::Image& image = activity.Image1(0);
         QVERIFY2(!image.Picture().isNull(), "the picture file was not found beside the program");
         QVERIFY(!image.Stretch());

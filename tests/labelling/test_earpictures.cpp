@@ -46,7 +46,7 @@ private slots:
     void earHoldsEveryPartItsLinesNamed()
     {
         const labelling::ActivityData& d = labelling::earSoundActivity();
-        const labelling::PictureSpec& picture = d.pictures[0];
+        const labelling::PicturePlace& picture = d.pictures[0];
         const QImage ear = forms::loadPicture(picture.file).toImage();
         QVERIFY(!ear.isNull());
         QCOMPARE(ear.width(), qRound(picture.width / forms::TwipsPerPixel));

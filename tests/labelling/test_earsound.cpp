@@ -3,7 +3,7 @@
 // fork animation: its pace, its step across an unload, and its independence
 // from everything the pupil does.
 #include "app/menu.h"
-#include "app/module1.h"
+#include "activity/module1.h"
 #include "labelling/earsound.h"
 #include "labelling/tuningfork.h"
 #include "support/testscreens.h"
@@ -65,7 +65,7 @@ private slots:
         // Twenty wave lines and seven leaders, Line1(0) to Line1(26) each once.
         QCOMPARE(d.lines.size(), std::size_t(27));
         std::set<int> indexes;
-        for (const labelling::LineSpec& l : d.lines)
+        for (const labelling::LineData& l : d.lines)
             indexes.insert(l.index);
         QCOMPARE(int(indexes.size()), 27);
         QCOMPARE(*indexes.begin(), 0);
@@ -77,7 +77,7 @@ private slots:
     void waveLines()
     {
         std::set<float> xs;
-        for (const labelling::LineSpec& l : labelling::earSoundActivity().lines) {
+        for (const labelling::LineData& l : labelling::earSoundActivity().lines) {
             if (l.colour != QColor(192, 192, 192))
                 continue;
             QCOMPARE(l.x1, l.x2);
@@ -110,12 +110,12 @@ private slots:
         const labelling::ActivityData& d = labelling::earSoundActivity();
         const auto& leaders = labelling::earLeaders();
         QCOMPARE(int(leaders.size()), int(d.items.size()));
-        const labelling::PictureSpec& ear = d.pictures[0];
+        const labelling::PicturePlace& ear = d.pictures[0];
         auto inside = [](float x, float y, const forms::TwipRect& r) {
             return r.left <= x && x <= r.left + r.width && r.top <= y && y <= r.top + r.height;
         };
-        auto waveLineAt = [&d](float x, float y) -> const labelling::LineSpec* {
-            for (const labelling::LineSpec& l : d.lines)
+        auto waveLineAt = [&d](float x, float y) -> const labelling::LineData* {
+            for (const labelling::LineData& l : d.lines)
                 if (l.colour == QColor(192, 192, 192) && l.x1 == x && l.y1 == y)
                     return &l;
             return nullptr;
@@ -127,7 +127,7 @@ private slots:
             QVERIFY2(inside(leader.targetX, leader.targetY, target), qPrintable(d.items[i].answer));
             QVERIFY2(!inside(leader.partX, leader.partY, target), qPrintable(d.items[i].answer));
             const auto drawn = std::find_if(d.lines.begin(), d.lines.end(),
-                                            [&](const labelling::LineSpec& l) { return l.index == leader.line; });
+                                            [&](const labelling::LineData& l) { return l.index == leader.line; });
             QVERIFY(drawn != d.lines.end());
             QCOMPARE(drawn->colour, forms::Yellow);
             QCOMPARE(drawn->width, 3);
@@ -137,7 +137,7 @@ private slots:
                 QCOMPARE(leader.partY, fork.top);
                 QVERIFY(fork.left < leader.partX && leader.partX < fork.left + fork.width);
             } else if (answer == "rarefaction" || answer == "compression") {
-                const labelling::LineSpec* wave = waveLineAt(leader.partX, leader.partY);
+                const labelling::LineData* wave = waveLineAt(leader.partX, leader.partY);
                 QVERIFY2(wave, qPrintable(answer));
                 QCOMPARE(wave->style, answer == "rarefaction" ? Qt::DashLine : Qt::SolidLine);
                 QCOMPARE(wave->width, answer == "rarefaction" ? 1 : 6);

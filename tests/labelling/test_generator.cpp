@@ -4,7 +4,7 @@
 #include "pupil.h"
 #include "support/testscreens.h"
 #include "app/menu.h"
-#include "app/module1.h"
+#include "activity/module1.h"
 #include "labelling/activity.h"
 
 #include <QTest>
@@ -116,8 +116,8 @@ private slots:
         const forms::Label& label = screen.Label2(answer);
         QCOMPARE(label.Left(), 7560.0f);
         QCOMPARE(label.Top(), top);
-        QVERIFY(labelling::insideCaptureZone(screen.Label4(1).twips(), {label.Left(), label.Top()}));
-        QVERIFY(labelling::insideCaptureZone(screen.Label4(2).twips(), {label.Left(), label.Top()}));
+        QVERIFY(activity::insideCaptureZone(screen.Label4(1).twips(), {label.Left(), label.Top()}));
+        QVERIFY(activity::insideCaptureZone(screen.Label4(2).twips(), {label.Left(), label.Top()}));
         pupil::letGo(screen, answer, pointer);
         QCOMPARE(pupil::cornerOf(label), water);
     }

@@ -5,7 +5,7 @@
 #include "pupil.h"
 #include "support/testscreens.h"
 #include "app/menu.h"
-#include "app/module1.h"
+#include "activity/module1.h"
 #include "labelling/activity.h"
 
 #include <QTest>
@@ -145,9 +145,9 @@ private slots:
         pupil::pickUpAndMove(thermos, answer, pointer);
         const forms::Label& label = thermos.Label2(answer);
         QCOMPARE(pupil::cornerOf(label), corner);
-        const labelling::Corner at{label.Left(), label.Top()};
-        QVERIFY(labelling::insideCaptureZone(thermos.Label1(0).twips(), at));
-        QVERIFY(labelling::insideCaptureZone(thermos.Label1(1).twips(), at));
+        const activity::Corner at{label.Left(), label.Top()};
+        QVERIFY(activity::insideCaptureZone(thermos.Label1(0).twips(), at));
+        QVERIFY(activity::insideCaptureZone(thermos.Label1(1).twips(), at));
         pupil::letGo(thermos, answer, pointer);
         QCOMPARE(pupil::cornerOf(label), QPointF(9000, 540));
     }

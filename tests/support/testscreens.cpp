@@ -1,10 +1,7 @@
 #include "support/testscreens.h"
-#include "app/module1.h"
+#include "activity/module1.h"
 #include "app/register.h"
-#include "labelling/register.h"
-#include "units/register.h"
 #include "forms/fonts.h"
-#include "jotter/register.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -29,10 +26,7 @@ TestScreens::TestScreens()
     Module1::HideDesktop.reset();
     Module1::LabelCount.reset();
     screens = std::make_unique<forms::Screens>(fake->platform());
-    app::registerScreens(*screens);
-    labelling::registerScreens(*screens);
-    units::registerScreens(*screens);
-    jotter::registerScreens(*screens);
+    app::registerEverything(*screens);
 }
 
 TestScreens::~TestScreens()

@@ -1,6 +1,6 @@
 // Marking by symbol and the shuffle behind every question, as plain functions.
 #include "forms/platform.h"
-#include "labelling/rules.h"
+#include "activity/rules.h"
 #include "units/marking.h"
 #include "units/shuffle.h"
 
@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <numeric>
 
-using labelling::Corner;
+using activity::Corner;
 
 Q_DECLARE_METATYPE(std::vector<Corner>)
 Q_DECLARE_METATYPE(std::vector<QString>)
@@ -78,7 +78,7 @@ void TestMarking::stackedPairFillsTheBoardButScoresOnce()
 {
     const std::vector<QString> symbols{"J", "W", "N", "N", "kg", "J", "m/s", "C"};
     const std::vector<Corner> answers = placed({0, 1, 3, 3, 4, 5, 6, 7});
-    QCOMPARE(labelling::placedCount(answers, Targets), 8);
+    QCOMPARE(activity::placedCount(answers, Targets), 8);
     QCOMPARE(units::symbolScore(answers, Targets, symbols), 7);
 
     // Three J names on Energy's target: still one.

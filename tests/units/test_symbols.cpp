@@ -1,7 +1,7 @@
 // The symbols screen driven as a pupil drives it: by the pointer.
 #include "app/menu.h"
-#include "app/module1.h"
-#include "labelling/rules.h"
+#include "activity/module1.h"
+#include "activity/rules.h"
 #include "support/testscreens.h"
 #include "units/symbols.h"
 
@@ -36,7 +36,7 @@ Question question(const Symbols& s)
     return q;
 }
 
-labelling::Corner corner(const forms::Control& c) { return {c.Left(), c.Top()}; }
+activity::Corner corner(const forms::Control& c) { return {c.Left(), c.Top()}; }
 
 bool everyLabelHome(const Symbols& s)
 {
@@ -161,7 +161,7 @@ void TestSymbols::noBoxLiesInAnotherBoxsCaptureZone()
     for (const auto& box : boxes)
         for (const auto& other : boxes)
             if (&box != &other)
-                QVERIFY(!labelling::insideCaptureZone(box, {other.left, other.top}));
+                QVERIFY(!activity::insideCaptureZone(box, {other.left, other.top}));
 }
 
 void TestSymbols::levelButtonsAppearOnTheFirstTick()
@@ -335,7 +335,7 @@ void TestSymbols::scoreLineHiddenByPointerMovementNotByRelease()
         dropOnTarget(s, i, i);
     forms::Label& last = s.Label2(Symbols::Items - 1);
     const QPoint here = last.rect().center(); // where the pointer rests
-    const labelling::Corner place = corner(last);
+    const activity::Corner place = corner(last);
 
     // Scored without moving the pointer off the label.
     s.Label3_Click(Symbols::CheckScore);

@@ -1,5 +1,5 @@
 #include "diagram.h"
-#include "labelling/leaders.h"
+#include "activity/leaders.h"
 
 #include <cmath>
 
@@ -14,7 +14,7 @@ std::runtime_error layoutError(const labelling::ActivityData& screen, const QStr
 
 Diagram::Diagram(const labelling::ActivityData& screen, const QString& file) : screen_(screen)
 {
-    for (const labelling::PictureSpec& p : screen.pictures)
+    for (const labelling::PicturePlace& p : screen.pictures)
         if (p.file == file)
             picture_ = &p;
     if (!picture_)
@@ -38,20 +38,20 @@ QPointF Diagram::part(int target) const
 {
     if (target < 0 || target >= int(screen_.items.size()))
         throw layoutError(screen_, QStringLiteral("no target %1").arg(target));
-    const auto leader = labelling::leaderFrom(screen_.lines, screen_.items[target].target(), labelling::TargetReach);
+    const auto leader = activity::leaderFrom(screen_.lines, screen_.items[target].target(), activity::TargetReach);
     if (!leader)
         throw layoutError(screen_, QStringLiteral("no leader line touches target %1").arg(target));
-    return labelling::pictureSpot(*picture_, leader->atPart);
+    return activity::pictureSpot(*picture_, leader->atPart);
 }
 
 QPointF Diagram::partOfCaption(const QString& name, int index) const
 {
-    for (const labelling::TextSpec& text : screen_.texts)
+    for (const labelling::FixedText& text : screen_.texts)
         if (text.name == name && text.index == index) {
-            const auto leader = labelling::leaderFrom(screen_.lines, text.at, labelling::CaptionReach);
+            const auto leader = activity::leaderFrom(screen_.lines, text.at, activity::CaptionReach);
             if (!leader)
                 break;
-            return labelling::pictureSpot(*picture_, leader->atPart);
+            return activity::pictureSpot(*picture_, leader->atPart);
         }
     throw layoutError(screen_, QStringLiteral("no leader line leaves %1(%2)").arg(name).arg(index));
 }
@@ -60,7 +60,7 @@ QRectF Diagram::target(int i) const
 {
     if (i < 0 || i >= int(screen_.items.size()))
         throw layoutError(screen_, QStringLiteral("no target %1").arg(i));
-    return labelling::pictureRect(*picture_, screen_.items[i].target());
+    return activity::pictureRect(*picture_, screen_.items[i].target());
 }
 
 } // namespace pictures

@@ -31,7 +31,7 @@ public:
 
 private:
     const labelling::ActivityData& screen_;
-    const labelling::PictureSpec* picture_ = nullptr;
+    const labelling::PicturePlace* picture_ = nullptr;
 };
 
 } // namespace pictures

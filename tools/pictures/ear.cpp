@@ -248,7 +248,7 @@ QPainterPath drawBones(QPainter& p, QPointF drumAt, QPointF bonesAt, QPointF ova
 QImage earPicture()
 {
     const labelling::ActivityData& data = earSoundActivity();
-    const labelling::PictureSpec& picture = data.pictures.at(0);
+    const labelling::PicturePlace& picture = data.pictures.at(0);
     const auto points = partPoints(QPointF(picture.left, picture.top));
     const QPointF drumAt = points.at("ear drum"), bonesAt = points.at("ear bones");
     const QPointF cochleaAt = points.at("cochlea"), nerveAt = points.at("auditory nerve");

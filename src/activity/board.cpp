@@ -1,9 +1,9 @@
-#include "labelling/board.h"
-#include "app/module1.h"
+#include "activity/board.h"
+#include "activity/module1.h"
 
 #include <algorithm>
 
-namespace labelling {
+namespace activity {
 
 namespace {
 Corner cornerOf(const forms::Control& c) { return {c.Left(), c.Top()}; }
@@ -83,4 +83,4 @@ std::vector<Corner> AnswerBoard::targetCorners() const
     return corners;
 }
 
-} // namespace labelling
+} // namespace activity

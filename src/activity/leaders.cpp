@@ -1,9 +1,9 @@
-#include "labelling/leaders.h"
+#include "activity/leaders.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace labelling {
+namespace activity {
 
 float distanceToBox(QPointF point, const forms::TwipRect& box)
 {
@@ -12,11 +12,11 @@ float distanceToBox(QPointF point, const forms::TwipRect& box)
     return static_cast<float>(std::hypot(dx, dy));
 }
 
-std::optional<Leader> leaderFrom(std::span<const LineSpec> lines, const forms::TwipRect& box, float reach)
+std::optional<Leader> leaderFrom(std::span<const LineData> lines, const forms::TwipRect& box, float reach)
 {
     std::optional<Leader> best;
     float bestGap = reach;
-    for (const LineSpec& line : lines) {
+    for (const LineData& line : lines) {
         const QPointF one(line.x1, line.y1), two(line.x2, line.y2);
         const float gapOne = distanceToBox(one, box), gapTwo = distanceToBox(two, box);
         const bool oneNearer = gapOne <= gapTwo;
@@ -29,15 +29,15 @@ std::optional<Leader> leaderFrom(std::span<const LineSpec> lines, const forms::T
     return best;
 }
 
-QPointF pictureSpot(const PictureSpec& picture, QPointF twips)
+QPointF pictureSpot(const PicturePlace& picture, QPointF twips)
 {
     return (twips - QPointF(picture.left, picture.top)) / forms::TwipsPerPixel;
 }
 
-QRectF pictureRect(const PictureSpec& picture, const forms::TwipRect& box)
+QRectF pictureRect(const PicturePlace& picture, const forms::TwipRect& box)
 {
     const QPointF topLeft = pictureSpot(picture, {box.left, box.top});
     return {topLeft, QSizeF(box.width, box.height) / forms::TwipsPerPixel};
 }
 
-} // namespace labelling
+} // namespace activity

@@ -1,6 +1,6 @@
-#include "labelling/rules.h"
+#include "activity/rules.h"
 
-namespace labelling {
+namespace activity {
 
 bool insideCaptureZone(const forms::TwipRect& box, Corner label)
 {
@@ -61,4 +61,4 @@ QString scoreText(int score, int count)
 
 QString targetNumber(int index) { return paddedNumber(index + 1) + QLatin1Char('.'); }
 
-} // namespace labelling
+} // namespace activity

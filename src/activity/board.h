@@ -5,11 +5,11 @@
 
 #include "forms/controlarray.h"
 #include "forms/label.h"
-#include "labelling/rules.h"
+#include "activity/rules.h"
 
 #include <vector>
 
-namespace labelling {
+namespace activity {
 
 class AnswerBoard {
 public:
@@ -48,4 +48,4 @@ private:
     forms::ControlArray<forms::Label>& homes_;
 };
 
-} // namespace labelling
+} // namespace activity

@@ -1,4 +1,4 @@
-#include "app/module1.h"
+#include "activity/module1.h"
 #include "forms/control.h"
 #include "forms/pointer.h"
 #include "forms/screen.h"

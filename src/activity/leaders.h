@@ -4,13 +4,13 @@
 // caption's text; the other end lies on the part. The picture generator draws
 // each part where that far end lands, so the diagram and the lines agree.
 
-#include "labelling/activitydata.h"
+#include "activity/parts.h"
 
 #include <QPointF>
 #include <optional>
 #include <span>
 
-namespace labelling {
+namespace activity {
 
 // How far short of its box a leader's near end may stop: a target's leader
 // touches it to within a pixel; a caption's starts a short gap from its text.
@@ -18,7 +18,7 @@ inline constexpr float TargetReach = 15;
 inline constexpr float CaptionReach = 300;
 
 struct Leader {
-    const LineSpec* line;
+    const LineData* line;
     QPointF atBox;  // twips
     QPointF atPart; // twips
 };
@@ -27,13 +27,13 @@ struct Leader {
 float distanceToBox(QPointF point, const forms::TwipRect& box);
 
 // The line with an end within `reach` of the box, the nearest if several.
-std::optional<Leader> leaderFrom(std::span<const LineSpec> lines, const forms::TwipRect& box, float reach);
+std::optional<Leader> leaderFrom(std::span<const LineData> lines, const forms::TwipRect& box, float reach);
 
 // A point of the screen, in twips, as a pixel of the picture laid out at `picture`.
-QPointF pictureSpot(const PictureSpec& picture, QPointF twips);
+QPointF pictureSpot(const PicturePlace& picture, QPointF twips);
 
 // A box of the screen in pixels of the picture: where it falls on, or beside,
 // the picture.
-QRectF pictureRect(const PictureSpec& picture, const forms::TwipRect& box);
+QRectF pictureRect(const PicturePlace& picture, const forms::TwipRect& box);
 
-} // namespace labelling
+} // namespace activity

@@ -1,10 +1,10 @@
 // The board's decisions as plain functions: capture zones, the drop pass,
 // completion and scoring.
-#include "labelling/rules.h"
+#include "activity/rules.h"
 
 #include <QTest>
 
-using labelling::Corner;
+using activity::Corner;
 
 class RulesTest : public QObject {
     Q_OBJECT
@@ -47,7 +47,7 @@ void RulesTest::captureZone()
     QFETCH(float, left);
     QFETCH(float, top);
     QFETCH(bool, captured);
-    QCOMPARE(labelling::insideCaptureZone(Mars, {left, top}), captured);
+    QCOMPARE(activity::insideCaptureZone(Mars, {left, top}), captured);
 }
 
 void RulesTest::overlappingHomeBoxesEndInTheLowerIndex_data()
@@ -71,40 +71,40 @@ void RulesTest::overlappingHomeBoxesEndInTheLowerIndex()
         {600, 4320, 2040, 450}, {9480, 5520, 2040, 450}, {3600, 4320, 2040, 450}, {9480, 3120, 2040, 450},
         {6600, 4320, 2040, 450}, {9480, 4920, 2040, 450}, {600, 7200, 2040, 450}, {9480, 4320, 2040, 450},
         {3600, 7200, 2040, 450}, {9480, 2520, 2040, 450}};
-    const Corner end = labelling::dropPass({9480, top}, boxes);
+    const Corner end = activity::dropPass({9480, top}, boxes);
     QCOMPARE(end, (Corner{9480, endTop}));
 }
 
 void RulesTest::labelReleasedWhereItLiesStays()
 {
     const std::vector<forms::TwipRect> boxes{Mars, {9480, 5520, 2040, 450}};
-    QCOMPARE(labelling::dropPass({600, 4320}, boxes), (Corner{600, 4320}));
-    QCOMPARE(labelling::dropPass({9480, 5520}, boxes), (Corner{9480, 5520}));
+    QCOMPARE(activity::dropPass({600, 4320}, boxes), (Corner{600, 4320}));
+    QCOMPARE(activity::dropPass({9480, 5520}, boxes), (Corner{9480, 5520}));
 }
 
 void RulesTest::labelOutsideEveryZoneStaysWhereReleased()
 {
     const std::vector<forms::TwipRect> boxes{Mars, {9480, 5520, 2040, 450}};
-    QCOMPARE(labelling::dropPass({5000.5f, 100}, boxes), (Corner{5000.5f, 100}));
+    QCOMPARE(activity::dropPass({5000.5f, 100}, boxes), (Corner{5000.5f, 100}));
 }
 
 void RulesTest::completionCountsLabelsOnAnyTarget()
 {
     const std::vector<Corner> targets{{0, 0}, {100, 0}, {200, 0}};
     // Labels 0 and 2 both on target 1, label 1 on target 0: every label placed.
-    QCOMPARE(labelling::placedCount(std::vector<Corner>{{100, 0}, {0, 0}, {100, 0}}, targets), 3);
-    QCOMPARE(labelling::placedCount(std::vector<Corner>{{100, 0}, {0, 1}, {50, 0}}, targets), 1);
+    QCOMPARE(activity::placedCount(std::vector<Corner>{{100, 0}, {0, 0}, {100, 0}}, targets), 3);
+    QCOMPARE(activity::placedCount(std::vector<Corner>{{100, 0}, {0, 1}, {50, 0}}, targets), 1);
 }
 
 void RulesTest::ownTargetScore()
 {
     const std::vector<Corner> targets{{0, 0}, {100, 0}, {200, 0}, {300, 0}, {400, 0}, {500, 0}};
     std::vector<Corner> labels = targets;
-    QCOMPARE(labelling::ownTargetScore(labels, targets, 6), 6);
+    QCOMPARE(activity::ownTargetScore(labels, targets, 6), 6);
     std::swap(labels[0], labels[1]); // "Mars" and "Venus" swapped
-    QCOMPARE(labelling::ownTargetScore(labels, targets, 6), 4);
+    QCOMPARE(activity::ownTargetScore(labels, targets, 6), 4);
     labels[2] = labels[3]; // two on one target: only the owner counts
-    QCOMPARE(labelling::ownTargetScore(labels, targets, 6), 3);
+    QCOMPARE(activity::ownTargetScore(labels, targets, 6), 3);
 }
 
 void RulesTest::groupedScore_data()
@@ -129,16 +129,16 @@ void RulesTest::groupedScore()
     std::vector<Corner> labels;
     for (int t : targetOfLabel)
         labels.push_back(t < 0 ? Corner{6000, 6960 + 10.f * float(labels.size())} : targets[t]);
-    QCOMPARE(labelling::groupedScore(labels, targets, {{0}, {1, 2}, {3, 4}}), score);
+    QCOMPARE(activity::groupedScore(labels, targets, {{0}, {1, 2}, {3, 4}}), score);
 }
 
 void RulesTest::texts()
 {
-    QCOMPARE(labelling::scoreText(5, 6), QStringLiteral("5 out of 6 correct"));
-    QCOMPARE(labelling::scoreText(0, 8), QStringLiteral("0 out of 8 correct"));
-    QCOMPARE(labelling::scoreText(12, 12), QStringLiteral("12 out of 12 correct"));
-    QCOMPARE(labelling::targetNumber(0), QStringLiteral(" 1."));
-    QCOMPARE(labelling::targetNumber(9), QStringLiteral(" 10."));
+    QCOMPARE(activity::scoreText(5, 6), QStringLiteral("5 out of 6 correct"));
+    QCOMPARE(activity::scoreText(0, 8), QStringLiteral("0 out of 8 correct"));
+    QCOMPARE(activity::scoreText(12, 12), QStringLiteral("12 out of 12 correct"));
+    QCOMPARE(activity::targetNumber(0), QStringLiteral(" 1."));
+    QCOMPARE(activity::targetNumber(9), QStringLiteral(" 10."));
 }
 
 QTEST_GUILESS_MAIN(RulesTest)

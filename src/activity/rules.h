@@ -9,7 +9,7 @@
 #include <span>
 #include <vector>
 
-namespace labelling {
+namespace activity {
 
 // A control's top-left corner in twips.
 struct Corner {
@@ -47,4 +47,4 @@ QString scoreText(int score, int count);
 // " 1.": a target's number.
 QString targetNumber(int index);
 
-} // namespace labelling
+} // namespace activity
