@@ -23,6 +23,13 @@ struct Leader {
     QPointF atPart; // twips
 };
 
+// A leader line in the designs' yellow: Line1(index) from (boxX, boxY) at its
+// box to (partX, partY) on the part it names.
+inline LineData leaderLine(int index, float boxX, float boxY, float partX, float partY, int width = 2)
+{
+    return {index, boxX, boxY, partX, partY, forms::Yellow, width};
+}
+
 // Twips from a point to the nearest point of a box; 0 on its edge or inside.
 float distanceToBox(QPointF point, const forms::TwipRect& box);
 

@@ -1,4 +1,5 @@
 #include "labelling/activity.h"
+#include "activity/commands.h"
 #include "activity/module1.h"
 #include "forms/screens.h"
 
@@ -7,8 +8,7 @@ namespace labelling {
 namespace {
 using forms::Label;
 
-const forms::TwipRect CommandPlaces[] = {{10560, 7920, 1245, 495}, {3360, 7920, 2565, 495}, {6000, 7920, 2565, 495}};
-const char* const CommandCaptions[] = {"Exit", "Start Again", "Check Score"};
+const activity::Command Commands[] = {activity::ExitCommand, activity::StartAgainCommand, activity::CheckScoreCommand};
 
 } // namespace
 
@@ -35,8 +35,7 @@ LabellingActivity::LabellingActivity(forms::Screens& screens, const ActivityData
         home.setBorder(true);
         home.place(data.items[i].homeLeft, data.items[i].homeTop, data.items[i].width, data.items[i].height);
     }
-    for (int k = Exit; k <= CheckScore; ++k)
-        forms::design(Label3.create(this, k), CommandCaptions[k], CommandPlaces[k], CommandLook);
+    activity::buildCommands(this, Label3, Commands);
     Label3(CheckScore).hide();
 
     const ScoreLinePlace& s = data.scoreLine;
@@ -50,14 +49,7 @@ LabellingActivity::LabellingActivity(forms::Screens& screens, const ActivityData
     buildTexts(false);
     if (data.variants) {
         const VariantSwitch& v = *data.variants;
-        for (int k = 0; k < 3; ++k) {
-            forms::OptionButton& option = Option1.create(this, k);
-            option.setCaption(v.captions[k]);
-            option.place(v.at[k].left, v.at[k].top, v.at[k].width, v.at[k].height);
-            option.setForeColor(v.textColour);
-            option.setDesignFont("Arial", 12, true);
-            option.setDesignValue(k == v.own);
-        }
+        activity::buildOptions(this, Option1, {v.captions, v.at, v.textColour, 12, v.own});
     }
     for (int i = 0; i < items; ++i) {
         const Item& item = data.items[i];
@@ -70,7 +62,6 @@ LabellingActivity::LabellingActivity(forms::Screens& screens, const ActivityData
     Label2.MouseMove = [this](int i, const forms::MouseArgs& a) { Label2_MouseMove(i, a); };
     Label2.MouseUp = [this](int i, const forms::MouseArgs&) { Label2_MouseUp(i); };
     Label3.Click = [this](int k) { Label3_Click(k); };
-    Label3.MouseMove = [this](int k, const forms::MouseArgs&) { Label3_MouseMove(k); };
     Option1.Click = [this](int k) { Option1_Click(k); };
 
     if (data.extras.build)
@@ -116,7 +107,7 @@ void LabellingActivity::Form_Load()
 
 void LabellingActivity::Form_MouseMove(const forms::MouseArgs&)
 {
-    Label3.forEach([](int, Label& command) { command.setOpaque(false); });
+    activity::dimCommands(Label3);
 }
 
 void LabellingActivity::Label2_MouseMove(int index, const forms::MouseArgs& args) { board.drag(index, args); }
@@ -149,8 +140,6 @@ void LabellingActivity::Label3_Click(int index)
         break;
     }
 }
-
-void LabellingActivity::Label3_MouseMove(int index) { Label3(index).setOpaque(true); }
 
 void LabellingActivity::Option1_Click(int index)
 {

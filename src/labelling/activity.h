@@ -27,7 +27,6 @@ public:
     void Label2_MouseMove(int index, const forms::MouseArgs& args);
     void Label2_MouseUp(int index);
     void Label3_Click(int index);
-    void Label3_MouseMove(int index);
     void Option1_Click(int index);
 
     const ActivityData& data() const { return data_; }

@@ -3,6 +3,7 @@
 // the design tables give them. The picture generator reads the same tables,
 // so a diagram's parts and the targets and lines that point at them agree.
 
+#include "activity/leaders.h"
 #include "activity/looks.h"
 #include "activity/parts.h"
 #include "activity/rules.h"
@@ -21,6 +22,7 @@ using activity::CommandLook;
 using activity::Corner;
 using activity::FixedText;
 using activity::groupedScore;
+using activity::leaderLine;
 using activity::LineData;
 using activity::noteText;
 using activity::ownTargetScore;

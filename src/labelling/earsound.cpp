@@ -35,8 +35,8 @@ std::vector<LineData> lines()
         for (std::size_t n = 0; n < pen.xs.size(); ++n)
             all.push_back({pen.lines[n], pen.xs[n], WaveTop, pen.xs[n], WaveBottom, WaveGrey, pen.width,
                            pen.style, pen.lines[n] == WaveLineAboveAnswers});
-    for (const Leader& l : earLeaders())
-        all.push_back({l.line, l.targetX, l.targetY, l.partX, l.partY, forms::Yellow, 3});
+    for (const TargetLeader& l : earLeaders())
+        all.push_back(leaderLine(l.line, l.targetX, l.targetY, l.partX, l.partY, 3));
     return all;
 }
 
@@ -67,10 +67,10 @@ ActivityData earSound()
 
 } // namespace
 
-const std::vector<Leader>& earLeaders()
+const std::vector<TargetLeader>& earLeaders()
 {
     // Yellow, 3 pixels wide, each from a target to the thing its answer names.
-    static const std::vector<Leader> all{
+    static const std::vector<TargetLeader> all{
         // target                Line1(k)  at the target   at the part
         {0 /* tuning fork */,    5,        720, 960,       720, 2160},   // the top of the fork's picture
         {1 /* rarefaction */,    24,       2520, 1560,     2520, 2280},  // a dashed wave line

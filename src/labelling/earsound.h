@@ -18,7 +18,7 @@ class TuningFork;
 inline constexpr forms::TwipRect ForkPictureArea{120, 2160, 1200, 4800};
 
 // A leader line, drawn from target `target` to the part its answer names.
-struct Leader {
+struct TargetLeader {
     int target;
     int line; // Line1(line)
     float targetX, targetY;
@@ -28,7 +28,7 @@ struct Leader {
 const ActivityData& earSoundActivity();
 // The leader lines, one a target, in target order. The picture generator
 // draws each part where its line ends.
-const std::vector<Leader>& earLeaders();
+const std::vector<TargetLeader>& earLeaders();
 
 class EarSound : public LabellingActivity {
     Q_OBJECT

@@ -6,11 +6,6 @@ namespace labelling {
 
 namespace {
 
-LineData leader(int index, float x1, float y1, float x2, float y2)
-{
-    return {index, x1, y1, x2, y2, forms::Yellow, 2};
-}
-
 ActivityData powerStation()
 {
     ActivityData d;
@@ -33,10 +28,10 @@ ActivityData powerStation()
                 {240, 120, 11505, 825}, timesText(20.25, forms::Green)}};
     d.scoreLine = {"Label5", {3960, 6360, 4080, 585}, 24};
     // Leader lines from the small targets to their parts; there is no Line1(2).
-    d.lines = {leader(0, 4200, 2100, 4440, 2100),  // "steam": the steam pipe
-               leader(1, 8280, 1650, 8280, 1440),  // "electricity": the power line
-               leader(3, 780, 4680, 780, 4320),    // "fuel": the fuel heap
-               leader(4, 2520, 4860, 2760, 4860)}; // "water": the feed-water pipe
+    d.lines = {leaderLine(0, 4200, 2100, 4440, 2100),  // "steam": the steam pipe
+               leaderLine(1, 8280, 1650, 8280, 1440),  // "electricity": the power line
+               leaderLine(3, 780, 4680, 780, 4320),    // "fuel": the fuel heap
+               leaderLine(4, 2520, 4860, 2760, 4860)}; // "water": the feed-water pipe
     return d;
 }
 

@@ -14,11 +14,6 @@ const VariantSwitch InsulationFamily{
     0,
 };
 
-LineData leader(int index, float x1, float y1, float x2, float y2)
-{
-    return {index, x1, y1, x2, y2, forms::Yellow, 2};
-}
-
 // Target 0 takes only answer 0; the answers of each pair count on either
 // target of their pair, and a target credits one answer however many lie on it.
 int pairScore(std::span<const Corner> labels, std::span<const Corner> targets, int)
@@ -67,9 +62,9 @@ ActivityData leslieCube()
                {"Label7", 2, "Silver surface", {600, 2880, 1665, 705}, surface},
                {"Label7", 3, "Matt black surface", {9360, 2880, 2025, 825}, blackSurface}};
     d.scoreLine = {"Label5", {7320, 5880, 3960, 585}, 24};
-    d.lines = {leader(0, 5880, 750, 5880, 2040),   // "Hot Water": the water in the cube
-               leader(3, 7560, 3240, 9120, 3240),  // "Matt black surface": the black face
-               leader(4, 2400, 3240, 4200, 3240)}; // "Silver surface": the silver face
+    d.lines = {leaderLine(0, 5880, 750, 5880, 2040),   // "Hot Water": the water in the cube
+               leaderLine(3, 7560, 3240, 9120, 3240),  // "Matt black surface": the black face
+               leaderLine(4, 2400, 3240, 4200, 3240)}; // "Silver surface": the silver face
     d.score = pairScore;
     return d;
 }
@@ -87,11 +82,11 @@ ActivityData house()
     d.texts = {instruction("Label this diagram of a house to show how it could be insulated against heat loss.",
                            {7800, 120, 3825, 1905})};
     d.scoreLine = {"Label5", {7320, 5880, 3960, 585}, 24};
-    d.lines = {leader(0, 5040, 630, 5040, 1920),   // "loft insulation"
-               leader(1, 3000, 3960, 3960, 3960),  // "cavity wall insulation"
-               leader(2, 7680, 4560, 8880, 4560),  // "well fitting door"
-               leader(3, 7920, 3060, 8880, 3060),  // "double glazing"
-               leader(4, 3000, 3060, 3960, 3060)}; // "thick curtains"
+    d.lines = {leaderLine(0, 5040, 630, 5040, 1920),   // "loft insulation"
+               leaderLine(1, 3000, 3960, 3960, 3960),  // "cavity wall insulation"
+               leaderLine(2, 7680, 4560, 8880, 4560),  // "well fitting door"
+               leaderLine(3, 7920, 3060, 8880, 3060),  // "double glazing"
+               leaderLine(4, 3000, 3060, 3960, 3060)}; // "thick curtains"
     d.score = pairScore;
     return d;
 }
@@ -111,12 +106,12 @@ ActivityData thermosFlask()
                            "designed for good insulation.",
                            {120, 2400, 5145, 2025})};
     d.scoreLine = {"Label5", {720, 7200, 3960, 585}, 24};
-    d.lines = {leader(0, 7440, 1560, 9000, 1560),  // the cork stopper
-               leader(1, 8340, 6000, 9000, 6000),  // the air space
-               leader(2, 7800, 960, 9000, 960),    // the cap
-               leader(3, 8100, 3120, 9000, 3120),  // the vacuum
-               leader(4, 8160, 5040, 9000, 5040),  // the silvered surface
-               leader(5, 7320, 4080, 9000, 4080)}; // the liquid
+    d.lines = {leaderLine(0, 7440, 1560, 9000, 1560),  // the cork stopper
+               leaderLine(1, 8340, 6000, 9000, 6000),  // the air space
+               leaderLine(2, 7800, 960, 9000, 960),    // the cap
+               leaderLine(3, 8100, 3120, 9000, 3120),  // the vacuum
+               leaderLine(4, 8160, 5040, 9000, 5040),  // the silvered surface
+               leaderLine(5, 7320, 4080, 9000, 4080)}; // the liquid
     d.score = flaskScore;
     return d;
 }

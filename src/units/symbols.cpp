@@ -3,6 +3,7 @@
 #include "activity/module1.h"
 #include "forms/design.h"
 #include "forms/screens.h"
+#include "activity/commands.h"
 #include "activity/looks.h"
 #include "activity/rules.h"
 #include "units/marking.h"
@@ -77,18 +78,16 @@ const Place Places[Symbols::Items] = {
 constexpr float SymbolWidth = 2160, SymbolHeight = 945;
 constexpr float BoxWidth = 2280, BoxHeight = 750;
 
-const char* const LevelCaptions[] = {"Level 1", "Level 2"};
+const QString LevelCaptions[] = {"Level 1", "Level 2"};
 const forms::TwipRect LevelPlaces[] = {{240, 240, 1335, 495}, {240, 840, 1335, 495}};
 
-const char* const CommandCaptions[] = {"Exit", "Start Again", "Check Score", "New Question"};
-const forms::TwipRect CommandPlaces[] = {
-    {10560, 7920, 1245, 495}, {3360, 7920, 2565, 495}, {6000, 7920, 2565, 495}, {120, 7920, 2685, 495}};
+const activity::Command Commands[] = {activity::ExitCommand, activity::StartAgainCommand,
+                                      activity::CheckScoreCommand, activity::NewQuestionCommand};
 
 const QColor Background(41, 65, 137);
 const forms::LabelLook InstructionLook{"Times New Roman", 27.75, false, forms::Yellow, forms::Black, false, false, Label::Align::Center};
 const forms::LabelLook SymbolLook{"Arial", 36, false, forms::Yellow, forms::Black, false, false, Label::Align::Center};
 const forms::LabelLook BoxLook = activity::answerBox(14.25);
-using activity::CommandLook;
 const forms::LabelLook ScoreLook{"Times New Roman", 24, false, forms::Yellow, forms::Black, false, false, Label::Align::Center};
 } // namespace
 
@@ -102,15 +101,8 @@ Symbols::Symbols(forms::Screens& screens)
     forms::design(Label7, "Match the variables with the symbols for their units.", {2040, 120, 7800, 1305}, InstructionLook);
     forms::design(Label9, "12 out of 12 correct", {3720, 5280, 4320, 555}, ScoreLook);
     Label9.hide();
-    for (int k = 0; k < 2; ++k) {
-        forms::OptionButton& level = Option1.create(this, k);
-        level.setCaption(QString::fromLatin1(LevelCaptions[k]));
-        level.place(LevelPlaces[k].left, LevelPlaces[k].top, LevelPlaces[k].width, LevelPlaces[k].height);
-        level.setForeColor(forms::Orange);
-        level.setDesignFont("Arial", 14.25, true);
-        level.setDesignValue(k == 0);
-        level.hide();
-    }
+    activity::buildOptions(this, Option1, {LevelCaptions, LevelPlaces, forms::Orange, 14.25, 0});
+    Option1.forEach([](int, forms::OptionButton& level) { level.hide(); });
     // Created bottom to top, so that a dragged answer label passes over everything.
     for (int i = 0; i < Items; ++i) {
         const Place& p = Places[i];
@@ -124,8 +116,7 @@ Symbols::Symbols(forms::Screens& screens)
         home.setBorder(true);
         home.place(Places[i].homeLeft, Places[i].homeTop, BoxWidth, BoxHeight);
     }
-    for (int k = Exit; k <= NewQuestion; ++k)
-        forms::design(Label3.create(this, k), CommandCaptions[k], CommandPlaces[k], CommandLook);
+    activity::buildCommands(this, Label3, Commands);
     Label3(CheckScore).hide();
     Label3(NewQuestion).hide();
     for (int i = 0; i < Items; ++i)
@@ -135,7 +126,6 @@ Symbols::Symbols(forms::Screens& screens)
     Label2.MouseMove = [this](int i, const forms::MouseArgs& a) { Label2_MouseMove(i, a); };
     Label2.MouseUp = [this](int i, const forms::MouseArgs&) { Label2_MouseUp(i); };
     Label3.Click = [this](int k) { Label3_Click(k); };
-    Label3.MouseMove = [this](int k, const forms::MouseArgs&) { Label3_MouseMove(k); };
     Option1.Click = [this](int k) { Option1_Click(k); };
     Timer1.Tick = [this] { Timer1_Timer(); };
 }
@@ -209,6 +199,8 @@ void Symbols::Timer1_Timer()
 {
     Option1(0).show();
     Option1(1).show();
+    // Nothing changes on later ticks: a running timer would only wake the program.
+    Timer1.setEnabled(false);
 }
 
 void Symbols::Option1_Click(int)
@@ -268,11 +260,9 @@ void Symbols::Label3_Click(int index)
     }
 }
 
-void Symbols::Label3_MouseMove(int index) { Label3(index).setOpaque(true); }
-
 void Symbols::Form_MouseMove(const forms::MouseArgs&)
 {
-    Label3.forEach([](int, Label& command) { command.setOpaque(false); });
+    activity::dimCommands(Label3);
 }
 
 } // namespace units

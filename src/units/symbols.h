@@ -32,7 +32,6 @@ public:
     void Label2_MouseMove(int index, const forms::MouseArgs& args);
     void Label2_MouseUp(int index);
     void Label3_Click(int index);
-    void Label3_MouseMove(int index);
 
     // Fills the unit table.
     void unitnames();

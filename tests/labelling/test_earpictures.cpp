@@ -52,7 +52,7 @@ private slots:
         QCOMPARE(ear.width(), qRound(picture.width / forms::TwipsPerPixel));
         QCOMPARE(ear.height(), qRound(picture.height / forms::TwipsPerPixel));
         int parts = 0;
-        for (const labelling::Leader& leader : labelling::earLeaders()) {
+        for (const labelling::TargetLeader& leader : labelling::earLeaders()) {
             const QPoint at = ((QPointF(leader.partX, leader.partY) - QPointF(picture.left, picture.top))
                                / forms::TwipsPerPixel).toPoint();
             if (!ear.rect().contains(at))
@@ -66,7 +66,7 @@ private slots:
     void forkFramesSpreadFurther()
     {
         const forms::TwipRect area = labelling::ForkPictureArea;
-        const labelling::Leader& leader = labelling::earLeaders().at(0);
+        const labelling::TargetLeader& leader = labelling::earLeaders().at(0);
         const int middle = qRound((leader.partX - area.left) / forms::TwipsPerPixel);
         const int nearTips = qRound((leader.partY - area.top) / forms::TwipsPerPixel) + 8;
         int previousWidth = 0;

@@ -121,7 +121,7 @@ private slots:
             return nullptr;
         };
         for (int i = 0; i < int(leaders.size()); ++i) {
-            const labelling::Leader& leader = leaders[i];
+            const labelling::TargetLeader& leader = leaders[i];
             QCOMPARE(leader.target, i);
             const forms::TwipRect target = d.items[i].target();
             QVERIFY2(inside(leader.targetX, leader.targetY, target), qPrintable(d.items[i].answer));
@@ -345,7 +345,7 @@ private slots:
         ear.Label3_Click(LabellingActivity::CheckScore);
         ear.Label2_MouseUp(2);
         ear.Label3_Click(LabellingActivity::StartAgain);
-        ear.Label3_MouseMove(1);
+        ear.Label3.MouseMove(1, {});
         ear.Form_MouseMove({});
         QVERIFY(ear.Timer1.Enabled());
         QCOMPARE(ear.Timer1.Interval(), 5);

@@ -40,7 +40,7 @@ std::map<QString, QPointF> partPoints(QPointF origin)
 {
     const labelling::ActivityData& data = earSoundActivity();
     std::map<QString, QPointF> points;
-    for (const labelling::Leader& leader : earLeaders())
+    for (const labelling::TargetLeader& leader : earLeaders())
         points[data.items.at(leader.target).answer] =
             (QPointF(leader.partX, leader.partY) - origin) / forms::TwipsPerPixel;
     return points;

@@ -1,0 +1,32 @@
+#include "activity/commands.h"
+#include "activity/looks.h"
+
+namespace activity {
+
+void buildCommands(QWidget* screen, forms::ControlArray<forms::Label>& labels, std::span<const Command> commands)
+{
+    for (int k = 0; k < int(commands.size()); ++k)
+        forms::design(labels.create(screen, k), commands[std::size_t(k)].caption, commands[std::size_t(k)].at,
+                      CommandLook);
+    labels.MouseMove = [&labels](int k, const forms::MouseArgs&) { labels(k).setOpaque(true); };
+}
+
+void dimCommands(forms::ControlArray<forms::Label>& labels)
+{
+    labels.forEach([](int, forms::Label& command) { command.setOpaque(false); });
+}
+
+void buildOptions(QWidget* screen, forms::ControlArray<forms::OptionButton>& options, const OptionSwitch& look)
+{
+    for (int k = 0; k < int(look.captions.size()); ++k) {
+        const forms::TwipRect& at = look.at[std::size_t(k)];
+        forms::OptionButton& option = options.create(screen, k);
+        option.setCaption(look.captions[std::size_t(k)]);
+        option.place(at.left, at.top, at.width, at.height);
+        option.setForeColor(look.textColour);
+        option.setDesignFont("Arial", look.points, true);
+        option.setDesignValue(k == look.own);
+    }
+}
+
+} // namespace activity

@@ -1,0 +1,45 @@
+#pragma once
+// The command labels along the foot of an activity screen ("Exit", "Start
+// Again", "Check Score" ...) and the option buttons that switch between
+// sibling screens or levels, in the looks every activity shares.
+
+#include "forms/buttons.h"
+#include "forms/controlarray.h"
+#include "forms/label.h"
+#include "forms/twips.h"
+
+#include <QColor>
+#include <QString>
+#include <span>
+
+namespace activity {
+
+struct Command {
+    QString caption;
+    forms::TwipRect at;
+};
+
+// The commands at the places every activity screen gives them.
+inline const Command ExitCommand{"Exit", {10560, 7920, 1245, 495}};
+inline const Command StartAgainCommand{"Start Again", {3360, 7920, 2565, 495}};
+inline const Command CheckScoreCommand{"Check Score", {6000, 7920, 2565, 495}};
+inline const Command NewQuestionCommand{"New Question", {120, 7920, 2685, 495}};
+
+// Creates one command label per command, element k of `labels` for command k,
+// in the shared command look. Each lights up while the pointer is over it;
+// call dimCommands from the screen's own mouse move to put them out again.
+void buildCommands(QWidget* screen, forms::ControlArray<forms::Label>& labels, std::span<const Command> commands);
+void dimCommands(forms::ControlArray<forms::Label>& labels);
+
+// Option buttons, element k of `options` for caption k, with option `own` set:
+// the switch between the screens of one family, or between levels.
+struct OptionSwitch {
+    std::span<const QString> captions;
+    std::span<const forms::TwipRect> at;
+    QColor textColour;
+    double points;
+    int own;
+};
+void buildOptions(QWidget* screen, forms::ControlArray<forms::OptionButton>& options, const OptionSwitch& look);
+
+} // namespace activity
