@@ -1,7 +1,7 @@
 // The Electricity Production screen, worked with the mouse: the menu entry
 // that opens it, every answer dropped in turn and scored, labels of one size
 // on targets of the other, and the overlapping home boxes of "steam" and "water".
-#include "pupil.h"
+#include "support/pupil.h"
 #include "support/testscreens.h"
 #include "app/menu.h"
 #include "activity/module1.h"

@@ -2,7 +2,7 @@
 // house and thermal (a target credits one answer however many lie on it),
 // the flask's own-target scoring and its overlapping targets, the green
 // variant switch, and the menu entry that opens one of the three at random.
-#include "pupil.h"
+#include "support/pupil.h"
 #include "support/testscreens.h"
 #include "app/menu.h"
 #include "activity/module1.h"
