@@ -1,6 +1,7 @@
 #include "activity/catalogue.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace activity {
 
@@ -43,6 +44,15 @@ const Topic* topicAt(int menu, int row)
     const auto& all = catalogue();
     const auto it = std::find_if(all.begin(), all.end(), [&](const Topic& t) { return t.menu == menu && t.row == row; });
     return it == all.end() ? nullptr : &*it;
+}
+
+const Topic& topic(const QString& title)
+{
+    const auto& all = catalogue();
+    const auto it = std::find_if(all.begin(), all.end(), [&](const Topic& t) { return t.title == title; });
+    if (it == all.end())
+        throw std::logic_error("no topic titled " + title.toStdString());
+    return *it;
 }
 
 const Topic* topicOf(const QString& screen)

@@ -27,6 +27,9 @@ inline constexpr int TopicsPerMenu = 5;
 const std::vector<Topic>& catalogue();
 // The topic at a menu's row; null if there is none.
 const Topic* topicAt(int menu, int row);
+// The topic titled `title`; throws std::logic_error if there is none, since a
+// screen table that names a topic the catalogue lacks is a fault of the build.
+const Topic& topic(const QString& title);
 // The topic one of whose screens is `screen`; null if none.
 const Topic* topicOf(const QString& screen);
 

@@ -1,5 +1,7 @@
 #include "app/intro0.h"
 #include "activity/module1.h"
+#include "app/links.h"
+#include "app/menu.h"
 #include "app/titlefrm.h"
 #include "forms/design.h"
 #include "forms/pictures.h"
@@ -14,8 +16,7 @@ const forms::LabelLook MenuLinkLook{"Tahoma", 18, true, forms::Yellow, forms::Bl
 const forms::LabelLook BlackLinkLook{"Arial", 12, true, forms::Yellow, forms::Black, true, true, Label::Align::Center};
 const forms::LabelLook NoticeLook{"Tahoma", 9.75, false, forms::Black, {}, false, false, Label::Align::Right};
 
-// Link index -> what it opens.
-const QString MenuOf[] = {"menu1", "menu2", "menu3", "menu4", "menu5"};
+// Links 0 to 4 open the menus.
 constexpr int WebLink = 6;
 constexpr int GuideLink = 7;
 } // namespace
@@ -98,25 +99,16 @@ void Intro0::Command1_Click()
 void Intro0::Label2_Click(int index)
 {
     if (index >= 0 && index <= 4)
-        screens().show(MenuOf[index]);
+        screens().show(menuTable()[std::size_t(index)].screen);
     else if (index == WebLink)
         screens().platform().shellOpen(WebAddress, this);
     else if (index == GuideLink && screens().knows(QStringLiteral("TeacherGuide0")))
         screens().show(QStringLiteral("TeacherGuide0"));
 }
 
-void Intro0::cmdjotter_Click()
-{
-    if (screens().knows(QStringLiteral("notepad")))
-        screens().show(QStringLiteral("notepad"));
-}
+void Intro0::cmdjotter_Click() { openJotter(screens()); }
 
-void Intro0::Form_MouseMove(const forms::MouseArgs&)
-{
-    Label1.setOpaque(false);
-    for (int index : {0, 1, 2, 3, 4, GuideLink})
-        Label2(index).setOpaque(false);
-}
+void Intro0::Form_MouseMove(const forms::MouseArgs&) { dimLinks(Label1, Label2, {0, 1, 2, 3, 4, GuideLink}); }
 
 void Intro0::Label1_MouseMove() { Label1.setOpaque(true); }
 void Intro0::Label2_MouseMove(int index) { Label2(index).setOpaque(true); }

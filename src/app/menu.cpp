@@ -1,4 +1,5 @@
 #include "app/menu.h"
+#include "app/links.h"
 #include "activity/catalogue.h"
 #include "activity/module1.h"
 #include "forms/design.h"
@@ -104,18 +105,9 @@ void Menu::Label3_Click(int index)
         screens().show(choices[pick]);
 }
 
-void Menu::cmdjotter_Click()
-{
-    if (screens().knows(QStringLiteral("notepad")))
-        screens().show(QStringLiteral("notepad"));
-}
+void Menu::cmdjotter_Click() { openJotter(screens()); }
 
-void Menu::Form_MouseMove(const forms::MouseArgs&)
-{
-    Label1.setOpaque(false);
-    for (int index = 0; index <= 4; ++index)
-        Label2(index).setOpaque(false);
-}
+void Menu::Form_MouseMove(const forms::MouseArgs&) { dimLinks(Label1, Label2, {0, 1, 2, 3, 4}); }
 
 void Menu::Label1_MouseMove() { Label1.setOpaque(true); }
 void Menu::Label2_MouseMove(int index) { Label2(index).setOpaque(true); }

@@ -1,4 +1,5 @@
 #include "jotter/notepad.h"
+#include "jotter/register.h"
 #include "forms/palette.h"
 #include "forms/screens.h"
 
@@ -65,7 +66,7 @@ forms::TwipRect padPlacement(float outerWidth, float outerHeight, QSizeF display
 }
 
 Notepad::Notepad(forms::Screens& screens)
-    : Screen(screens, QStringLiteral("notepad")),
+    : Screen(screens, ScreenName),
       Frame_landscape(panel(*this, "Frame_landscape", {0, 2910, 9920, 750})),
       Command1(toolButton(Frame_landscape, "Command1", "Exit", {60, 180, 930, 480}, ExitFace)),
       Command2(toolButton(Frame_landscape, "Command2", "Write", {1120, 180, 930, 480}, WriteFace)),

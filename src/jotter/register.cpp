@@ -6,7 +6,7 @@ namespace jotter {
 
 void registerScreens(forms::Screens& screens)
 {
-    screens.add("notepad", [](forms::Screens& s) { return std::make_unique<Notepad>(s); });
+    screens.add(ScreenName, [](forms::Screens& s) { return std::make_unique<Notepad>(s); });
 }
 
 } // namespace jotter

@@ -2,6 +2,7 @@
 // marks its compressions and rarefactions, and a section of the ear stands at
 // the right. Seven answers to place.
 #include "labelling/earsound.h"
+#include "activity/catalogue.h"
 #include "labelling/tuningfork.h"
 
 namespace labelling {
@@ -43,8 +44,8 @@ std::vector<LineData> lines()
 ActivityData earSound()
 {
     ActivityData d;
-    d.screen = "earsound";
-    d.caption = "The Ear";
+    d.screen = activity::topic("Sound").screens.front();
+    d.caption = "The Ear"; // the screen's own name for its diagram, under the topic "Sound"
     d.background = QColor(9, 63, 137);
     d.answerPoints = 12;
     //         answer            target        size        home

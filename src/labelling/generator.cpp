@@ -1,6 +1,7 @@
 // Electricity Production: label a diagram of a power station, from the fuel
 // and water going in to the electricity leaving on the pylons.
 #include "labelling/generator.h"
+#include "activity/catalogue.h"
 
 namespace labelling {
 
@@ -9,8 +10,9 @@ namespace {
 ActivityData powerStation()
 {
     ActivityData d;
-    d.screen = "generator";
-    d.caption = "Electricity Production";
+    const activity::Topic& topic = activity::topic("Electricity Production");
+    d.screen = topic.screens.front();
+    d.caption = topic.title;
     d.background = QColor(40, 65, 136);
     d.answerPoints = 12;
     //         answer                   target        size        home

@@ -1,14 +1,18 @@
 // Insulation: Leslie's cube, a house and a thermos flask, three screens of one
 // family switched by green option buttons. Each diagram is shown at its own size.
 #include "labelling/insulation.h"
+#include "activity/catalogue.h"
 
 namespace labelling {
 
 namespace {
 
+// The three screens, in the catalogue's order: the cube, the house, the flask.
+const activity::Topic& Insulation = activity::topic("Insulation");
+
 const VariantSwitch InsulationFamily{
     {"Leslie's Cube", "House Insulation", "Thermos Flask"},
-    {"thermal", "house", "thermos"},
+    {Insulation.screens.at(0), Insulation.screens.at(1), Insulation.screens.at(2)},
     {{{240, 240, 2295, 495}, {240, 840, 2295, 495}, {240, 1440, 2295, 495}}},
     forms::Green,
     0,
@@ -28,11 +32,11 @@ int flaskScore(std::span<const Corner> labels, std::span<const Corner> targets, 
     return ownTargetScore(labels, targets, 6);
 }
 
-ActivityData insulationScreen(const QString& screen, const QColor& background, int own)
+ActivityData insulationScreen(int own, const QColor& background)
 {
     ActivityData d;
-    d.screen = screen;
-    d.caption = "Insulation";
+    d.screen = Insulation.screens.at(std::size_t(own));
+    d.caption = Insulation.title;
     d.background = background;
     d.answerPoints = 12;
     d.variants = InsulationFamily.seenFrom(own);
@@ -46,7 +50,7 @@ FixedText instruction(const QString& text, const forms::TwipRect& at)
 
 ActivityData leslieCube()
 {
-    ActivityData d = insulationScreen("thermal", QColor(41, 65, 137), 0);
+    ActivityData d = insulationScreen(0, QColor(41, 65, 137));
     //         answer                target        size        home
     d.items = {{"Hot Water",          4620, 360,    2520, 375,  6000, 6960},
                {"lower temperature",  480, 3720,    2520, 375,  3240, 6960},
@@ -71,7 +75,7 @@ ActivityData leslieCube()
 
 ActivityData house()
 {
-    ActivityData d = insulationScreen("house", QColor(41, 65, 137), 1);
+    ActivityData d = insulationScreen(1, QColor(41, 65, 137));
     //         answer                    target        size        home
     d.items = {{"loft insulation",        3780, 240,    2520, 375,  6000, 6960},
                {"thick curtains",         480, 2880,    2520, 375,  3240, 6960},
@@ -93,7 +97,7 @@ ActivityData house()
 
 ActivityData thermosFlask()
 {
-    ActivityData d = insulationScreen("thermos", QColor(40, 65, 136), 2);
+    ActivityData d = insulationScreen(2, QColor(40, 65, 136));
     //         answer                                      target        size        home
     d.items = {{"tight fitting screw-on plastic cap",       9000, 540,    2520, 615,  2760, 5640},
                {"cork stopper in cap to reduce conduction", 9000, 1320,   2520, 615,  120, 4920},

@@ -27,7 +27,7 @@ void registerScreens(forms::Screens& screens)
 {
     addAll(screens, telescopicActivities());
     // The fork's step and frames outlive each opening of the screen.
-    screens.add(QStringLiteral("earsound"), [fork = std::make_shared<TuningFork>()](forms::Screens& s) {
+    screens.add(earSoundActivity().screen, [fork = std::make_shared<TuningFork>()](forms::Screens& s) {
         return std::make_unique<EarSound>(s, fork);
     });
     add(screens, generatorActivity());

@@ -1,6 +1,7 @@
 // Telescopic Views: the same sky seen with the naked eye, through an amateur
 // telescope and by the Hubble Space Telescope, three screens of one family.
 #include "labelling/telescopic.h"
+#include "activity/catalogue.h"
 #include "labelling/activity.h"
 #include "forms/screens.h"
 
@@ -8,9 +9,12 @@ namespace labelling {
 
 namespace {
 
+// The three screens, in the catalogue's order: by eye, small telescope, from orbit.
+const activity::Topic& Views = activity::topic("Telescopic Views");
+
 const VariantSwitch TelescopeFamily{
     {"Naked Eye Observation", "Amateur Telescope", "Hubble Space Telescope"},
-    {"nakedeye", "telescope", "hst"},
+    {Views.screens.at(0), Views.screens.at(1), Views.screens.at(2)},
     {{{240, 240, 3255, 495}, {240, 840, 3255, 495}, {240, 1440, 3255, 495}}},
     forms::Yellow,
     0,
@@ -19,8 +23,8 @@ const VariantSwitch TelescopeFamily{
 ActivityData nakedEye()
 {
     ActivityData d;
-    d.screen = "nakedeye";
-    d.caption = "Telescopic Views";
+    d.screen = Views.screens.at(0);
+    d.caption = Views.title;
     d.background = QColor(25, 25, 25);
     d.answerPoints = 15.75;
     //         answer                 target        size        home
@@ -43,8 +47,8 @@ ActivityData nakedEye()
 ActivityData amateurTelescope()
 {
     ActivityData d;
-    d.screen = "telescope";
-    d.caption = "Telescopic Views";
+    d.screen = Views.screens.at(1);
+    d.caption = Views.title;
     d.background = QColor(25, 25, 25);
     d.answerPoints = 15.75;
     //         answer          target        size        home
@@ -71,8 +75,8 @@ ActivityData amateurTelescope()
 ActivityData spaceTelescope()
 {
     ActivityData d;
-    d.screen = "hst";
-    d.caption = "Telescopic Views";
+    d.screen = Views.screens.at(2);
+    d.caption = Views.title;
     d.background = QColor(0, 0, 0);
     d.answerPoints = 15.75;
     //         answer               target        size        home

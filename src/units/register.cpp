@@ -1,4 +1,5 @@
 #include "units/register.h"
+#include "activity/catalogue.h"
 #include "units/symbols.h"
 #include "forms/screens.h"
 
@@ -6,7 +7,7 @@ namespace units {
 
 void registerScreens(forms::Screens& screens)
 {
-    screens.add(QStringLiteral("symbols"), [](forms::Screens& s) { return std::make_unique<Symbols>(s); });
+    screens.add(activity::topic(Symbols::Title).screens.front(), [](forms::Screens& s) { return std::make_unique<Symbols>(s); });
 }
 
 } // namespace units

@@ -3,6 +3,7 @@
 #include "activity/module1.h"
 #include "forms/design.h"
 #include "forms/screens.h"
+#include "activity/catalogue.h"
 #include "activity/commands.h"
 #include "activity/looks.h"
 #include "activity/rules.h"
@@ -92,12 +93,12 @@ const forms::LabelLook ScoreLook{"Times New Roman", 24, false, forms::Yellow, fo
 } // namespace
 
 Symbols::Symbols(forms::Screens& screens)
-    : Screen(screens, QStringLiteral("symbols")),
+    : Screen(screens, activity::topic(Title).screens.front()),
       Label7(*new Label(this, "Label7")),
       Label9(*new Label(this, "Label9")),
       Timer1(*new forms::Timer(this, 1, false))
 {
-    setCaption(QStringLiteral("Units and their Symbols"));
+    setCaption(Title);
     forms::design(Label7, "Match the variables with the symbols for their units.", {2040, 120, 7800, 1305}, InstructionLook);
     forms::design(Label9, "12 out of 12 correct", {3720, 5280, 4320, 555}, ScoreLook);
     Label9.hide();

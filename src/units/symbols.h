@@ -22,6 +22,7 @@ class Symbols : public forms::Screen {
 public:
     enum Command { Exit = 0, StartAgain = 1, CheckScore = 2, NewQuestion = 3 };
     static constexpr int Items = 8;
+    static inline const QString Title = QStringLiteral("Units and their Symbols");
 
     explicit Symbols(forms::Screens& screens);
 
