@@ -1,4 +1,5 @@
 // Physics Year 10 Tavrenel: warm-up activities for the classroom whiteboard.
+#include "app/commandline.h"
 #include "app/register.h"
 #include "forms/display.h"
 #include "forms/fonts.h"
@@ -11,6 +12,22 @@
 
 int main(int argc, char* argv[])
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const app::StartRequest request = app::readCommandLine(arguments);
+    switch (request.action) {
+    case app::StartRequest::Action::Help:
+    case app::StartRequest::Action::Version:
+        std::fputs(qPrintable(request.message), stdout);
+        return 0;
+    case app::StartRequest::Action::Refuse:
+        std::fprintf(stderr, "%s\n", qPrintable(request.message));
+        return 2;
+    case app::StartRequest::Action::Run:
+        break;
+    }
+
     const QString problem = forms::displayProblem(qEnvironmentVariable("DISPLAY"), qEnvironmentVariable("WAYLAND_DISPLAY"),
                                                   qEnvironmentVariable("QT_QPA_PLATFORM"),
                                                   [](const QString& path) { return QFileInfo::exists(path); });
@@ -24,6 +41,6 @@ int main(int argc, char* argv[])
 
     forms::Screens screens(forms::Platform::system());
     app::registerEverything(screens);
-    screens.show(QStringLiteral("Titlefrm"));
+    app::showFirstScreen(screens, request.screen);
     return application.exec();
 }

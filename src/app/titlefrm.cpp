@@ -35,7 +35,7 @@ Titlefrm::Titlefrm(forms::Screens& screens)
         button->setBackColor(QColor(192, 192, 192));
         button->setDesignFont("Arial", 9.75);
     }
-    forms::design(Label2, "\u00A9 Quorvanta Learning. Licensed for use in one school.", {0, 6420, 5415, 255}, NoticeLook);
+    forms::design(Label2, QStringLiteral("\u00A9 Quorvanta Learning \u00B7 version %1 \u00B7 MIT licence").arg(QStringLiteral(TAVRENEL_VERSION)), {0, 6420, 5415, 255}, NoticeLook);
     Command1.Click = [this] { Command1_Click(); };
     Command2.Click = [this] { Command2_Click(); };
 }

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QStandardPaths>
 #include <cstdio>
 
 namespace forms {
@@ -53,6 +54,17 @@ QString resolvePath(const QString& designPath, const QStringList& baseFolders)
     return {};
 }
 
+QStringList installedDataFolders(const QString& programFolder)
+{
+    QStringList folders{QDir::cleanPath(programFolder + QStringLiteral("/../share/tavrenel"))};
+    for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
+        const QString folder = QDir::cleanPath(data + QStringLiteral("/tavrenel"));
+        if (!folders.contains(folder))
+            folders << folder;
+    }
+    return folders;
+}
+
 QStringList pictureFolders()
 {
     QStringList folders{QDir::currentPath()};
@@ -60,6 +72,7 @@ QStringList pictureFolders()
         const QString exeDir = QCoreApplication::applicationDirPath();
         if (QDir(exeDir) != QDir::current())
             folders << exeDir;
+        folders << installedDataFolders(exeDir);
     }
     return folders;
 }

@@ -12,8 +12,12 @@ namespace forms {
 // without regard to case, in each base folder in turn. Empty when not found.
 QString resolvePath(const QString& designPath, const QStringList& baseFolders);
 
-// The working folder first, then the folder of the executable.
+// The working folder first, then the folder of the executable, then the
+// installed data folders: share/tavrenel beside the program's bin folder (so a
+// moved installation still finds its pictures), then the system's data folders.
 QStringList pictureFolders();
+// The installed data folders for a program in `programFolder`, in that order.
+QStringList installedDataFolders(const QString& programFolder);
 QString resolvePicturePath(const QString& designPath);
 
 // Loads a picture; on a missing or unreadable file returns a null pixmap and

@@ -1,6 +1,7 @@
 // Finding picture files by the names the screens give them, on any platform.
 #include "forms/pictures.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -15,6 +16,7 @@ private slots:
     void resolves();
     void workingFolderComesFirst();
     void missingAndUnreadableFilesGiveNoPicture();
+    void installedPicturesComeAfterTheWorkingAndProgramFolders();
 
 private:
     std::unique_ptr<QTemporaryDir> work_, program_;
@@ -92,6 +94,31 @@ void PicturesTest::missingAndUnreadableFilesGiveNoPicture()
     QCOMPARE(good.size(), QSize(4, 3));
     QVERIFY(missing.isNull());
     QVERIFY(broken.isNull());
+}
+
+void PicturesTest::installedPicturesComeAfterTheWorkingAndProgramFolders()
+{
+    QTemporaryDir userData, systemData;
+    qputenv("XDG_DATA_HOME", userData.path().toLocal8Bit());
+    qputenv("XDG_DATA_DIRS", systemData.path().toLocal8Bit());
+    write(systemData.filePath("tavrenel/Images/installed.jpg"), true);
+    write(work_->filePath("Images/installed.jpg"), true);
+
+    const QString program = QCoreApplication::applicationDirPath();
+    const QStringList folders = forms::pictureFolders();
+    const QString besideBin = QDir::cleanPath(program + "/../share/tavrenel");
+    QCOMPARE(folders.mid(0, 3), QStringList({QDir::currentPath(), program, besideBin}));
+    const auto user = folders.indexOf(userData.filePath("tavrenel"));
+    const auto system = folders.indexOf(systemData.filePath("tavrenel"));
+    QVERIFY(user > 2 && system > user);
+
+    QCOMPARE(forms::resolvePicturePath("images\\INSTALLED.jpg"), systemData.filePath("tavrenel/Images/installed.jpg"));
+    // A picture a user puts in the working folder still wins.
+    const QString home = QDir::currentPath();
+    QDir::setCurrent(work_->path());
+    const QString chosen = forms::resolvePicturePath("Images\\installed.jpg");
+    QDir::setCurrent(home);
+    QCOMPARE(chosen, work_->filePath("Images/installed.jpg"));
 }
 
 QTEST_MAIN(PicturesTest)

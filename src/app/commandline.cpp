@@ -1,0 +1,79 @@
+#include "app/commandline.h"
+#include "activity/catalogue.h"
+#include "app/guidepages.h"
+#include "app/menu.h"
+
+#include "forms/screens.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+#include <algorithm>
+
+namespace app {
+
+QStringList openableScreens()
+{
+    QStringList screens{QStringLiteral("intro0")};
+    for (const MenuData& menu : menuTable())
+        screens << menu.screen;
+    for (const activity::Topic& topic : activity::catalogue())
+        if (topic.built)
+            for (const QString& screen : topic.screens)
+                screens << screen;
+    for (const GuidePage& page : guidePages())
+        screens << page.screen;
+    return screens;
+}
+
+StartRequest readCommandLine(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(ProductTitle + QStringLiteral(": warm-up activities for Year 10 physics."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the version."));
+    const QCommandLineOption open(QStringLiteral("open"),
+                                  QStringLiteral("Start on SCREEN (a menu, such as menu3, or an activity)."),
+                                  QStringLiteral("SCREEN"));
+    parser.addOptions({help, version, open});
+
+    const QString list = QStringLiteral("Screens: ") + openableScreens().join(QStringLiteral(", "));
+    if (!parser.parse(arguments))
+        return {StartRequest::Action::Refuse, {}, QStringLiteral("tavrenel: %1\n%2").arg(parser.errorText(), list)};
+    if (!parser.positionalArguments().isEmpty())
+        return {StartRequest::Action::Refuse, {},
+                QStringLiteral("tavrenel: unexpected argument '%1'\n%2").arg(parser.positionalArguments().first(), list)};
+    if (parser.isSet(help)) {
+        QString text = parser.helpText();
+        // The parser names the program after the running one; name it plainly.
+        text.replace(QRegularExpression(QStringLiteral("^Usage: \\S+")), QStringLiteral("Usage: tavrenel"));
+        return {StartRequest::Action::Help, {}, text + list + QLatin1Char('\n')};
+    }
+    if (parser.isSet(version))
+        return {StartRequest::Action::Version, {}, QStringLiteral("tavrenel %1\n").arg(QStringLiteral(TAVRENEL_VERSION))};
+    if (parser.isSet(open)) {
+        const QString screen = parser.value(open);
+        if (!openableScreens().contains(screen))
+            return {StartRequest::Action::Refuse, {},
+                    QStringLiteral("tavrenel: there is no screen '%1' to open\n%2").arg(screen, list)};
+        return {StartRequest::Action::Run, screen, {}};
+    }
+    return {};
+}
+
+void showFirstScreen(forms::Screens& screens, const QString& screen)
+{
+    if (screen.isEmpty()) {
+        screens.show(QStringLiteral("Titlefrm"));
+        return;
+    }
+    const bool guidePage = std::any_of(guidePages().begin(), guidePages().end(),
+                                       [&](const GuidePage& page) { return page.screen == screen; });
+    if (guidePage)
+        screens.show(QStringLiteral("intro0"));
+    else if (const activity::Topic* topic = activity::topicOf(screen))
+        screens.show(menuTable().at(std::size_t(topic->menu - 1)).screen);
+    screens.show(screen);
+}
+
+} // namespace app
