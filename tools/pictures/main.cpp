@@ -1,5 +1,5 @@
 // Draws every picture the program shows and writes it under the folder given
-// on the command line: JPEG, or BMP where the name says so.
+// on the command line: JPEG, or BMP or PNG where the name says so.
 #include "pictures.h"
 #include "forms/fonts.h"
 
@@ -21,7 +21,7 @@ int main(int argc, char* argv[])
 
     std::vector<pictures::PictureFile> all;
     for (auto list : {pictures::spinePictures, pictures::telescopicPictures, pictures::spaceTelescopePictures,
-                      pictures::powerPictures, pictures::insulationPictures, pictures::earPictures})
+                      pictures::powerPictures, pictures::insulationPictures, pictures::earPictures, pictures::iconPictures})
         for (auto& picture : list())
             all.push_back(std::move(picture));
 
@@ -36,11 +36,18 @@ int main(int argc, char* argv[])
             // A diagram whose screen table lacks a place it needs is not drawn.
             std::fprintf(stderr, "makepictures: %s: %s\n", qPrintable(picture.path), error.what());
         }
-        const bool bmp = path.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive);
-        if (image.isNull() || !image.save(path, bmp ? "BMP" : "JPG", bmp ? -1 : 92)) {
+        const QString suffix = QFileInfo(path).suffix().toLower();
+        const bool lossless = suffix == QLatin1String("bmp") || suffix == QLatin1String("png");
+        const char* format = suffix == QLatin1String("bmp") ? "BMP" : suffix == QLatin1String("png") ? "PNG" : "JPG";
+        if (image.isNull() || !image.save(path, format, lossless ? -1 : 92)) {
             std::fprintf(stderr, "makepictures: cannot write %s\n", qPrintable(path));
             ++failures;
         }
+    }
+    QDir().mkpath(output.filePath(QStringLiteral("icons/hicolor/scalable/apps")));
+    if (!pictures::writeScalableIcon(output.path())) {
+        std::fprintf(stderr, "makepictures: cannot write the scalable icon\n");
+        ++failures;
     }
     return failures == 0 ? 0 : 1;
 }

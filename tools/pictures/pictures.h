@@ -21,5 +21,9 @@ std::vector<PictureFile> spaceTelescopePictures(); // photographs from orbit
 std::vector<PictureFile> earPictures();
 std::vector<PictureFile> powerPictures();
 std::vector<PictureFile> insulationPictures();
+std::vector<PictureFile> iconPictures();           // the program's icon, PNG at 48, 128 and 256 pixels
+
+// The program's icon as SVG under `folder`, in the hicolor theme's layout.
+bool writeScalableIcon(const QString& folder);
 
 } // namespace pictures
