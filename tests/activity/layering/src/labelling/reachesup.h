@@ -1,0 +1,3 @@
+#pragma once
+#include "forms/screen.h"
+#include "app/menu.h"
