@@ -21,5 +21,9 @@ std::vector<PictureFile> spaceTelescopePictures(); // photographs from orbit
 std::vector<PictureFile> earPictures();
 std::vector<PictureFile> powerPictures();
 std::vector<PictureFile> insulationPictures();
+std::vector<PictureFile> spectrumPictures();
+std::vector<PictureFile> wavesPictures();
+std::vector<PictureFile> convectionPictures();
+std::vector<PictureFile> islandPictures();
 
 } // namespace pictures
