@@ -27,7 +27,7 @@ ActivityData island()
                {"coal-fired power station",  9675, 4560,    2160, 630,  3120, 6480},
                {"nuclear power station",     165, 2160,     2160, 630,  8880, 7200}};
     d.pictures = {{"Images\\island.jpg", 120, 660, 11760, 5160, false}};
-    d.texts = {{"Label7", 0, "Drag each power station to the best place for it on this island.",
+    d.texts = {{"Label7", 0, "Drag each label to the best place for it on this island.",
                 {240, 120, 11520, 555}, timesText(20.25, forms::Green)}};
     d.scoreLine = {"Label5", {3960, 5850, 4080, 585}, 24};
     d.lines = {leaderLine(0, 2325, 1410, 4620, 1410),  // the windy ridge

@@ -20,7 +20,6 @@ namespace {
 
 enum Place { Ridge, Valley, Estuary, Waves, Slope, Volcano, CoalMine, Headland };
 
-const QColor Sea(46, 96, 170);
 const QColor Land(104, 158, 84);
 const QColor Hill(132, 118, 70);
 const QColor Rock(128, 124, 120);
@@ -172,7 +171,7 @@ QImage islandMap()
 {
     const labelling::ActivityData& table = labelling::energyIslandActivity();
     const Diagram d(table, QStringLiteral("Images\\island.jpg"));
-    QImage image = d.canvas(Sea);
+    QImage image = d.canvas(table.background); // the sea is the screen's own blue
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
 

@@ -21,14 +21,18 @@ namespace {
 constexpr int Regions = 7;
 constexpr int Visible = 3;
 
-// A long arrow across the picture at height y; its head at the right end
-// when `towardsRight`.
-void arrow(QPainter& p, double y, double width, bool towardsRight)
+// A long arrow across the picture through the middle of its name's box,
+// broken where the box lies so the box's number reads clearly; its head at
+// the right end when `towardsRight`.
+void arrow(QPainter& p, const QRectF& name, double width, bool towardsRight)
 {
+    const double y = name.center().y();
     const double tail = towardsRight ? 6 : width - 6, tip = towardsRight ? width - 6 : 6;
     const double back = towardsRight ? -22 : 22;
+    const double gapLeft = name.left() - 8, gapRight = name.right() + 8;
     p.setPen(QPen(Qt::white, 5, Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(QPointF(tail, y), QPointF(tip + back * 0.8, y));
+    p.drawLine(QPointF(std::min(tail, tip + back * 0.8), y), QPointF(gapLeft, y));
+    p.drawLine(QPointF(gapRight, y), QPointF(std::max(tail, tip + back * 0.8), y));
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
     p.drawPolygon(QPolygonF{{tip, y}, {tip + back, y - 11}, {tip + back, y + 11}});
@@ -98,8 +102,8 @@ QImage spectrumDiagram()
     p.setPen(QPen(Qt::white, 2));
     p.drawPath(wave);
 
-    arrow(p, d.target(labelling::IncreasingFrequency).center().y(), image.width(), true);
-    arrow(p, d.target(labelling::IncreasingWavelength).center().y(), image.width(), false);
+    arrow(p, d.target(labelling::IncreasingFrequency), image.width(), true);
+    arrow(p, d.target(labelling::IncreasingWavelength), image.width(), false);
     return image;
 }
 
