@@ -63,7 +63,7 @@ QPainterPath coastline(const Diagram& d)
                        {mouth.x() + 6, mouth.y() + 18}, {mouth.x() + 18, mouth.y() + 55}, {mouth.x() - 4, slope.y() + 14},
                        {mouth.x() - 40, slope.y() + 38}, {slope.x() + 120, slope.y() + 48}, {slope.x() + 30, slope.y() + 44},
                        {slope.x() - 50, slope.y() + 38}, {waves.x() + 30, slope.y() + 14}, {waves.x() + 14, waves.y() + 30},
-                       {waves.x() + 13, waves.y() - 30}, {head.x() - 30, head.y() + 6}, {head.x() - 22, head.y() - 14},
+                       {waves.x() + 13, waves.y() - 30}, {head.x() - 36, head.y() + 6}, {head.x() - 30, head.y() - 10},
                        {head.x() + 8, ridge.y() + 10}});
 }
 
@@ -202,12 +202,12 @@ QImage islandMap()
     // The reservoir behind the dam and the valley's steep sides below it.
     p.setPen(Qt::NoPen);
     p.setBrush(River);
-    p.drawEllipse(dam + QPointF(-14, -8), 14, 8);
+    p.drawEllipse(dam + QPointF(-17, -9), 18, 10);
     p.setPen(QPen(QColor(80, 90, 60), 1.5));
     p.drawLine(dam + QPointF(2, -10), dam + QPointF(26, -2));
     p.drawLine(dam + QPointF(2, 10), dam + QPointF(26, 14));
-    p.setPen(QPen(QColor(200, 200, 205), 4, Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(dam + QPointF(-3, -10), dam + QPointF(3, 10));
+    p.setPen(QPen(QColor(215, 215, 220), 5, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(dam + QPointF(-4, -12), dam + QPointF(3, 11));
 
     const QPointF ridge = d.part(Ridge);
     ridgeOfHills(p, ridge);
