@@ -5,6 +5,11 @@
 #include "labelling/generator.h"
 #include "labelling/insulation.h"
 #include "labelling/telescopic.h"
+#include "labelling/energysources.h"
+#include "labelling/emspectrum.h"
+#include "labelling/waves.h"
+#include "labelling/convection.h"
+#include "labelling/energyisland.h"
 #include "forms/screens.h"
 
 namespace labelling {
@@ -32,6 +37,11 @@ void registerScreens(forms::Screens& screens)
     });
     add(screens, generatorActivity());
     addAll(screens, insulationActivities());
+    add(screens, energySourcesActivity());
+    add(screens, emSpectrumActivity());
+    add(screens, wavesActivity());
+    add(screens, convectionActivity());
+    add(screens, energyIslandActivity());
 }
 
 } // namespace labelling

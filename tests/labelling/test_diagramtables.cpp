@@ -1,10 +1,18 @@
-// The tables of the Electricity Production and Insulation screens: their
-// counts and sizes, each leader line tied to the box it leaves and reaching
-// into the picture, and each diagram shown at the size its area leaves it.
+// The tables of the labelling screens drawn as diagrams: their counts and
+// sizes, boxes on the screen and clear of one another, answers that fit their
+// boxes, each leader line tied to the box it leaves and ending on something
+// drawn in the picture, and each diagram shown at the size its area leaves it.
 #include "support/testscreens.h"
 #include "labelling/activity.h"
 #include "labelling/generator.h"
 #include "labelling/insulation.h"
+#include "labelling/emspectrum.h"
+#include "labelling/energysources.h"
+#include "labelling/waves.h"
+#include "labelling/convection.h"
+#include "labelling/energyisland.h"
+#include "activity/commands.h"
+#include "forms/pictures.h"
 #include "activity/leaders.h"
 
 #include <QTest>
@@ -18,6 +26,11 @@ const ActivityData& table(const QString& screen)
 {
     if (screen == QLatin1String("generator"))
         return labelling::generatorActivity();
+    for (const ActivityData* data : {&labelling::energySourcesActivity(), &labelling::emSpectrumActivity(),
+                                     &labelling::wavesActivity(), &labelling::convectionActivity(),
+                                     &labelling::energyIslandActivity()})
+        if (data->screen == screen)
+            return *data;
     for (const ActivityData& data : labelling::insulationActivities())
         if (data.screen == screen)
             return data;
@@ -31,6 +44,21 @@ const labelling::FixedText* caption(const ActivityData& data, int index)
             return &text;
     return nullptr;
 }
+
+QRectF rectOf(const forms::TwipRect& r) { return {r.left, r.top, r.width, r.height}; }
+
+// Something is drawn at a pixel: it stands out from the picture's corner,
+// which every diagram leaves as bare background.
+bool drawnAt(const QImage& image, QPointF spot)
+{
+    const QColor here(image.pixel(spot.toPoint())), bare(image.pixel(0, 0));
+    return qAbs(here.red() - bare.red()) + qAbs(here.green() - bare.green()) + qAbs(here.blue() - bare.blue()) > 60;
+}
+
+// The screens whose diagrams must hold, at the end of every leader line, the part it names.
+const char* const DrawnScreens[] = {"waves", "convection", "energyisland"};
+// The screens laid out with no box overlapping another or the commands.
+const char* const TidyScreens[] = {"energysources", "emspectrum", "waves", "convection", "energyisland"};
 
 } // namespace
 
@@ -137,6 +165,12 @@ private slots:
         row("thermal", 0, 0);   // hot water
         row("thermal", 3, -1, 3); // "Matt black surface"
         row("thermal", 4, -1, 2); // "Silver surface"
+        for (int i = 0; i < 8; ++i)
+            row("waves", i, i);
+        for (int i = 0; i < 7; ++i)
+            row("convection", i, i);
+        for (int i = 0; i < 8; ++i)
+            row("energyisland", i, i);
     }
 
     void leaderTouchesItsBox()
@@ -175,6 +209,141 @@ private slots:
         for (int i = 0; i < int(d.items.size()); ++i)
             if (i != target)
                 QVERIFY(activity::distanceToBox(leader->atBox, d.items[i].target()) > reach);
+    }
+
+    // Every target, home box and the score line lies on the screen above the
+    // commands, and none covers another or a command.
+    void boxesOnTheScreenApart_data()
+    {
+        QTest::addColumn<QString>("screen");
+        for (const char* screen : TidyScreens)
+            QTest::newRow(screen) << QString::fromLatin1(screen);
+    }
+
+    void boxesOnTheScreenApart()
+    {
+        QFETCH(QString, screen);
+        const ActivityData& d = table(screen);
+        QList<QPair<QString, QRectF>> boxes;
+        for (const labelling::Item& item : d.items) {
+            boxes.append({"target " + item.answer, rectOf(item.target())});
+            boxes.append({"home " + item.answer, QRectF(item.homeLeft, item.homeTop, item.width, item.height)});
+        }
+        boxes.append({"score line", rectOf(d.scoreLine.at)});
+        const QRectF screenArea(0, 0, 12000, activity::ExitCommand.at.top);
+        for (int a = 0; a < boxes.size(); ++a) {
+            QVERIFY2(screenArea.contains(boxes[a].second), qPrintable(boxes[a].first + " off the screen"));
+            for (int b = a + 1; b < boxes.size(); ++b)
+                QVERIFY2(!boxes[a].second.intersects(boxes[b].second),
+                         qPrintable(boxes[a].first + " covers " + boxes[b].first));
+        }
+    }
+
+    // Each answer, wrapped as its label wraps it, fits inside the label's border.
+    void answersFitTheirBoxes_data()
+    {
+        QTest::addColumn<QString>("screen");
+        for (const char* screen : TidyScreens)
+            QTest::newRow(screen) << QString::fromLatin1(screen);
+    }
+
+    void answersFitTheirBoxes()
+    {
+        QFETCH(QString, screen);
+        TestScreens screens;
+        screens->show(screen);
+        auto& activity = screens->get<labelling::LabellingActivity>(screen);
+        for (int i = 0; i < int(table(screen).items.size()); ++i) {
+            const forms::Label& label = activity.Label2(i);
+            const QRect inside = label.rect().adjusted(2, 2, -2, -2);
+            const QRect text = QFontMetrics(label.font()).boundingRect(
+                inside, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, label.Caption());
+            QVERIFY2(inside.contains(text), qPrintable(QStringLiteral("%1: %2x%3 in %4x%5")
+                                                         .arg(label.Caption())
+                                                         .arg(text.width())
+                                                         .arg(text.height())
+                                                         .arg(inside.width())
+                                                         .arg(inside.height())));
+        }
+    }
+
+    void partsDrawnWhereLinesEnd_data()
+    {
+        QTest::addColumn<QString>("screen");
+        for (const char* screen : DrawnScreens)
+            QTest::newRow(screen) << QString::fromLatin1(screen);
+    }
+
+    void partsDrawnWhereLinesEnd()
+    {
+        QFETCH(QString, screen);
+        const ActivityData& d = table(screen);
+        const QImage image = forms::loadPicture(d.pictures[0].file).toImage();
+        QVERIFY(!image.isNull());
+        int parts = 0;
+        for (const labelling::Item& item : d.items)
+            if (const auto leader = activity::leaderFrom(d.lines, item.target(), activity::TargetReach)) {
+                ++parts;
+                QVERIFY2(drawnAt(image, activity::pictureSpot(d.pictures[0], leader->atPart)),
+                         qPrintable(item.answer));
+            }
+        QCOMPARE(parts, int(d.lines.size()));
+    }
+
+    // The arrow of increasing frequency points towards gamma rays (right), the
+    // arrow of increasing wavelength towards radio waves (left): its head is
+    // the taller end.
+    void spectrumArrowsPointTheRightWays_data()
+    {
+        QTest::addColumn<int>("arrow");
+        QTest::addColumn<bool>("headOnTheRight");
+        QTest::newRow("increasing frequency") << labelling::IncreasingFrequency << true;
+        QTest::newRow("increasing wavelength") << labelling::IncreasingWavelength << false;
+    }
+
+    void spectrumArrowsPointTheRightWays()
+    {
+        QFETCH(int, arrow);
+        QFETCH(bool, headOnTheRight);
+        const ActivityData& d = labelling::emSpectrumActivity();
+        const QImage image = forms::loadPicture(d.pictures[0].file).toImage();
+        QVERIFY(!image.isNull());
+        const int y = qRound(activity::pictureRect(d.pictures[0], d.items[arrow].target()).center().y());
+        auto thickness = [&](int x) {
+            int drawn = 0;
+            for (int dy = -16; dy <= 16; ++dy)
+                drawn += drawnAt(image, QPointF(x, y + dy));
+            return drawn;
+        };
+        const int left = thickness(14), right = thickness(image.width() - 14);
+        QVERIFY(left > 0 && right > 0);
+        QCOMPARE(right > left, headOnTheRight);
+    }
+
+    // Across the band the wave crosses its middle line far more often in the
+    // middle third than in the radio-wave third: its wavelength shortens.
+    void spectrumWaveShortensTowardsGamma()
+    {
+        const ActivityData& d = labelling::emSpectrumActivity();
+        const QImage image = forms::loadPicture(d.pictures[0].file).toImage();
+        QVERIFY(!image.isNull());
+        const QRectF above = activity::pictureRect(d.pictures[0], d.items[labelling::IncreasingFrequency].target());
+        const QRectF below = activity::pictureRect(d.pictures[0], d.items[0].target());
+        const int y = qRound((above.bottom() + 26 + below.top() - 8) / 2);
+        auto crossings = [&](int from, int to) {
+            int runs = 0;
+            bool inWave = false;
+            for (int x = from; x < to; ++x) {
+                const bool white = qGray(image.pixel(x, y)) > 215;
+                runs += white && !inWave;
+                inWave = white;
+            }
+            return runs;
+        };
+        const int third = image.width() / 3;
+        const int radioEnd = crossings(0, third), middle = crossings(third, 2 * third);
+        QVERIFY2(radioEnd >= 2, "no wave across the band");
+        QVERIFY(middle >= 2 * radioEnd);
     }
 
     void leaderGeometry_data()

@@ -1,6 +1,7 @@
-// The Electricity Production screen, worked with the mouse: the menu entry
-// that opens it, every answer dropped in turn and scored, labels of one size
-// on targets of the other, and the overlapping home boxes of "steam" and "water".
+// The labelling screens of single diagrams, worked with the mouse: the menu
+// entry that opens each, every answer dropped in turn and scored (labels of
+// one size on targets of another, the two interchangeable "wavelength"
+// answers), and the overlapping home boxes of "steam" and "water".
 #include "support/pupil.h"
 #include "support/testscreens.h"
 #include "app/menu.h"
@@ -18,12 +19,12 @@ class GeneratorTest : public QObject {
 private:
     std::unique_ptr<TestScreens> screens;
 
-    LabellingActivity& open()
+    LabellingActivity& open(const QString& name)
     {
-        (*screens)->show(QStringLiteral("generator"));
-        auto& screen = (*screens)->get<LabellingActivity>(QStringLiteral("generator"));
+        (*screens)->show(name);
+        auto& screen = (*screens)->get<LabellingActivity>(name);
         if (!QTest::qWaitForWindowExposed(&screen))
-            qWarning("generator screen was not exposed");
+            qWarning("%s screen was not exposed", qPrintable(name));
         return screen;
     }
 
@@ -32,61 +33,107 @@ private slots:
     void init() { screens = std::make_unique<TestScreens>(); }
     void cleanup() { screens.reset(); }
 
-    void opensFromElectricityProduction()
+    void opensFromItsMenu_data()
     {
-        (*screens)->show(QStringLiteral("menu2"));
-        auto& menu = (*screens)->get<app::Menu>(QStringLiteral("menu2"));
-        QCOMPARE(menu.Label3(0).Caption(), QStringLiteral("Electricity Production"));
-        menu.Label3_Click(0);
-        QVERIFY((*screens)->isLoaded(QStringLiteral("generator")));
-        auto& screen = (*screens)->get<LabellingActivity>(QStringLiteral("generator"));
-        QVERIFY(screen.isVisible());
-        QCOMPARE(screen.windowTitle(), QStringLiteral("Electricity Production"));
-        QCOMPARE(Module1::labelCount(), 8);
-        QCOMPARE(screen.Option1.count(), 0);
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<int>("menu");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("count");
+        QTest::newRow("Electricity Production") << "generator" << 2 << 0 << 8;
+        QTest::newRow("Convection") << "convection" << 1 << 0 << 7;
+        QTest::newRow("Energy Island") << "energyisland" << 2 << 1 << 8;
+        QTest::newRow("Energy Sources") << "energysources" << 2 << 2 << 8;
+        QTest::newRow("Waves") << "waves" << 3 << 0 << 8;
+        QTest::newRow("Electromagnetic Spectrum") << "emspectrum" << 3 << 2 << 9;
+    }
+
+    void opensFromItsMenu()
+    {
+        QFETCH(QString, screen);
+        QFETCH(int, menu);
+        QFETCH(int, row);
+        QFETCH(int, count);
+        const QString menuName = QStringLiteral("menu%1").arg(menu);
+        (*screens)->show(menuName);
+        auto& menuScreen = (*screens)->get<app::Menu>(menuName);
+        menuScreen.Label3_Click(row);
+        QVERIFY((*screens)->isLoaded(screen));
+        auto& activity = (*screens)->get<LabellingActivity>(screen);
+        QVERIFY(activity.isVisible());
+        QCOMPARE(activity.windowTitle(), menuScreen.Label3(row).Caption());
+        QCOMPARE(Module1::labelCount(), count);
+        QCOMPARE(activity.Option1.count(), 0);
         // "Exit" uncovers the menu, still loaded behind.
-        pupil::click(screen.Label3(LabellingActivity::Exit));
-        QVERIFY(!(*screens)->isLoaded(QStringLiteral("generator")));
-        QVERIFY((*screens)->isLoaded(QStringLiteral("menu2")));
+        pupil::click(activity.Label3(LabellingActivity::Exit));
+        QVERIFY(!(*screens)->isLoaded(screen));
+        QVERIFY((*screens)->isLoaded(menuName));
     }
 
     // Each row drops answer a on target placing[a], in order, then scores.
     void placingEveryAnswer_data()
     {
+        QTest::addColumn<QString>("screen");
         QTest::addColumn<QList<int>>("placing");
         QTest::addColumn<QString>("score");
-        QTest::newRow("every answer on its own target") << QList<int>{0, 1, 2, 3, 4, 5, 6, 7} << "8 out of 8 correct";
-        QTest::newRow("turbine and electrical generator swapped")
-            << QList<int>{0, 1, 2, 3, 4, 6, 5, 7} << "6 out of 8 correct";
-        QTest::newRow("fuel on the boiler furnace's large target and the reverse")
-            << QList<int>{4, 1, 2, 3, 0, 5, 6, 7} << "6 out of 8 correct";
-        QTest::newRow("small answers on large targets and large ones on small")
-            << QList<int>{4, 5, 6, 7, 0, 1, 2, 3} << "0 out of 8 correct";
+        const QList<int> eight{0, 1, 2, 3, 4, 5, 6, 7};
+        QTest::newRow("generator: every answer on its own target") << "generator" << eight << "8 out of 8 correct";
+        QTest::newRow("generator: turbine and electrical generator swapped")
+            << "generator" << QList<int>{0, 1, 2, 3, 4, 6, 5, 7} << "6 out of 8 correct";
+        QTest::newRow("generator: fuel on the boiler furnace's large target and the reverse")
+            << "generator" << QList<int>{4, 1, 2, 3, 0, 5, 6, 7} << "6 out of 8 correct";
+        QTest::newRow("generator: small answers on large targets and large ones on small")
+            << "generator" << QList<int>{4, 5, 6, 7, 0, 1, 2, 3} << "0 out of 8 correct";
+        QTest::newRow("energysources: every explanation in its row") << "energysources" << eight << "8 out of 8 correct";
+        QTest::newRow("energysources: fossil fuels and nuclear swapped")
+            << "energysources" << QList<int>{0, 1, 2, 3, 4, 5, 7, 6} << "6 out of 8 correct";
+        QTest::newRow("emspectrum: every answer on its own target")
+            << "emspectrum" << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8} << "9 out of 9 correct";
+        QTest::newRow("emspectrum: the arrows' names swapped")
+            << "emspectrum" << QList<int>{0, 1, 2, 3, 4, 5, 6, 8, 7} << "7 out of 9 correct";
+        QTest::newRow("emspectrum: X-rays and gamma rays swapped")
+            << "emspectrum" << QList<int>{0, 1, 2, 3, 4, 6, 5, 7, 8} << "7 out of 9 correct";
+        QTest::newRow("convection: every answer on its own target")
+            << "convection" << QList<int>{0, 1, 2, 3, 4, 5, 6} << "7 out of 7 correct";
+        QTest::newRow("convection: rising and sinking swapped")
+            << "convection" << QList<int>{0, 1, 3, 2, 4, 5, 6} << "5 out of 7 correct";
+        QTest::newRow("energyisland: every power station in its place") << "energyisland" << eight << "8 out of 8 correct";
+        QTest::newRow("energyisland: coal-fired and nuclear power stations swapped")
+            << "energyisland" << QList<int>{0, 1, 2, 3, 4, 5, 7, 6} << "6 out of 8 correct";
+        QTest::newRow("waves: every answer on its own target") << "waves" << eight << "8 out of 8 correct";
+        QTest::newRow("waves: the two wavelengths swapped")
+            << "waves" << QList<int>{1, 0, 2, 3, 4, 5, 6, 7} << "8 out of 8 correct";
+        QTest::newRow("waves: both wavelengths on the transverse wave")
+            << "waves" << QList<int>{0, 0, 2, 3, 4, 5, 6, 7} << "7 out of 8 correct";
+        QTest::newRow("waves: a wavelength on the amplitude and the amplitude on a wavelength")
+            << "waves" << QList<int>{2, 1, 0, 3, 4, 5, 6, 7} << "6 out of 8 correct";
+        QTest::newRow("waves: crest and trough, compression and rarefaction swapped")
+            << "waves" << QList<int>{0, 1, 2, 4, 3, 5, 7, 6} << "4 out of 8 correct";
     }
 
     void placingEveryAnswer()
     {
+        QFETCH(QString, screen);
         QFETCH(QList<int>, placing);
         QFETCH(QString, score);
-        LabellingActivity& screen = open();
+        LabellingActivity& activity = open(screen);
         for (int a = 0; a < placing.size(); ++a) {
-            QVERIFY2(!screen.Label3(LabellingActivity::CheckScore).isVisible(), "shown before every answer is placed");
-            pupil::dropOnTarget(screen, a, placing[a]);
+            QVERIFY2(!activity.Label3(LabellingActivity::CheckScore).isVisible(), "shown before every answer is placed");
+            pupil::dropOnTarget(activity, a, placing[a]);
             // Whatever its size, the label snaps to the target's top-left and keeps its own size.
-            QCOMPARE(pupil::cornerOf(screen.Label2(a)), pupil::cornerOf(screen.Label1(placing[a])));
-            QCOMPARE(screen.Label2(a).Width(), screen.Label4(a).Width());
+            QCOMPARE(pupil::cornerOf(activity.Label2(a)), pupil::cornerOf(activity.Label1(placing[a])));
+            QCOMPARE(activity.Label2(a).Width(), activity.Label4(a).Width());
         }
-        QVERIFY(screen.Label3(LabellingActivity::CheckScore).isVisible());
-        QVERIFY(!screen.scoreLine().isVisible());
-        pupil::click(screen.Label3(LabellingActivity::CheckScore));
-        QVERIFY(screen.scoreLine().isVisible());
-        QCOMPARE(screen.scoreLine().Caption(), score);
+        QVERIFY(activity.Label3(LabellingActivity::CheckScore).isVisible());
+        QVERIFY(!activity.scoreLine().isVisible());
+        pupil::click(activity.Label3(LabellingActivity::CheckScore));
+        QVERIFY(activity.scoreLine().isVisible());
+        QCOMPARE(activity.scoreLine().Caption(), score);
 
-        pupil::click(screen.Label3(LabellingActivity::StartAgain));
-        QVERIFY(!screen.scoreLine().isVisible());
-        QVERIFY(!screen.Label3(LabellingActivity::CheckScore).isVisible());
+        pupil::click(activity.Label3(LabellingActivity::StartAgain));
+        QVERIFY(!activity.scoreLine().isVisible());
+        QVERIFY(!activity.Label3(LabellingActivity::CheckScore).isVisible());
         for (int a = 0; a < placing.size(); ++a)
-            QCOMPARE(pupil::cornerOf(screen.Label2(a)), pupil::cornerOf(screen.Label4(a)));
+            QCOMPARE(pupil::cornerOf(activity.Label2(a)), pupil::cornerOf(activity.Label4(a)));
     }
 
     // The home boxes of "steam" (above) and "water" (below) share a band of
@@ -106,7 +153,7 @@ private slots:
     {
         QFETCH(int, answer);
         QFETCH(float, top);
-        LabellingActivity& screen = open();
+        LabellingActivity& screen = open(QStringLiteral("generator"));
         const QPointF water = pupil::cornerOf(screen.Label4(1)), steam = pupil::cornerOf(screen.Label4(2));
         QCOMPARE(water, QPointF(7560, 7440));
         QCOMPARE(steam, QPointF(7560, 6960));

@@ -21,7 +21,11 @@ int main(int argc, char* argv[])
 
     std::vector<pictures::PictureFile> all;
     for (auto list : {pictures::spinePictures, pictures::telescopicPictures, pictures::spaceTelescopePictures,
-                      pictures::powerPictures, pictures::insulationPictures, pictures::earPictures, pictures::iconPictures})
+                      pictures::powerPictures, pictures::insulationPictures, pictures::earPictures,
+                      pictures::spectrumPictures,
+                      pictures::wavesPictures,
+                      pictures::convectionPictures,
+                      pictures::islandPictures, pictures::iconPictures})
         for (auto& picture : list())
             all.push_back(std::move(picture));
 

@@ -21,6 +21,10 @@ std::vector<PictureFile> spaceTelescopePictures(); // photographs from orbit
 std::vector<PictureFile> earPictures();
 std::vector<PictureFile> powerPictures();
 std::vector<PictureFile> insulationPictures();
+std::vector<PictureFile> spectrumPictures();
+std::vector<PictureFile> wavesPictures();
+std::vector<PictureFile> convectionPictures();
+std::vector<PictureFile> islandPictures();
 std::vector<PictureFile> iconPictures();           // the program's icon, PNG at 48, 128 and 256 pixels
 
 // The program's icon as SVG under `folder`, in the hicolor theme's layout.

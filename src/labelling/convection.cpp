@@ -1,0 +1,49 @@
+// Convection: a beaker of water on a tripod and gauze, heated under its left
+// side by a Bunsen burner; a purple crystal dissolving on the bottom above
+// the flame marks the water rising over the flame, crossing the top, sinking
+// on the far side and returning along the bottom.
+#include "labelling/convection.h"
+#include "activity/catalogue.h"
+
+namespace labelling {
+
+namespace {
+
+ActivityData beaker()
+{
+    ActivityData d;
+    d.screen = "convection";
+    d.caption = activity::topicOf(d.screen)->title;
+    d.background = QColor(40, 65, 136);
+    d.answerPoints = 12;
+    //         answer                 target         size        home
+    d.items = {{"Bunsen burner",       240, 4890,     2520, 375,  6000, 7200},
+               {"crystal",             240, 3465,     2520, 375,  8880, 6600},
+               {"hot water rises",     240, 2340,     2520, 375,  3120, 7200},
+               {"cool water sinks",    9240, 2415,    2520, 375,  240, 6600},
+               {"convection current",  9240, 1620,    2520, 375,  6000, 6600},
+               {"beaker",              9240, 3015,    2520, 375,  3120, 6600},
+               {"tripod",              9240, 4740,    2520, 375,  240, 7200}};
+    d.pictures = {{"Images\\convection.jpg", 3000, 720, 6000, 5160, false}};
+    d.texts = {{"Label7", 0, "Label this diagram showing a convection current in a beaker of water.",
+                {240, 120, 11520, 555}, timesText(20.25, forms::Green)}};
+    d.scoreLine = {"Label5", {3960, 5955, 4080, 585}, 24};
+    d.lines = {leaderLine(0, 2760, 5070, 5100, 5070),  // the burner's barrel
+               leaderLine(1, 2760, 3645, 5100, 3645),  // the crystal on the bottom
+               leaderLine(2, 2760, 2520, 4875, 2520),  // the arrow rising above the flame
+               leaderLine(3, 9240, 2595, 7125, 2595),  // the arrow sinking on the far side
+               leaderLine(4, 9240, 1800, 6450, 1800),  // the purple trail across the top
+               leaderLine(5, 9240, 3195, 7650, 3195),  // the beaker's wall
+               leaderLine(6, 9240, 4920, 7980, 4920)}; // a leg of the tripod
+    return d;
+}
+
+} // namespace
+
+const ActivityData& convectionActivity()
+{
+    static const ActivityData data = beaker();
+    return data;
+}
+
+} // namespace labelling

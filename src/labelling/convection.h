@@ -1,0 +1,8 @@
+#pragma once
+#include "labelling/activitydata.h"
+
+namespace labelling {
+// convection: a beaker of water heated under one side, a crystal's purple
+// trail showing the convection current.
+const ActivityData& convectionActivity();
+} // namespace labelling

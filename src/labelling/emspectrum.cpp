@@ -1,0 +1,52 @@
+// Electromagnetic Spectrum: a band of the seven regions, longest wavelength on
+// the left, each named beneath it; above, an arrow of increasing frequency
+// pointing towards gamma rays, below, one of increasing wavelength pointing
+// back towards radio waves. Each arrow's name sits on its middle.
+#include "labelling/emspectrum.h"
+#include "activity/catalogue.h"
+
+namespace labelling {
+
+namespace {
+
+constexpr float BandLeft = 240, RegionWidth = 1645;
+constexpr float RegionBoxWidth = 1560, BoxHeight = 375, ArrowBoxWidth = 2880;
+constexpr float RegionTop = 3720;
+// The regions' homes, left to right, hold the regions in this order.
+constexpr int RegionInHome[7] = {3, 0, 5, 2, 6, 1, 4};
+
+ActivityData spectrum()
+{
+    ActivityData d;
+    d.screen = "emspectrum";
+    d.caption = activity::topicOf(d.screen)->title;
+    d.background = QColor(40, 65, 136);
+    d.answerPoints = 12;
+    const char* regions[7] = {"radio waves", "microwaves", "infrared", "visible light",
+                              "ultraviolet", "X-rays",      "gamma rays"};
+    for (int k = 0; k < 7; ++k) {
+        const float left = BandLeft + k * RegionWidth + (RegionWidth - RegionBoxWidth) / 2;
+        d.items.push_back({regions[k], left, RegionTop, RegionBoxWidth, BoxHeight, 0, 6480});
+    }
+    for (int h = 0; h < 7; ++h)
+        d.items[RegionInHome[h]].homeLeft = 240 + h * 1680;
+    //                   answer                   target           size                      home
+    d.items.push_back({"increasing frequency",  4560, 1140,  ArrowBoxWidth, BoxHeight,  6720, 7080});
+    d.items.push_back({"increasing wavelength", 4560, 4500,  ArrowBoxWidth, BoxHeight,  2400, 7080});
+    // The arrows run across the whole picture; the band fills its middle.
+    d.pictures = {{"Images\\spectrum.jpg", BandLeft, 840, 7 * RegionWidth, 4320, false}};
+    d.texts = {{"Label7", 0, "Label the parts of the electromagnetic spectrum.", {240, 120, 11520, 555},
+                timesText(20.25, forms::Green)}};
+    d.scoreLine = {"Label5", {3960, 5280, 4080, 585}, 24};
+    return d;
+}
+
+} // namespace
+
+const ActivityData& emSpectrumActivity()
+{
+    static const ActivityData data = spectrum();
+    return data;
+}
+
+} // namespace labelling

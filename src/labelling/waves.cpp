@@ -1,0 +1,59 @@
+// Waves: a transverse wave drawn on axes whose horizontal axis is the rest
+// position, and beneath it a longitudinal wave as a row of lines crowded into
+// compressions and spread into rarefactions. Each feature's name waits at the
+// end of its leader line; the two "wavelength" answers are interchangeable.
+#include "labelling/waves.h"
+#include "activity/catalogue.h"
+
+namespace labelling {
+
+namespace {
+
+// Either "wavelength" counts on either wavelength target.
+int wavelengthPairScore(std::span<const Corner> labels, std::span<const Corner> targets, int)
+{
+    static const TargetGroups groups{{0, 1}, {2}, {3}, {4}, {5}, {6}, {7}};
+    return groupedScore(labels, targets, groups);
+}
+
+ActivityData twoWaves()
+{
+    ActivityData d;
+    d.screen = "waves";
+    d.caption = activity::topicOf(d.screen)->title;
+    d.background = QColor(40, 65, 136);
+    d.answerPoints = 12;
+    //         answer            target         size        home
+    d.items = {{"wavelength",     3735, 720,     2160, 375,  6000, 7200},  // between two crests
+               {"wavelength",     4410, 5400,    2160, 375,  240, 6600},   // between two compressions
+               {"amplitude",      1410, 720,     2160, 375,  8880, 6600},
+               {"crest",          9240, 1440,    2160, 375,  3120, 7200},
+               {"trough",         9240, 3060,    2160, 375,  6000, 6600},
+               {"rest position",  9240, 2490,    2160, 375,  240, 7200},
+               {"compression",    3060, 3480,    2160, 375,  8880, 7200},
+               {"rarefaction",    7110, 3480,    2160, 375,  3120, 6600}};
+    d.pictures = {{"Images\\waves.jpg", 240, 720, 11520, 5160, false}};
+    d.texts = {{"Label7", 0, "Label the features of these two waves.", {240, 120, 11520, 555},
+                timesText(20.25, forms::Green)}};
+    d.scoreLine = {"Label5", {3960, 5955, 4080, 585}, 24};
+    d.lines = {leaderLine(0, 4815, 1095, 4815, 1290),  // the arrow from crest to crest
+               leaderLine(1, 5490, 5400, 5490, 5220),  // the arrow from compression to compression
+               leaderLine(2, 3150, 1095, 3465, 1800),  // the arrow from the rest position up to a crest
+               leaderLine(3, 9240, 1620, 6165, 1620),  // a crest
+               leaderLine(4, 9240, 3120, 7515, 3120),  // a trough
+               leaderLine(5, 9240, 2670, 8865, 2370),  // the horizontal axis
+               leaderLine(6, 4140, 3855, 4140, 4200),  // a compression
+               leaderLine(7, 8190, 3855, 8190, 4200)}; // a rarefaction
+    d.score = wavelengthPairScore;
+    return d;
+}
+
+} // namespace
+
+const ActivityData& wavesActivity()
+{
+    static const ActivityData data = twoWaves();
+    return data;
+}
+
+} // namespace labelling

@@ -1,0 +1,8 @@
+#pragma once
+#include "labelling/activitydata.h"
+
+namespace labelling {
+// waves: a transverse wave on axes and a longitudinal wave, with their
+// features to label; either "wavelength" counts on either wave.
+const ActivityData& wavesActivity();
+} // namespace labelling
