@@ -8,6 +8,8 @@
 #include "forms/screens.h"
 #include "statements/textfit.h"
 
+#include <QFontMetrics>
+
 namespace statements {
 
 namespace {
@@ -22,7 +24,8 @@ const forms::TwipRect LevelPlaces[] = {{240, 240, 1335, 495}, {240, 840, 1335, 4
 
 const forms::TwipRect InstructionPlace{1800, 180, 8400, 900};
 const forms::TwipRect DiagramPlace{240, 1020, 11520, 3960};
-constexpr float MarkLeft = 3480, MarkSize = 600, FeedbackLeft = 4200;
+constexpr float MarkSize = 600, MarkGap = 120;
+constexpr double ReasonPoints = 18, ReasonLeast = 12;
 
 const forms::LabelLook StatementLook{StatementFamily, StatementPoints, true, forms::Yellow, forms::Black, false, false,
                                      Label::Align::Center};
@@ -55,9 +58,9 @@ StatementQuiz::StatementQuiz(forms::Screens& screens, const QuizData& data)
     Picture1.setVisible(data.diagrams);
 
     const float top = data.feedbackTop;
-    Mark1.place(MarkLeft, top, MarkSize, MarkSize);
-    forms::design(Label5, {}, {FeedbackLeft, top + 30, 6600, 555}, FeedbackLook);
-    forms::design(Label6, {}, {360, top + 660, 11280, 7860 - (top + 660) - 480}, activity::timesText(18));
+    Mark1.place(0, top, MarkSize, MarkSize);
+    forms::design(Label5, {}, {0, top + 30, 0, 555}, FeedbackLook);
+    forms::design(Label6, {}, reasonArea(data), activity::timesText(ReasonPoints));
     forms::design(Label8, {}, {360, 7380, 11280, 420}, TallyLook);
 
     for (int k = 0; k < int(data.choices.size()); ++k)
@@ -141,9 +144,8 @@ void StatementQuiz::showQuestion()
             Label4(k).setCaption(QStringLiteral("%1 J").arg(diagram_.choices[std::size_t(k)]));
         setChoiceLook(k, false);
     }
-    Mark1.setShape(Mark::Shape::None);
-    Label5.setCaption({});
-    Label6.setCaption({});
+    feedback(Mark::Shape::None, {});
+    showReason({});
     if (data_.diagrams)
         Picture1.setQuestion(diagram_, false);
     else if (deck_.current() >= 0)
@@ -176,6 +178,38 @@ void StatementQuiz::showStatement(const Statement& statement)
     Label2.setCaption(fit.text);
 }
 
+forms::TwipRect reasonArea(const QuizData& data)
+{
+    const float top = data.feedbackTop + 660;
+    return {360, top, 11280, 7380 - top};
+}
+
+TextFit fitReason(const QString& text, const QuizData& data)
+{
+    const QRect box = forms::toPixels(reasonArea(data));
+    return fitText(text, QStringLiteral("Times New Roman"), false, box.size(), ReasonPoints, ReasonLeast);
+}
+
+// The mark and its words, centred together on the screen.
+void StatementQuiz::feedback(Mark::Shape shape, const QString& text)
+{
+    Mark1.setShape(shape);
+    Label5.setCaption(text);
+    const float textWidth = forms::toTwips(QFontMetrics(Label5.font()).horizontalAdvance(text) + 8);
+    const float markWidth = shape == Mark::Shape::None ? 0 : MarkSize + MarkGap;
+    const float left = (Width() - markWidth - textWidth) / 2;
+    Mark1.setLeft(left);
+    Label5.setLeft(left + markWidth);
+    Label5.setWidth(textWidth);
+}
+
+void StatementQuiz::showReason(const QString& text)
+{
+    const TextFit fit = fitReason(text, data_);
+    Label6.setDesignFont(QStringLiteral("Times New Roman"), fit.points, false);
+    Label6.setCaption(fit.text);
+}
+
 void StatementQuiz::setChoiceLook(int k, bool grey)
 {
     const Choice& c = data_.choices[std::size_t(k)];
@@ -206,7 +240,7 @@ void StatementQuiz::settle(bool pupilRight)
         setChoiceLook(k, k != rightChoice());
     if (data_.diagrams)
         Picture1.setQuestion(diagram_, true);
-    Label6.setCaption(reasonText());
+    showReason(reasonText());
     showTally();
 }
 
@@ -215,14 +249,12 @@ void StatementQuiz::Label4_Click(int index)
     if (settled_ || greyed_.at(std::size_t(index)) || rightChoice() < 0)
         return;
     if (index == rightChoice()) {
-        Mark1.setShape(Mark::Shape::Tick);
-        Label5.setCaption(QStringLiteral("Correct"));
+        feedback(Mark::Shape::Tick, QStringLiteral("Correct"));
         settle(true);
         return;
     }
     ++wrongTries_;
-    Mark1.setShape(Mark::Shape::Cross);
-    Label5.setCaption(QStringLiteral("Not quite \u2013 try again"));
+    feedback(Mark::Shape::Cross, QStringLiteral("Not quite \u2013 try again"));
     // With two choices the other one is plainly left; with more, rule this one out.
     if (Label4.count() > 2)
         setChoiceLook(index, true);
@@ -239,8 +271,7 @@ void StatementQuiz::Label3_Click(int index)
         break;
     case Answer:
         if (!settled_ && rightChoice() >= 0) {
-            Mark1.setShape(Mark::Shape::None);
-            Label5.setCaption(QStringLiteral("The answer is: %1").arg(Label4(rightChoice()).Caption()));
+            feedback(Mark::Shape::None, QStringLiteral("The answer is: %1").arg(Label4(rightChoice()).Caption()));
             settle(false);
         }
         break;

@@ -24,6 +24,9 @@ namespace statements {
 // The statement's box less its margin, and a statement fitted into it.
 forms::TwipRect statementArea();
 TextFit fitStatement(const QString& text);
+// The reason's box, and a reason fitted into it.
+forms::TwipRect reasonArea(const QuizData& data);
+TextFit fitReason(const QString& text, const QuizData& data);
 
 class StatementQuiz : public forms::Screen {
     Q_OBJECT
@@ -66,6 +69,8 @@ private:
     void showQuestion();
     void showStatement(const Statement& statement);
     void settle(bool pupilRight);
+    void feedback(Mark::Shape shape, const QString& text);
+    void showReason(const QString& text);
     void setChoiceLook(int k, bool grey);
     void showTally();
     QString reasonText() const;

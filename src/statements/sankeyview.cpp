@@ -28,14 +28,27 @@ QString sentence(QString text)
     return text;
 }
 
-void label(QPainter& p, const QRect& box, const QString& what, const QString& value, int flags)
+QFont arialBold(double points)
 {
     QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(forms::fontPixels(13.5));
+    font.setPixelSize(forms::fontPixels(points));
     font.setBold(true);
-    p.setFont(font);
+    return font;
+}
+
+// What a branch is, and under it its energy in a larger size: the number is what pupils look for.
+void label(QPainter& p, const QRect& box, const QString& what, const QString& value, Qt::Alignment align)
+{
+    const QFont small = arialBold(13.5), large = arialBold(20);
+    const int flags = int(align) | Qt::TextWordWrap | Qt::AlignTop;
+    const QRect whatRect = QFontMetrics(small).boundingRect(QRect(0, 0, box.width(), box.height()), flags, what);
+    const int valueHeight = QFontMetrics(large).height();
+    const int top = box.top() + (box.height() - whatRect.height() - valueHeight) / 2;
     p.setPen(TextColour);
-    p.drawText(box, flags | Qt::TextWordWrap, what + QLatin1Char('\n') + value);
+    p.setFont(small);
+    p.drawText(QRect(box.left(), top, box.width(), whatRect.height()), flags, what);
+    p.setFont(large);
+    p.drawText(QRect(box.left(), top + whatRect.height(), box.width(), valueHeight), flags, value);
 }
 } // namespace
 
@@ -74,10 +87,7 @@ void SankeyView::paintEvent(QPaintEvent*)
                             BandWidth - Thinnest);
     const int wasted = BandWidth - useful;
 
-    QFont title(QStringLiteral("Arial"));
-    title.setPixelSize(forms::fontPixels(18));
-    title.setBold(true);
-    p.setFont(title);
+    p.setFont(arialBold(18));
     p.setPen(TextColour);
     p.drawText(QRect(0, 0, w, BandTop - 10), Qt::AlignHCenter | Qt::AlignVCenter,
                sentence(devices().at(std::size_t(question_.device)).name));
@@ -120,13 +130,13 @@ void SankeyView::paintEvent(QPaintEvent*)
 
     const int right = arrowEnd + 34 + useful * 2 / 5;
     label(p, QRect(0, BandTop - 20, LabelWidth, BandWidth + 40), labelOf(Branch::Input).section('\n', 0, 0),
-          labelOf(Branch::Input).section('\n', 1), Qt::AlignRight | Qt::AlignVCenter);
+          labelOf(Branch::Input).section('\n', 1), Qt::AlignRight);
     label(p, QRect(right, BandTop - 30, w - right, useful + 90), labelOf(Branch::Useful).section('\n', 0, 0),
-          labelOf(Branch::Useful).section('\n', 1), Qt::AlignLeft | Qt::AlignVCenter);
+          labelOf(Branch::Useful).section('\n', 1), Qt::AlignLeft);
     const int wastedLeft = int(split + outer + whead + 12);
     label(p, QRect(wastedLeft, int(centreY) - 10, w - wastedLeft, h - int(centreY) + 10),
           labelOf(Branch::Wasted).section('\n', 0, 0), labelOf(Branch::Wasted).section('\n', 1),
-          Qt::AlignLeft | Qt::AlignVCenter);
+          Qt::AlignLeft);
 }
 
 } // namespace statements

@@ -15,11 +15,11 @@ std::vector<Choice> row(const QStringList& captions, float top, float width, flo
     return choices;
 }
 
-std::vector<Choice> trueFalse() { return row({"True", "False"}, 4200, 3000, 720, 1200); }
+std::vector<Choice> trueFalse() { return row({"True", "False"}, 4200, 3000, 600, 1200); }
 
 std::vector<Choice> radiationCards()
 {
-    std::vector<Choice> cards = row({"Alpha", "Beta", "Gamma"}, 4200, 3000, 720, 480);
+    std::vector<Choice> cards = row({"Alpha", "Beta", "Gamma"}, 4200, 3000, 600, 480);
     // Red, yellow and green, like the cards the pupils hold up.
     cards[0].back = QColor(200, 30, 30), cards[0].fore = QColor(255, 255, 255);
     cards[1].back = QColor(255, 215, 0), cards[1].fore = QColor(0, 0, 0);
@@ -49,7 +49,7 @@ const std::vector<QuizData>& quizzes()
 {
     static const std::vector<QuizData> table{
         {"heattransfer", "Is this statement true or false?", "Statement", trueFalse(), 24, {"heattransfer.txt"}, {}},
-        {"energytransfer", "Which value is missing from this energy transfer diagram?", "Diagram", energyValues(), 20.25,
+        {"energytransfer", "Find the missing energy on this diagram.", "Diagram", energyValues(), 20.25,
          {}, {}, true, 5820},
         {"resources", "Is this statement true or false?", "Statement", trueFalse(), 24, {"resources.txt"}, {}},
         {"emradiation", "Which type of electromagnetic radiation has this use?", "Use", spectrum(), 12.75,

@@ -175,6 +175,7 @@ private slots:
     void sankeyValues()
     {
         QVERIFY(devices().size() >= 8);
+        const QuizData& diagrams = *std::find_if(quizzes().begin(), quizzes().end(), [](const QuizData& q) { return q.diagrams; });
         std::set<Branch> hidden;
         for (std::uint64_t seed = 1; seed <= 400; ++seed) {
             forms::UniformRandom random(seed);
@@ -191,6 +192,8 @@ private slots:
                 QCOMPARE(int(std::count(s.choices.begin(), s.choices.end(), s.valueOf(s.missing))), 1);
                 QCOMPARE(s.choices[std::size_t(s.answer)], s.valueOf(s.missing));
                 hidden.insert(s.missing);
+                if (seed <= 20) // the worked efficiency fits whole
+                    QVERIFY(fitReason(statements::efficiencyWorking(s), diagrams).points >= 18);
             }
         }
         QCOMPARE(int(hidden.size()), 3);

@@ -93,6 +93,8 @@ private slots:
             QVERIFY2(!s.reason.isEmpty(), qPrintable(s.text));
             const TextFit fit = fitStatement(s.text);
             QVERIFY2(!fit.cut && fit.points >= StatementFloor, qPrintable(s.text));
+            const QString reason = q.choices[std::size_t(s.answer)].caption + " \u2013 " + s.reason;
+            QVERIFY2(fitReason(reason, q).points >= 18, qPrintable(reason)); // whole, at its full size
         }
         QCOMPARE(int(texts.size()), int(set.statements.size()));
         for (int a = 0; a < int(q.choices.size()); ++a)
