@@ -22,7 +22,8 @@ const activity::Command Commands[] = {activity::ExitCommand, activity::StartAgai
                                       {"Answer", {6000, 7920, 2040, 495}}, {"Next", {8160, 7920, 2280, 495}}};
 const forms::TwipRect LevelPlaces[] = {{240, 240, 1335, 495}, {240, 840, 1335, 495}};
 
-const forms::TwipRect InstructionPlace{1800, 180, 8400, 900};
+// Beside the level switch where there is one, across the screen where not.
+const forms::TwipRect InstructionPlace{1800, 180, 8400, 900}, WideInstructionPlace{600, 180, 10800, 900};
 const forms::TwipRect DiagramPlace{240, 1020, 11520, 3960};
 constexpr float MarkSize = 600, MarkGap = 120;
 constexpr double ReasonPoints = 18, ReasonLeast = 12;
@@ -49,7 +50,8 @@ StatementQuiz::StatementQuiz(forms::Screens& screens, const QuizData& data)
 {
     if (const activity::Topic* topic = activity::topicOf(data.screen))
         setCaption(topic->title);
-    forms::design(Label7, data.instruction, InstructionPlace, activity::timesText(20.25));
+    forms::design(Label7, data.instruction, data.levels.isEmpty() ? WideInstructionPlace : InstructionPlace,
+                  activity::timesText(20.25));
     forms::design(Label1, {}, StatementBox, activity::answerBox(StatementPoints));
     forms::design(Label2, {}, StatementBox, StatementLook);
     Picture1.place(DiagramPlace.left, DiagramPlace.top, DiagramPlace.width, DiagramPlace.height);

@@ -37,8 +37,9 @@ std::vector<Choice> telescopeSides()
 // In spectrum order, longest wavelength first.
 std::vector<Choice> spectrum()
 {
-    return row({"Radio waves", "Microwaves", "Infrared", "Visible light", "Ultraviolet", "X-rays", "Gamma rays"}, 4200,
-               1560, 780, 60);
+    // Soft hyphens let the long names break over two lines on the narrow buttons.
+    return row({"Radio waves", "Micro\u00ADwaves", "Infrared", "Visible light", "Ultra\u00ADviolet", "X-rays", "Gamma rays"},
+               4140, 1620, 840, 30);
 }
 
 std::vector<Choice> energyValues() { return row({"", "", "", ""}, 5100, 2160, 600, 360); }
@@ -52,7 +53,7 @@ const std::vector<QuizData>& quizzes()
         {"energytransfer", "Find the missing energy on this diagram.", "Diagram", energyValues(), 20.25,
          {}, {}, true, 5820},
         {"resources", "Is this statement true or false?", "Statement", trueFalse(), 24, {"resources.txt"}, {}},
-        {"emradiation", "Which type of electromagnetic radiation has this use?", "Use", spectrum(), 12.75,
+        {"emradiation", "Which type of electromagnetic radiation has this use?", "Use", spectrum(), 15.75,
          {"emradiation.txt"}, {}},
         {"radiationtypes", "Which type of radiation is this statement about?", "Statement", radiationCards(), 24,
          {"radiationtypes.txt"}, {}},
