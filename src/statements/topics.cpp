@@ -29,8 +29,8 @@ std::vector<Choice> radiationCards()
 
 std::vector<Choice> telescopeSides()
 {
-    std::vector<Choice> top = row({"Land-based advantage", "Space-based advantage"}, 4080, 5040, 600, 480);
-    const std::vector<Choice> bottom = row({"Land-based disadvantage", "Space-based disadvantage"}, 4800, 5040, 600, 480);
+    std::vector<Choice> top = row({"Land-based advantage", "Space-based advantage"}, 4020, 5040, 600, 480);
+    const std::vector<Choice> bottom = row({"Land-based disadvantage", "Space-based disadvantage"}, 4740, 5040, 600, 480);
     return {top[0], bottom[0], top[1], bottom[1]};
 }
 
@@ -57,8 +57,8 @@ const std::vector<QuizData>& quizzes()
          {"emradiation.txt"}, {}},
         {"radiationtypes", "Which type of radiation is this statement about?", "Statement", radiationCards(), 24,
          {"radiationtypes.txt"}, {}},
-        {"telescopes", "Land-based or space-based telescope? An advantage or a disadvantage?", "Statement",
-         telescopeSides(), 18, {"telescopes.txt"}, {}, false, 5520},
+        {"telescopes", "Land-based or space-based? An advantage or a disadvantage?", "Statement",
+         telescopeSides(), 18, {"telescopes.txt"}, {}, false, 5460},
         {"gravitation", "Is this statement true or false?", "Statement", trueFalse(), 24,
          {"gravitation-level1.txt", "gravitation-level2.txt"}, {"Level 1", "Level 2"}},
         {"bigbang", "Is this statement true or false?", "Statement", trueFalse(), 24, {"bigbang.txt"}, {}},
