@@ -20,7 +20,8 @@ const QColor GreyBack(85, 85, 85), GreyText(160, 160, 160);
 
 const activity::Command Commands[] = {activity::ExitCommand, activity::StartAgainCommand,
                                       {"Answer", {6000, 7920, 2040, 495}}, {"Next", {8160, 7920, 2280, 495}}};
-const forms::TwipRect LevelPlaces[] = {{240, 240, 1335, 495}, {240, 840, 1335, 495}};
+// Clear of the statement box below them.
+const forms::TwipRect LevelPlaces[] = {{240, 120, 1335, 435}, {240, 600, 1335, 435}};
 
 // Beside the level switch where there is one, across the screen where not.
 const forms::TwipRect InstructionPlace{1800, 180, 8400, 900}, WideInstructionPlace{600, 180, 10800, 900};
