@@ -82,7 +82,7 @@ void SankeyView::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const int w = width(), h = height();
-    const int x0 = LabelWidth + 10, split = x0 + (w - x0) * 2 / 7, arrowEnd = w - 190;
+    const int x0 = LabelWidth + 10, split = x0 + (w - x0) * 2 / 7, arrowEnd = w - 240;
     int useful = std::clamp(int(std::lround(double(BandWidth) * question_.useful / question_.input)), Thinnest,
                             BandWidth - Thinnest);
     const int wasted = BandWidth - useful;
@@ -98,12 +98,12 @@ void SankeyView::paintEvent(QPaintEvent*)
     p.drawRect(QRectF(x0, BandTop, split - x0, BandWidth));
 
     // Useful branch straight on, with its head.
-    const double head = std::max(8.0, useful * 0.35);
+    const double head = std::clamp(useful * 0.35, 8.0, 24.0);
     QPainterPath u;
     u.moveTo(split, BandTop);
     u.lineTo(arrowEnd, BandTop);
     u.lineTo(arrowEnd, BandTop - head);
-    u.lineTo(arrowEnd + 20 + useful * 0.4, BandTop + useful / 2.0);
+    u.lineTo(arrowEnd + 16 + std::min(useful * 0.3, 24.0), BandTop + useful / 2.0);
     u.lineTo(arrowEnd, BandTop + useful + head);
     u.lineTo(arrowEnd, BandTop + useful);
     u.lineTo(split, BandTop + useful);
@@ -128,13 +128,14 @@ void SankeyView::paintEvent(QPaintEvent*)
     p.setBrush(WastedColour);
     p.drawPath(ws);
 
-    const int right = arrowEnd + 34 + useful * 2 / 5;
+    const int right = arrowEnd + 52;
     label(p, QRect(0, BandTop - 20, LabelWidth, BandWidth + 40), labelOf(Branch::Input).section('\n', 0, 0),
           labelOf(Branch::Input).section('\n', 1), Qt::AlignRight);
     label(p, QRect(right, BandTop - 30, w - right, useful + 90), labelOf(Branch::Useful).section('\n', 0, 0),
           labelOf(Branch::Useful).section('\n', 1), Qt::AlignLeft);
     const int wastedLeft = int(split + outer + whead + 12);
-    label(p, QRect(wastedLeft, int(centreY) - 10, w - wastedLeft, h - int(centreY) + 10),
+    const int wastedTop = BandTop + BandWidth + 28; // below the useful arrow's head
+    label(p, QRect(wastedLeft, wastedTop, w - wastedLeft, h - wastedTop),
           labelOf(Branch::Wasted).section('\n', 0, 0), labelOf(Branch::Wasted).section('\n', 1),
           Qt::AlignLeft);
 }
