@@ -8,6 +8,7 @@
 #include "forms/screens.h"
 #include "jotter/register.h"
 #include "labelling/register.h"
+#include "statements/register.h"
 #include "units/register.h"
 
 namespace app {
@@ -30,6 +31,7 @@ void registerEverything(forms::Screens& screens)
     labelling::registerScreens(screens);
     units::registerScreens(screens);
     jotter::registerScreens(screens);
+    statements::registerScreens(screens);
 }
 
 } // namespace app

@@ -1,0 +1,43 @@
+#pragma once
+// What makes one statement-quiz screen: its instruction, its choices and
+// where they stand, and the statement sets it deals from (one a level), or
+// the energy transfer diagrams it makes.
+
+#include "forms/twips.h"
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace statements {
+
+struct Choice {
+    QString caption;     // also the answer a statement file names
+    forms::TwipRect at;
+    QColor back{0, 0, 0};
+    QColor fore{255, 255, 0};
+};
+
+struct QuizData {
+    QString screen;                 // "heattransfer"
+    QString instruction;
+    QString noun;                   // "Statement", as in "Statement 4 of 18"
+    std::vector<Choice> choices;
+    double choicePoints;            // Arial bold, the size of the choice captions
+    QStringList sets;               // statement files, one a level: "heattransfer.txt"
+    QStringList levels;             // captions of the level switch; empty for none
+    bool diagrams = false;          // energy transfer diagrams instead of statements
+    float feedbackTop = 5640;       // the feedback line; the reason below it
+};
+
+// Every statement-quiz screen.
+const std::vector<QuizData>& quizzes();
+
+// The statement box, and the smallest size a statement may take before it is cut short.
+inline constexpr forms::TwipRect StatementBox{600, 1140, 10800, 2760};
+inline constexpr float StatementInset = 180;
+inline constexpr double StatementPoints = 26.25, StatementFloor = 20, StatementLeast = 14;
+inline const QString StatementFamily = QStringLiteral("Arial");
+
+} // namespace statements
