@@ -5,6 +5,7 @@
 #include "app/menu.h"
 #include "app/teacherguide.h"
 #include "app/titlefrm.h"
+#include "calculations/register.h"
 #include "forms/screens.h"
 #include "jotter/register.h"
 #include "labelling/register.h"
@@ -30,6 +31,7 @@ void registerEverything(forms::Screens& screens)
     labelling::registerScreens(screens);
     units::registerScreens(screens);
     jotter::registerScreens(screens);
+    calculations::registerScreens(screens);
 }
 
 } // namespace app
