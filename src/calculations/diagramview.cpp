@@ -14,7 +14,8 @@ const QColor PivotColour = forms::Orange;
 const QColor ForceColour = forms::Yellow;
 const QColor MeasureColour(255, 255, 255);
 constexpr double Margin = 36;    // pixels kept clear at each end, for the labels
-constexpr double ArrowLength = 46;
+constexpr double ArrowLength = 40;
+constexpr double LabelStep = 17; // a label raised clear of its neighbour
 
 QFont labelFont(bool bold = true)
 {
@@ -89,7 +90,10 @@ void drawPivot(QPainter& p, Beam::Pivot pivot, double x, double y, int bottom)
 void drawBeam(QPainter& p, const Beam& beam, const QRect& area)
 {
     const BeamLayout at = layBeam(beam, area.width());
-    const double y = area.height() * 0.45;
+    const bool anyUp = std::any_of(beam.forces.begin(), beam.forces.end(), [](const BeamForce& f) { return f.up; });
+    const double y = area.height() * (anyUp ? 0.38 : 0.48);
+    // Distances are measured beneath the beam, below any arrow pushing up.
+    const double measureTop = y + (anyUp ? 84 : 44);
     double left = at.pivotX, right = at.pivotX;
     for (double x : at.forceX)
         left = std::min(left, x), right = std::max(right, x);
@@ -99,18 +103,28 @@ void drawBeam(QPainter& p, const Beam& beam, const QRect& area)
 
     p.setFont(labelFont());
     int belowLeft = 0, belowRight = 0;
+    std::vector<std::pair<double, int>> labelled; // where force labels stand: x and level
     for (std::size_t i = 0; i < beam.forces.size(); ++i) {
         const BeamForce& f = beam.forces[i];
         const double x = at.forceX[i];
         p.setPen(QPen(ForceColour, 3));
-        const double tail = f.up ? y + 5 + ArrowLength : y - 5 - ArrowLength;
+        // Forces close together: the later arrow is longer, so that the
+        // labels at their tails stand apart.
+        const double labelWidth = QFontMetrics(p.font()).horizontalAdvance(f.force) + 6;
+        int level = 0;
+        while (level < 2 && std::any_of(labelled.begin(), labelled.end(), [&](const std::pair<double, int>& other) {
+                   return other.second == level && std::fabs(other.first - x) < labelWidth;
+               }))
+            ++level;
+        labelled.push_back({x, level});
+        const double length = ArrowLength + LabelStep * level;
+        const double tail = f.up ? y + 5 + length : y - 5 - length;
         arrow(p, QPointF(x, tail), QPointF(x, f.up ? y + 5 : y - 5));
         centredText(p, f.force, QPointF(x, f.up ? tail + 11 : tail - 11), area);
 
-        // The distance from the pivot, measured beneath the beam (above it for
-        // an upward force, whose arrow is beneath).
+        // The distance from the pivot, one row for each force on that side.
         int& row = f.metres < 0 ? belowLeft : belowRight;
-        const double my = f.up ? y - 22 - 20 * row : y + 44 + 20 * row;
+        const double my = measureTop + 20 * row;
         ++row;
         p.setPen(QPen(MeasureColour, 1));
         p.drawLine(QPointF(at.pivotX, my), QPointF(x, my));

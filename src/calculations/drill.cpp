@@ -40,13 +40,14 @@ QFont font(double points, bool bold)
 
 DrillLayout drillLayout(bool withDiagram)
 {
-    constexpr float Left = 360, Top = 960, Width = 11280, Height = 3360, DiagramWidth = 4200, Gap = 180;
-    constexpr float WorkingTop = Top + Height + Gap, WorkingHeight = 7800 - WorkingTop;
+    // Beside a diagram the question is narrower, so it has more height.
+    constexpr float Left = 360, Top = 960, Width = 11280, Bottom = 7800, DiagramWidth = 4200, Gap = 180;
+    const float height = withDiagram ? 3360 : 2400;
+    const float workingTop = Top + height + Gap;
+    const forms::TwipRect working{Left, workingTop, Width, Bottom - workingTop};
     if (!withDiagram)
-        return {{Left, Top, Width, Height}, {}, {Left, WorkingTop, Width, WorkingHeight}};
-    return {{Left, Top, Width - DiagramWidth - Gap, Height},
-            {Left + Width - DiagramWidth, Top, DiagramWidth, Height},
-            {Left, WorkingTop, Width, WorkingHeight}};
+        return {{Left, Top, Width, height}, {}, working};
+    return {{Left, Top, Width - DiagramWidth - Gap, height}, {Left + Width - DiagramWidth, Top, DiagramWidth, height}, working};
 }
 
 forms::TwipRect textBox(const forms::TwipRect& f)

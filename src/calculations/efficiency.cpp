@@ -24,7 +24,7 @@ const Task Tasks[] = {
     {"A lift motor raises a lift weighing %1 through a height of %2. How much work does the motor do on the lift?",
      5000, 12000, 500, 3, 30, 3},
     {"A weightlifter lifts a barbell weighing %1 through a height of %2. How much work does the weightlifter do?",
-     600, 2000, 100, 1.8, 2.2, 0.1},
+     500, 1500, 100, 1.8, 2.2, 0.1},
 };
 
 // A device, the energy supplied to it and its efficiency in whole percent.

@@ -106,13 +106,14 @@ struct Push {
 enum class Missing { Force, Distance };
 
 // Writes the working for the balance of `pushes`, where push `unknown` lacks
-// its force or its distance, and fills the diagram and the answer.
-void balance(Question& q, const std::vector<Push>& pushes, int unknown, Missing missing)
+// its force or its distance, called `name` ("W", "F", "d"), and fills the
+// diagram and the answer.
+void balance(Question& q, const std::vector<Push>& pushes, int unknown, Missing missing, const QString& name)
 {
     const auto term = [&](int i) {
         const Push& p = pushes[std::size_t(i)];
-        const QString f = i == unknown && missing == Missing::Force ? QStringLiteral("F") : newtons(p.newtons);
-        const QString d = i == unknown && missing == Missing::Distance ? QStringLiteral("d") : metres(std::fabs(p.metres));
+        const QString f = i == unknown && missing == Missing::Force ? name : newtons(p.newtons);
+        const QString d = i == unknown && missing == Missing::Distance ? name : metres(std::fabs(p.metres));
         return f + QStringLiteral(" \u00D7 ") + d;
     };
     QStringList clockwise, anticlockwise;
@@ -130,14 +131,13 @@ void balance(Question& q, const std::vector<Push>& pushes, int unknown, Missing 
     const double by = missing == Missing::Force ? std::fabs(u.metres) : u.newtons;
     const Shown result = shownResult(remaining / by);
     const QString unit = missing == Missing::Force ? QStringLiteral("N") : QStringLiteral("m");
-    const QString name = missing == Missing::Force ? QStringLiteral("F") : QStringLiteral("d");
 
     q.answer = {{missing == Missing::Force ? "force" : "distance", result.value, unit}};
     q.rounding = result.rounding;
     q.working[0] = QStringLiteral("total clockwise moment = total anticlockwise moment");
     q.working[1] = clockwise.join(QStringLiteral(" + ")) + QStringLiteral(" = ") + anticlockwise.join(QStringLiteral(" + "));
     const QString moments = other == 0 ? withUnit(remaining, NewtonMetres)
-                                       : QStringLiteral("(%1 \u2212 %2)").arg(plain(roundFigures(known, 9)), withUnit(roundFigures(other, 9), NewtonMetres));
+                                       : withUnit(QStringLiteral("(%1 \u2212 %2)").arg(plain(roundFigures(known, 9)), plain(roundFigures(other, 9))), NewtonMetres);
     q.working[2] = QStringLiteral("%1 = %2 \u00F7 %3 = %4").arg(name, moments, missing == Missing::Force ? metres(by) : newtons(by),
                                                               withUnit(result.text, unit))
                    + roundingNote(result.rounding);
@@ -183,19 +183,41 @@ std::optional<std::pair<double, double>> balancingSeat(const Random& random, dou
     return std::nullopt;
 }
 
+// Two people who balance, of different weights: the left one's distance
+// (1 m to 2.5 m) and the right one's weight are searched from drawn starts
+// for a right-hand distance that is exact.
+struct Pair {
+    double leftDistance, rightWeight, rightDistance;
+};
+Pair balancedPair(const Random& random, double w1)
+{
+    const int startDistance = pick(random, 7), startWeight = pick(random, 7);
+    for (int k = 0; k < 49; ++k) {
+        const double d1 = 1 + 0.25 * ((startDistance + k / 7) % 7);
+        const double w3 = 300 + 50 * ((startWeight + k) % 7);
+        const double d3 = roundFigures(w1 * d1 / w3, 9);
+        if (w3 != w1 && d3 >= 0.5 && d3 <= 2.5 && fitsFigures(d3, 3))
+            return {d1, w3, d3};
+    }
+    return {1.5, w1, 1.5};
+}
+
 Question seeSaw(const Random& random)
 {
     const auto [a, b, c] = people(random);
-    const double w1 = stepIn(random, 250, 550, 50), d1 = stepIn(random, 1, 2.5, 0.25);
-    double w2 = stepIn(random, 250, 550, 50), d2 = stepIn(random, 0.5, 1.5, 0.25);
+    const double w1 = stepIn(random, 250, 550, 50);
+    double d1 = stepIn(random, 1, 2.5, 0.25);
+    const double w2 = stepIn(random, 250, 550, 50), d2 = stepIn(random, 0.5, 1.5, 0.25);
     bool three = pick(random, 2) == 0;
-    auto seat = balancingSeat(random, roundFigures(w1 * d1 + (three ? w2 * d2 : 0), 9));
-    if (!seat) { // no one on the right balances three exactly: two people then
-        three = false;
-        seat = balancingSeat(random, roundFigures(w1 * d1, 9));
+    const auto seat = three ? balancingSeat(random, roundFigures(w1 * d1 + w2 * d2, 9)) : std::nullopt;
+    three = seat.has_value(); // when no one on the right balances three exactly, two people
+    double w3 = 0, d3 = 0;
+    if (three)
+        std::tie(w3, d3) = *seat;
+    else {
+        const Pair pair = balancedPair(random, w1);
+        d1 = pair.leftDistance, w3 = pair.rightWeight, d3 = pair.rightDistance;
     }
-    // Two people always balance: the same weight at the same distance.
-    const auto [w3, d3] = seat.value_or(std::pair{w1, d1});
     const bool findDistance = pick(random, 2) == 0;
     const QString right = three ? c : b;
 
@@ -218,7 +240,7 @@ Question seeSaw(const Random& random)
         q.text += QStringLiteral("%1 sits %2 right of the pivot. What is %1's weight?").arg(right, metres(d3));
         q.given.push_back({"cw distance", d3, "m"});
     }
-    balance(q, pushes, int(pushes.size()) - 1, findDistance ? Missing::Distance : Missing::Force);
+    balance(q, pushes, int(pushes.size()) - 1, findDistance ? Missing::Distance : Missing::Force, findDistance ? "d" : "W");
     return q;
 }
 
@@ -233,7 +255,7 @@ Question wheelbarrow(const Random& random)
                             "What upward force does the gardener apply?")
                  .arg(newtons(load), metres(at), metres(handles));
     q.given = {{"cw force", load, "N"}, {"cw distance", at, "m"}, {"acw distance", handles, "m"}};
-    balance(q, {{load, at}, {0, handles, true}}, 1, Missing::Force);
+    balance(q, {{load, at}, {0, handles, true}}, 1, Missing::Force, "F");
     std::get<Beam>(q.diagram).pivot = Beam::Wheel;
     return q;
 }
@@ -260,13 +282,13 @@ Question crane(const Random& random)
                                 "%3 from the tower. What counterweight balances the crane?")
                      .arg(newtons(load), metres(reach), metres(back));
         q.given = {{"cw force", load, "N"}, {"cw distance", reach, "m"}, {"acw distance", back, "m"}};
-        balance(q, pushes, 0, Missing::Force);
+        balance(q, pushes, 0, Missing::Force, "W");
     } else {
         q.text = QStringLiteral("A tower crane has a counterweight of %1, %2 from the tower. It lifts a load of %3 on the "
                                 "other side. How far from the tower must the load hang for the crane to balance?")
                      .arg(newtons(counterweight), metres(back), newtons(load));
         q.given = {{"acw force", counterweight, "N"}, {"acw distance", back, "m"}, {"cw force", load, "N"}};
-        balance(q, pushes, 1, Missing::Distance);
+        balance(q, pushes, 1, Missing::Distance, "d");
     }
     std::get<Beam>(q.diagram).pivot = Beam::Tower;
     return q;

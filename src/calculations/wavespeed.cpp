@@ -86,7 +86,11 @@ Question solve(Find find, const QString& text, const Given& first, const Given& 
     for (const Given* g : {&first, &second})
         if (g->measure.scale != 1)
             conversions << written(g->measure) + QStringLiteral(" = ") + inBase(g->measure.base(), BaseUnits[g->quantity]);
-    const auto shown = [&](Find f) { return inBase(base[f], BaseUnits[f]); };
+    // A number in standard form is bracketed with its unit where it is multiplied or divided.
+    const auto shown = [&](Find f) {
+        const QString text = inBase(base[f], BaseUnits[f]);
+        return wantsStandardForm(base[f]) ? QLatin1Char('(') + text + QLatin1Char(')') : text;
+    };
     const QString substituted = find == Speed ? shown(Frequency) + QStringLiteral(" \u00D7 ") + shown(Wavelength)
                               : find == Frequency ? shown(Speed) + QStringLiteral(" \u00F7 ") + shown(Wavelength)
                                                   : shown(Speed) + QStringLiteral(" \u00F7 ") + shown(Frequency);
@@ -166,11 +170,12 @@ Question rippleTank(const Random& random)
 
 Question seaWaves(const Random& random)
 {
-    // Deep-water waves: the longer the wave, the lower its frequency.
+    // Deep-water waves: the longer the wave, the lower its frequency. The
+    // wavelengths give speeds a teacher would write: 15.5 m/s, not 13.125.
     struct Swell {
         double frequency, shortest, longest, step;
     };
-    static const Swell swells[] = {{0.1, 150, 160, 5}, {0.125, 95, 105, 5}, {0.2, 38, 42, 1}, {0.25, 24, 26, 1}, {0.5, 6, 6.5, 0.5}};
+    static const Swell swells[] = {{0.1, 150, 160, 5}, {0.125, 96, 104, 8}, {0.2, 38, 42, 1}, {0.25, 24, 28, 4}, {0.5, 6, 7, 1}};
     const Swell& s = swells[pick(random, int(std::size(swells)))];
     const double lambda = stepIn(random, s.shortest, s.longest, s.step);
     if (pick(random, 2) == 0)
