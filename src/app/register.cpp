@@ -5,6 +5,7 @@
 #include "app/menu.h"
 #include "app/teacherguide.h"
 #include "app/titlefrm.h"
+#include "calculations/register.h"
 #include "forms/screens.h"
 #include "jotter/register.h"
 #include "labelling/register.h"
@@ -32,6 +33,7 @@ void registerEverything(forms::Screens& screens)
     units::registerScreens(screens);
     jotter::registerScreens(screens);
     statements::registerScreens(screens);
+    calculations::registerScreens(screens);
 }
 
 } // namespace app

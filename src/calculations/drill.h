@@ -1,0 +1,81 @@
+#pragma once
+// The calculation drill: one generated question at a time, large enough to
+// read from the back of the room, with a small diagram where one helps.
+// "Answer" shows the working in three lines; "Next" draws another question
+// and hides the working again. Topics with levels switch them with option
+// buttons. Each topic is a row of drill data: its generator and its texts.
+
+#include "calculations/diagramview.h"
+#include "calculations/fresh.h"
+#include "calculations/question.h"
+#include "calculations/richtext.h"
+#include "forms/buttons.h"
+#include "forms/controlarray.h"
+#include "forms/label.h"
+#include "forms/screen.h"
+
+#include <vector>
+
+namespace calculations {
+
+struct DrillData {
+    QString screen;              // "wavespeed"; the caption is its topic's title
+    QString instruction;
+    Generator generate;
+    std::vector<QString> levels; // the option captions; none for a single level
+};
+
+// Where the parts of the drill lie, in twips: the question takes the whole
+// width when it has no diagram.
+struct DrillLayout {
+    forms::TwipRect question, diagram, working;
+};
+DrillLayout drillLayout(bool withDiagram);
+// The boxes the question's and the working's text are laid out in, inside their frames.
+forms::TwipRect textBox(const forms::TwipRect& frame);
+// The fonts of the question and of the working.
+QFont questionFont();
+QFont workingFont();
+// The working's lines as the screen shows them, the result in bold.
+inline constexpr int ResultLine = 2;
+
+class CalculationDrill : public forms::Screen {
+    Q_OBJECT
+public:
+    enum Command { Exit = 0, ShowAnswer = 1, Next = 2 };
+
+    CalculationDrill(forms::Screens& screens, const DrillData& data);
+
+    void Form_Load() override;
+    void Form_MouseMove(const forms::MouseArgs&) override;
+    void Label3_Click(int index);
+    void Option1_Click(int index);
+
+    // Draws a question not shown in the last ten and shows it, the working hidden.
+    void newquestion();
+    const Question& question() const { return question_; }
+    int level() const { return level_; }
+
+    forms::Label& Label7;   // instruction
+    forms::Label& Label1;   // the question's frame
+    RichText& Text1;        // the question
+    forms::Label& Label4;   // the diagram's frame
+    DiagramView& Picture1;  // the diagram
+    forms::Label& Label2;   // the working's frame
+    RichText& Text2;        // the working
+    forms::ControlArray<forms::Label> Label3{QStringLiteral("Label3")}; // commands
+    forms::ControlArray<forms::OptionButton> Option1{QStringLiteral("Option1")}; // levels
+
+private:
+    void place(const DrillLayout& layout);
+
+    const DrillData& data_;
+    RecentQuestions recent_;
+    Question question_;
+    int level_ = 0;
+};
+
+// The four topics' drills.
+const std::vector<DrillData>& drills();
+
+} // namespace calculations

@@ -1,0 +1,132 @@
+#include "calculations/energycalc.h"
+#include "calculations/draw.h"
+
+#include <QStringList>
+
+namespace calculations {
+
+namespace {
+
+// An appliance used for a while: power in kW and time in hours on Level 1;
+// on Level 2 power in W and time in minutes (a multiple of 3, so that the
+// hours come out exact).
+struct Appliance {
+    const char* name; // after "A 2 kW ..." / "An 800 W ..."
+    double powerLow, powerHigh, powerStep;
+    double timeLow, timeHigh, timeStep;
+    bool minutes;
+};
+const Appliance Level1Appliances[] = {
+    {"electric heater", 1, 3, 1, 1, 6, 0.5, false},
+    {"immersion heater", 3, 3, 1, 1, 3, 0.5, false},
+    {"electric oven", 2, 3, 1, 1, 3, 0.5, false},
+    {"storage heater", 2, 3, 1, 5, 8, 1, false},
+    {"tumble dryer", 2, 3, 1, 1, 2, 0.5, false},
+    {"fan heater", 2, 2, 1, 1, 4, 0.5, false},
+};
+const Appliance Level2Appliances[] = {
+    {"kettle", 1800, 3000, 100, 3, 6, 3, true},
+    {"microwave oven", 800, 1200, 100, 3, 12, 3, true},
+    {"hairdryer", 1200, 2200, 100, 6, 15, 3, true},
+    {"electric shower", 7500, 10500, 500, 6, 15, 3, true},
+    {"iron", 1000, 2400, 200, 15, 45, 3, true},
+    {"vacuum cleaner", 600, 1200, 100, 15, 30, 3, true},
+    {"television", 60, 200, 10, 2, 5, 0.5, false},
+    {"games console", 100, 200, 10, 1, 4, 0.5, false},
+};
+
+// Something that used a whole number of kWh (Level 1) or tenths (Level 2)
+// within a range true to life.
+struct User {
+    const char* text;
+    double kWhLow, kWhHigh;
+};
+const User Users[] = {
+    {"A tumble dryer uses %1 of energy to dry a load of washing.", 2, 5},
+    {"An electric heater transfers %1 of energy in one evening.", 2, 12},
+    {"A washing machine uses %1 of energy in a week.", 3, 8},
+    {"A fridge-freezer uses %1 of energy in a week.", 4, 7},
+    {"An electric oven transfers %1 of energy cooking a meal.", 1, 3},
+    {"An immersion heater transfers %1 of energy heating water.", 3, 9},
+};
+
+QString article(const QString& name) { return QStringLiteral("aeiou").contains(name.front()) ? "An" : "A"; }
+QString kilowattHours(double kWh) { return withUnit(kWh, "kWh"); }
+
+const QString EnergyEquation = QStringLiteral("energy transferred = power \u00D7 time");
+const QString CostEquation = QStringLiteral("cost = energy transferred \u00D7 price per kWh");
+
+Question energyUsed(const Random& random, int level)
+{
+    const Appliance& a = level == 0 ? oneOf(random, Level1Appliances) : oneOf(random, Level2Appliances);
+    const double power = stepIn(random, a.powerLow, a.powerHigh, a.powerStep);
+    const double time = stepIn(random, a.timeLow, a.timeHigh, a.timeStep);
+    const bool watts = level > 0;
+    const double kW = watts ? roundFigures(power / 1000, 9) : power;
+    const double hours = a.minutes ? roundFigures(time / 60, 9) : time;
+    const QString powerText = withUnit(power, watts ? "W" : "kW");
+    const QString timeText = a.minutes ? withUnit(time, "minutes") : withUnit(time, time == 1 ? "hour" : "hours");
+    const Shown energy = shownResult(kW * hours);
+
+    Question q;
+    const QString name = QString::fromUtf8(a.name);
+    q.text = QStringLiteral("%1 %2 has a power of %3. It is switched on for %4. How much energy does it transfer, in kWh?")
+                 .arg(article(name), name, powerText, timeText);
+    q.given = {{"power", power, watts ? "W" : "kW"}, {"time", time, a.minutes ? "minutes" : "h"}};
+    q.answer = {{"energy", energy.value, "kWh"}};
+    q.rounding = energy.rounding;
+    QStringList conversions;
+    if (watts)
+        conversions << QStringLiteral("%1 \u00F7 1000 = %2").arg(powerText, withUnit(kW, "kW"));
+    if (a.minutes)
+        conversions << QStringLiteral("%1 \u00F7 60 = %2").arg(timeText, withUnit(hours, "h"));
+    const QString conversion = conversions.isEmpty() ? QString() : conversions.join(QStringLiteral(";  ")) + "\n";
+    q.working = {EnergyEquation,
+                 conversion + QStringLiteral("energy transferred = %1 \u00D7 %2").arg(withUnit(kW, "kW"), withUnit(hours, "h")),
+                 QStringLiteral("energy transferred = %1").arg(withUnit(energy.text, "kWh"))
+                     + roundingNote(energy.rounding)};
+    return q;
+}
+
+Question cost(const Random& random, int level)
+{
+    const User& user = oneOf(random, Users);
+    const double kWh = stepIn(random, user.kWhLow, user.kWhHigh, level == 0 ? 1 : 0.1);
+    const double price = level == 0 ? (pick(random, 2) == 0 ? 10 : 20) : stepIn(random, 24.5, 34.5, 0.5);
+    // Tenths of a kWh times half pennies: the pence are exact to a thousandth.
+    const double pence = roundFigures(kWh * price, 9);
+
+    Question q;
+    q.text = QString::fromUtf8(user.text).arg(kilowattHours(kWh)) + QStringLiteral(" Electricity costs %1 per kWh. ").arg(withUnit(price, "p"));
+    q.given = {{"energy", kWh, "kWh"}, {"price", price, "p"}};
+    q.working[0] = CostEquation;
+    q.working[1] = QStringLiteral("cost = %1 \u00D7 %2 per kWh").arg(kilowattHours(kWh), withUnit(price, "p"));
+    if (level == 0) {
+        q.text += QStringLiteral("How much does this energy cost?");
+        q.answer = {{"cost", pence, "p"}};
+        q.working[2] = QStringLiteral("cost = %1").arg(withUnit(pence, "p"));
+        if (pence >= 100) {
+            q.answer.push_back({"cost", pence / 100, "\u00A3"});
+            q.working[2] += QStringLiteral(" = %1").arg(withUnit(QString::number(pence / 100, 'f', 2), "\u00A3"));
+        }
+        return q;
+    }
+    // Half pennies and up go up, as the bill rounds them.
+    const double pounds = std::floor(pence + 0.5 + 1e-9) / 100;
+    q.text += QStringLiteral("How much does this energy cost, in pounds?");
+    q.answer = {{"cost", pence, "p"}, {"cost", pounds, "\u00A3"}};
+    q.rounding = std::fabs(pence - std::round(pence)) < 1e-9 ? Rounding{} : Rounding{Rounding::Pennies, 0};
+    q.working[1] += QStringLiteral(" = %1").arg(withUnit(pence, "p"));
+    q.working[2] = QStringLiteral("cost = %1 \u00F7 100 = %2").arg(withUnit(pence, "p"), withUnit(QString::number(pounds, 'f', 2), "\u00A3"))
+                   + roundingNote(q.rounding);
+    return q;
+}
+
+} // namespace
+
+Question energyQuestion(const Random& random, int level)
+{
+    return pick(random, 2) == 0 ? energyUsed(random, level) : cost(random, level);
+}
+
+} // namespace calculations

@@ -1,0 +1,11 @@
+#pragma once
+// Calculation of Wave Speed: the frequency, wavelength or speed of real waves,
+// from sound in air and sonar to ripples, sea waves, strings, radio and light.
+
+#include "calculations/question.h"
+
+namespace calculations {
+
+Question waveQuestion(const Random& random, int level = 0);
+
+} // namespace calculations

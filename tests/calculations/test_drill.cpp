@@ -1,0 +1,109 @@
+// The calculation drills worked with the mouse: each opens from its menu with
+// its topic's caption, "Answer" shows the working, "Next" draws another
+// question and hides it again, the levels of Energy Calculations switch, and
+// "Exit" uncovers the menu.
+#include "support/pupil.h"
+#include "support/testscreens.h"
+#include "activity/catalogue.h"
+#include "app/menu.h"
+#include "calculations/drill.h"
+
+#include <QTest>
+#include <memory>
+
+using calculations::CalculationDrill;
+
+class DrillTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestScreens> screens;
+
+    CalculationDrill& openFromMenu(int menu, int row)
+    {
+        const QString name = QStringLiteral("menu%1").arg(menu);
+        (*screens)->show(name);
+        (*screens)->get<app::Menu>(name).Label3_Click(row);
+        const activity::Topic* topic = activity::topicAt(menu, row);
+        auto& drill = (*screens)->get<CalculationDrill>(topic->screens.front());
+        if (!QTest::qWaitForWindowExposed(&drill))
+            qWarning("drill was not exposed");
+        return drill;
+    }
+
+private slots:
+    void initTestCase() { initTestFonts(); }
+    void init()
+    {
+        screens = std::make_unique<TestScreens>();
+        // A fair run of draws, so that each question differs.
+        for (int i = 0; i < 2000; ++i)
+            screens->fake->draws.push_back(std::fmod(i * 0.381966, 1.0));
+    }
+    void cleanup() { screens.reset(); }
+
+    void answerNextAndExit_data()
+    {
+        QTest::addColumn<int>("menu");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("efficiency") << 1 << 4 << "Efficiency Calculations";
+        QTest::newRow("energy") << 2 << 4 << "Energy Calculations";
+        QTest::newRow("wave speed") << 3 << 1 << "Calculation of Wave Speed";
+        QTest::newRow("moments") << 4 << 4 << "Calculating Moments";
+    }
+
+    void answerNextAndExit()
+    {
+        QFETCH(int, menu);
+        QFETCH(int, row);
+        QFETCH(QString, caption);
+        CalculationDrill& drill = openFromMenu(menu, row);
+        QCOMPARE(drill.windowTitle(), caption);
+        QCOMPARE(drill.Text1.Paragraphs(), QStringList{drill.question().text});
+        QVERIFY(drill.Text1.isVisible());
+        QVERIFY(!drill.Text2.isVisible());
+        QCOMPARE(drill.Label4.isVisible(), !std::holds_alternative<std::monostate>(drill.question().diagram));
+
+        pupil::click(drill.Label3(CalculationDrill::ShowAnswer));
+        QVERIFY(drill.Text2.isVisible());
+        QCOMPARE(drill.Text2.Paragraphs().size(), 3);
+        QCOMPARE(drill.Text2.Paragraphs().back(), drill.question().working[2]);
+        QVERIFY(drill.Text1.fits());
+        QVERIFY(drill.Text2.fits());
+
+        const QString before = drill.question().text;
+        pupil::click(drill.Label3(CalculationDrill::Next));
+        QVERIFY(!drill.Text2.isVisible());
+        QVERIFY(drill.question().text != before);
+        QCOMPARE(drill.Text1.Paragraphs(), QStringList{drill.question().text});
+
+        pupil::click(drill.Label3(CalculationDrill::Exit));
+        QVERIFY(!(*screens)->isLoaded(drill.name()));
+        QVERIFY((*screens)->isLoaded(QStringLiteral("menu%1").arg(menu)));
+    }
+
+    void energyLevels()
+    {
+        CalculationDrill& drill = openFromMenu(2, 4);
+        QCOMPARE(drill.Option1.count(), 2);
+        QVERIFY(drill.Option1(0).Value());
+        pupil::click(drill.Label3(CalculationDrill::ShowAnswer));
+        pupil::click(drill.Option1(1));
+        QCOMPARE(drill.level(), 1);
+        QVERIFY(!drill.Text2.isVisible());
+        // Level 2 on every later question too.
+        for (int click = 0; click < 5; ++click) {
+            const auto& given = drill.question().given;
+            QVERIFY(std::any_of(given.begin(), given.end(), [](const calculations::Value& v) {
+                return v.unit == "W" || v.unit == "p";
+            }));
+            pupil::click(drill.Label3(CalculationDrill::Next));
+        }
+        pupil::click(drill.Option1(0));
+        QCOMPARE(drill.level(), 0);
+    }
+};
+
+QTEST_MAIN(DrillTest)
+#include "test_drill.moc"
