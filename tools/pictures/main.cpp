@@ -25,7 +25,8 @@ int main(int argc, char* argv[])
                       pictures::spectrumPictures,
                       pictures::wavesPictures,
                       pictures::convectionPictures,
-                      pictures::islandPictures})
+                      pictures::islandPictures,
+                      pictures::sourcesPictures})
         for (auto& picture : list())
             all.push_back(std::move(picture));
 

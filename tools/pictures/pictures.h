@@ -25,5 +25,6 @@ std::vector<PictureFile> spectrumPictures();
 std::vector<PictureFile> wavesPictures();
 std::vector<PictureFile> convectionPictures();
 std::vector<PictureFile> islandPictures();
+std::vector<PictureFile> sourcesPictures();
 
 } // namespace pictures
