@@ -34,7 +34,7 @@ ActivityData spectrum()
     d.items.push_back({"increasing frequency",  4560, 1140,  ArrowBoxWidth, BoxHeight,  6720, 7080});
     d.items.push_back({"increasing wavelength", 4560, 4500,  ArrowBoxWidth, BoxHeight,  2400, 7080});
     // The arrows run across the whole picture; the band fills its middle.
-    d.pictures = {{"Images\\spectrum.jpg", BandLeft, 840, 7 * RegionWidth, 4320, false}};
+    d.pictures = {{"Images\\spectrum.jpg", BandLeft, 840, 11520, 4320, false}};
     d.texts = {{"Label7", 0, "Label the parts of the electromagnetic spectrum.", {240, 120, 11520, 555},
                 timesText(20.25, forms::Green)}};
     d.scoreLine = {"Label5", {3960, 5280, 4080, 585}, 24};

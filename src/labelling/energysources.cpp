@@ -1,5 +1,6 @@
-// Energy Sources: a ruled table with the sources down its left column and an
-// empty row beside each for the explanation of how it makes electricity.
+// Energy Sources: a ruled table with the sources down its left column, each
+// with a small picture of it, and an empty row beside each for the
+// explanation of how it makes electricity.
 #include "labelling/energysources.h"
 #include "activity/catalogue.h"
 
@@ -8,12 +9,12 @@ namespace labelling {
 namespace {
 
 // The table's columns and rows, in twips.
-constexpr float TableLeft = 120, NameRight = 1920, TableRight = 6480;
+constexpr float TableLeft = 120, IconRight = 960, NameRight = 2640, TableRight = 7200;
 constexpr float HeadTop = 720, RowsTop = 1200, RowHeight = 690;
 constexpr float BoxWidth = 4440, BoxHeight = 630, BoxInset = 30;
 constexpr int Rows = 8;
 // The explanations wait in a column beside the table, in an order of their own.
-constexpr float HomesLeft = 6960;
+constexpr float HomesLeft = 7380;
 constexpr int HomeRow[Rows] = {3, 6, 0, 5, 2, 7, 1, 4};
 
 float rowTop(int row) { return RowsTop + row * RowHeight; }
@@ -61,9 +62,12 @@ ActivityData sourcesTable()
         const float top = rowTop(row), boxTop = top + BoxInset;
         d.items.push_back({Sources[row].explanation, NameRight + 60, boxTop, BoxWidth, BoxHeight, HomesLeft,
                            rowTop(HomeRow[row]) + BoxInset});
-        d.texts.push_back({"Label7", 3 + row, Sources[row].name, {TableLeft, top + 180, NameRight - TableLeft, 330},
+        d.texts.push_back({"Label7", 3 + row, Sources[row].name, {IconRight, top + 180, NameRight - IconRight, 330},
                            cellText()});
     }
+    // The pictures of the sources, one to a row, left of their names.
+    d.pictures = {{"Images\\sources.jpg", TableLeft + 30, RowsTop + 30, IconRight - TableLeft - 60,
+                   Rows * RowHeight - 60, false}};
     // The rules: one above the headings and one above and below every row,
     // then the three columns' edges.
     d.lines.push_back(rule(line++, TableLeft, HeadTop, TableRight, HeadTop));

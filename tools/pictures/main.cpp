@@ -25,7 +25,9 @@ int main(int argc, char* argv[])
                       pictures::spectrumPictures,
                       pictures::wavesPictures,
                       pictures::convectionPictures,
-                      pictures::islandPictures, pictures::iconPictures})
+                      pictures::islandPictures,
+                      pictures::sourcesPictures,
+                      pictures::iconPictures})
         for (auto& picture : list())
             all.push_back(std::move(picture));
 

@@ -25,6 +25,7 @@ std::vector<PictureFile> spectrumPictures();
 std::vector<PictureFile> wavesPictures();
 std::vector<PictureFile> convectionPictures();
 std::vector<PictureFile> islandPictures();
+std::vector<PictureFile> sourcesPictures();
 std::vector<PictureFile> iconPictures();           // the program's icon, PNG at 48, 128 and 256 pixels
 
 // The program's icon as SVG under `folder`, in the hicolor theme's layout.
