@@ -3,6 +3,7 @@
 #include "app/grey.h"
 #include "app/intro0.h"
 #include "app/menu.h"
+#include "activity/catalogue.h"
 #include "activity/module1.h"
 #include "app/titlefrm.h"
 #include "support/pointer.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 using app::Intro0;
 using app::Menu;
@@ -201,10 +203,15 @@ void NavigationTest::insulationPicksAtRandom()
 
 void NavigationTest::topicWithoutActivityDoesNothing()
 {
+    const auto& topics = activity::catalogue();
+    const auto unbuilt = std::find_if(topics.begin(), topics.end(), [](const activity::Topic& t) { return !t.built; });
+    if (unbuilt == topics.end())
+        QSKIP("every topic has its activity");
+    const QString menu = QStringLiteral("menu%1").arg(unbuilt->menu);
     TestScreens t;
-    t->show("menu5");
-    t->get<Menu>("menu5").Label3_Click(4); // "The Big Bang"
-    QCOMPARE(t->loadedNames(), QStringList{"menu5"});
+    t->show(menu);
+    t->get<Menu>(menu).Label3_Click(unbuilt->row);
+    QCOMPARE(t->loadedNames(), QStringList{menu});
 }
 
 void NavigationTest::exitingAnActivityBringsBackItsMenu()
