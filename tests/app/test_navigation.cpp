@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 using app::Intro0;
 using app::Menu;
