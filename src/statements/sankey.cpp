@@ -62,10 +62,10 @@ const std::vector<Device>& devices()
         {"electric kettle",      Electrically,                           "thermal energy of the water",          ToSurroundings,                          85, 95},
         {"electric motor",       Electrically,                           "kinetic energy",                       "thermal energy and sound",              60, 85},
         {"car engine",           "chemical energy of the fuel",          "kinetic energy of the car",            ToSurroundings,                          20, 30},
-        {"hair dryer",           Electrically,                           "thermal and kinetic energy of the air", "sound and thermal energy of the casing", 85, 95},
+        {"hairdryer",            Electrically,                           "thermal and kinetic energy of the air", "sound and thermal energy of the casing", 85, 95},
         {"solar cell",           "energy transferred by light",          "energy transferred electrically",      ToSurroundings,                          15, 20},
         {"gas-fired power station", "chemical energy of the gas",        "energy transferred electrically",      ToSurroundings,                          35, 50},
-        {"phone charger",        Electrically,                           "chemical energy of the battery",       ToSurroundings,                          70, 85},
+        {"phone charging",       Electrically,                           "chemical energy of the battery",       ToSurroundings,                          70, 85},
     };
     return table;
 }
