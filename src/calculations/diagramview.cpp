@@ -78,11 +78,16 @@ void drawPivot(QPainter& p, Beam::Pivot pivot, double x, double y, int bottom)
         p.setBrush(PivotColour);
         p.drawEllipse(QPointF(x, y + 18), 3, 3);
         break;
-    case Beam::Tower:
+    case Beam::Tower: { // a lattice mast down to the ground
+        p.setPen(QPen(PivotColour, 1.5));
         p.setBrush(Qt::NoBrush);
-        p.drawRect(QRectF(x - 7, y + 4, 14, bottom - y - 6));
-        p.drawLine(QPointF(x - 7, y + 4), QPointF(x + 7, bottom - 2));
+        p.drawLine(QPointF(x - 6, y + 4), QPointF(x - 6, bottom - 2));
+        p.drawLine(QPointF(x + 6, y + 4), QPointF(x + 6, bottom - 2));
+        for (double at = y + 4, side = -6; at + 12 <= bottom - 2; at += 12, side = -side)
+            p.drawLine(QPointF(x + side, at), QPointF(x - side, at + 12));
+        p.drawLine(QPointF(x - 20, bottom - 2), QPointF(x + 20, bottom - 2));
         break;
+    }
     }
     p.setBrush(Qt::NoBrush);
 }
