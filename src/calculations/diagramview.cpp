@@ -78,11 +78,16 @@ void drawPivot(QPainter& p, Beam::Pivot pivot, double x, double y, int bottom)
         p.setBrush(PivotColour);
         p.drawEllipse(QPointF(x, y + 18), 3, 3);
         break;
-    case Beam::Tower:
+    case Beam::Tower: { // a lattice mast down to the ground
+        p.setPen(QPen(PivotColour, 1.5));
         p.setBrush(Qt::NoBrush);
-        p.drawRect(QRectF(x - 7, y + 4, 14, bottom - y - 6));
-        p.drawLine(QPointF(x - 7, y + 4), QPointF(x + 7, bottom - 2));
+        p.drawLine(QPointF(x - 6, y + 4), QPointF(x - 6, bottom - 2));
+        p.drawLine(QPointF(x + 6, y + 4), QPointF(x + 6, bottom - 2));
+        for (double at = y + 4, side = -6; at + 12 <= bottom - 2; at += 12, side = -side)
+            p.drawLine(QPointF(x + side, at), QPointF(x - side, at + 12));
+        p.drawLine(QPointF(x - 20, bottom - 2), QPointF(x + 20, bottom - 2));
         break;
+    }
     }
     p.setBrush(Qt::NoBrush);
 }
@@ -168,6 +173,45 @@ void drawWave(QPainter& p, const Wave& wave, const QRect& area)
     p.setFont(labelFont());
     centredText(p, QStringLiteral("wavelength = ") + wave.wavelength, QPointF((crest1 + crest2) / 2, top - 42), area);
 }
+void drawTransfer(QPainter& p, const Transfer& t, const QRect& area)
+{
+    // The input enters from the left as a band; the useful part runs on to
+    // the right, the rest turns down as waste.
+    const double w = area.width(), h = area.height();
+    const double band = h * 0.36, top = h * 0.24, split = w * 0.42;
+    const double useful = std::max(4.0, band * t.efficiency), wasted = std::max(4.0, band - useful);
+    const double inputStart = 10, right = w - 40, bottom = h - 6;
+    const QColor usefulColour(120, 200, 255), wastedColour(160, 160, 160);
+    QPainterPath input;
+    input.addRect(QRectF(inputStart, top, split - inputStart, useful + wasted));
+    p.fillPath(input, QColor(255, 200, 80));
+    QPainterPath on;
+    on.moveTo(split, top);
+    on.lineTo(right, top);
+    on.lineTo(right + 18, top + useful / 2);
+    on.lineTo(right, top + useful);
+    on.lineTo(split, top + useful);
+    on.closeSubpath();
+    p.fillPath(on, usefulColour);
+    // The waste bends down through a quarter turn.
+    const double inner = 12, outer = inner + wasted;
+    const double x0 = split, y0 = top + useful;
+    QPainterPath down;
+    down.moveTo(x0, y0);
+    down.arcTo(QRectF(x0 - outer, y0, 2 * outer, 2 * outer), 90, -90);
+    down.lineTo(x0 + outer, bottom - 14);
+    down.lineTo(x0 + (inner + outer) / 2, bottom);
+    down.lineTo(x0 + inner, bottom - 14);
+    down.arcTo(QRectF(x0 - inner, y0 + wasted, 2 * inner, 2 * inner), 0, 90);
+    down.closeSubpath();
+    p.fillPath(down, wastedColour);
+
+    p.setFont(labelFont());
+    p.setPen(forms::Yellow);
+    p.drawText(QRectF(inputStart, top - 22, split, 18), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("input ") + t.input);
+    p.drawText(QRectF(split, top - 22, w - split - 4, 18), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("useful ") + t.useful);
+    p.drawText(QRectF(x0 + outer + 6, bottom - 24, w - x0 - outer - 8, 18), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("wasted"));
+}
 } // namespace
 
 BeamLayout layBeam(const Beam& beam, double width)
@@ -202,6 +246,8 @@ void DiagramView::paintEvent(QPaintEvent*)
         drawBeam(p, *beam, rect());
     else if (const auto* wave = std::get_if<Wave>(&diagram_))
         drawWave(p, *wave, rect());
+    else if (const auto* transfer = std::get_if<Transfer>(&diagram_))
+        drawTransfer(p, *transfer, rect());
 }
 
 } // namespace calculations

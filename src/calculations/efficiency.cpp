@@ -83,7 +83,10 @@ Question deviceQuestion(const Random& random)
     const QString conversion = QStringLiteral("%1% = %2\n").arg(percent).arg(decimalText);
 
     Question q;
-    switch (pick(random, 3)) {
+    const int find = pick(random, 3);
+    q.diagram = Transfer{find == 2 ? QStringLiteral("?") : withUnit(input, unit), find == 1 ? QStringLiteral("?") : withUnit(output, unit),
+                         decimal};
+    switch (find) {
     case 0: { // the efficiency, as a decimal and as a percentage
         const Shown e = shownResult(output / input);
         q.text = QStringLiteral("%1 is supplied with %2 of energy. It transfers %3 %4. "

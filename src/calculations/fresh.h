@@ -20,7 +20,7 @@ private:
 };
 
 // Draws from `generate` until the question is not among the recent ones, and
-// remembers it. Each further try shifts the draws by the golden ratio, so even
+// remembers it. Each further try shifts its draws by irrational steps, so even
 // a source that keeps returning one value soon gives a different question.
 Question freshQuestion(const Generator& generate, const Random& random, int level, RecentQuestions& recent);
 

@@ -5,7 +5,7 @@
 namespace calculations {
 
 namespace {
-const QChar ThousandsSpace(0x202F); // narrow, and no line break inside a number
+const QChar ThousandsSpace(0x00A0); // no line break inside a number
 
 int exponentOf(double value) { return value == 0 ? 0 : int(std::floor(std::log10(std::fabs(value)))); }
 

@@ -44,7 +44,14 @@ struct Beam {
 struct Wave {
     QString wavelength; // "0.85 m", or "?"
 };
-using Diagram = std::variant<std::monostate, Beam, Wave>;
+// An energy transfer diagram: the input splits into the useful output and
+// the energy wasted, the arrows as wide as the energy they carry.
+struct Transfer {
+    QString input;   // "1200 J", or "?"
+    QString useful;
+    double efficiency; // the useful share, 0 to 1, for the widths
+};
+using Diagram = std::variant<std::monostate, Beam, Wave, Transfer>;
 
 struct Question {
     QString text;                  // the situation and what to find

@@ -25,7 +25,8 @@ QString paragraphMarkup(const QString& text)
 {
     QString html;
     bool inSuperscript = false;
-    for (const QChar c : text) {
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const QChar c = text[at];
         const QChar digit = lowered(c);
         if (!digit.isNull() != inSuperscript) {
             html += inSuperscript ? QStringLiteral("</sup>") : QStringLiteral("<sup>");
@@ -37,6 +38,9 @@ QString paragraphMarkup(const QString& text)
             html += QStringLiteral("<br>");
         else
             html += QString(c).toHtmlEscaped();
+        // A unit such as m/s stays on one line: a word joiner after its slash.
+        if (c == QLatin1Char('/') && at + 1 < text.size() && text[at + 1].isLetter())
+            html += QChar(0x2060);
     }
     if (inSuperscript)
         html += QStringLiteral("</sup>");

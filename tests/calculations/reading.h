@@ -26,7 +26,7 @@ inline int superscriptValue(const QString& power)
 inline std::vector<ReadNumber> readNumbers(const QString& text)
 {
     static const QRegularExpression number(QStringLiteral(
-        "(\u00A3)?(\\d[\\d\u202F]*(?:\\.\\d+)?)"                                  // £, digits
+        "(\u00A3)?((?:\\d{1,3}(?:\u00A0\\d{3})+(?!\\d)|\\d+)(?:\\.\\d+)?)"       // £, digits in groups of three
         "(?:\u00A0\u00D7\u00A010([\u207B]?[\u2070\u00B9\u00B2\u00B3\u2074-\u2079]+))?"       // × 10ⁿ
         "(?:\u00A0?(N\u00A0m|m/s|kWh|kHz|MHz|GHz|Hz|kW|kJ|MJ|minutes|hours|hour|cm|nm|W|J|N|m|h|p|%)(?![A-Za-z]))?"));
     std::vector<ReadNumber> found;
@@ -34,7 +34,7 @@ inline std::vector<ReadNumber> readNumbers(const QString& text)
     while (it.hasNext()) {
         const auto m = it.next();
         QString digits = m.captured(2);
-        digits.remove(QChar(0x202F));
+        digits.remove(QChar(0x00A0));
         double value = digits.toDouble();
         if (m.hasCaptured(3))
             value *= std::pow(10.0, superscriptValue(m.captured(3)));

@@ -227,7 +227,7 @@ private slots:
     {
         QFETCH(Generator, generate);
         QFETCH(int, level);
-        for (std::uint64_t seed = 0; seed < 1000; ++seed) {
+        for (std::uint64_t seed = 0; seed < 300; ++seed) {
             const Question q = generate(seeded(seed), level);
             const DrillLayout layout = drillLayout(!std::holds_alternative<std::monostate>(q.diagram));
             const QRect questionBox = forms::toPixels(textBox(layout.question));
