@@ -24,7 +24,7 @@ const Task Tasks[] = {
     {"A lift motor raises a lift weighing %1 through a height of %2. How much work does the motor do on the lift?",
      5000, 12000, 500, 3, 30, 3},
     {"A weightlifter lifts a barbell weighing %1 through a height of %2. How much work does the weightlifter do?",
-     500, 1500, 100, 1.8, 2.2, 0.1},
+     500, 1500, 100, 1.6, 2.0, 0.1},
 };
 
 // A device, the energy supplied to it and its efficiency in whole percent.
@@ -42,9 +42,9 @@ const Device Devices[] = {
     {"An electric motor", "usefully to lift a load", "J", 200, 2000, 100, 60, 85, 1},
     {"An electric kettle", "usefully to the thermal energy store of the water", "kJ", 100, 400, 20, 80, 95, 5},
     {"A car engine", "usefully to the kinetic energy store of the car", "kJ", 100, 500, 100, 20, 35, 1},
-    {"A coal-fired power station", "usefully by electricity", "MJ", 100, 900, 100, 30, 40, 1},
-    {"A solar panel", "usefully by electricity", "J", 200, 1000, 100, 15, 22, 1},
-    {"A wind turbine", "usefully by electricity", "kJ", 100, 900, 100, 35, 45, 1},
+    {"A coal-fired power station", "usefully by an electric current", "MJ", 100, 900, 100, 30, 40, 1},
+    {"A solar panel", "usefully by an electric current", "J", 200, 1000, 100, 15, 22, 1},
+    {"A wind turbine", "usefully by an electric current", "kJ", 100, 900, 100, 35, 45, 1},
 };
 
 const QString Efficiency = QStringLiteral("efficiency");

@@ -25,7 +25,7 @@ const Appliance Level1Appliances[] = {
     {"fan heater", 2, 2, 1, 1, 4, 0.5, false},
 };
 const Appliance Level2Appliances[] = {
-    {"kettle", 1800, 3000, 100, 3, 6, 3, true},
+    {"kettle", 1800, 3000, 100, 3, 3, 3, true}, // long enough to boil a full kettle
     {"microwave oven", 800, 1200, 100, 3, 12, 3, true},
     {"hairdryer", 1200, 2200, 100, 6, 15, 3, true},
     {"electric shower", 7500, 10500, 500, 6, 15, 3, true},

@@ -38,11 +38,11 @@ const Turner Turners[] = {
       "A mechanic pulls at right angles to a spanner with a force of %1. The nut needs a moment of %2 to loosen it. "
       "How far from the centre of the nut must the mechanic pull?"},
      {{Force, Distance}, {Moment, Distance}, {Force, Moment}}},
-    {Beam::Hinge, 5, 40, 5, 0.6, 0.9, 0.05,
+    {Beam::Hinge, 5, 40, 5, 0.5, 0.8, 0.05,
      {"A pupil pushes on a door at right angles with a force of %1, %2 from the hinges. "
       "Calculate the moment of the force about the hinges.",
       "A door needs a moment of %1 about its hinges to open it. A pupil pushes at right angles to the door, %2 from the hinges. "
-      "What force is needed?",
+      "What is the smallest force needed?",
       "A pupil pushes at right angles to a door with a force of %1. The moment about the hinges is %2. "
       "How far from the hinges does the pupil push?"},
      {{Force, Distance}, {Moment, Distance}, {Force, Moment}}},
@@ -207,7 +207,8 @@ Question seeSaw(const Random& random)
     const auto [a, b, c] = people(random);
     const double w1 = stepIn(random, 250, 550, 50);
     double d1 = stepIn(random, 1, 2.5, 0.25);
-    const double w2 = stepIn(random, 250, 550, 50), d2 = stepIn(random, 0.5, 1.5, 0.25);
+    // A second person on the left sits nearer the pivot than the first, never on the same spot.
+    const double w2 = stepIn(random, 250, 550, 50), d2 = stepIn(random, 0.5, d1 - 0.25, 0.25);
     bool three = pick(random, 2) == 0;
     const auto seat = three ? balancingSeat(random, roundFigures(w1 * d1 + w2 * d2, 9)) : std::nullopt;
     three = seat.has_value(); // when no one on the right balances three exactly, two people
@@ -250,7 +251,7 @@ Question wheelbarrow(const Random& random)
     const double at = stepIn(random, 0.3, 0.6, 0.1);
     const double handles = stepIn(random, 1.2, 1.5, 0.1);
     Question q;
-    q.text = QStringLiteral("A loaded wheelbarrow weighs %1, acting %2 from the axle of its wheel. "
+    q.text = QStringLiteral("The weight of a loaded wheelbarrow is %1 and acts %2 from the axle of its wheel. "
                             "A gardener holds it still by the handles, %3 from the axle. "
                             "What upward force does the gardener apply?")
                  .arg(newtons(load), metres(at), metres(handles));

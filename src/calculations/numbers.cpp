@@ -45,7 +45,9 @@ double roundFigures(double value, int figures)
         return value;
     const int decimals = decimalsFor(exponentOf(value), figures);
     const double scale = std::pow(10.0, decimals);
-    return std::round(value * scale) / scale;
+    // A decimal half such as 1.275 is stored a hair below itself (1.27499...);
+    // nudging by far less than any data's precision rounds it up, as on paper.
+    return std::round(value * scale * (1 + 1e-12)) / scale;
 }
 
 bool fitsFigures(double value, int figures)

@@ -152,8 +152,8 @@ Question sonar(const Random& random)
 
 Question rippleTank(const Random& random)
 {
-    const double f = stepIn(random, 2, 12, 1);
-    const double cm = stepIn(random, 1, 4, 0.5);
+    const double f = stepIn(random, 8, 12, 1);   // a ripple tank's waves travel at about 0.1 to 0.4 m/s
+    const double cm = stepIn(random, 1.5, 3, 0.5);
     const double v = roundFigures(f * cm / 100, 9);
     switch (pick(random, 3)) {
     case 0:
