@@ -251,7 +251,7 @@ Question wheelbarrow(const Random& random)
     const double at = stepIn(random, 0.3, 0.6, 0.1);
     const double handles = stepIn(random, 1.2, 1.5, 0.1);
     Question q;
-    q.text = QStringLiteral("The weight of a loaded wheelbarrow is %1 and acts %2 from the axle of its wheel. "
+    q.text = QStringLiteral("A loaded wheelbarrow's weight of %1 acts %2 from the axle of its wheel. "
                             "A gardener holds it still by the handles, %3 from the axle. "
                             "What upward force does the gardener apply?")
                  .arg(newtons(load), metres(at), metres(handles));
