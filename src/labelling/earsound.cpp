@@ -99,7 +99,7 @@ EarSound::EarSound(forms::Screens& screens, std::shared_ptr<TuningFork> fork)
     Image2.lower(); // a picture: beneath the lines, targets and labels
     // Every frame covers the control: nothing beneath it need be painted.
     Image2.setAttribute(Qt::WA_OpaquePaintEvent);
-    screens.animationClock().animate(*this, [this](double) { Timer1_Timer(); });
+    screens.animationClock().animate(*this, ForkStepsPerSecond, [this](double) { Timer1_Timer(); });
 }
 
 // A frame is decoded the first time it is shown and kept; from then on a tick

@@ -1,7 +1,7 @@
 #pragma once
 // The Ear: how a sound travels from a vibrating tuning fork through the air
 // into the ear. A labelling screen whose one true departure is the animated
-// fork, Image2, stepped once a display frame by the program's animation clock
+// fork, Image2, stepped on the program's animation clock
 // while the screen is shown.
 
 #include "forms/picturecontrols.h"
@@ -13,6 +13,10 @@
 namespace labelling {
 
 class TuningFork;
+
+// The fork's steps a second: a cycle of eight steps about four times a
+// second, plainly vibrating, for little work.
+inline constexpr double ForkStepsPerSecond = 30;
 
 // Where the fork's frames are shown, each at its own size.
 inline constexpr forms::TwipRect ForkPictureArea{120, 2160, 1200, 4800};

@@ -10,23 +10,45 @@ class TestAnimationClock : public QObject {
     Q_OBJECT
 
 private slots:
+    // The clock keeps the pace of the fastest animation shown, never faster
+    // than the display.
     void frameInterval_data()
     {
         QTest::addColumn<double>("refresh");
+        QTest::addColumn<double>("asked");
         QTest::addColumn<int>("interval");
-        QTest::newRow("unknown: 60 Hz") << 0.0 << 17;
-        QTest::newRow("50 Hz projector") << 50.0 << 20;
-        QTest::newRow("59.94 Hz") << 59.94 << 17;
-        QTest::newRow("30 Hz") << 30.0 << 34;
-        QTest::newRow("144 Hz: no faster than 60") << 144.0 << 17;
+        QTest::newRow("unknown display: 60 Hz") << 0.0 << 120.0 << 17;
+        QTest::newRow("asks 30 of an unknown display") << 0.0 << 30.0 << 34;
+        QTest::newRow("50 Hz projector") << 50.0 << 60.0 << 20;
+        QTest::newRow("59.94 Hz") << 59.94 << 60.0 << 17;
+        QTest::newRow("30 Hz display") << 30.0 << 60.0 << 34;
+        QTest::newRow("144 Hz display, asks 60") << 144.0 << 60.0 << 17;
     }
     void frameInterval()
     {
         QFETCH(double, refresh);
+        QFETCH(double, asked);
         QFETCH(int, interval);
         forms::AnimationClock clock([refresh] { return refresh; });
+        QWidget screen;
+        clock.animate(screen, asked, [](double) {});
+        screen.show();
         QCOMPARE(clock.frameInterval(), interval);
         QVERIFY(clock.frameInterval() >= 1000.0 / (refresh > 0 ? refresh : 60) - 0.001);
+    }
+
+    // Two animations of different paces on one clock: each keeps its own.
+    void ownPaces()
+    {
+        forms::AnimationClock clock;
+        QWidget screen;
+        int fast = 0, slow = 0;
+        clock.animate(screen, 40, [&](double) { ++fast; });
+        clock.animate(screen, 10, [&](double) { ++slow; });
+        screen.show();
+        QCOMPARE(clock.frameInterval(), 25);
+        QTRY_VERIFY(slow >= 5);
+        QVERIFY2(fast >= 3 * slow && fast <= 5 * slow + 4, qPrintable(QStringLiteral("%1 %2").arg(fast).arg(slow)));
     }
 
     // Two screens share the clock; it runs while either is shown and stops
@@ -37,8 +59,8 @@ private slots:
         auto first = std::make_unique<QWidget>();
         auto second = std::make_unique<QWidget>();
         int frames = 0;
-        clock.animate(*first, [&](double) { ++frames; });
-        clock.animate(*second, [&](double) { ++frames; });
+        clock.animate(*first, 60, [&](double) { ++frames; });
+        clock.animate(*second, 60, [&](double) { ++frames; });
         QVERIFY(!clock.isRunning()); // loaded but never shown
         first->show();
         QVERIFY(clock.isRunning());
@@ -68,7 +90,7 @@ private slots:
         forms::AnimationClock clock;
         QWidget screen;
         std::vector<double> got;
-        clock.animate(screen, [&](double seconds) { got.push_back(seconds); });
+        clock.animate(screen, 60, [&](double seconds) { got.push_back(seconds); });
         screen.show();
         QTRY_VERIFY(got.size() >= 3);
         QCOMPARE(got.front(), 0.0);

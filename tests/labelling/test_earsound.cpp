@@ -169,9 +169,9 @@ private slots:
         QCOMPARE(ear.Image2.Top(), 2160.0f);
         QCOMPARE(ear.Image2.Width(), 1200.0f);
         QCOMPARE(ear.Image2.Height(), 4800.0f);
-        // Stepped by the program's clock, once a display frame at most.
+        // Stepped by the program's clock, 30 steps a second.
         QVERIFY(screens->animationClock().isRunning());
-        QCOMPARE(screens->animationClock().frameInterval(), 17);
+        QCOMPARE(screens->animationClock().frameInterval(), 34);
         QVERIFY(!ear.scoreLine().isVisible());
         QVERIFY(!ear.Label3(LabellingActivity::CheckScore).isVisible());
     }
@@ -342,7 +342,7 @@ private slots:
         auto& ear = screens->get<EarSound>("earsound");
         // Counts the clock's frames on the same screen, after the fork's.
         int ticks = 0;
-        screens->animationClock().animate(ear, [&](double) { ++ticks; });
+        screens->animationClock().animate(ear, labelling::ForkStepsPerSecond, [&](double) { ++ticks; });
         const int before = ear.fork().forkstep();
 
         for (int i = 0; i < 7; ++i)
