@@ -24,15 +24,15 @@ const std::vector<Topic>& catalogue()
         {3, 2, "Electromagnetic Spectrum",     Labelling,    {"emspectrum"}, false, false},
         {3, 3, "Electromagnetic Radiation",    Statements,   {"emradiation"}, false, false},
         {3, 4, "Sound",                        Labelling,    {"earsound"}},
-        {4, 0, "The Structure of an Atom",     Labelling,    {"atom"}, false, false},
+        {4, 0, "The Structure of an Atom",     Labelling,    {"atom"}},
         {4, 1, "Types of Radiation",           Statements,   {"radiationtypes"}, false, false},
-        {4, 2, "Background Radiation",         Labelling,    {"background"}, false, false},
+        {4, 2, "Background Radiation",         Labelling,    {"background"}},
         {4, 3, "Units and their Symbols",      Units,        {"symbols"}},
         {4, 4, "Calculating Moments",          Calculations, {"moments"}, false, false},
         {5, 0, "Comparing Telescopes",         Statements,   {"telescopes"}, false, false},
         {5, 1, "Telescopic Views",             Labelling,    {"nakedeye", "telescope", "hst"}},
         {5, 2, "Gravitation",                  Statements,   {"gravitation"}, false, false},
-        {5, 3, "Satellites",                   Labelling,    {"satellites"}, false, false},
+        {5, 3, "Satellites",                   Labelling,    {"satellites"}},
         {5, 4, "The Big Bang",                 Statements,   {"bigbang"}, false, false},
     };
     return table;

@@ -5,6 +5,9 @@
 #include "labelling/generator.h"
 #include "labelling/insulation.h"
 #include "labelling/telescopic.h"
+#include "labelling/atom.h"
+#include "labelling/background.h"
+#include "labelling/satellites.h"
 #include "forms/screens.h"
 
 namespace labelling {
@@ -32,6 +35,9 @@ void registerScreens(forms::Screens& screens)
     });
     add(screens, generatorActivity());
     addAll(screens, insulationActivities());
+    add(screens, atomActivity());
+    add(screens, backgroundActivity());
+    add(screens, satellitesActivity());
 }
 
 } // namespace labelling

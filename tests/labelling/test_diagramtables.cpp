@@ -1,10 +1,13 @@
-// The tables of the Electricity Production and Insulation screens: their
+// The tables of the Electricity Production, Insulation, Atom and Background
+// Radiation screens: their
 // counts and sizes, each leader line tied to the box it leaves and reaching
 // into the picture, and each diagram shown at the size its area leaves it.
 #include "support/testscreens.h"
 #include "labelling/activity.h"
 #include "labelling/generator.h"
 #include "labelling/insulation.h"
+#include "labelling/atom.h"
+#include "labelling/background.h"
 #include "activity/leaders.h"
 
 #include <QTest>
@@ -18,6 +21,10 @@ const ActivityData& table(const QString& screen)
 {
     if (screen == QLatin1String("generator"))
         return labelling::generatorActivity();
+    if (screen == QLatin1String("atom"))
+        return labelling::atomActivity();
+    if (screen == QLatin1String("background"))
+        return labelling::backgroundActivity();
     for (const ActivityData& data : labelling::insulationActivities())
         if (data.screen == screen)
             return data;
@@ -137,6 +144,10 @@ private slots:
         row("thermal", 0, 0);   // hot water
         row("thermal", 3, -1, 3); // "Matt black surface"
         row("thermal", 4, -1, 2); // "Silver surface"
+        for (int k = 0; k < 8; ++k)
+            row("atom", k, k);
+        for (int k = 0; k < 6; ++k)
+            row("background", k, k);
     }
 
     void leaderTouchesItsBox()
@@ -214,7 +225,7 @@ private slots:
     void diagramShownAtItsOwnSize_data()
     {
         QTest::addColumn<QString>("screen");
-        for (const char* screen : {"generator", "house", "thermos", "thermal"})
+        for (const char* screen : {"generator", "house", "thermos", "thermal", "atom", "background"})
             QTest::newRow(screen) << QString::fromLatin1(screen);
     }
 

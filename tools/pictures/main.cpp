@@ -21,7 +21,8 @@ int main(int argc, char* argv[])
 
     std::vector<pictures::PictureFile> all;
     for (auto list : {pictures::spinePictures, pictures::telescopicPictures, pictures::spaceTelescopePictures,
-                      pictures::powerPictures, pictures::insulationPictures, pictures::earPictures})
+                      pictures::powerPictures, pictures::insulationPictures, pictures::earPictures,
+                      pictures::atomPictures, pictures::backgroundPictures})
         for (auto& picture : list())
             all.push_back(std::move(picture));
 

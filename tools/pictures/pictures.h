@@ -21,5 +21,7 @@ std::vector<PictureFile> spaceTelescopePictures(); // photographs from orbit
 std::vector<PictureFile> earPictures();
 std::vector<PictureFile> powerPictures();
 std::vector<PictureFile> insulationPictures();
+std::vector<PictureFile> atomPictures();
+std::vector<PictureFile> backgroundPictures();
 
 } // namespace pictures
