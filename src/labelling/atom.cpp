@@ -77,7 +77,7 @@ ActivityData atom()
                {"no charge",                     8880, 5460,   2640, 375,  8880, 6600},
                {"negative charge",               8880, 5940,   2640, 375,  3360, 7320}};
     d.pictures = {{"Images\\atom.jpg", 2400, 840, 9480, 5640, false}};
-    d.texts = {{"Label7", 0, "Label this diagram of a lithium atom and its key.", {120, 120, 7200, 585},
+    d.texts = {{"Label7", 0, "Label this lithium atom and its key.", {120, 120, 7200, 585},
                 timesText(24)}};
     d.scoreLine = {"Label5", {7560, 120, 4200, 585}, 24};
     const QPointF nucleus = around(a.nucleusRadius - 30, 172); // just inside its outline

@@ -34,14 +34,14 @@ ActivityData background()
     d.background = QColor(30, 52, 110);
     d.answerPoints = 12;
     //         answer                                   target        size        home
-    d.items = {{pie.sectors[0].source,                  9360, 3720,   2520, 375,  3360, 6780},
-               {pie.sectors[1].source,                  1080, 5880,   2520, 375,  6120, 7320},
-               {pie.sectors[2].source,                  240, 4320,    2520, 375,  600, 7320},
-               {pie.sectors[3].source,                  240, 2880,    2520, 375,  8880, 6780},
-               {pie.sectors[4].source,                  840, 1560,    2520, 375,  6120, 6780},
-               {pie.sectors[5].source,                  7800, 840,    2520, 615,  600, 6780}};
+    d.items = {{pie.sectors[0].source,                  9360, 3720,   2520, 375,  3720, 6720},
+               {pie.sectors[1].source,                  1080, 5880,   2520, 375,  6480, 7380},
+               {pie.sectors[2].source,                  240, 4320,    2520, 375,  3720, 7380},
+               {pie.sectors[3].source,                  240, 2880,    2520, 375,  9240, 6720},
+               {pie.sectors[4].source,                  840, 1560,    2520, 375,  6480, 6720},
+               {pie.sectors[5].source,                  7800, 840,    3240, 615,  240, 6720}};
     d.pictures = {{"Images\\background.jpg", 3360, 1200, 5280, 5400, false}};
-    d.texts = {{"Label7", 0, "Label the sources of background radiation.", {120, 120, 7200, 585}, timesText(24)}};
+    d.texts = {{"Label7", 0, "Label the sources of background radiation.", {120, 120, 11760, 585}, timesText(24)}};
     d.scoreLine = {"Label5", {7560, 6000, 4200, 585}, 24};
     // Each leader runs from its target into the middle of its sector; the
     // sliver's leader meets it near the rim, where it is widest.
