@@ -5,6 +5,7 @@
 #include <QTest>
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 class TestAnimationClock : public QObject {
     Q_OBJECT
@@ -37,18 +38,22 @@ private slots:
         QVERIFY(clock.frameInterval() >= 1000.0 / (refresh > 0 ? refresh : 60) - 0.001);
     }
 
-    // Two animations of different paces on one clock: each keeps its own.
+    // Two animations of different paces on one clock: the slow one waits for
+    // its own pace (give or take half a tick), however late the ticks come.
     void ownPaces()
     {
         forms::AnimationClock clock;
         QWidget screen;
-        int fast = 0, slow = 0;
+        int fast = 0;
+        std::vector<double> slow;
         clock.animate(screen, 40, [&](double) { ++fast; });
-        clock.animate(screen, 10, [&](double) { ++slow; });
+        clock.animate(screen, 10, [&](double seconds) { slow.push_back(seconds); });
         screen.show();
         QCOMPARE(clock.frameInterval(), 25);
-        QTRY_VERIFY(slow >= 5);
-        QVERIFY2(fast >= 3 * slow && fast <= 5 * slow + 4, qPrintable(QStringLiteral("%1 %2").arg(fast).arg(slow)));
+        QTRY_VERIFY(slow.size() >= 4);
+        QVERIFY(fast > int(slow.size()));
+        for (std::size_t k = 1; k < slow.size(); ++k)
+            QVERIFY2(slow[k] >= 0.1 - 0.025 / 2 - 0.002, qPrintable(QString::number(slow[k])));
     }
 
     // Two screens share the clock; it runs while either is shown and stops
@@ -95,7 +100,7 @@ private slots:
         QTRY_VERIFY(got.size() >= 3);
         QCOMPARE(got.front(), 0.0);
         for (std::size_t k = 1; k < got.size(); ++k)
-            QVERIFY2(got[k] > 0.005 && got[k] < 0.5, qPrintable(QString::number(got[k])));
+            QVERIFY2(got[k] > 0.005 && got[k] < 2, qPrintable(QString::number(got[k])));
         screen.hide();
         got.clear();
         screen.show();
