@@ -25,15 +25,15 @@ const std::vector<Topic>& catalogue()
         {3, 2, "Electromagnetic Spectrum",     Labelling,    {"emspectrum"}},
         {3, 3, "Electromagnetic Radiation",    Statements,   {"emradiation"}},
         {3, 4, "Sound",                        Labelling,    {"earsound"}},
-        {4, 0, "The Structure of an Atom",     Labelling,    {"atom"}, false, false},
+        {4, 0, "The Structure of an Atom",     Labelling,    {"atom"}},
         {4, 1, "Types of Radiation",           Statements,   {"radiationtypes"}},
-        {4, 2, "Background Radiation",         Labelling,    {"background"}, false, false},
+        {4, 2, "Background Radiation",         Labelling,    {"background"}},
         {4, 3, "Units and their Symbols",      Units,        {"symbols"}},
         {4, 4, "Calculating Moments",          Calculations, {"moments"}},
         {5, 0, "Comparing Telescopes",         Statements,   {"telescopes"}},
         {5, 1, "Telescopic Views",             Labelling,    {"nakedeye", "telescope", "hst"}},
         {5, 2, "Gravitation",                  Statements,   {"gravitation"}},
-        {5, 3, "Satellites",                   Labelling,    {"satellites"}, false, false},
+        {5, 3, "Satellites",                   Labelling,    {"satellites"}},
         {5, 4, "The Big Bang",                 Statements,   {"bigbang"}},
     };
     return table;

@@ -46,6 +46,10 @@ Platform Platform::system()
     p.shellOpen = [](const QString& target, QWidget*) { QDesktopServices::openUrl(shellTarget(target)); };
     auto generator = std::make_shared<UniformRandom>();
     p.random = [generator] { return (*generator)(); };
+    p.refreshRate = [] {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        return screen ? screen->refreshRate() : 0.0;
+    };
     p.quit = [] { QCoreApplication::exit(0); };
     return p;
 }

@@ -32,6 +32,8 @@ struct Platform {
     std::function<void(const QString& target, QWidget* owner)> shellOpen;
     // Uniform in [0, 1).
     std::function<double()> random;
+    // The display's refresh rate in hertz; 0 or less when it is not known.
+    std::function<double()> refreshRate;
     // End the program at once.
     std::function<void()> quit;
 

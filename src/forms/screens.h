@@ -3,6 +3,7 @@
 // screen: it is created, and its load handler run, when it is first shown or
 // touched, and destroyed when it is unloaded.
 
+#include "forms/animationclock.h"
 #include "forms/platform.h"
 
 #include <QPointer>
@@ -56,9 +57,12 @@ public:
     void closedByUser(const QString& name);
 
     Platform& platform() { return platform_; }
+    // The one clock the program's moving pictures run on.
+    AnimationClock& animationClock() { return animationClock_; }
 
 private:
     Platform platform_;
+    AnimationClock animationClock_{platform_.refreshRate};
     std::map<QString, Factory> factories_;
     std::map<QString, Screen*> loaded_;
     std::vector<QPointer<Screen>> unloaded_; // awaiting deletion

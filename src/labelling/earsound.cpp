@@ -4,6 +4,7 @@
 #include "labelling/earsound.h"
 #include "activity/catalogue.h"
 #include "labelling/tuningfork.h"
+#include "forms/screens.h"
 
 namespace labelling {
 
@@ -97,13 +98,9 @@ EarSound::EarSound(forms::Screens& screens, std::shared_ptr<TuningFork> fork)
 {
     Image2.place(ForkPictureArea.left, ForkPictureArea.top, ForkPictureArea.width, ForkPictureArea.height);
     Image2.lower(); // a picture: beneath the lines, targets and labels
-    Timer1.Tick = [this] { Timer1_Timer(); };
-}
-
-void EarSound::Form_Load()
-{
-    LabellingActivity::Form_Load();
-    Timer1.setEnabled(true);
+    // Every frame covers the control: nothing beneath it need be painted.
+    Image2.setAttribute(Qt::WA_OpaquePaintEvent);
+    screens.animationClock().animate(*this, ForkStepsPerSecond, [this](double) { Timer1_Timer(); });
 }
 
 // A frame is decoded the first time it is shown and kept; from then on a tick

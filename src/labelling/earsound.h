@@ -1,10 +1,10 @@
 #pragma once
 // The Ear: how a sound travels from a vibrating tuning fork through the air
 // into the ear. A labelling screen whose one true departure is the animated
-// fork, Image2, stepped by Timer1.
+// fork, Image2, stepped on the program's animation clock
+// while the screen is shown.
 
 #include "forms/picturecontrols.h"
-#include "forms/timer.h"
 #include "labelling/activity.h"
 
 #include <memory>
@@ -13,6 +13,10 @@
 namespace labelling {
 
 class TuningFork;
+
+// The fork's steps a second: a cycle of eight steps about four times a
+// second, plainly vibrating, for little work.
+inline constexpr double ForkStepsPerSecond = 30;
 
 // Where the fork's frames are shown, each at its own size.
 inline constexpr forms::TwipRect ForkPictureArea{120, 2160, 1200, 4800};
@@ -36,13 +40,12 @@ public:
     // The fork's step and frames outlive this screen object.
     EarSound(forms::Screens& screens, std::shared_ptr<TuningFork> fork);
 
-    void Form_Load() override;
+    // One step of the fork: the next frame picture, repainting only the fork.
     void Timer1_Timer();
 
     const TuningFork& fork() const { return *fork_; }
 
     forms::Image& Image2;
-    forms::Timer Timer1{this, 5};
 
 private:
     std::shared_ptr<TuningFork> fork_;

@@ -10,6 +10,9 @@
 #include "labelling/waves.h"
 #include "labelling/convection.h"
 #include "labelling/energyisland.h"
+#include "labelling/atom.h"
+#include "labelling/background.h"
+#include "labelling/satellites.h"
 #include "forms/screens.h"
 
 namespace labelling {
@@ -42,6 +45,9 @@ void registerScreens(forms::Screens& screens)
     add(screens, wavesActivity());
     add(screens, convectionActivity());
     add(screens, energyIslandActivity());
+    add(screens, atomActivity());
+    add(screens, backgroundActivity());
+    add(screens, satellitesActivity());
 }
 
 } // namespace labelling

@@ -13,6 +13,8 @@
 #include "labelling/energyisland.h"
 #include "activity/commands.h"
 #include "forms/pictures.h"
+#include "labelling/atom.h"
+#include "labelling/background.h"
 #include "activity/leaders.h"
 
 #include <QTest>
@@ -31,6 +33,10 @@ const ActivityData& table(const QString& screen)
                                      &labelling::energyIslandActivity()})
         if (data->screen == screen)
             return *data;
+    if (screen == QLatin1String("atom"))
+        return labelling::atomActivity();
+    if (screen == QLatin1String("background"))
+        return labelling::backgroundActivity();
     for (const ActivityData& data : labelling::insulationActivities())
         if (data.screen == screen)
             return data;
@@ -171,6 +177,10 @@ private slots:
             row("convection", i, i);
         for (int i = 0; i < 8; ++i)
             row("energyisland", i, i);
+        for (int k = 0; k < 8; ++k)
+            row("atom", k, k);
+        for (int k = 0; k < 6; ++k)
+            row("background", k, k);
     }
 
     void leaderTouchesItsBox()
@@ -328,7 +338,7 @@ private slots:
     {
         QTest::addColumn<QString>("screen");
         for (const char* screen : {"generator", "house", "thermos", "thermal", "convection", "energyisland",
-                                   "energysources", "waves", "emspectrum"})
+                                   "energysources", "waves", "emspectrum", "atom", "background"})
             QTest::newRow(screen) << QString::fromLatin1(screen);
     }
 

@@ -169,8 +169,9 @@ private slots:
         QCOMPARE(ear.Image2.Top(), 2160.0f);
         QCOMPARE(ear.Image2.Width(), 1200.0f);
         QCOMPARE(ear.Image2.Height(), 4800.0f);
-        QCOMPARE(ear.Timer1.Interval(), 5);
-        QVERIFY(ear.Timer1.Enabled());
+        // Stepped by the program's clock, 30 steps a second.
+        QVERIFY(screens->animationClock().isRunning());
+        QCOMPARE(screens->animationClock().frameInterval(), 34);
         QVERIFY(!ear.scoreLine().isVisible());
         QVERIFY(!ear.Label3(LabellingActivity::CheckScore).isVisible());
     }
@@ -286,33 +287,32 @@ private slots:
     void forkstepAcrossUnload()
     {
         TestScreens screens;
-        screens->show("earsound");
-        auto* ear = &screens->get<EarSound>("earsound");
-        ear->Timer1.setEnabled(false); // the test steps it
+        auto* ear = &screens->get<EarSound>("earsound"); // loaded, not shown: the clock is idle
         for (int tick = 0; tick < 3; ++tick)
             ear->Timer1_Timer();
         QCOMPARE(ear->fork().forkstep(), 3);
+        screens->show("earsound");
         dragOntoTarget(*ear, 0, 0);
         ear->Label3_Click(LabellingActivity::Exit);
+        const int stopped = ear->fork().forkstep();
         TestScreens::flushDeletes();
 
-        screens->show("earsound");
         ear = &screens->get<EarSound>("earsound");
-        ear->Timer1.setEnabled(false);
         QVERIFY(sameCorner(ear->Label2(0), ear->Label4(0)));
         QVERIFY(ear->Image2.Picture().isNull());
-        QCOMPARE(ear->fork().forkstep(), 3);
+        QCOMPARE(ear->fork().forkstep(), stopped);
         ear->Timer1_Timer();
-        QCOMPARE(ear->fork().forkstep(), 4);
-        const QImage widest(QStringLiteral("Images/tuning4.bmp"));
-        QVERIFY(!widest.isNull());
+        const labelling::ForkTick next = labelling::nextForkTick(stopped);
+        QCOMPARE(ear->fork().forkstep(), next.step);
+        const QImage shown(QStringLiteral("Images/tuning%1.bmp").arg(next.frame));
+        QVERIFY(!shown.isNull());
         QCOMPARE(ear->Image2.Picture().toImage().convertToFormat(QImage::Format_RGB32),
-                 widest.convertToFormat(QImage::Format_RGB32));
+                 shown.convertToFormat(QImage::Format_RGB32));
     }
 
-    // The real timer steps the fork from the end of the load, and stops with
-    // the screen's unload.
-    void timerRunsWhileLoaded()
+    // The clock steps the fork while the screen is shown, and neither a
+    // hidden nor an unloaded screen keeps it running.
+    void timerRunsWhileShown()
     {
         TestScreens screens;
         screens->show("earsound");
@@ -321,8 +321,13 @@ private slots:
         const int start = fork.forkstep();
         QTRY_VERIFY(fork.forkstep() != start);
         QTRY_VERIFY(!ear.Image2.Picture().isNull());
+        ear.hide();
+        QVERIFY(!screens->animationClock().isRunning());
+        ear.show();
+        QVERIFY(screens->animationClock().isRunning());
         // The fork outlives the screen: its registration holds it.
         ear.Label3_Click(LabellingActivity::Exit);
+        QVERIFY(!screens->animationClock().isRunning());
         const int stopped = fork.forkstep();
         QTest::qWait(40);
         QCOMPARE(fork.forkstep(), stopped);
@@ -335,9 +340,9 @@ private slots:
         TestScreens screens;
         screens->show("earsound");
         auto& ear = screens->get<EarSound>("earsound");
+        // Counts the clock's frames on the same screen, after the fork's.
         int ticks = 0;
-        auto tick = ear.Timer1.Tick;
-        ear.Timer1.Tick = [&] { ++ticks; tick(); };
+        screens->animationClock().animate(ear, labelling::ForkStepsPerSecond, [&](double) { ++ticks; });
         const int before = ear.fork().forkstep();
 
         for (int i = 0; i < 7; ++i)
@@ -347,10 +352,8 @@ private slots:
         ear.Label3_Click(LabellingActivity::StartAgain);
         ear.Label3.MouseMove(1, {});
         ear.Form_MouseMove({});
-        QVERIFY(ear.Timer1.Enabled());
-        QCOMPARE(ear.Timer1.Interval(), 5);
+        QVERIFY(screens->animationClock().isRunning());
         QCOMPARE(ear.fork().forkstep(), (before + ticks) % labelling::ForkSteps);
-        ear.Timer1.setEnabled(false);
     }
 };
 

@@ -27,6 +27,8 @@ int main(int argc, char* argv[])
                       pictures::convectionPictures,
                       pictures::islandPictures,
                       pictures::sourcesPictures,
+                      pictures::atomPictures,
+                      pictures::backgroundPictures,
                       pictures::iconPictures})
         for (auto& picture : list())
             all.push_back(std::move(picture));

@@ -30,5 +30,7 @@ std::vector<PictureFile> iconPictures();           // the program's icon, PNG at
 
 // The program's icon as SVG under `folder`, in the hicolor theme's layout.
 bool writeScalableIcon(const QString& folder);
+std::vector<PictureFile> atomPictures();
+std::vector<PictureFile> backgroundPictures();
 
 } // namespace pictures

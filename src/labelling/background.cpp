@@ -1,0 +1,88 @@
+// Background Radiation: drag each source's name onto its sector of the pie
+// chart of the average yearly dose in the UK.
+#include "labelling/background.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace labelling {
+
+namespace {
+
+// The UK average yearly dose by source, rounded as it is usually published:
+// radon about half, then medical use and the ground and buildings, food and
+// drink, cosmic rays, and a sliver from the nuclear industry, the fallout of
+// past weapons tests and work with radiation.
+PieChart chart()
+{
+    return {{6000, 3900}, 2520,
+            {{"radon gas",                             50.0, QColor(214, 64, 64)},
+             {"ground and buildings",                  14.0, QColor(150, 110, 64)},
+             {"medical",                               14.0, QColor(70, 160, 220)},
+             {"food and drink",                        11.5, QColor(90, 180, 80)},
+             {"cosmic rays",                           10.0, QColor(160, 110, 210)},
+             {"nuclear power, weapons tests and work", 0.5,  QColor(255, 255, 255)}}};
+}
+
+ActivityData background()
+{
+    const PieChart& pie = backgroundChart();
+    ActivityData d;
+    d.screen = "background";
+    d.caption = "Background Radiation";
+    d.background = QColor(30, 52, 110);
+    d.answerPoints = 12;
+    //         answer                                   target        size        home
+    d.items = {{pie.sectors[0].source,                  9360, 3720,   2520, 375,  3720, 6720},
+               {pie.sectors[1].source,                  1080, 5880,   2520, 375,  6480, 7380},
+               {pie.sectors[2].source,                  240, 4320,    2520, 375,  3720, 7380},
+               {pie.sectors[3].source,                  240, 2880,    2520, 375,  9240, 6720},
+               {pie.sectors[4].source,                  840, 1560,    2520, 375,  6480, 6720},
+               {pie.sectors[5].source,                  7800, 840,    3240, 615,  240, 6720}};
+    d.pictures = {{"Images\\background.jpg", 3360, 1200, 5280, 5400, false}};
+    d.texts = {{"Label7", 0, "Label the sources of background radiation.", {120, 120, 11760, 585}, timesText(24)}};
+    d.scoreLine = {"Label5", {7560, 6000, 4200, 585}, 24};
+    // Each leader runs from its target into the middle of its sector; the
+    // sliver's leader meets it near the rim, where it is widest.
+    const float reach[] = {0.55f, 0.7f, 0.7f, 0.7f, 0.7f, 0.93f};
+    for (int i = 0; i < int(d.items.size()); ++i) {
+        const Item& item = d.items[std::size_t(i)];
+        const QPointF part = pie.at(pie.startAngle(i) + pie.sweep(i) / 2, reach[i]);
+        // From the point of the target nearest the part.
+        const float boxX = std::clamp(float(part.x()), item.targetLeft, item.targetLeft + item.width);
+        const float boxY = std::clamp(float(part.y()), item.targetTop, item.targetTop + item.height);
+        d.lines.push_back(leaderLine(i, boxX, boxY, float(part.x()), float(part.y())));
+    }
+    return d;
+}
+
+} // namespace
+
+double PieChart::startAngle(int i) const
+{
+    double start = 0;
+    for (int k = 0; k < i; ++k)
+        start += sweep(k);
+    return start;
+}
+
+QPointF PieChart::at(double degrees, double fraction) const
+{
+    const double a = degrees * std::numbers::pi / 180;
+    return centre + QPointF(std::sin(a), -std::cos(a)) * (radius * fraction);
+}
+
+const PieChart& backgroundChart()
+{
+    static const PieChart pie = chart();
+    return pie;
+}
+
+const ActivityData& backgroundActivity()
+{
+    static const ActivityData data = background();
+    return data;
+}
+
+} // namespace labelling

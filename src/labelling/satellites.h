@@ -1,0 +1,17 @@
+#pragma once
+// Satellites: label a moving diagram of the Earth, a polar orbit and a
+// geostationary orbit, each with its satellite.
+
+#include "labelling/activitydata.h"
+
+namespace labelling {
+
+// The targets whose leader lines follow the moving satellites.
+inline constexpr int PolarSatelliteTarget = 4;
+inline constexpr int GeostationarySatelliteTarget = 5;
+// Where the moving diagram lies on the screen.
+inline constexpr forms::TwipRect OrbitArea{0, 720, 12000, 5880};
+
+const ActivityData& satellitesActivity();
+
+} // namespace labelling
