@@ -1,4 +1,5 @@
 // Physics Year 10 Tavrenel: warm-up activities for the classroom whiteboard.
+#include "activity/fit.h"
 #include "app/register.h"
 #include "forms/display.h"
 #include "forms/fonts.h"
@@ -24,6 +25,9 @@ int main(int argc, char* argv[])
 
     forms::Screens screens(forms::Platform::system());
     app::registerEverything(screens);
+    // "--fit" fits this run to the display; otherwise the last run's choice holds.
+    activity::fitToScreen(screens, application.arguments().contains(QStringLiteral("--fit"))
+                                       || activity::rememberedFitToScreen(screens));
     screens.show(QStringLiteral("Titlefrm"));
     return application.exec();
 }

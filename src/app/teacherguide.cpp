@@ -29,9 +29,11 @@ constexpr double SmallestCellPoints = 9.75, PointStep = 0.75;
 
 bool textFits(const Label& label)
 {
+    // In design pixels, as the label paints its text at every scale.
+    const QRect area = forms::designArea(label.twips());
     const QRect needed = QFontMetrics(label.font()).boundingRect(
-        QRect(0, 0, label.width(), 100000), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label.Caption());
-    return needed.width() <= label.width() && needed.height() <= label.height();
+        QRect(0, 0, area.width(), 100000), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label.Caption());
+    return needed.width() <= area.width() && needed.height() <= area.height();
 }
 
 void placeInCell(Label& label, const forms::TwipRect& cell)

@@ -53,11 +53,12 @@ void Label::fitToText()
 {
     if (!autoSize_)
         return;
+    // Measured in design pixels, so the box has the same twips at every scale.
     const QFontMetrics metrics(font());
     const int inset = border_ ? 2 * BorderPixels : 0;
     const QSize size = metrics.size(0, caption_.isEmpty() ? QStringLiteral(" ") : caption_);
-    setWidth(toTwips(size.width() + inset));
-    setHeight(toTwips(size.height() + inset));
+    setWidth(designTwips(size.width() + inset));
+    setHeight(designTwips(size.height() + inset));
 }
 
 void Label::changeEvent(QEvent* event)
@@ -87,11 +88,12 @@ void Label::paintEvent(QPaintEvent*)
     QPainter painter(this);
     if (opaque_)
         painter.fillRect(rect(), BackColor());
-    QRect textRect = rect();
+    const QRect area = paintInDesignPixels(painter, twips(), size());
+    QRect textRect = area;
     if (border_) {
         // A sunken edge: dark above and to the left, light below and to the right,
         // so an empty box shows on dark and light backgrounds alike.
-        const QRect r = rect().adjusted(0, 0, -1, -1);
+        const QRect r = area.adjusted(0, 0, -1, -1);
         painter.setPen(QColor(128, 128, 128));
         painter.drawLine(r.topLeft(), r.topRight());
         painter.drawLine(r.topLeft(), r.bottomLeft());
@@ -109,6 +111,11 @@ void Label::paintEvent(QPaintEvent*)
     painter.setPen(ForeColor());
     painter.setFont(font());
     painter.drawText(textRect, textFlags(align_), caption_);
+    // A label that takes the keyboard shows when it has it.
+    if (hasFocus()) {
+        painter.setPen(QPen(ForeColor(), 1, Qt::DotLine));
+        painter.drawRect(area.adjusted(3, 3, -4, -4));
+    }
 }
 
 } // namespace forms

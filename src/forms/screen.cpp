@@ -26,6 +26,23 @@ void Screen::place(float left, float top, float width, float height)
     applyGeometry();
 }
 
+void Screen::rescaled(QSizeF displayBefore, QSizeF displayNow)
+{
+    const QPointF offset(twips_.left + twips_.width / 2 - displayBefore.width() / 2,
+                         twips_.top + twips_.height / 2 - displayBefore.height() / 2);
+    twips_.left = static_cast<float>(displayNow.width() / 2 + offset.x()) - twips_.width / 2;
+    twips_.top = static_cast<float>(displayNow.height() / 2 + offset.y()) - twips_.height / 2;
+    applyGeometry();
+    rescaleControls();
+}
+
+void Screen::rescaleControls()
+{
+    for (Control* c : findChildren<Control*>())
+        c->rescale();
+    update();
+}
+
 void Screen::applyGeometry()
 {
     const QRect r = toPixels(twips_);
@@ -53,6 +70,7 @@ void Screen::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), backColor_);
+    paintInDesignPixels(painter, twips_, size());
     if (!picture_.isNull())
         painter.drawPixmap(0, 0, picture_);
 }

@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace jotter {
 
@@ -164,11 +165,13 @@ void Notepad::Form_MouseMove(const forms::MouseArgs& args)
     const QPoint from(forms::toPixels(static_cast<float>(current_.x())), forms::toPixels(static_cast<float>(current_.y())));
     const QPoint to(forms::toPixels(args.x), forms::toPixels(args.y));
     QPainter painter(&pad_);
-    painter.setPen(QPen(penColor_, penWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    // The pad is in the display's pixels, so the pen grows with the scale.
+    const double width = penWidth_ * forms::pixelScale();
+    painter.setPen(QPen(penColor_, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawLine(from, to);
     painter.end();
     current_ = QPointF(args.x, args.y);
-    const int reach = penWidth_ / 2 + 2;
+    const int reach = static_cast<int>(std::ceil(width / 2)) + 2;
     update(QRect(from, to).normalized().adjusted(-reach, -reach, reach, reach));
 }
 
@@ -224,6 +227,15 @@ void Notepad::flipto(bool portrait)
         Frame_landscape.setTop(Height() - Frame_landscape.Height());
     Frame_landscape.setVisible(!portrait);
     Frame_portrait.setVisible(portrait);
+}
+
+// What is written stays, stretched to the pad's new pixels.
+void Notepad::rescaled(QSizeF displayBefore, QSizeF displayNow)
+{
+    Screen::rescaled(displayBefore, displayNow);
+    if (pad_.size() != size())
+        pad_ = pad_.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
+    update();
 }
 
 void Notepad::wipe()
