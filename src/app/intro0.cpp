@@ -2,6 +2,7 @@
 #include "activity/fit.h"
 #include "activity/module1.h"
 #include "app/titlefrm.h"
+#include "forms/accessible.h"
 #include "forms/design.h"
 #include "forms/pictures.h"
 #include "forms/screens.h"
@@ -84,6 +85,7 @@ void Intro0::Form_Load()
     }
     for (int index = 0; index <= 4; ++index)
         Label2(index).show();
+    Label2.forEach([](int, Label& link) { forms::setAccessibleRole(link, QAccessible::Link); });
 }
 
 void Intro0::Check1_Click()

@@ -1,6 +1,7 @@
 #include "app/menu.h"
 #include "activity/catalogue.h"
 #include "activity/module1.h"
+#include "forms/accessible.h"
 #include "forms/design.h"
 #include "forms/pictures.h"
 #include "forms/screens.h"
@@ -74,6 +75,8 @@ void Menu::Form_Load()
     for (int index = 0; index <= 4; ++index) {
         Label2(index).show();
         Label3(index).show();
+        forms::setAccessibleRole(Label2(index), QAccessible::Link);
+        forms::setAccessibleRole(Label3(index), QAccessible::Link);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "app/teacherguide.h"
 #include "app/guidepages.h"
 #include "activity/module1.h"
+#include "forms/accessible.h"
 #include "forms/design.h"
 #include "forms/palette.h"
 #include "forms/screens.h"
@@ -68,6 +69,7 @@ TeacherGuide::TeacherGuide(forms::Screens& screens, int number)
         designTable(page);
 
     Label3.Click = [this](int index) { Label3_Click(index); };
+    Label3.forEach([](int, Label& command) { forms::setAccessibleRole(command, QAccessible::Button); });
 }
 
 void TeacherGuide::designIntroduction()
@@ -82,6 +84,7 @@ void TeacherGuide::designIntroduction()
     Label2 = new Label(this, QStringLiteral("Label2"));
     forms::design(*Label2, intro.documentButton, {120, 8520, 5235, 375}, DocumentButtonLook);
     Label2->Click = [this] { Label2_Click(); };
+    forms::setAccessibleRole(*Label2, QAccessible::Link);
 }
 
 void TeacherGuide::designTable(const GuidePage& page)

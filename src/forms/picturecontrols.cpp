@@ -17,6 +17,7 @@ bool PictureHolder::loadPicture(const QString& designPath)
     if (picture.isNull())
         return false;
     setPicture(picture);
+    pictureFile_ = designPath;
     return true;
 }
 

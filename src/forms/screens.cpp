@@ -1,4 +1,5 @@
 #include "forms/screens.h"
+#include "forms/accessible.h"
 #include "forms/screen.h"
 #include "forms/twips.h"
 
@@ -6,7 +7,7 @@
 
 namespace forms {
 
-Screens::Screens(Platform platform) : platform_(std::move(platform)) {}
+Screens::Screens(Platform platform) : platform_(std::move(platform)) { installAccessibility(); }
 
 Screens::~Screens()
 {
