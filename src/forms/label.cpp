@@ -1,6 +1,7 @@
 #include "forms/label.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -68,6 +69,23 @@ void Label::changeEvent(QEvent* event)
     Control::changeEvent(event);
 }
 
+// Only focus moved by the keyboard is drawn: a window taking the focus for
+// its first label marks nothing on the board.
+void Label::focusInEvent(QFocusEvent* event)
+{
+    const Qt::FocusReason reason = event->reason();
+    keyboardFocus_ = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+    update();
+    Control::focusInEvent(event);
+}
+
+void Label::focusOutEvent(QFocusEvent* event)
+{
+    keyboardFocus_ = false;
+    update();
+    Control::focusOutEvent(event);
+}
+
 bool Label::setByName(const QString& property, const QVariant& value)
 {
     if (property == QLatin1String("Caption")) {
@@ -112,7 +130,7 @@ void Label::paintEvent(QPaintEvent*)
     painter.setFont(font());
     painter.drawText(textRect, textFlags(align_), caption_);
     // A label that takes the keyboard shows when it has it.
-    if (hasFocus()) {
+    if (hasFocus() && keyboardFocus_) {
         painter.setPen(QPen(ForeColor(), 1, Qt::DotLine));
         painter.drawRect(area.adjusted(3, 3, -4, -4));
     }

@@ -1,5 +1,6 @@
 #include "forms/screen.h"
 #include "forms/control.h"
+#include "forms/picturecontrols.h"
 #include "forms/screens.h"
 
 #include <QCloseEvent>
@@ -38,8 +39,12 @@ void Screen::rescaled(QSizeF displayBefore, QSizeF displayNow)
 
 void Screen::rescaleControls()
 {
-    for (Control* c : findChildren<Control*>())
+    for (Control* c : findChildren<Control*>()) {
         c->rescale();
+        // A picture from a file is read again at the resolution that now suits.
+        if (auto* holder = qobject_cast<PictureHolder*>(c); holder && !holder->PictureFile().isEmpty())
+            holder->loadPicture(holder->PictureFile());
+    }
     update();
 }
 
