@@ -58,7 +58,7 @@ forms::TwipRect padPlacement(float outerWidth, float outerHeight, QSizeF display
     const float windowWidth = std::min(outerWidth, displayWidth);
     const float windowHeight = std::min(outerHeight, displayHeight);
     // On whole pixels, so that the pad and the panels on it round alike.
-    const auto wholePixels = [](float twips) { return static_cast<float>(forms::toPixels(twips)) * forms::TwipsPerPixel; };
+    const auto wholePixels = [](float twips) { return static_cast<float>(forms::toPixels(twips)) * forms::twipsPerPixel(); };
     const float windowLeft = std::max(0.0f, wholePixels((displayWidth - windowWidth) / 2));
     const float windowTop = std::max(0.0f, wholePixels((displayHeight - windowHeight) / 2));
     return {windowLeft + FrameSide, windowTop + TitleBar, windowWidth - FrameAllowanceWidth,

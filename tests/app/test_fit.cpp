@@ -151,6 +151,16 @@ private slots:
         QCOMPARE(screen.Label2(3).geometry().width(), qRound(before.width() * 1.8));
     }
 
+    // The Jotter, placed by its own rule, is centred across a fitted display too.
+    void jotterCentredWhenFitted()
+    {
+        screens->fake->display = twipsOf({1920, 1080});
+        activity::fitToScreen(**screens, true);
+        const forms::Screen& pad = (*screens)->get(QStringLiteral("notepad"));
+        QVERIFY(qAbs(placed(pad).center().x() - 960) <= 1);
+        QCOMPARE(pad.Width(), 10005.0f - 90);
+    }
+
     // The box on the opening screen turns it on and off, is kept for the next
     // run, and shows the choice again when the screen is opened anew.
     void openingScreenBoxIsRemembered()
