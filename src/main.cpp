@@ -1,4 +1,5 @@
 // Physics Year 10 Tavrenel: warm-up activities for the classroom whiteboard.
+#include "activity/fit.h"
 #include "app/commandline.h"
 #include "app/register.h"
 #include "forms/display.h"
@@ -41,6 +42,8 @@ int main(int argc, char* argv[])
 
     forms::Screens screens(forms::Platform::system());
     app::registerEverything(screens);
+    // "--fit" fits this run to the display; otherwise the last run's choice holds.
+    activity::fitToScreen(screens, request.fit || activity::rememberedFitToScreen(screens));
     app::showFirstScreen(screens, request.screen);
     return application.exec();
 }

@@ -39,6 +39,10 @@ public:
     // Every answer label back into its own home box.
     void sendHome();
 
+    forms::Label& answer(int i) const { return answers_(i); }
+    forms::Label& target(int i) const { return targets_(i); }
+    forms::Label& home(int i) const { return homes_(i); }
+
     std::vector<Corner> answerCorners() const;
     std::vector<Corner> targetCorners() const;
 

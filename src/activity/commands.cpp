@@ -1,13 +1,15 @@
 #include "activity/commands.h"
 #include "activity/looks.h"
+#include "forms/accessible.h"
 
 namespace activity {
 
 void buildCommands(QWidget* screen, forms::ControlArray<forms::Label>& labels, std::span<const Command> commands)
 {
     for (int k = 0; k < int(commands.size()); ++k)
-        forms::design(labels.create(screen, k), commands[std::size_t(k)].caption, commands[std::size_t(k)].at,
-                      CommandLook);
+        forms::setAccessibleRole(forms::design(labels.create(screen, k), commands[std::size_t(k)].caption,
+                                               commands[std::size_t(k)].at, CommandLook),
+                                 QAccessible::Button);
     labels.MouseMove = [&labels](int k, const forms::MouseArgs&) { labels(k).setOpaque(true); };
 }
 

@@ -35,7 +35,9 @@ StartRequest readCommandLine(const QStringList& arguments)
     const QCommandLineOption open(QStringLiteral("open"),
                                   QStringLiteral("Start on SCREEN (a menu, such as menu3, or an activity)."),
                                   QStringLiteral("SCREEN"));
-    parser.addOptions({help, version, open});
+    const QCommandLineOption fit(QStringLiteral("fit"),
+                                 QStringLiteral("Fit every screen to the display, keeping its shape."));
+    parser.addOptions({help, version, open, fit});
 
     const QString list = QStringLiteral("Screens: ") + openableScreens().join(QStringLiteral(", "));
     if (!parser.parse(arguments))
@@ -51,14 +53,15 @@ StartRequest readCommandLine(const QStringList& arguments)
     }
     if (parser.isSet(version))
         return {StartRequest::Action::Version, {}, QStringLiteral("tavrenel %1\n").arg(QStringLiteral(TAVRENEL_VERSION))};
+    StartRequest run;
+    run.fit = parser.isSet(fit);
     if (parser.isSet(open)) {
-        const QString screen = parser.value(open);
-        if (!openableScreens().contains(screen))
+        run.screen = parser.value(open);
+        if (!openableScreens().contains(run.screen))
             return {StartRequest::Action::Refuse, {},
-                    QStringLiteral("tavrenel: there is no screen '%1' to open\n%2").arg(screen, list)};
-        return {StartRequest::Action::Run, screen, {}};
+                    QStringLiteral("tavrenel: there is no screen '%1' to open\n%2").arg(run.screen, list)};
     }
-    return {};
+    return run;
 }
 
 void showFirstScreen(forms::Screens& screens, const QString& screen)

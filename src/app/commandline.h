@@ -13,6 +13,7 @@ struct StartRequest {
     enum class Action { Run, Help, Version, Refuse };
     Action action = Action::Run;
     QString screen;  // with Run: the screen to start on; empty for the title screen
+    bool fit = false; // with Run: fit every screen to the display for this run
     QString message; // with Help, Version, Refuse: what to print
 };
 

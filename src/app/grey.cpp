@@ -18,4 +18,11 @@ void Grey::Form_Load()
     setWindowState(Qt::WindowMaximized);
 }
 
+// The backdrop covers the whole display at every scale.
+void Grey::rescaled(QSizeF, QSizeF displayNow)
+{
+    place(0, 0, static_cast<float>(displayNow.width()), static_cast<float>(displayNow.height()));
+    rescaleControls();
+}
+
 } // namespace app

@@ -10,6 +10,7 @@ class Grey : public forms::Screen {
 public:
     explicit Grey(forms::Screens& screens);
     void Form_Load() override;
+    void rescaled(QSizeF displayBefore, QSizeF displayNow) override;
 };
 
 } // namespace app

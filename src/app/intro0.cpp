@@ -1,8 +1,10 @@
 #include "app/intro0.h"
+#include "activity/fit.h"
 #include "activity/module1.h"
 #include "app/links.h"
 #include "app/menu.h"
 #include "app/titlefrm.h"
+#include "forms/accessible.h"
 #include "forms/design.h"
 #include "forms/pictures.h"
 #include "forms/screens.h"
@@ -25,6 +27,7 @@ Intro0::Intro0(forms::Screens& screens)
     : Screen(screens, QStringLiteral("intro0")),
       Label1(*new Label(this, "Label1")),
       Check1(*new forms::CheckBox(this, "Check1")),
+      Check2(*new forms::CheckBox(this, "Check2")),
       Image2(*new forms::Image(this, "Image2")),
       Command1(*new forms::Button(this, "Command1")),
       Label3(*new Label(this, "Label3")),
@@ -36,6 +39,10 @@ Intro0::Intro0(forms::Screens& screens)
     Check1.place(120, 1200, 1935, 375);
     Check1.setDesignFont("Arial", 12, true);
     Check1.setForeColor(forms::Yellow);
+    Check2.setCaption(QStringLiteral("Fit to Screen"));
+    Check2.place(2175, 1200, 1935, 375);
+    Check2.setDesignFont("Arial", 12, true);
+    Check2.setForeColor(forms::Yellow);
     forms::design(Label2.create(this, GuideLink), "Teachers' Guide", {9600, 1680, 2235, 375}, BlackLinkLook);
     forms::design(Label2.create(this, 0), "Menu 1", {9600, 2400, 2235, 495}, MenuLinkLook);
     Image2.setStretch(true);
@@ -49,6 +56,7 @@ Intro0::Intro0(forms::Screens& screens)
     cmdjotter.place(10050, 7200, 1785, 495);
 
     Check1.Click = [this] { Check1_Click(); };
+    Check2.Click = [this] { Check2_Click(); };
     Command1.Click = [this] { Command1_Click(); };
     Label1.MouseMove = [this](const forms::MouseArgs&) { Label1_MouseMove(); };
     Label2.Click = [this](int index) { Label2_Click(index); };
@@ -63,6 +71,9 @@ void Intro0::Form_Load()
     Check1.setBackColor(QColor(8, 8, 34));
     if (Module1::HideDesktop == 1)
         Check1.setValue(1); // runs the box's click behaviour at once
+    Check2.setBackColor(QColor(8, 8, 34));
+    if (activity::FitToScreen)
+        Check2.setValue(1);
     Command1.show();
     setPicture(forms::loadPicture(QStringLiteral("Images\\cassini.jpg")));
     Image2.loadPicture(QStringLiteral("Images\\logo2.jpg"));
@@ -75,6 +86,7 @@ void Intro0::Form_Load()
     }
     for (int index = 0; index <= 4; ++index)
         Label2(index).show();
+    Label2.forEach([](int, Label& link) { forms::setAccessibleRole(link, QAccessible::Link); });
 }
 
 void Intro0::Check1_Click()
@@ -88,6 +100,10 @@ void Intro0::Check1_Click()
     }
     screens().show(name());
 }
+
+// Every screen, this one too, is placed anew at once; the choice is kept
+// for the next run.
+void Intro0::Check2_Click() { activity::chooseFitToScreen(screens(), Check2.Value() != 0); }
 
 void Intro0::Command1_Click()
 {

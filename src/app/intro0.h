@@ -17,6 +17,7 @@ public:
     void Form_Load() override;
     void Form_MouseMove(const forms::MouseArgs&) override;
     void Check1_Click();
+    void Check2_Click();
     void Command1_Click();
     void Label1_MouseMove();
     void Label2_Click(int index);
@@ -25,6 +26,7 @@ public:
 
     forms::Label& Label1;
     forms::CheckBox& Check1;
+    forms::CheckBox& Check2; // "Fit to Screen"
     forms::ControlArray<forms::Label> Label2{QStringLiteral("Label2")};
     forms::Image& Image2;
     forms::Button& Command1;

@@ -2,6 +2,7 @@
 #include "app/links.h"
 #include "activity/catalogue.h"
 #include "activity/module1.h"
+#include "forms/accessible.h"
 #include "forms/design.h"
 #include "forms/pictures.h"
 #include "forms/screens.h"
@@ -75,6 +76,8 @@ void Menu::Form_Load()
     for (int index = 0; index <= 4; ++index) {
         Label2(index).show();
         Label3(index).show();
+        forms::setAccessibleRole(Label2(index), QAccessible::Link);
+        forms::setAccessibleRole(Label3(index), QAccessible::Link);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "app/teacherguide.h"
 #include "app/guidepages.h"
 #include "activity/module1.h"
+#include "forms/accessible.h"
 #include "forms/design.h"
 #include "forms/palette.h"
 #include "forms/screens.h"
@@ -29,9 +30,11 @@ constexpr double SmallestCellPoints = 9.75, PointStep = 0.75;
 
 bool textFits(const Label& label)
 {
+    // In design pixels, as the label paints its text at every scale.
+    const QRect area = forms::designArea(label.twips());
     const QRect needed = QFontMetrics(label.font()).boundingRect(
-        QRect(0, 0, label.width(), 100000), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label.Caption());
-    return needed.width() <= label.width() && needed.height() <= label.height();
+        QRect(0, 0, area.width(), 100000), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label.Caption());
+    return needed.width() <= area.width() && needed.height() <= area.height();
 }
 
 void placeInCell(Label& label, const forms::TwipRect& cell)
@@ -66,6 +69,7 @@ TeacherGuide::TeacherGuide(forms::Screens& screens, int number)
         designTable(page);
 
     Label3.Click = [this](int index) { Label3_Click(index); };
+    Label3.forEach([](int, Label& command) { forms::setAccessibleRole(command, QAccessible::Button); });
 }
 
 void TeacherGuide::designIntroduction()
@@ -80,6 +84,7 @@ void TeacherGuide::designIntroduction()
     Label2 = new Label(this, QStringLiteral("Label2"));
     forms::design(*Label2, intro.documentButton, {120, 8520, 5235, 375}, DocumentButtonLook);
     Label2->Click = [this] { Label2_Click(); };
+    forms::setAccessibleRole(*Label2, QAccessible::Link);
 }
 
 void TeacherGuide::designTable(const GuidePage& page)

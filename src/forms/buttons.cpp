@@ -20,17 +20,18 @@ void drawRaisedEdge(QPainter& painter, const QRect& bounds, bool sunken)
     painter.drawLine(r.topRight(), r.bottomRight());
 }
 
-QRect indicatorRect(const QWidget& w)
+// In design pixels, within the control's design area.
+QRect indicatorRect(const QRect& area)
 {
     const int size = 13;
-    return QRect(2, (w.height() - size) / 2, size, size);
+    return QRect(2, (area.height() - size) / 2, size, size);
 }
 
-void drawCaption(QPainter& painter, const QWidget& w, const QColor& colour, const QString& caption)
+void drawCaption(QPainter& painter, const QWidget& w, const QRect& area, const QColor& colour, const QString& caption)
 {
     painter.setPen(colour);
     painter.setFont(w.font());
-    painter.drawText(w.rect().adjusted(indicatorRect(w).right() + 6, 0, 0, 0),
+    painter.drawText(area.adjusted(indicatorRect(area).right() + 6, 0, 0, 0),
                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, caption);
 }
 
@@ -92,20 +93,21 @@ void Button::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), BackColor());
+    const QRect area = paintInDesignPixels(painter, twips(), size());
     const QPoint shift = down_ ? QPoint(1, 1) : QPoint(0, 0);
     if (!Picture().isNull()) {
-        const QRect target = QRect(QPoint(0, 0), Picture().size());
-        painter.drawPixmap(target.translated(rect().center() - target.center() + shift), Picture());
+        const QRect target = QRect(QPoint(0, 0), Picture().deviceIndependentSize().toSize());
+        painter.drawPixmap(target.translated(area.center() - target.center() + shift), Picture());
     }
     if (!caption_.isEmpty()) {
         painter.setPen(ForeColor());
         painter.setFont(font());
-        painter.drawText(rect().translated(shift), Qt::AlignCenter | Qt::TextWordWrap, caption_);
+        painter.drawText(area.translated(shift), Qt::AlignCenter | Qt::TextWordWrap, caption_);
     }
-    drawRaisedEdge(painter, rect(), down_);
+    drawRaisedEdge(painter, area, down_);
     if (hasFocus()) {
         painter.setPen(QPen(ForeColor(), 1, Qt::DotLine));
-        painter.drawRect(rect().adjusted(3, 3, -4, -4));
+        painter.drawRect(area.adjusted(3, 3, -4, -4));
     }
 }
 
@@ -131,7 +133,8 @@ void CheckBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), BackColor());
-    const QRect box = indicatorRect(*this);
+    const QRect area = paintInDesignPixels(painter, twips(), size());
+    const QRect box = indicatorRect(area);
     painter.fillRect(box, Qt::white);
     painter.setPen(QColor(64, 64, 64));
     painter.drawRect(box.adjusted(0, 0, -1, -1));
@@ -142,7 +145,7 @@ void CheckBox::paintEvent(QPaintEvent*)
                                         QPointF(box.left() + 5.5, box.bottom() - 3),
                                         QPointF(box.right() - 2.5, box.top() + 3)}));
     }
-    drawCaption(painter, *this, ForeColor(), caption_);
+    drawCaption(painter, *this, area, ForeColor(), caption_);
 }
 
 OptionButton::OptionButton(QWidget* parent, const QString& name, int index) : Control(parent, name, index)
@@ -184,8 +187,9 @@ void OptionButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), BackColor());
+    const QRect area = paintInDesignPixels(painter, twips(), size());
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF circle = QRectF(indicatorRect(*this)).adjusted(0.5, 0.5, -0.5, -0.5);
+    const QRectF circle = QRectF(indicatorRect(area)).adjusted(0.5, 0.5, -0.5, -0.5);
     painter.setPen(QColor(64, 64, 64));
     painter.setBrush(Qt::white);
     painter.drawEllipse(circle);
@@ -195,7 +199,7 @@ void OptionButton::paintEvent(QPaintEvent*)
         painter.drawEllipse(circle.center(), 2.5, 2.5);
     }
     painter.setBrush(Qt::NoBrush);
-    drawCaption(painter, *this, ForeColor(), caption_);
+    drawCaption(painter, *this, area, ForeColor(), caption_);
 }
 
 Frame::Frame(QWidget* parent, const QString& name, int index) : Control(parent, name, index)
@@ -212,8 +216,9 @@ void Frame::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), BackColor());
     if (!border_)
         return;
+    const QRect area = paintInDesignPixels(painter, twips(), size());
     const int top = caption_.isEmpty() ? 1 : fontMetrics().height() / 2;
-    const QRect r = rect().adjusted(0, top, -2, -2);
+    const QRect r = area.adjusted(0, top, -2, -2);
     painter.setPen(QColor(128, 128, 128));
     painter.drawRect(r);
     painter.setPen(QColor(255, 255, 255));

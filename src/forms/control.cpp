@@ -25,6 +25,12 @@ void Control::place(float left, float top, float width, float height)
     applyGeometry();
 }
 
+void Control::rescale()
+{
+    applyGeometry();
+    update();
+}
+
 void Control::applyGeometry()
 {
     setGeometry(toPixels(twips_));

@@ -34,6 +34,8 @@ public:
     void setHeight(float height);
     void moveTo(float left, float top);
     void place(float left, float top, float width, float height);
+    // Takes the pixels of the current scale; the twips stay as they are.
+    void rescale();
 
     bool Visible() const { return !isHidden(); }
 

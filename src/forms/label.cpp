@@ -1,6 +1,7 @@
 #include "forms/label.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -53,11 +54,12 @@ void Label::fitToText()
 {
     if (!autoSize_)
         return;
+    // Measured in design pixels, so the box has the same twips at every scale.
     const QFontMetrics metrics(font());
     const int inset = border_ ? 2 * BorderPixels : 0;
     const QSize size = metrics.size(0, caption_.isEmpty() ? QStringLiteral(" ") : caption_);
-    setWidth(toTwips(size.width() + inset));
-    setHeight(toTwips(size.height() + inset));
+    setWidth(designTwips(size.width() + inset));
+    setHeight(designTwips(size.height() + inset));
 }
 
 void Label::changeEvent(QEvent* event)
@@ -65,6 +67,23 @@ void Label::changeEvent(QEvent* event)
     if (event->type() == QEvent::FontChange)
         fitToText();
     Control::changeEvent(event);
+}
+
+// Only focus moved by the keyboard is drawn: a window taking the focus for
+// its first label marks nothing on the board.
+void Label::focusInEvent(QFocusEvent* event)
+{
+    const Qt::FocusReason reason = event->reason();
+    keyboardFocus_ = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+    update();
+    Control::focusInEvent(event);
+}
+
+void Label::focusOutEvent(QFocusEvent* event)
+{
+    keyboardFocus_ = false;
+    update();
+    Control::focusOutEvent(event);
 }
 
 bool Label::setByName(const QString& property, const QVariant& value)
@@ -87,11 +106,12 @@ void Label::paintEvent(QPaintEvent*)
     QPainter painter(this);
     if (opaque_)
         painter.fillRect(rect(), BackColor());
-    QRect textRect = rect();
+    const QRect area = paintInDesignPixels(painter, twips(), size());
+    QRect textRect = area;
     if (border_) {
         // A sunken edge: dark above and to the left, light below and to the right,
         // so an empty box shows on dark and light backgrounds alike.
-        const QRect r = rect().adjusted(0, 0, -1, -1);
+        const QRect r = area.adjusted(0, 0, -1, -1);
         painter.setPen(QColor(128, 128, 128));
         painter.drawLine(r.topLeft(), r.topRight());
         painter.drawLine(r.topLeft(), r.bottomLeft());
@@ -109,6 +129,11 @@ void Label::paintEvent(QPaintEvent*)
     painter.setPen(ForeColor());
     painter.setFont(font());
     painter.drawText(textRect, textFlags(align_), caption_);
+    // A label that takes the keyboard shows when it has it.
+    if (hasFocus() && keyboardFocus_) {
+        painter.setPen(QPen(ForeColor(), 1, Qt::DotLine));
+        painter.drawRect(area.adjusted(3, 3, -4, -4));
+    }
 }
 
 } // namespace forms

@@ -32,6 +32,8 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void fitToText();
@@ -40,6 +42,7 @@ private:
     bool opaque_ = false;
     bool border_ = false;
     bool autoSize_ = false;
+    bool keyboardFocus_ = false; // came by the keyboard, so it shows
     Align align_ = Align::Left;
 };
 

@@ -27,7 +27,7 @@ void Line::setPen(const QColor& colour, int widthPixels, Qt::PenStyle style)
 // The control's box is the line's bounding box widened by the pen on each side.
 void Line::fit()
 {
-    const float margin = toTwips(width_);
+    const float margin = designTwips(width_);
     place(std::min(x1_, x2_) - margin, std::min(y1_, y2_) - margin,
           std::abs(x2_ - x1_) + 2 * margin, std::abs(y2_ - y1_) + 2 * margin);
     update();
@@ -36,11 +36,12 @@ void Line::fit()
 void Line::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    QPen pen(ForeColor(), width_, style_, Qt::FlatCap);
+    QPen pen(ForeColor(), width_ * pixelScale(), style_, Qt::FlatCap);
     painter.setPen(pen);
+    const float perPixel = twipsPerPixel();
     const QPointF origin(toPixels(Left()), toPixels(Top()));
-    const QPointF a = QPointF(x1_ / TwipsPerPixel, y1_ / TwipsPerPixel) - origin;
-    const QPointF b = QPointF(x2_ / TwipsPerPixel, y2_ / TwipsPerPixel) - origin;
+    const QPointF a = QPointF(x1_ / perPixel, y1_ / perPixel) - origin;
+    const QPointF b = QPointF(x2_ / perPixel, y2_ / perPixel) - origin;
     painter.drawLine(a, b);
 }
 

@@ -17,6 +17,7 @@ bool PictureHolder::loadPicture(const QString& designPath)
     if (picture.isNull())
         return false;
     setPicture(picture);
+    pictureFile_ = designPath;
     return true;
 }
 
@@ -39,8 +40,9 @@ void Image::setPicture(const QPixmap& picture)
 {
     PictureHolder::setPicture(picture);
     if (!stretch_ && !picture.isNull()) {
-        setWidth(toTwips(picture.width()));
-        setHeight(toTwips(picture.height()));
+        const QSizeF own = picture.deviceIndependentSize();
+        setWidth(designTwips(own.width()));
+        setHeight(designTwips(own.height()));
     }
 }
 
@@ -49,9 +51,10 @@ void Image::paintEvent(QPaintEvent*)
     if (Picture().isNull())
         return;
     QPainter painter(this);
+    paintInDesignPixels(painter, twips(), size());
     if (stretch_) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawPixmap(rect(), Picture());
+        painter.drawPixmap(designArea(twips()), Picture());
     } else {
         painter.drawPixmap(0, 0, Picture());
     }
@@ -66,6 +69,7 @@ void PictureBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), BackColor());
+    paintInDesignPixels(painter, twips(), size());
     if (!Picture().isNull())
         painter.drawPixmap(0, 0, Picture());
 }

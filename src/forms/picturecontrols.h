@@ -11,6 +11,8 @@ class PictureHolder : public Control {
 public:
     using Control::Control;
     const QPixmap& Picture() const { return picture_; }
+    // The design name of the file the picture came from; empty when set directly.
+    const QString& PictureFile() const { return pictureFile_; }
     virtual void setPicture(const QPixmap& picture);
     // Loads the file; on failure the picture stays as it was and false comes back.
     bool loadPicture(const QString& designPath);
@@ -19,6 +21,7 @@ public:
 
 private:
     QPixmap picture_;
+    QString pictureFile_;
 };
 
 // A picture: stretched to the control, or shown at its own size, in which

@@ -1,10 +1,14 @@
 #include "forms/pictures.h"
+#include "forms/twips.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QDateTime>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QStandardPaths>
+#include <QScreen>
 #include <cstdio>
 
 namespace forms {
@@ -82,6 +86,36 @@ QString resolvePicturePath(const QString& designPath)
     return resolvePath(designPath, pictureFolders());
 }
 
+std::pair<QString, int> choosePictureFile(const QString& designFile, double ratio)
+{
+    if (ratio <= 1.0)
+        return {designFile, 1};
+    const QFileInfo design(designFile);
+    const QSize designSize = QImageReader(designFile).size();
+    if (!designSize.isValid())
+        return {designFile, 1};
+    std::pair<QString, int> best{designFile, 1};
+    for (const int factor : {2, 3}) {
+        const QString finer = design.dir().filePath(
+            QStringLiteral("%1@%2x.%3").arg(design.completeBaseName()).arg(factor).arg(design.suffix()));
+        const QFileInfo info(finer);
+        if (!info.isFile() || info.lastModified() < design.lastModified()
+            || QImageReader(finer).size() != designSize * factor)
+            continue;
+        best = {finer, factor};
+        if (factor >= ratio)
+            break;
+    }
+    return best;
+}
+
+double pictureRatio()
+{
+    const QScreen* screen = qobject_cast<QGuiApplication*>(QCoreApplication::instance())
+                                ? QGuiApplication::primaryScreen() : nullptr;
+    return pixelScale() * (screen ? screen->devicePixelRatio() : 1.0);
+}
+
 QPixmap loadPicture(const QString& designPath)
 {
     const QString path = resolvePicturePath(designPath);
@@ -89,12 +123,14 @@ QPixmap loadPicture(const QString& designPath)
         qWarning("Picture not found: %s", qPrintable(designPath));
         return {};
     }
-    QImageReader reader(path);
-    const QImage image = reader.read();
+    const auto [file, factor] = choosePictureFile(path, pictureRatio());
+    QImageReader reader(file);
+    QImage image = reader.read();
     if (image.isNull()) {
         qWarning("Picture cannot be read: %s (%s)", qPrintable(designPath), qPrintable(reader.errorString()));
         return {};
     }
+    image.setDevicePixelRatio(factor);
     return QPixmap::fromImage(image);
 }
 

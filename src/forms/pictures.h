@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
+#include <utility>
 
 namespace forms {
 
@@ -20,8 +21,22 @@ QStringList pictureFolders();
 QStringList installedDataFolders(const QString& programFolder);
 QString resolvePicturePath(const QString& designPath);
 
-// Loads a picture; on a missing or unreadable file returns a null pixmap and
-// writes one line naming the file to standard error.
+// A picture may also be drawn at two or three times its design size beside
+// it ("exit@2x.jpg", "exit@3x.jpg"). For a screen drawn `ratio` display pixels
+// to the design pixel, the file that suits: the smallest of those at least as
+// fine, else the finest there is, else the design file itself. A finer file
+// counts only while it is exactly its multiple of the design file's size and
+// no older than it, so a design file replaced by hand is the one shown.
+// Returns the file and how many of its pixels make one design pixel.
+std::pair<QString, int> choosePictureFile(const QString& designFile, double ratio);
+
+// Display pixels to a design pixel now: the screens' scale times the
+// display's own device pixel ratio.
+double pictureRatio();
+
+// Loads a picture at the resolution that suits the screens now; its size in
+// design pixels is the design file's. On a missing or unreadable file returns
+// a null pixmap and writes one line naming the file to standard error.
 QPixmap loadPicture(const QString& designPath);
 
 } // namespace forms

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSettings>
 #include <QUrl>
 #include <chrono>
 #include <memory>
@@ -51,6 +52,10 @@ Platform Platform::system()
         return screen ? screen->refreshRate() : 0.0;
     };
     p.quit = [] { QCoreApplication::exit(0); };
+    p.setting = [](const QString& key) { return QSettings(QStringLiteral("Quorvanta"), QStringLiteral("Tavrenel")).value(key); };
+    p.remember = [](const QString& key, const QVariant& value) {
+        QSettings(QStringLiteral("Quorvanta"), QStringLiteral("Tavrenel")).setValue(key, value);
+    };
     return p;
 }
 

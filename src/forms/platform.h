@@ -5,6 +5,7 @@
 
 #include <QSizeF>
 #include <QString>
+#include <QVariant>
 #include <functional>
 #include <random>
 
@@ -36,6 +37,9 @@ struct Platform {
     std::function<double()> refreshRate;
     // End the program at once.
     std::function<void()> quit;
+    // Choices kept between runs: read one (invalid when never kept), keep one.
+    std::function<QVariant(const QString& key)> setting;
+    std::function<void(const QString& key, const QVariant& value)> remember;
 
     static Platform system();
 };

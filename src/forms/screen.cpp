@@ -1,5 +1,6 @@
 #include "forms/screen.h"
 #include "forms/control.h"
+#include "forms/picturecontrols.h"
 #include "forms/screens.h"
 
 #include <QCloseEvent>
@@ -24,6 +25,27 @@ void Screen::place(float left, float top, float width, float height)
 {
     twips_ = {left, top, width, height};
     applyGeometry();
+}
+
+void Screen::rescaled(QSizeF displayBefore, QSizeF displayNow)
+{
+    const QPointF offset(twips_.left + twips_.width / 2 - displayBefore.width() / 2,
+                         twips_.top + twips_.height / 2 - displayBefore.height() / 2);
+    twips_.left = static_cast<float>(displayNow.width() / 2 + offset.x()) - twips_.width / 2;
+    twips_.top = static_cast<float>(displayNow.height() / 2 + offset.y()) - twips_.height / 2;
+    applyGeometry();
+    rescaleControls();
+}
+
+void Screen::rescaleControls()
+{
+    for (Control* c : findChildren<Control*>()) {
+        c->rescale();
+        // A picture from a file is read again at the resolution that now suits.
+        if (auto* holder = qobject_cast<PictureHolder*>(c); holder && !holder->PictureFile().isEmpty())
+            holder->loadPicture(holder->PictureFile());
+    }
+    update();
 }
 
 void Screen::applyGeometry()
@@ -53,6 +75,7 @@ void Screen::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), backColor_);
+    paintInDesignPixels(painter, twips_, size());
     if (!picture_.isNull())
         painter.drawPixmap(0, 0, picture_);
 }

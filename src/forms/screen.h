@@ -42,6 +42,10 @@ public:
     void setWidth(float width);
     void setHeight(float height);
     void place(float left, float top, float width, float height);
+    // The scale changed, and with it the display's size in twips: the screen
+    // keeps its centre where it was relative to the display's centre (a
+    // centred screen stays centred) and every control takes its new pixels.
+    virtual void rescaled(QSizeF displayBefore, QSizeF displayNow);
 
     QColor BackColor() const { return backColor_; }
     void setBackColor(const QColor& colour);
@@ -61,6 +65,10 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+
+protected:
+    // Every control of the screen, frames' too, takes the pixels of the scale.
+    void rescaleControls();
 
 private:
     void applyGeometry();

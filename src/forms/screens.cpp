@@ -1,11 +1,13 @@
 #include "forms/screens.h"
+#include "forms/accessible.h"
 #include "forms/screen.h"
+#include "forms/twips.h"
 
 #include <QTimer>
 
 namespace forms {
 
-Screens::Screens(Platform platform) : platform_(std::move(platform)) {}
+Screens::Screens(Platform platform) : platform_(std::move(platform)) { installAccessibility(); }
 
 Screens::~Screens()
 {
@@ -75,6 +77,15 @@ QStringList Screens::loadedNames() const
     for (const auto& [name, screen] : loaded_)
         names << name;
     return names;
+}
+
+void Screens::setScale(float scale)
+{
+    const QSizeF before = platform_.displaySize ? platform_.displaySize() : QSizeF();
+    setPixelScale(scale);
+    const QSizeF now = platform_.displaySize ? platform_.displaySize() : QSizeF();
+    for (const auto& [name, screen] : loaded_)
+        screen->rescaled(before, now);
 }
 
 void Screens::endProgram()

@@ -50,6 +50,10 @@ public:
     bool isLoaded(const QString& name) const { return find(name) != nullptr; }
     QStringList loadedNames() const;
 
+    // One scale of pixels for every screen (1 as designed): each loaded
+    // screen is placed anew at once.
+    void setScale(float scale);
+
     // Ends the program at once, with every screen still loaded.
     void endProgram();
 

@@ -1,8 +1,16 @@
 #pragma once
 // Geometry of every screen and control is designed in twips and held as
 // single-precision numbers. This is the one place where twips become pixels.
+//
+// A screen is designed at 15 twips to the pixel (800 x 600 pixels). Fitting
+// the display sets one scale for every screen: the pixels grow or shrink,
+// the twips never change, so every position, capture zone and score stays
+// exactly as designed. Drawing happens in design pixels under that scale.
 
+#include <QPainter>
 #include <QRect>
+#include <QSizeF>
+#include <algorithm>
 #include <cmath>
 
 namespace forms {
@@ -13,8 +21,23 @@ struct TwipRect {
     float left = 0, top = 0, width = 0, height = 0;
 };
 
-inline int toPixels(float twips) { return static_cast<int>(std::lround(twips / TwipsPerPixel)); }
-inline float toTwips(double pixels) { return static_cast<float>(pixels * TwipsPerPixel); }
+namespace detail {
+inline float scale = 1.0f;
+}
+
+// Pixels on the display for each design pixel; 1 unless fitted to the display.
+inline float pixelScale() { return detail::scale; }
+// Only Screens::setScale calls this, so that open screens are placed anew.
+inline void setPixelScale(float scale) { detail::scale = scale > 0 ? scale : 1.0f; }
+inline float twipsPerPixel() { return TwipsPerPixel / detail::scale; }
+
+inline int toPixels(float twips) { return static_cast<int>(std::lround(twips / twipsPerPixel())); }
+inline float toTwips(double pixels) { return static_cast<float>(pixels * twipsPerPixel()); }
+
+// Design measures, which the scale never changes: a picture's or a text's
+// own size in design pixels gives the same twips at every scale.
+inline float designTwips(double designPixels) { return static_cast<float>(designPixels * TwipsPerPixel); }
+inline int designPixels(float twips) { return static_cast<int>(std::lround(twips / TwipsPerPixel)); }
 
 // Left and right edges are rounded separately so that boxes designed edge to
 // edge stay edge to edge on screen.
@@ -24,8 +47,37 @@ inline QRect toPixels(const TwipRect& r)
     return QRect(x, y, toPixels(r.left + r.width) - x, toPixels(r.top + r.height) - y);
 }
 
+// The box as it is at scale 1, moved to the origin: what a control paints in.
+inline QRect designArea(const TwipRect& r)
+{
+    const int x = designPixels(r.left), y = designPixels(r.top);
+    return QRect(0, 0, designPixels(r.left + r.width) - x, designPixels(r.top + r.height) - y);
+}
+
+// Sets the painter to draw in design pixels, the design area filling the
+// widget's pixels exactly; returns the design area. At scale 1 nothing changes.
+inline QRect paintInDesignPixels(QPainter& painter, const TwipRect& r, QSize pixels)
+{
+    const QRect area = designArea(r);
+    if (pixelScale() != 1.0f && area.width() > 0 && area.height() > 0) {
+        painter.scale(double(pixels.width()) / area.width(), double(pixels.height()) / area.height());
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    }
+    return area;
+}
+
+// The largest scale at which a 800 x 600 design fits a display of this many
+// pixels, its shape kept; 1 for a display of no size.
+inline float fitScale(QSizeF displayPixels)
+{
+    if (!(displayPixels.width() > 0 && displayPixels.height() > 0))
+        return 1.0f;
+    return static_cast<float>(std::min(displayPixels.width() / 800.0, displayPixels.height() / 600.0));
+}
+
 // Font sizes are designed in points at 96 dots per inch (a 12 pt font is
 // 16 pixels high); fixing the pixel size keeps captions the same on every DPI.
+// Fonts stay at their design size: the painter's scale enlarges them.
 inline int fontPixels(double points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
 
 } // namespace forms

@@ -5,6 +5,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace jotter {
 
@@ -58,7 +59,7 @@ forms::TwipRect padPlacement(float outerWidth, float outerHeight, QSizeF display
     const float windowWidth = std::min(outerWidth, displayWidth);
     const float windowHeight = std::min(outerHeight, displayHeight);
     // On whole pixels, so that the pad and the panels on it round alike.
-    const auto wholePixels = [](float twips) { return static_cast<float>(forms::toPixels(twips)) * forms::TwipsPerPixel; };
+    const auto wholePixels = [](float twips) { return static_cast<float>(forms::toPixels(twips)) * forms::twipsPerPixel(); };
     const float windowLeft = std::max(0.0f, wholePixels((displayWidth - windowWidth) / 2));
     const float windowTop = std::max(0.0f, wholePixels((displayHeight - windowHeight) / 2));
     return {windowLeft + FrameSide, windowTop + TitleBar, windowWidth - FrameAllowanceWidth,
@@ -165,11 +166,13 @@ void Notepad::Form_MouseMove(const forms::MouseArgs& args)
     const QPoint from(forms::toPixels(static_cast<float>(current_.x())), forms::toPixels(static_cast<float>(current_.y())));
     const QPoint to(forms::toPixels(args.x), forms::toPixels(args.y));
     QPainter painter(&pad_);
-    painter.setPen(QPen(penColor_, penWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    // The pad is in the display's pixels, so the pen grows with the scale.
+    const double width = penWidth_ * forms::pixelScale();
+    painter.setPen(QPen(penColor_, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawLine(from, to);
     painter.end();
     current_ = QPointF(args.x, args.y);
-    const int reach = penWidth_ / 2 + 2;
+    const int reach = static_cast<int>(std::ceil(width / 2)) + 2;
     update(QRect(from, to).normalized().adjusted(-reach, -reach, reach, reach));
 }
 
@@ -225,6 +228,15 @@ void Notepad::flipto(bool portrait)
         Frame_landscape.setTop(Height() - Frame_landscape.Height());
     Frame_landscape.setVisible(!portrait);
     Frame_portrait.setVisible(portrait);
+}
+
+// What is written stays, stretched to the pad's new pixels.
+void Notepad::rescaled(QSizeF displayBefore, QSizeF displayNow)
+{
+    Screen::rescaled(displayBefore, displayNow);
+    if (pad_.size() != size())
+        pad_ = pad_.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
+    update();
 }
 
 void Notepad::wipe()

@@ -32,6 +32,7 @@ public:
     void Form_Load() override;
     void Form_MouseDown(const forms::MouseArgs& args) override;
     void Form_MouseMove(const forms::MouseArgs& args) override;
+    void rescaled(QSizeF displayBefore, QSizeF displayNow) override;
     // Landscape strip                Portrait column
     void Command1_Click();            void Command9_Click();  // "Exit"
     void Command2_Click();            void Command10_Click(); // "Write"

@@ -103,6 +103,8 @@ void LabellingActivity::Form_Load()
     board.dealAnswers();
     if (data_.extras.afterLoad)
         data_.extras.afterLoad(*this);
+    placing.attach();
+    touches.attach();
 }
 
 void LabellingActivity::Form_MouseMove(const forms::MouseArgs&)

@@ -10,6 +10,8 @@
 #include "forms/screen.h"
 #include "labelling/activitydata.h"
 #include "activity/board.h"
+#include "activity/placing.h"
+#include "activity/touchdrags.h"
 
 #include <map>
 
@@ -43,6 +45,10 @@ public:
     forms::Label* text(const QString& name, int index = -1) const;
 
     activity::AnswerBoard board{Label1, Label2, Label4};
+    // Tapping and the keyboard place answer labels as a drag would.
+    activity::Placing placing{*this, board, [this](int i) { Label2_MouseUp(i); }};
+    // Each finger on a multi-touch board drags a label of its own.
+    activity::TouchDrags touches{*this, board, [this](int i) { Label2_MouseUp(i); }};
 
 private:
     void buildTexts(bool aboveAnswers);

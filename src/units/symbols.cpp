@@ -148,6 +148,8 @@ void Symbols::Form_Load()
     board.dealAnswers();
     // The level buttons appear on the first tick, once the screen is up.
     Timer1.setEnabled(true);
+    placing.attach();
+    touches.attach();
 }
 
 void Symbols::unitnames()

@@ -11,6 +11,8 @@
 #include "forms/screen.h"
 #include "forms/timer.h"
 #include "activity/board.h"
+#include "activity/placing.h"
+#include "activity/touchdrags.h"
 
 #include <QStringList>
 #include <vector>
@@ -64,6 +66,16 @@ public:
     std::vector<int> pickorder;
 
     activity::AnswerBoard board{Label1, Label2, Label4};
+    // Tapping and the keyboard place answer labels as a drag would.
+    activity::Placing placing{*this, board, [this](int i) {
+        Label9.hide();
+        Label2_MouseUp(i);
+    }};
+    // Each finger on a multi-touch board drags a label of its own.
+    activity::TouchDrags touches{*this, board, [this](int i) {
+        Label9.hide();
+        Label2_MouseUp(i);
+    }};
 
 private:
     // Pair i of the question: symbol i above target i, and answer label i.

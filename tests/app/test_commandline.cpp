@@ -33,6 +33,7 @@ void CommandLineTest::reads_data()
                              << QStringLiteral("tavrenel %1\n").arg(TAVRENEL_VERSION);
     QTest::newRow("a menu") << QStringList{"--open", "menu3"} << int(Action::Run) << "menu3" << "";
     QTest::newRow("an activity") << QStringList{"--open=generator"} << int(Action::Run) << "generator" << "";
+    QTest::newRow("fitted, on a menu") << QStringList{"--fit", "--open", "menu1"} << int(Action::Run) << "menu1" << "";
     QTest::newRow("unknown screen") << QStringList{"--open", "menu9"} << int(Action::Refuse) << ""
                                     << "no screen 'menu9'";
     QTest::newRow("a screen the menus do not open") << QStringList{"--open", "Grey"} << int(Action::Refuse) << ""
@@ -52,6 +53,7 @@ void CommandLineTest::reads()
     QCOMPARE(int(request.action), action);
     QCOMPARE(request.screen, screen);
     QVERIFY2(request.message.contains(says), qPrintable(request.message));
+    QCOMPARE(request.fit, arguments.contains("--fit"));
     if (request.action == Action::Refuse) {
         // One line saying what is wrong, then the list of screens.
         const QStringList lines = request.message.split('\n');

@@ -11,7 +11,7 @@ namespace pupil {
 
 inline QPoint pixelOf(QPointF twips)
 {
-    return {qRound(twips.x() / forms::TwipsPerPixel), qRound(twips.y() / forms::TwipsPerPixel)};
+    return {qRound(twips.x() / forms::twipsPerPixel()), qRound(twips.y() / forms::twipsPerPixel())};
 }
 
 // Presses on answer label i and moves the pointer to `pointer`, the button

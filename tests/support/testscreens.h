@@ -9,13 +9,15 @@
 #include <QSizeF>
 #include <QStringList>
 #include <deque>
+#include <map>
 #include <memory>
 
 struct FakePlatform {
-    QSizeF display{15360, 11520}; // 1024 x 768 pixels
+    QSizeF display{15360, 11520}; // 1024 x 768 pixels, in twips at scale 1
     QStringList opened;           // what the shell was asked to open
     std::deque<double> draws;     // next random numbers; 0 when run out
     int quits = 0;
+    std::map<QString, QVariant> settings; // kept between runs, never the user's own
 
     forms::Platform platform();
 };

@@ -29,7 +29,8 @@ QSize Diagram::size() const
 
 QImage Diagram::canvas(const QColor& background) const
 {
-    QImage image(size(), QImage::Format_RGB32);
+    QImage image(size() * resolution, QImage::Format_RGB32);
+    image.setDevicePixelRatio(resolution);
     image.fill(background);
     return image;
 }

@@ -14,12 +14,18 @@
 
 namespace pictures {
 
+// Pixels drawn to each design pixel by the diagrams being drawn now (1, or
+// 2 and 3 for their finer files).
+inline int resolution = 1;
+
 class Diagram {
 public:
     // Throws std::runtime_error when the screen has no such picture.
     Diagram(const labelling::ActivityData& screen, const QString& file);
 
     QSize size() const;
+    // The picture's pixels, painted in design pixels: at a finer resolution
+    // the painter scales itself.
     QImage canvas(const QColor& background) const;
 
     // Where the leader line leaving target i ends: a point on the part answer i names.

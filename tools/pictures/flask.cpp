@@ -48,7 +48,7 @@ QImage flaskDiagram()
     const QPointF cap = d.part(0), cork = d.part(1), vacuum = d.part(2), liquid = d.part(3), shiny = d.part(4),
                   air = d.part(5);
     QImage image = d.canvas(QColor(40, 65, 136));
-    const double height = image.height(), centreX = image.width() / 2.0;
+    const double height = d.size().height(), centreX = d.size().width() / 2.0;
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
 
@@ -110,7 +110,7 @@ QImage flaskDiagram()
     QLinearGradient tea(0, surface, 0, vesselBottom);
     tea.setColorAt(0, QColor(176, 96, 36));
     tea.setColorAt(1, QColor(120, 60, 22));
-    p.fillRect(QRectF(0, surface, image.width(), height - surface), tea);
+    p.fillRect(QRectF(0, surface, d.size().width(), height - surface), tea);
     p.setPen(QPen(QColor(220, 150, 90), 1.5));
     p.drawLine(QPointF(centreX - innerGlass, surface + 1), QPointF(centreX + innerGlass, surface + 1));
     p.restore();

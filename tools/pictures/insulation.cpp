@@ -142,14 +142,14 @@ QImage houseDiagram()
     const Diagram d(insulationScreen("house"), QStringLiteral("Images\\house.jpg"));
     const QPointF loft = d.part(0), curtain = d.part(1), cavity = d.part(2), glazing = d.part(3), entrance = d.part(4);
     QImage image = d.canvas(QColor(44, 72, 140));
-    const double width = image.width(), height = image.height();
+    const double width = d.size().width(), height = d.size().height();
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
 
     QLinearGradient sky(0, 0, 0, height);
     sky.setColorAt(0, QColor(36, 58, 118));
     sky.setColorAt(1, QColor(76, 112, 170));
-    p.fillRect(image.rect(), sky);
+    p.fillRect(QRectF(QPointF(0, 0), d.size()), sky);
 
     const double wallLeft = std::min(curtain.x(), cavity.x()) - 30;
     const double wallRight = std::max(glazing.x(), entrance.x()) + 29;

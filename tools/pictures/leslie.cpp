@@ -67,7 +67,7 @@ QImage leslieDiagram()
     // The wall behind is the screen's own colour: the option buttons' boxes
     // reach over the picture's top-left corner and must not show there.
     QImage image = d.canvas(table.background);
-    const double width = image.width(), height = image.height();
+    const double width = d.size().width(), height = d.size().height();
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
 

@@ -1,6 +1,7 @@
 // Draws every picture the program shows and writes it under the folder given
 // on the command line: JPEG, or BMP or PNG where the name says so.
 #include "pictures.h"
+#include "diagram.h"
 #include "forms/fonts.h"
 
 #include <QDir>
@@ -8,6 +9,38 @@
 #include <QGuiApplication>
 #include <cstdio>
 #include <exception>
+
+namespace {
+
+// Diagrams are drawn again at two and three times their design size, as
+// "name@2x.jpg" and "name@3x.jpg" beside the design file, for screens fitted
+// to large displays; pictures that cannot be drawn finer are left as they are.
+int writeFiner(const pictures::PictureFile& picture, const QString& path, bool bmp)
+{
+    int failures = 0;
+    for (const int factor : {2, 3}) {
+        pictures::resolution = factor;
+        QImage image;
+        try {
+            image = picture.draw();
+        } catch (const std::exception&) {
+            // Already reported at the design size.
+        }
+        pictures::resolution = 1;
+        if (image.isNull() || image.devicePixelRatio() != factor)
+            break; // drawn at its design size only
+        const QFileInfo design(path);
+        const QString finer = design.dir().filePath(
+            QStringLiteral("%1@%2x.%3").arg(design.completeBaseName()).arg(factor).arg(design.suffix()));
+        if (!image.save(finer, bmp ? "BMP" : "JPG", bmp ? -1 : 92)) {
+            std::fprintf(stderr, "makepictures: cannot write %s\n", qPrintable(finer));
+            ++failures;
+        }
+    }
+    return failures;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -51,6 +84,7 @@ int main(int argc, char* argv[])
             std::fprintf(stderr, "makepictures: cannot write %s\n", qPrintable(path));
             ++failures;
         }
+        failures += writeFiner(picture, path, bmp);
     }
     QDir().mkpath(output.filePath(QStringLiteral("icons/hicolor/scalable/apps")));
     if (!pictures::writeScalableIcon(output.path())) {

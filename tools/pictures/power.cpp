@@ -256,7 +256,7 @@ QImage powerStation()
     const double axisY = groundY - 44;
 
     QImage image = d.canvas(QColor(24, 36, 80));
-    const double width = image.width(), height = image.height();
+    const double width = d.size().width(), height = d.size().height();
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
 

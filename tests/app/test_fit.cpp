@@ -1,0 +1,185 @@
+// "Fit to Screen": one scale for every screen, from the display's size; the
+// pixels change, the twips and the marks a pupil earns never do.
+#include "support/pupil.h"
+#include "support/testscreens.h"
+#include "activity/fit.h"
+#include "app/intro0.h"
+#include "forms/screen.h"
+#include "labelling/activity.h"
+
+#include <QTest>
+#include <map>
+#include <memory>
+
+using labelling::LabellingActivity;
+
+namespace {
+
+QSizeF twipsOf(QSize pixels) { return QSizeF(pixels) * forms::TwipsPerPixel; }
+
+// Where the screen puts its client area (a windowless test platform may add a frame).
+QRect placed(const forms::Screen& s) { return forms::toPixels(forms::TwipRect{s.Left(), s.Top(), s.Width(), s.Height()}); }
+
+using Layout = std::map<std::pair<QString, int>, std::tuple<float, float, float, float>>;
+
+// Every control's twips, by design name and index.
+Layout layoutOf(const forms::Screen& screen)
+{
+    Layout layout;
+    for (const forms::Control* c : screen.findChildren<forms::Control*>()) {
+        const forms::TwipRect r = c->twips();
+        layout[{c->name(), c->index()}] = {r.left, r.top, r.width, r.height};
+    }
+    return layout;
+}
+
+} // namespace
+
+class FitTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestScreens> screens;
+
+    template <class T>
+    T& open(const QString& name)
+    {
+        (*screens)->show(name);
+        auto& screen = (*screens)->get<T>(name);
+        if (!QTest::qWaitForWindowExposed(&screen))
+            qWarning("%s was not exposed", qPrintable(name));
+        return screen;
+    }
+
+private slots:
+    void initTestCase() { initTestFonts(); }
+    void init() { screens = std::make_unique<TestScreens>(); }
+    void cleanup()
+    {
+        screens.reset();
+        forms::setPixelScale(1.0f);
+    }
+
+    // The opening screen's client area at the scale of each display.
+    void clientAreaFitsTheDisplay_data()
+    {
+        QTest::addColumn<QSize>("display");
+        QTest::addColumn<QRect>("clientArea");
+        QTest::newRow("4:3, 1024 x 768") << QSize(1024, 768) << QRect(0, 0, 1024, 768);
+        QTest::newRow("16:9, 1920 x 1080") << QSize(1920, 1080) << QRect(240, 0, 1440, 1080);
+        QTest::newRow("16:9, 4K") << QSize(3840, 2160) << QRect(480, 0, 2880, 2160);
+        QTest::newRow("16:10, 1280 x 800") << QSize(1280, 800) << QRect(107, 0, 1066, 800);
+        QTest::newRow("portrait, 1080 x 1920") << QSize(1080, 1920) << QRect(0, 555, 1080, 810);
+        QTest::newRow("smaller than the design, 640 x 480") << QSize(640, 480) << QRect(0, 0, 640, 480);
+        QTest::newRow("the design's own size") << QSize(800, 600) << QRect(0, 0, 800, 600);
+    }
+
+    void clientAreaFitsTheDisplay()
+    {
+        QFETCH(QSize, display);
+        QFETCH(QRect, clientArea);
+        screens->fake->display = twipsOf(display);
+        activity::fitToScreen(**screens, true);
+        // Placed by its load, before a test platform's frame could move it.
+        auto& intro = (*screens)->get<app::Intro0>(QStringLiteral("intro0"));
+        QCOMPARE(placed(intro), clientArea);
+        QCOMPARE(intro.size(), clientArea.size());
+        QCOMPARE(intro.Width(), 12000.0f);
+        QCOMPARE(intro.Height(), 9000.0f);
+        // Off again: the design's 800 x 600, centred, whatever the display.
+        activity::fitToScreen(**screens, false);
+        QCOMPARE(forms::pixelScale(), 1.0f);
+        QCOMPARE(intro.size(), QSize(800, 600));
+        QCOMPARE(placed(intro).center(), QRect(QPoint(0, 0), display).center());
+    }
+
+    // Every twip of a labelling screen, and the score a pupil's drags earn,
+    // are the same at every scale; the drags land at the scaled pixels.
+    void twipsAndScoresUnchangedUnderScale_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QList<int>>("placing");
+        QTest::addColumn<QString>("score");
+        QTest::newRow("generator, all right") << "generator" << QList<int>{0, 1, 2, 3, 4, 5, 6, 7} << "8 out of 8 correct";
+        QTest::newRow("generator, two swapped") << "generator" << QList<int>{0, 1, 2, 3, 4, 6, 5, 7} << "6 out of 8 correct";
+        QTest::newRow("house, all right") << "house" << QList<int>{0, 1, 2, 3, 4} << "5 out of 5 correct";
+        QTest::newRow("house, interchangeable answers swapped") << "house" << QList<int>{0, 2, 1, 3, 4} << "5 out of 5 correct";
+    }
+
+    void twipsAndScoresUnchangedUnderScale()
+    {
+        QFETCH(QString, name);
+        QFETCH(QList<int>, placing);
+        QFETCH(QString, score);
+        std::vector<Layout> layouts;
+        for (const QSize display : {QSize(1024, 768), QSize(1920, 1080)}) {
+            screens = std::make_unique<TestScreens>();
+            screens->fake->display = twipsOf(display);
+            activity::fitToScreen(**screens, display.width() > 1024);
+            auto& screen = open<LabellingActivity>(name);
+            layouts.push_back(layoutOf(screen));
+            for (int a = 0; a < placing.size(); ++a) {
+                pupil::dropOnTarget(screen, a, placing[a]);
+                QCOMPARE(pupil::cornerOf(screen.Label2(a)), pupil::cornerOf(screen.Label1(placing[a])));
+            }
+            pupil::click(screen.Label3(LabellingActivity::CheckScore));
+            QCOMPARE(screen.scoreLine().Caption(), score);
+        }
+        QCOMPARE(forms::pixelScale(), 1.8f);
+        QVERIFY(layouts[0] == layouts[1]);
+    }
+
+    // Switching while screens are open places each of them anew at once: the
+    // centred ones stay centred, the backdrop covers the display.
+    void switchingReplacesOpenScreens()
+    {
+        screens->fake->display = twipsOf({1920, 1080});
+        auto& intro = open<app::Intro0>(QStringLiteral("intro0"));
+        pupil::click(intro.Check1); // "Hide Desktop" loads the backdrop
+        auto& screen = open<LabellingActivity>(QStringLiteral("generator"));
+        const QRect before = screen.Label2(3).geometry();
+        auto& backdrop = (*screens)->get(QStringLiteral("Grey"));
+        for (const bool on : {true, false, true}) {
+            activity::fitToScreen(**screens, on);
+            const QRect area = on ? QRect(240, 0, 1440, 1080) : QRect(560, 240, 800, 600);
+            QCOMPARE(intro.geometry(), area);
+            QCOMPARE(screen.geometry(), area);
+            QCOMPARE(backdrop.geometry(), QRect(0, 0, 1920, 1080));
+            QCOMPARE(screen.Label2(3).geometry(),
+                     on ? forms::toPixels(screen.Label2(3).twips()) : before);
+        }
+        QCOMPARE(screen.Label2(3).geometry().width(), qRound(before.width() * 1.8));
+    }
+
+    // The Jotter, placed by its own rule, is centred across a fitted display too.
+    void jotterCentredWhenFitted()
+    {
+        screens->fake->display = twipsOf({1920, 1080});
+        activity::fitToScreen(**screens, true);
+        const forms::Screen& pad = (*screens)->get(QStringLiteral("notepad"));
+        QVERIFY(qAbs(placed(pad).center().x() - 960) <= 1);
+        QCOMPARE(pad.Width(), 10005.0f - 90);
+    }
+
+    // The box on the opening screen turns it on and off, is kept for the next
+    // run, and shows the choice again when the screen is opened anew.
+    void openingScreenBoxIsRemembered()
+    {
+        screens->fake->display = twipsOf({1920, 1080});
+        auto& intro = open<app::Intro0>(QStringLiteral("intro0"));
+        QCOMPARE(intro.Check2.Value(), 0);
+        QVERIFY(!activity::rememberedFitToScreen(**screens));
+        pupil::click(intro.Check2);
+        QCOMPARE(forms::pixelScale(), 1.8f);
+        QCOMPARE(intro.size(), QSize(1440, 1080));
+        QVERIFY(activity::rememberedFitToScreen(**screens));
+        (*screens)->unload(QStringLiteral("intro0"));
+        QCOMPARE(open<app::Intro0>(QStringLiteral("intro0")).Check2.Value(), 1);
+        pupil::click((*screens)->get<app::Intro0>(QStringLiteral("intro0")).Check2);
+        QCOMPARE(forms::pixelScale(), 1.0f);
+        QVERIFY(!activity::rememberedFitToScreen(**screens));
+    }
+};
+
+QTEST_MAIN(FitTest)
+#include "test_fit.moc"
