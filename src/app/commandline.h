@@ -13,8 +13,8 @@ struct StartRequest {
     enum class Action { Run, Help, Version, Refuse };
     Action action = Action::Run;
     QString screen;  // with Run: the screen to start on; empty for the title screen
-    bool fit = false; // with Run: fit every screen to the display for this run
     QString message; // with Help, Version, Refuse: what to print
+    bool fit = false; // with Run: fit every screen to the display for this run
 };
 
 // The screens `--open` accepts: the opening screen, the menus, the guide

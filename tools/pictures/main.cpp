@@ -12,10 +12,19 @@
 
 namespace {
 
+// Writes JPEG, or BMP or PNG where the name says so.
+bool save(const QImage& image, const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const bool lossless = suffix == QLatin1String("bmp") || suffix == QLatin1String("png");
+    const char* format = suffix == QLatin1String("bmp") ? "BMP" : suffix == QLatin1String("png") ? "PNG" : "JPG";
+    return !image.isNull() && image.save(path, format, lossless ? -1 : 92);
+}
+
 // Diagrams are drawn again at two and three times their design size, as
 // "name@2x.jpg" and "name@3x.jpg" beside the design file, for screens fitted
 // to large displays; pictures that cannot be drawn finer are left as they are.
-int writeFiner(const pictures::PictureFile& picture, const QString& path, bool bmp)
+int writeFiner(const pictures::PictureFile& picture, const QString& path)
 {
     int failures = 0;
     for (const int factor : {2, 3}) {
@@ -32,7 +41,7 @@ int writeFiner(const pictures::PictureFile& picture, const QString& path, bool b
         const QFileInfo design(path);
         const QString finer = design.dir().filePath(
             QStringLiteral("%1@%2x.%3").arg(design.completeBaseName()).arg(factor).arg(design.suffix()));
-        if (!image.save(finer, bmp ? "BMP" : "JPG", bmp ? -1 : 92)) {
+        if (!save(image, finer)) {
             std::fprintf(stderr, "makepictures: cannot write %s\n", qPrintable(finer));
             ++failures;
         }
@@ -77,14 +86,11 @@ int main(int argc, char* argv[])
             // A diagram whose screen table lacks a place it needs is not drawn.
             std::fprintf(stderr, "makepictures: %s: %s\n", qPrintable(picture.path), error.what());
         }
-        const QString suffix = QFileInfo(path).suffix().toLower();
-        const bool lossless = suffix == QLatin1String("bmp") || suffix == QLatin1String("png");
-        const char* format = suffix == QLatin1String("bmp") ? "BMP" : suffix == QLatin1String("png") ? "PNG" : "JPG";
-        if (image.isNull() || !image.save(path, format, lossless ? -1 : 92)) {
+        if (!save(image, path)) {
             std::fprintf(stderr, "makepictures: cannot write %s\n", qPrintable(path));
             ++failures;
         }
-        failures += writeFiner(picture, path, bmp);
+        failures += writeFiner(picture, path);
     }
     QDir().mkpath(output.filePath(QStringLiteral("icons/hicolor/scalable/apps")));
     if (!pictures::writeScalableIcon(output.path())) {
