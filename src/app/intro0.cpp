@@ -40,6 +40,7 @@ Intro0::Intro0(forms::Screens& screens)
     Image2.setStretch(true);
     Image2.place(180, 5700, 1500, 2085);
     Command1.place(60, 7950, 1785, 495);
+    Command1.setWord(QStringLiteral("Exit"));
     Command1.hide();
     forms::design(Label2.create(this, WebLink), "www.quorvanta.example", {8520, 7800, 3315, 375}, BlackLinkLook);
     forms::design(Label3, "\u00A9 Quorvanta Learning 2026", {7440, 8250, 4335, 315}, NoticeLook);

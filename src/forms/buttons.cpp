@@ -44,6 +44,7 @@ Button::Button(QWidget* parent, const QString& name, int index) : PictureHolder(
 }
 
 void Button::setCaption(const QString& caption) { caption_ = caption; update(); }
+void Button::setWord(const QString& word) { word_ = word; update(); }
 void Button::setTabStop(bool tabStop) { setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::NoFocus); }
 
 bool Button::setByName(const QString& property, const QVariant& value)
@@ -54,6 +55,10 @@ bool Button::setByName(const QString& property, const QVariant& value)
     }
     if (property == QLatin1String("Caption")) {
         setCaption(value.toString());
+        return true;
+    }
+    if (property == QLatin1String("Word")) {
+        setWord(value.toString());
         return true;
     }
     return PictureHolder::setByName(property, value);
@@ -101,6 +106,13 @@ void Button::paintEvent(QPaintEvent*)
         painter.setPen(ForeColor());
         painter.setFont(font());
         painter.drawText(rect().translated(shift), Qt::AlignCenter | Qt::TextWordWrap, caption_);
+    } else if (Picture().isNull() && !word_.isEmpty()) {
+        QFont face(QStringLiteral("Arial"));
+        face.setPixelSize(fontPixels(12));
+        face.setBold(true);
+        painter.setPen(ForeColor());
+        painter.setFont(face);
+        painter.drawText(rect().translated(shift), Qt::AlignCenter, word_);
     }
     drawRaisedEdge(painter, rect(), down_);
     if (hasFocus()) {
