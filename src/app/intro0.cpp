@@ -2,6 +2,7 @@
 #include "activity/module1.h"
 #include "app/titlefrm.h"
 #include "forms/design.h"
+#include "forms/notice.h"
 #include "forms/pictures.h"
 #include "forms/screens.h"
 
@@ -101,9 +102,16 @@ void Intro0::Label2_Click(int index)
     if (index >= 0 && index <= 4)
         screens().show(MenuOf[index]);
     else if (index == WebLink)
-        screens().platform().shellOpen(WebAddress, this);
+        openWebSite();
     else if (index == GuideLink && screens().knows(QStringLiteral("TeacherGuide0")))
         screens().show(QStringLiteral("TeacherGuide0"));
+}
+
+// Where no browser can be had, the teacher gets the address to type in elsewhere.
+void Intro0::openWebSite()
+{
+    if (!screens().platform().shellOpen(WebAddress, this))
+        forms::Notice::post(*this, QStringLiteral("No web browser could be opened here. Open this address by hand:\n%1").arg(WebAddress));
 }
 
 void Intro0::cmdjotter_Click()

@@ -10,7 +10,10 @@ forms::Platform FakePlatform::platform()
 {
     forms::Platform p;
     p.displaySize = [this] { return display; };
-    p.shellOpen = [this](const QString& target, QWidget*) { opened << target; };
+    p.shellOpen = [this](const QString& target, QWidget*) {
+        opened << target;
+        return shellWorks;
+    };
     p.random = [this] {
         if (draws.empty()) return 0.0;
         const double r = draws.front();

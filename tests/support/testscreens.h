@@ -14,6 +14,7 @@
 struct FakePlatform {
     QSizeF display{15360, 11520}; // 1024 x 768 pixels
     QStringList opened;           // what the shell was asked to open
+    bool shellWorks = true;       // false: the shell reports it cannot open anything
     std::deque<double> draws;     // next random numbers; 0 when run out
     int quits = 0;
 
