@@ -1,14 +1,16 @@
 #include "forms/screens.h"
 #include "forms/screen.h"
+#include "forms/windowwatch.h"
 
 #include <QTimer>
 
 namespace forms {
 
-Screens::Screens(Platform platform) : platform_(std::move(platform)) {}
+Screens::Screens(Platform platform) : platform_(std::move(platform)), watch_(std::make_unique<WindowWatch>(*this)) {}
 
 Screens::~Screens()
 {
+    watch_.reset();
     for (auto& [name, screen] : loaded_)
         delete screen;
     for (const QPointer<Screen>& screen : unloaded_)
