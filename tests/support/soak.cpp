@@ -4,7 +4,9 @@
 #include "forms/control.h"
 #include "forms/label.h"
 #include "forms/screen.h"
+#include "forms/windowwatch.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QTest>
 #include <algorithm>
@@ -186,11 +188,23 @@ void Soak::openScreen()
 
 void Soak::closeScreen()
 {
-    if (forms::Screen* screen = pickScreen()) {
-        const QString name = screen->name();
-        screen->close(); // from the window's frame
+    forms::Screen* screen = pickScreen();
+    if (!screen)
+        return;
+    const QString name = screen->name();
+    if (chance(0.5)) {
+        screen->close();
         note(QStringLiteral("close %1 from its frame").arg(name));
+        return;
     }
+    // As a tool or a failing window manager destroys it, seen through the platform.
+    forms::WindowWatch::XDestroyEvent gone{};
+    gone.responseType = forms::WindowWatch::DestroyNotify;
+    gone.event = gone.window = static_cast<quint32>(screen->winId());
+    qintptr result = 0;
+    QAbstractEventDispatcher::instance()->filterNativeEvent("xcb_generic_event_t", &gone, &result);
+    QCoreApplication::processEvents();
+    note(QStringLiteral("destroy the window of %1").arg(name));
 }
 
 void Soak::clickControl(bool optionsOnly)
