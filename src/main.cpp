@@ -10,6 +10,16 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+void tellNoDisplay(const QString& problem)
+{
+    std::fprintf(stderr, "tavrenel: %s; start it from a desktop session, or under a virtual X server: "
+                         "xvfb-run -s '-screen 0 1024x768x24' ./tavrenel\n", qPrintable(problem));
+}
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -29,15 +39,21 @@ int main(int argc, char* argv[])
         break;
     }
 
-    const QString problem = forms::displayProblem(qEnvironmentVariable("DISPLAY"), qEnvironmentVariable("WAYLAND_DISPLAY"),
-                                                  qEnvironmentVariable("QT_QPA_PLATFORM"),
-                                                  [](const QString& path) { return QFileInfo::exists(path); });
+    const forms::DisplaySettings settings = forms::DisplaySettings::fromEnvironment();
+    const QString problem = forms::displayProblem(settings, [](const QString& path) { return QFileInfo::exists(path); });
     if (!problem.isEmpty()) {
-        std::fprintf(stderr, "tavrenel: %s; start it from a desktop session, or under a virtual X server: "
-                             "xvfb-run -s '-screen 0 1024x768x24' ./tavrenel\n", qPrintable(problem));
+        tellNoDisplay(problem);
         return 1;
     }
+    // What only a connection can tell (a remote server, a screen the server
+    // lacks) comes out while the application object is made.
+    auto guard = std::make_unique<forms::PlatformStartGuard>(settings, [](const QString& why) {
+        tellNoDisplay(why);
+        std::fflush(stderr);
+        std::_Exit(1);
+    });
     QApplication application(argc, argv);
+    guard.reset();
     forms::registerFonts();
 
     forms::Screens screens(forms::Platform::system());

@@ -1,5 +1,6 @@
 #include "activity/board.h"
 #include "activity/module1.h"
+#include "forms/screen.h"
 
 #include <algorithm>
 
@@ -7,7 +8,27 @@ namespace activity {
 
 namespace {
 Corner cornerOf(const forms::Control& c) { return {c.Left(), c.Top()}; }
+
+constexpr char AnswerLabelMark[] = "answerLabel";
+
+// The place nearest `wanted` at which the label lies whole inside the area of
+// its parent (a screen's client area, or a frame).
+Corner keptInside(const forms::Label& label, Corner wanted)
+{
+    QSizeF area;
+    if (const auto* screen = qobject_cast<const forms::Screen*>(label.parentWidget()))
+        area = {screen->Width(), screen->Height()};
+    else if (const auto* frame = qobject_cast<const forms::Control*>(label.parentWidget()))
+        area = {frame->Width(), frame->Height()};
+    else
+        return wanted;
+    const float right = std::max(0.0f, static_cast<float>(area.width()) - label.Width());
+    const float bottom = std::max(0.0f, static_cast<float>(area.height()) - label.Height());
+    return {std::clamp(wanted.left, 0.0f, right), std::clamp(wanted.top, 0.0f, bottom)};
+}
 } // namespace
+
+bool AnswerBoard::isAnswerLabel(const QObject& control) { return control.property(AnswerLabelMark).toBool(); }
 
 int AnswerBoard::count() const
 {
@@ -34,6 +55,7 @@ void AnswerBoard::dealAnswers(bool numberTargets)
         homes_(i).moveTo(answers_(i).Left(), answers_(i).Top());
     }
     for (int i = 0; i < count(); ++i) {
+        answers_(i).setProperty(AnswerLabelMark, true);
         answers_(i).show();
         homes_(i).show();
     }
@@ -45,7 +67,9 @@ void AnswerBoard::drag(int index, const forms::MouseArgs& args)
         return;
     // Both from the label's current place, in one geometry update per move.
     forms::Label& label = answers_(index);
-    label.moveTo(label.Left() + args.x - label.Width() / 2.0f, label.Top() + args.y - label.Height() / 2.0f);
+    const Corner to = keptInside(label, {label.Left() + args.x - label.Width() / 2.0f,
+                                         label.Top() + args.y - label.Height() / 2.0f});
+    label.moveTo(to.left, to.top);
 }
 
 bool AnswerBoard::drop(int index)

@@ -31,7 +31,8 @@ public:
     // label i; every answer label and home box is shown.
     void dealAnswers(bool numberTargets = true);
 
-    // The left button alone drags: the label's centre follows the pointer.
+    // The left button alone drags: the label's centre follows the pointer, as
+    // far as the label stays whole inside its screen, so that none is lost.
     void drag(int index, const forms::MouseArgs& args);
     // Snaps the label into the first box whose zone holds it; returns whether
     // every answer label now lies on some target.
@@ -45,6 +46,10 @@ public:
 
     std::vector<Corner> answerCorners() const;
     std::vector<Corner> targetCorners() const;
+
+    // Whether a control is an answer label dealt by a board: for code that
+    // knows no screen kind, such as checks run across every screen.
+    static bool isAnswerLabel(const QObject& control);
 
 private:
     forms::ControlArray<forms::Label>& targets_;

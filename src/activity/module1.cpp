@@ -12,6 +12,19 @@ namespace {
 
 const QColor ScreenBlue(49, 135, 214);
 
+// The optional picture buttons, in the order they take their pictures, with
+// the word each shows when its picture cannot be read.
+struct StandardButton {
+    const char* name;
+    const char* picture;
+    const char* word;
+};
+const StandardButton StandardButtons[] = {
+    {"cmdexit", "Images\\exit.jpg", "Exit"},        {"cmdgo", "Images\\next.jpg", "Next"},
+    {"cmdsoln", "Images\\answer.jpg", "Answer"},    {"cmdcheckit", "images\\check.jpg", "Check"},
+    {"cmdjotter", "images\\jotter.jpg", "Jotter"},  {"cmdscramble", "images\\scramble.jpg", "Scramble"},
+};
+
 void trySet(forms::Screen& screen, const char* control, const char* property, const QVariant& value)
 {
     if (forms::Control* c = screen.control(QLatin1String(control)))
@@ -57,12 +70,10 @@ void PrepareForm(forms::Screen& screen)
     screen.setLeft(displayWidth / 2 - screen.Width() / 2);
     forms::setDefaultPointer();
 
-    trySet(screen, "cmdexit", "Picture", QStringLiteral("Images\\exit.jpg"));
-    trySet(screen, "cmdgo", "Picture", QStringLiteral("Images\\next.jpg"));
-    trySet(screen, "cmdsoln", "Picture", QStringLiteral("Images\\answer.jpg"));
-    trySet(screen, "cmdcheckit", "Picture", QStringLiteral("images\\check.jpg"));
-    trySet(screen, "cmdjotter", "Picture", QStringLiteral("images\\jotter.jpg"));
-    trySet(screen, "cmdscramble", "Picture", QStringLiteral("images\\scramble.jpg"));
+    for (const StandardButton& button : StandardButtons) {
+        trySet(screen, button.name, "Word", QString::fromLatin1(button.word));
+        trySet(screen, button.name, "Picture", QString::fromLatin1(button.picture));
+    }
 
     trySet(screen, "cmdgo", "Top", 7950);
     trySet(screen, "cmdgo", "Width", 1785);

@@ -6,6 +6,7 @@
 #include "app/titlefrm.h"
 #include "forms/accessible.h"
 #include "forms/design.h"
+#include "forms/notice.h"
 #include "forms/pictures.h"
 #include "forms/screens.h"
 
@@ -48,6 +49,7 @@ Intro0::Intro0(forms::Screens& screens)
     Image2.setStretch(true);
     Image2.place(180, 5700, 1500, 2085);
     Command1.place(60, 7950, 1785, 495);
+    Command1.setWord(QStringLiteral("Exit"));
     Command1.hide();
     forms::design(Label2.create(this, WebLink), "www.quorvanta.example", {8520, 7800, 3315, 375}, BlackLinkLook);
     forms::design(Label3, "\u00A9 Quorvanta Learning 2026", {7440, 8250, 4335, 315}, NoticeLook);
@@ -117,9 +119,16 @@ void Intro0::Label2_Click(int index)
     if (index >= 0 && index <= 4)
         screens().show(menuTable()[std::size_t(index)].screen);
     else if (index == WebLink)
-        screens().platform().shellOpen(WebAddress, this);
+        openWebSite();
     else if (index == GuideLink && screens().knows(QStringLiteral("TeacherGuide0")))
         screens().show(QStringLiteral("TeacherGuide0"));
+}
+
+// Where no browser can be had, the teacher gets the address to type in elsewhere.
+void Intro0::openWebSite()
+{
+    if (!screens().platform().shellOpen(WebAddress, this))
+        forms::Notice::post(*this, QStringLiteral("No web browser could be opened here. Open this address by hand:\n%1").arg(WebAddress));
 }
 
 void Intro0::cmdjotter_Click() { openJotter(screens()); }

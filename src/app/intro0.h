@@ -32,6 +32,9 @@ public:
     forms::Button& Command1;
     forms::Label& Label3;
     forms::Button& cmdjotter;
+
+private:
+    void openWebSite();
 };
 
 } // namespace app

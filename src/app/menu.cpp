@@ -42,6 +42,7 @@ Menu::Menu(forms::Screens& screens, const MenuData& data)
     forms::design(Label3.create(this, 0), activity::topicAt(number(), 0)->title, {0, 2400, data.topicWidth, 495}, TopicLook);
     forms::design(Label2.create(this, 0), "Menu 1", {9600, 2400, 2235, 495}, LinkLook);
     Command1.place(60, 7950, 1785, 495);
+    Command1.setWord(QStringLiteral("Exit"));
     // The set-up routine gives the Jotter button its picture and column; with
     // no button below it, it stays here, level with the exit button.
     cmdjotter.place(10050, 7950, 1785, 495);

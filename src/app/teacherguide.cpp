@@ -3,9 +3,13 @@
 #include "activity/module1.h"
 #include "forms/accessible.h"
 #include "forms/design.h"
+#include "forms/notice.h"
+#include "forms/pictures.h"
 #include "forms/palette.h"
 #include "forms/screens.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFontMetrics>
 
 namespace app {
@@ -139,7 +143,16 @@ void TeacherGuide::Label3_Click(int index)
     screens().unload(name());
 }
 
-// The shell opens the document beside the program; whether it can is its affair.
-void TeacherGuide::Label2_Click() { screens().platform().shellOpen(GuideDocument, this); }
+// The shell opens the document beside the program; where it cannot, the
+// teacher is told where the document lies, to open it by hand.
+void TeacherGuide::Label2_Click()
+{
+    if (screens().platform().shellOpen(GuideDocument, this))
+        return;
+    const QString found = forms::resolvePicturePath(GuideDocument);
+    const QString folder = QDir::toNativeSeparators(found.isEmpty() ? QDir::currentPath() : QFileInfo(found).absolutePath());
+    forms::Notice::post(*this, QStringLiteral("No program here could open the guide as a document. "
+                                              "Open \"%1\" by hand; it is in the folder\n%2").arg(GuideDocument, folder));
+}
 
 } // namespace app

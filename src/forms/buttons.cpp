@@ -45,6 +45,7 @@ Button::Button(QWidget* parent, const QString& name, int index) : PictureHolder(
 }
 
 void Button::setCaption(const QString& caption) { caption_ = caption; update(); }
+void Button::setWord(const QString& word) { word_ = word; update(); }
 void Button::setTabStop(bool tabStop) { setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::NoFocus); }
 
 bool Button::setByName(const QString& property, const QVariant& value)
@@ -55,6 +56,10 @@ bool Button::setByName(const QString& property, const QVariant& value)
     }
     if (property == QLatin1String("Caption")) {
         setCaption(value.toString());
+        return true;
+    }
+    if (property == QLatin1String("Word")) {
+        setWord(value.toString());
         return true;
     }
     return PictureHolder::setByName(property, value);
@@ -103,6 +108,13 @@ void Button::paintEvent(QPaintEvent*)
         painter.setPen(ForeColor());
         painter.setFont(font());
         painter.drawText(area.translated(shift), Qt::AlignCenter | Qt::TextWordWrap, caption_);
+    } else if (Picture().isNull() && !word_.isEmpty()) {
+        QFont face(QStringLiteral("Arial"));
+        face.setPixelSize(fontPixels(12));
+        face.setBold(true);
+        painter.setPen(ForeColor());
+        painter.setFont(face);
+        painter.drawText(area.translated(shift), Qt::AlignCenter, word_);
     }
     drawRaisedEdge(painter, area, down_);
     if (hasFocus()) {

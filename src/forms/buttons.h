@@ -10,6 +10,10 @@ public:
     Button(QWidget* parent, const QString& name, int index = -1);
     const QString& Caption() const { return caption_; }
     void setCaption(const QString& caption);
+    // The word the button shows while it has neither picture nor caption, so
+    // that a picture which cannot be read leaves "Exit", not a blank face.
+    const QString& Word() const { return word_; }
+    void setWord(const QString& word);
     bool TabStop() const { return focusPolicy() != Qt::NoFocus; }
     void setTabStop(bool tabStop);
 
@@ -24,6 +28,7 @@ protected:
 
 private:
     QString caption_;
+    QString word_;
     bool down_ = false;
 };
 

@@ -44,7 +44,7 @@ Platform Platform::system()
         const QSize px = screen ? screen->geometry().size() : QSize(800, 600);
         return QSizeF(toTwips(px.width()), toTwips(px.height()));
     };
-    p.shellOpen = [](const QString& target, QWidget*) { QDesktopServices::openUrl(shellTarget(target)); };
+    p.shellOpen = [](const QString& target, QWidget*) { return QDesktopServices::openUrl(shellTarget(target)); };
     auto generator = std::make_shared<UniformRandom>();
     p.random = [generator] { return (*generator)(); };
     p.refreshRate = [] {

@@ -30,7 +30,8 @@ struct Platform {
     std::function<QSizeF()> displaySize;
     // Ask the desktop shell to open a document or a web address; never waits.
     // A document is named as the screens name it, relative to the working folder.
-    std::function<void(const QString& target, QWidget* owner)> shellOpen;
+    // False when the shell reports that it cannot (no browser or viewer).
+    std::function<bool(const QString& target, QWidget* owner)> shellOpen;
     // Uniform in [0, 1).
     std::function<double()> random;
     // The display's refresh rate in hertz; 0 or less when it is not known.

@@ -2,15 +2,20 @@
 #include "forms/accessible.h"
 #include "forms/screen.h"
 #include "forms/twips.h"
+#include "forms/windowwatch.h"
 
 #include <QTimer>
 
 namespace forms {
 
-Screens::Screens(Platform platform) : platform_(std::move(platform)) { installAccessibility(); }
+Screens::Screens(Platform platform) : platform_(std::move(platform)), watch_(std::make_unique<WindowWatch>(*this))
+{
+    installAccessibility();
+}
 
 Screens::~Screens()
 {
+    watch_.reset();
     for (auto& [name, screen] : loaded_)
         delete screen;
     for (const QPointer<Screen>& screen : unloaded_)

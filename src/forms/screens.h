@@ -18,6 +18,7 @@
 namespace forms {
 
 class Screen;
+class WindowWatch;
 
 class Screens {
 public:
@@ -57,7 +58,7 @@ public:
     // Ends the program at once, with every screen still loaded.
     void endProgram();
 
-    // A screen's window was closed from its frame.
+    // A screen's window was closed from its frame, or destroyed from outside.
     void closedByUser(const QString& name);
 
     Platform& platform() { return platform_; }
@@ -70,6 +71,7 @@ private:
     std::map<QString, Factory> factories_;
     std::map<QString, Screen*> loaded_;
     std::vector<QPointer<Screen>> unloaded_; // awaiting deletion
+    std::unique_ptr<WindowWatch> watch_;     // windows destroyed from outside
 };
 
 } // namespace forms

@@ -35,6 +35,8 @@ private slots:
     void buttonColumnStacksOnWhatIsThere();
     void buttonsTakeTheirPictures();
     void missingPictureLeavesTheDesignedOne();
+    void buttonWithoutItsPictureShowsItsWord_data();
+    void buttonWithoutItsPictureShowsItsWord();
     void ownColourAfterwardsStays();
     void windowMovedByTheDesktopKeepsItsPlaceTrue();
 };
@@ -139,6 +141,61 @@ void PrepareFormTest::missingPictureLeavesTheDesignedOne()
     QDir::setCurrent(home);
     QCOMPARE(go->Picture().size(), QSize(10, 10));
     QCOMPARE(go->Top(), 7950.f); // the rest still happens
+}
+
+void PrepareFormTest::buttonWithoutItsPictureShowsItsWord_data()
+{
+    QTest::addColumn<QString>("screen"); // empty: a screen carrying every optional button
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("word");
+    QTest::newRow("exit") << "" << "cmdexit" << "Exit";
+    QTest::newRow("next") << "" << "cmdgo" << "Next";
+    QTest::newRow("answer") << "" << "cmdsoln" << "Answer";
+    QTest::newRow("check") << "" << "cmdcheckit" << "Check";
+    QTest::newRow("jotter") << "" << "cmdjotter" << "Jotter";
+    QTest::newRow("scramble") << "" << "cmdscramble" << "Scramble";
+    QTest::newRow("opening screen's exit") << "intro0" << "Command1" << "Exit";
+    QTest::newRow("opening screen's jotter") << "intro0" << "cmdjotter" << "Jotter";
+    QTest::newRow("menu's exit") << "menu3" << "Command1" << "Exit";
+    QTest::newRow("menu's jotter") << "menu3" << "cmdjotter" << "Jotter";
+}
+
+// Dark pixels inside the button's edge: what it draws on its grey face.
+static int inkOn(forms::Button& button)
+{
+    const QImage face = button.grab().toImage();
+    int ink = 0;
+    for (int y = 3; y < face.height() - 3; ++y)
+        for (int x = 3; x < face.width() - 3; ++x)
+            ink += qGray(face.pixel(x, y)) < 96;
+    return ink;
+}
+
+void PrepareFormTest::buttonWithoutItsPictureShowsItsWord()
+{
+    QFETCH(QString, screen);
+    QFETCH(QString, button);
+    QFETCH(QString, word);
+    TestScreens t;
+    const QString home = QDir::currentPath();
+    QTemporaryDir empty;
+    QDir::setCurrent(empty.path());
+    Carrier carrier(*t, {"cmdexit", "cmdgo", "cmdsoln", "cmdcheckit", "cmdjotter", "cmdscramble"});
+    forms::Screen* shown = &carrier;
+    if (screen.isEmpty())
+        Module1::PrepareForm(carrier);
+    else
+        shown = &t->get(screen);
+    QDir::setCurrent(home);
+    auto* face = qobject_cast<forms::Button*>(shown->control(button));
+    QVERIFY(face && face->Picture().isNull());
+    QCOMPARE(face->Word(), word);
+    QVERIFY2(inkOn(*face) > 20, "the word is drawn on the face");
+    // With its picture the picture shows, not the word.
+    QPixmap picture(face->size());
+    picture.fill(Qt::white);
+    face->setPicture(picture);
+    QCOMPARE(inkOn(*face), 0);
 }
 
 void PrepareFormTest::ownColourAfterwardsStays()

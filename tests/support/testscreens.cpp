@@ -13,7 +13,10 @@ forms::Platform FakePlatform::platform()
     forms::Platform p;
     // The display's pixels stay; its twips follow the scale, as on a real display.
     p.displaySize = [this] { return display / forms::pixelScale(); };
-    p.shellOpen = [this](const QString& target, QWidget*) { opened << target; };
+    p.shellOpen = [this](const QString& target, QWidget*) {
+        opened << target;
+        return shellWorks;
+    };
     p.random = [this] {
         if (draws.empty()) return 0.0;
         const double r = draws.front();

@@ -15,6 +15,7 @@
 struct FakePlatform {
     QSizeF display{15360, 11520}; // 1024 x 768 pixels, in twips at scale 1
     QStringList opened;           // what the shell was asked to open
+    bool shellWorks = true;       // false: the shell reports it cannot open anything
     std::deque<double> draws;     // next random numbers; 0 when run out
     int quits = 0;
     std::map<QString, QVariant> settings; // kept between runs, never the user's own

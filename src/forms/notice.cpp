@@ -1,0 +1,67 @@
+#include "forms/notice.h"
+#include "forms/screen.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace forms {
+
+namespace {
+constexpr int PaddingPixels = 8;
+const QColor NoticeText{255, 255, 0};
+const QColor NoticeBack{0, 0, 0};
+} // namespace
+
+Notice::Notice(Screen& screen, const QString& text)
+    : Control(&screen, QStringLiteral("Notice")), Timer1(*new Timer(this, LastingMs, true)), caption_(text)
+{
+    setDesignFont(QStringLiteral("Arial"), 12, true);
+    setForeColor(NoticeText);
+    setBackColor(NoticeBack);
+    const int textWidth = toPixels(NoticeWidth) - 2 * PaddingPixels;
+    const int textHeight = QFontMetrics(font()).boundingRect(QRect(0, 0, textWidth, 10000),
+                                                             Qt::AlignCenter | Qt::TextWordWrap, caption_).height();
+    const float height = toTwips(textHeight + 2 * PaddingPixels);
+    place((screen.Width() - NoticeWidth) / 2, NoticeBottom - height, NoticeWidth, height);
+    Timer1.Tick = [this] { close(); };
+}
+
+Notice& Notice::post(Screen& screen, const QString& text)
+{
+    if (Notice* old = on(screen))
+        old->close();
+    auto* notice = new Notice(screen, text);
+    notice->show();
+    notice->raise();
+    return *notice;
+}
+
+Notice* Notice::on(const Screen& screen)
+{
+    for (Notice* notice : screen.findChildren<Notice*>(Qt::FindDirectChildrenOnly))
+        if (notice->isVisible())
+            return notice;
+    return nullptr;
+}
+
+void Notice::close()
+{
+    Timer1.setEnabled(false);
+    hide();
+    deleteLater();
+}
+
+void Notice::clicked() { close(); }
+
+void Notice::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), BackColor());
+    painter.setPen(QPen(ForeColor(), 2));
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    painter.setFont(font());
+    painter.drawText(rect().adjusted(PaddingPixels, PaddingPixels, -PaddingPixels, -PaddingPixels),
+                     Qt::AlignCenter | Qt::TextWordWrap, caption_);
+}
+
+} // namespace forms

@@ -1,0 +1,302 @@
+#include "support/soak.h"
+#include "activity/board.h"
+#include "forms/buttons.h"
+#include "forms/control.h"
+#include "forms/label.h"
+#include "forms/screen.h"
+#include "forms/windowwatch.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QTest>
+#include <algorithm>
+
+namespace {
+
+const QString Jotter = QStringLiteral("notepad");
+constexpr int RecentShown = 12;
+
+// A control's place in its screen's client area, through any frames it sits in.
+forms::TwipRect onScreen(const forms::Control& c, const forms::Screen& screen)
+{
+    forms::TwipRect r = c.twips();
+    for (const QWidget* p = c.parentWidget(); p && p != &screen; p = p->parentWidget())
+        if (const auto* frame = qobject_cast<const forms::Control*>(p)) {
+            r.left += frame->Left();
+            r.top += frame->Top();
+        }
+    return r;
+}
+
+// Inside, or overhanging by no more than `slack` twips.
+bool inside(const forms::TwipRect& r, const forms::Screen& screen, float slack = 0)
+{
+    return r.left >= -slack && r.top >= -slack && r.left + r.width <= screen.Width() + slack &&
+           r.top + r.height <= screen.Height() + slack;
+}
+
+QString describe(const forms::Control& c)
+{
+    return c.index() < 0 ? c.name() : QStringLiteral("%1(%2)").arg(c.name()).arg(c.index());
+}
+
+const Qt::Key Keys[] = {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Left, Qt::Key_Right,
+                        Qt::Key_Up, Qt::Key_Down, Qt::Key_A, Qt::Key_1, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_F1};
+const Qt::MouseButton Buttons[] = {Qt::LeftButton, Qt::LeftButton, Qt::LeftButton, Qt::LeftButton, Qt::RightButton};
+
+} // namespace
+
+Soak::Soak(TestScreens& screens, std::uint64_t seed) : t_(screens), random_(seed)
+{
+    qApp->installEventFilter(this);
+}
+
+Soak::~Soak() { qApp->removeEventFilter(this); }
+
+// Keeps the order in which the program raised its windows: a window shown or
+// raised goes on top, as it does on a desktop with no window manager.
+bool Soak::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Show || event->type() == QEvent::ZOrderChange) {
+        if (auto* screen = qobject_cast<forms::Screen*>(watched); screen && screen->isWindow()) {
+            std::erase_if(stacking_, [screen](const QPointer<forms::Screen>& s) { return s.isNull() || s == screen; });
+            stacking_.emplace_back(screen);
+        }
+    }
+    return false;
+}
+
+void Soak::note(const QString& what)
+{
+    ++events_;
+    recent_ << QStringLiteral("%1: %2").arg(events_).arg(what);
+    if (recent_.size() > RecentShown)
+        recent_.removeFirst();
+    settle();
+    if (fault_.isEmpty()) {
+        const QString problem = broken();
+        if (!problem.isEmpty())
+            fault_ = problem + QStringLiteral("\n  after:\n    ") + recent_.join(QStringLiteral("\n    "));
+    }
+}
+
+// What the event loop does between two inputs: unloaded screens go, timers
+// that are due tick, and what changed is painted.
+void Soak::settle()
+{
+    TestScreens::flushDeletes();
+    if (events_ % 8 == 0)
+        QCoreApplication::processEvents();
+}
+
+std::vector<forms::Screen*> Soak::shownScreens() const
+{
+    std::vector<forms::Screen*> shown;
+    for (const QString& name : t_->loadedNames())
+        if (forms::Screen* s = t_->find(name); s && s->isVisible())
+            shown.push_back(s);
+    return shown;
+}
+
+QString Soak::broken() const
+{
+    std::map<QString, int> instances;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* s = qobject_cast<forms::Screen*>(w))
+            ++instances[s->name()];
+    for (const auto& [name, count] : instances)
+        if (count > 1)
+            return QStringLiteral("%1 instances of screen %2").arg(count).arg(name);
+
+    for (forms::Screen* screen : shownScreens()) {
+        for (forms::Control* c : screen->findChildren<forms::Control*>()) {
+            // A frame may overhang by its border, as designed; what it holds may not.
+            if (!c->isVisibleTo(screen) || qobject_cast<forms::Frame*>(c))
+                continue;
+            // An answer label lies whole inside; a fixed control may touch the
+            // edge to the pixel, as the title screen's notice does.
+            const forms::TwipRect r = onScreen(*c, *screen);
+            if (inside(r, *screen))
+                continue;
+            const bool answer = activity::AnswerBoard::isAnswerLabel(*c);
+            if (answer || !inside(r, *screen, forms::TwipsPerPixel))
+                return QStringLiteral("%1 of %2 lies outside the client area (%3, %4, %5 x %6)%7")
+                    .arg(describe(*c), screen->name())
+                    .arg(r.left).arg(r.top).arg(r.width).arg(r.height)
+                    .arg(answer ? QStringLiteral(", an answer label") : QString());
+        }
+    }
+
+    const forms::Screen* jotter = t_->find(Jotter);
+    if (jotter && jotter->isVisible()) {
+        for (auto it = stacking_.rbegin(); it != stacking_.rend(); ++it) {
+            if (!*it || !(*it)->isVisible())
+                continue;
+            if (*it != jotter)
+                return QStringLiteral("%1 was raised above the Jotter").arg((*it)->name());
+            break;
+        }
+    }
+    return {};
+}
+
+forms::Screen* Soak::pickScreen()
+{
+    // Mostly the window in front, as a pupil at the board sees it; now and then
+    // one further back, as a click on a window behind reaches it.
+    if (!chance(0.25))
+        for (auto it = stacking_.rbegin(); it != stacking_.rend(); ++it)
+            if (*it && (*it)->isVisible() && (*it)->isEnabled())
+                return *it;
+    const std::vector<forms::Screen*> shown = shownScreens();
+    return shown.empty() ? nullptr : shown[static_cast<std::size_t>(below(static_cast<int>(shown.size())))];
+}
+
+QPoint Soak::anywhere()
+{
+    if (chance(0.2))
+        return {below(1600) - 400, below(1200) - 300};
+    return {below(800), below(600)};
+}
+
+void Soak::gesture()
+{
+    if (shownScreens().empty()) {
+        openScreen();
+        return;
+    }
+    const int roll = below(100);
+    if (roll < 10) openScreen();
+    else if (roll < 14) closeScreen();
+    else if (roll < 40) clickControl(false);
+    else if (roll < 46) clickControl(true);
+    else if (roll < 54) clickBare();
+    else if (roll < 84) drag();
+    else if (roll < 92) hover();
+    else key();
+}
+
+void Soak::openScreen()
+{
+    const QStringList names = t_->registeredNames();
+    const QString name = names[below(static_cast<int>(names.size()))];
+    t_.fake->shellWorks = chance(0.5);
+    t_->show(name);
+    visited_.insert(name);
+    note(QStringLiteral("open %1").arg(name));
+}
+
+void Soak::closeScreen()
+{
+    forms::Screen* screen = pickScreen();
+    if (!screen)
+        return;
+    const QString name = screen->name();
+    if (chance(0.5)) {
+        screen->close();
+        note(QStringLiteral("close %1 from its frame").arg(name));
+        return;
+    }
+    // As a tool or a failing window manager destroys it, seen through the platform.
+    forms::WindowWatch::XDestroyEvent gone{};
+    gone.responseType = forms::WindowWatch::DestroyNotify;
+    gone.event = gone.window = static_cast<quint32>(screen->winId());
+    qintptr result = 0;
+    QAbstractEventDispatcher::instance()->filterNativeEvent("xcb_generic_event_t", &gone, &result);
+    QCoreApplication::processEvents();
+    note(QStringLiteral("destroy the window of %1").arg(name));
+}
+
+void Soak::clickControl(bool optionsOnly)
+{
+    forms::Screen* screen = pickScreen();
+    if (!screen)
+        return;
+    std::vector<forms::Control*> controls;
+    for (forms::Control* c : screen->findChildren<forms::Control*>())
+        if (c->isVisibleTo(screen) && (!optionsOnly || qobject_cast<forms::OptionButton*>(c)))
+            controls.push_back(c);
+    if (controls.empty())
+        return clickBare();
+    forms::Control* c = controls[static_cast<std::size_t>(below(static_cast<int>(controls.size())))];
+    const QPoint at = c->mapTo(screen, c->rect().center());
+    const Qt::MouseButton button = Buttons[below(std::size(Buttons))];
+    const QString what = QStringLiteral("%1 on %2 of %3").arg(button == Qt::LeftButton ? "click" : "right-click",
+                                                              describe(*c), screen->name());
+    QPointer<forms::Screen> window(screen);
+    QTest::mousePress(screen, button, {}, at);
+    note(what + QStringLiteral(": press"));
+    // The press may have closed the window; the release then lands where the pointer is.
+    forms::Screen* under = window ? window.data() : pickScreen();
+    if (!under)
+        return;
+    QTest::mouseRelease(under, button, {}, at);
+    note(what + QStringLiteral(": release"));
+}
+
+void Soak::clickBare()
+{
+    forms::Screen* screen = pickScreen();
+    if (!screen)
+        return;
+    const QPoint at(below(800), below(600));
+    QPointer<forms::Screen> window(screen);
+    QTest::mousePress(screen, Qt::LeftButton, {}, at);
+    note(QStringLiteral("press at (%1, %2) of %3").arg(at.x()).arg(at.y()).arg(screen->name()));
+    if (forms::Screen* under = window ? window.data() : pickScreen()) {
+        QTest::mouseRelease(under, Qt::LeftButton, {}, at);
+        note(QStringLiteral("release there"));
+    }
+}
+
+void Soak::drag()
+{
+    forms::Screen* screen = pickScreen();
+    if (!screen)
+        return;
+    std::vector<forms::Control*> answers;
+    for (forms::Control* c : screen->findChildren<forms::Control*>())
+        if (c->isVisibleTo(screen) && activity::AnswerBoard::isAnswerLabel(*c))
+            answers.push_back(c);
+    QPoint from(below(800), below(600));
+    QString start = QStringLiteral("(%1, %2)").arg(from.x()).arg(from.y());
+    if (!answers.empty() && chance(0.8)) {
+        forms::Control* label = answers[static_cast<std::size_t>(below(static_cast<int>(answers.size())))];
+        from = label->mapTo(screen, label->rect().center());
+        start = describe(*label) + QStringLiteral(" \"") + static_cast<forms::Label*>(label)->Caption() + QLatin1Char('"');
+    }
+    const Qt::MouseButton button = Buttons[below(std::size(Buttons))];
+    QPointer<forms::Screen> window(screen);
+    QTest::mousePress(screen, button, {}, from);
+    note(QStringLiteral("drag from %1 of %2 (button %3)").arg(start, screen->name()).arg(int(button)));
+    QPoint at = from;
+    for (int moves = 1 + below(6); moves > 0 && window; --moves) {
+        at = anywhere();
+        QTest::mouseMove(window, at);
+        note(QStringLiteral("move to (%1, %2)").arg(at.x()).arg(at.y()));
+    }
+    if (forms::Screen* under = window ? window.data() : pickScreen()) {
+        QTest::mouseRelease(under, button, {}, at);
+        note(QStringLiteral("let go at (%1, %2)").arg(at.x()).arg(at.y()));
+    }
+}
+
+void Soak::hover()
+{
+    if (forms::Screen* screen = pickScreen()) {
+        const QPoint at = anywhere();
+        QTest::mouseMove(screen, at);
+        note(QStringLiteral("hover at (%1, %2) of %3").arg(at.x()).arg(at.y()).arg(screen->name()));
+    }
+}
+
+void Soak::key()
+{
+    forms::Screen* screen = pickScreen();
+    if (!screen)
+        return;
+    const Qt::Key k = Keys[below(std::size(Keys))];
+    QWidget* target = screen->focusWidget() ? screen->focusWidget() : screen;
+    QTest::keyClick(target, k);
+    note(QStringLiteral("key %1 on %2").arg(int(k), 0, 16).arg(screen->name()));
+}
