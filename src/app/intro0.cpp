@@ -77,7 +77,7 @@ void Intro0::Form_Load()
     if (activity::FitToScreen)
         Check2.setValue(1);
     Command1.show();
-    setPicture(forms::loadPicture(QStringLiteral("Images\\cassini.jpg")));
+    setPictureFile(QStringLiteral("Images\\cassini.jpg"));
     Image2.loadPicture(QStringLiteral("Images\\logo2.jpg"));
     Command1.loadPicture(QStringLiteral("Images\\exit.jpg"));
     Command1.place(60, 7950, 1785, 495);

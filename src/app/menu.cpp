@@ -61,9 +61,11 @@ void Menu::Form_Load()
 {
     Module1::PrepareForm(*this);
     setBackColor(QColor(49, 135, 215));
-    // The opening screen is loaded beneath every menu; its background is shared.
+    // The opening screen is loaded beneath every menu; its background is
+    // shared, and each reads it again at a new scale.
     const forms::Screen* hub = screens().find(QStringLiteral("intro0"));
-    setPicture(hub ? hub->Picture() : forms::loadPicture(QStringLiteral("Images\\cassini.jpg")));
+    const QString backdrop = QStringLiteral("Images\\cassini.jpg");
+    setPicture(hub && hub->PictureFile() == backdrop ? hub->Picture() : forms::loadPicture(backdrop), backdrop);
     Command1.loadPicture(QStringLiteral("Images\\exit.jpg"));
     Command1.place(60, 7950, 1785, 495);
     Label1.setLeft((ScreenWidth - Label1.Width()) / 2);

@@ -1,6 +1,7 @@
 #include "forms/screen.h"
 #include "forms/control.h"
 #include "forms/picturecontrols.h"
+#include "forms/pictures.h"
 #include "forms/screens.h"
 
 #include <QCloseEvent>
@@ -45,6 +46,8 @@ void Screen::rescaleControls()
         if (auto* holder = qobject_cast<PictureHolder*>(c); holder && !holder->PictureFile().isEmpty())
             holder->loadPicture(holder->PictureFile());
     }
+    if (!pictureFile_.isEmpty())
+        setPictureFile(pictureFile_);
     update();
 }
 
@@ -56,7 +59,14 @@ void Screen::applyGeometry()
 }
 
 void Screen::setBackColor(const QColor& colour) { backColor_ = colour; update(); }
-void Screen::setPicture(const QPixmap& picture) { picture_ = picture; update(); }
+void Screen::setPicture(const QPixmap& picture, const QString& designPath)
+{
+    picture_ = picture;
+    pictureFile_ = designPath;
+    update();
+}
+
+void Screen::setPictureFile(const QString& designPath) { setPicture(loadPicture(designPath), designPath); }
 
 void Screen::setBorderless()
 {

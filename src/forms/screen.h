@@ -50,7 +50,11 @@ public:
     QColor BackColor() const { return backColor_; }
     void setBackColor(const QColor& colour);
     const QPixmap& Picture() const { return picture_; }
-    void setPicture(const QPixmap& picture);
+    // A backdrop read from the picture file `designPath` (by its design name)
+    // is read again at the resolution that suits whenever the scale changes.
+    void setPicture(const QPixmap& picture, const QString& designPath = {});
+    void setPictureFile(const QString& designPath);
+    const QString& PictureFile() const { return pictureFile_; }
     void setCaption(const QString& caption) { setWindowTitle(caption); }
     // A window without border or title bar.
     void setBorderless();
@@ -78,6 +82,7 @@ private:
     TwipRect twips_{0, 0, 12000, 9000};
     QColor backColor_{49, 135, 214};
     QPixmap picture_;
+    QString pictureFile_;
 };
 
 } // namespace forms

@@ -145,6 +145,7 @@ private slots:
             QCOMPARE(intro.geometry(), area);
             QCOMPARE(screen.geometry(), area);
             QCOMPARE(backdrop.geometry(), QRect(0, 0, 1920, 1080));
+            QCOMPARE(intro.Picture().devicePixelRatio(), on ? 2.0 : 1.0); // its own backdrop read again
             QCOMPARE(screen.Label2(3).geometry(),
                      on ? forms::toPixels(screen.Label2(3).twips()) : before);
         }

@@ -92,6 +92,29 @@ private slots:
         QCOMPARE(plain.size(), QSize(4, 3));
         QCOMPARE(plain.devicePixelRatio(), 1.0);
     }
+
+    // Every picture drawn beside the program has its finer files, and they
+    // are the ones chosen for a fitted screen.
+    void everyDrawnPictureHasFinerFiles_data()
+    {
+        QTest::addColumn<QString>("design");
+        for (const QString folder : {"Images", "opening"})
+            for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files))
+                if (!file.fileName().contains('@'))
+                    QTest::newRow(qPrintable(folder + '/' + file.fileName())) << file.filePath();
+        QTest::newRow("the folders themselves") << QStringLiteral("Images");
+    }
+
+    void everyDrawnPictureHasFinerFiles()
+    {
+        QFETCH(QString, design);
+        if (design == QLatin1String("Images")) { // no pictures drawn at all is a fault too
+            QVERIFY(QFileInfo::exists(QStringLiteral("Images/exit.jpg")));
+            return;
+        }
+        QCOMPARE(forms::choosePictureFile(design, 2.0).second, 2);
+        QCOMPARE(forms::choosePictureFile(design, 3.0).second, 3);
+    }
 };
 
 QTEST_MAIN(PictureChoiceTest)

@@ -29,8 +29,7 @@ QSize Diagram::size() const
 
 QImage Diagram::canvas(const QColor& background) const
 {
-    QImage image(size() * resolution, QImage::Format_RGB32);
-    image.setDevicePixelRatio(resolution);
+    QImage image = pictures::canvas(size());
     image.fill(background);
     return image;
 }

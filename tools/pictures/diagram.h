@@ -14,10 +14,6 @@
 
 namespace pictures {
 
-// Pixels drawn to each design pixel by the diagrams being drawn now (1, or
-// 2 and 3 for their finer files).
-inline int resolution = 1;
-
 class Diagram {
 public:
     // Throws std::runtime_error when the screen has no such picture.

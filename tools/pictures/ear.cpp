@@ -2,6 +2,7 @@
 // frames of the vibrating tuning fork. Each part that an answer names is drawn
 // where that answer's leader line ends, read from the screen's own table; a
 // part that does not hold the end of its line stops the build.
+#include "painting.h"
 #include "pictures.h"
 #include "labelling/earsound.h"
 #include "labelling/tuningfork.h"
@@ -253,22 +254,22 @@ QImage earPicture()
     const QPointF drumAt = points.at("ear drum"), bonesAt = points.at("ear bones");
     const QPointF cochleaAt = points.at("cochlea"), nerveAt = points.at("auditory nerve");
 
-    QImage image(qRound(picture.width / forms::TwipsPerPixel), qRound(picture.height / forms::TwipsPerPixel),
-                 QImage::Format_RGB32);
+    QImage image = canvas(QSize(qRound(picture.width / forms::TwipsPerPixel), qRound(picture.height / forms::TwipsPerPixel)));
+    const QSizeF size = designRect(image).size();
     image.fill(data.background);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
 
-    drawHead(p, image.size());
+    drawHead(p, size.toSize());
     const QPointF opening(46, drumAt.y() + 2);
     drawOuterEar(p, opening);
     drawCanal(p, opening, drumAt);
     const QPointF oval = drumAt + QPointF(80, -6);
-    drawMiddleEar(p, drumAt, bonesAt, oval, image.height() - 10);
+    drawMiddleEar(p, drumAt, bonesAt, oval, size.height() - 10);
     const QPointF vestibule = oval + QPointF(18, 0);
     QPointF cochleaCentre;
     const QPainterPath cochlea = drawInnerEar(p, vestibule, cochleaAt, cochleaCentre);
-    const QPainterPath nerve = drawNerve(p, cochleaCentre, vestibule, nerveAt, image.width() - 16);
+    const QPainterPath nerve = drawNerve(p, cochleaCentre, vestibule, nerveAt, size.width() - 16);
     const QPainterPath bones = drawBones(p, drumAt, bonesAt, oval);
     // The ear drum: a thin membrane across the end of the canal.
     const QPainterPath drum = QTransform().translate(drumAt.x(), drumAt.y()).rotate(10).map(disc(QPointF(0, 0), 4, 30));
@@ -291,8 +292,8 @@ QImage forkFrame(int frame)
     const double spread = (frame - 2) * 3.0;
     const double crook = 200, gap = 8, prong = 8;
 
-    QImage image(qRound(area.width / forms::TwipsPerPixel), qRound(area.height / forms::TwipsPerPixel),
-                 QImage::Format_RGB32);
+    QImage image = canvas(QSize(qRound(area.width / forms::TwipsPerPixel), qRound(area.height / forms::TwipsPerPixel)));
+    const double height = designRect(image).height();
     image.fill(earSoundActivity().background);
 
     // Each prong bends from the crook, most at its tip.
@@ -324,8 +325,8 @@ QImage forkFrame(int frame)
     bend.arcTo(QRectF(centre - gap, crook - gap, 2 * gap, 2 * gap), 0, -180);
     bend.closeSubpath();
     QPainterPath stem;
-    stem.addRoundedRect(QRectF(centre - 5, crook + gap + prong - 2, 10, image.height() - crook - gap - prong - 12), 3, 3);
-    fork = fork.united(bend).united(stem).united(disc(QPointF(centre, image.height() - 10), 7, 7));
+    stem.addRoundedRect(QRectF(centre - 5, crook + gap + prong - 2, 10, height - crook - gap - prong - 12), 3, 3);
+    fork = fork.united(bend).united(stem).united(disc(QPointF(centre, height - 10), 7, 7));
 
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);

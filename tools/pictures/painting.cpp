@@ -79,12 +79,25 @@ double fractal(double x, double y, double z, int octaves, std::uint32_t seed)
 
 double fractal(double x, double y, int octaves, std::uint32_t seed) { return fractal(x, y, 0.5, octaves, seed); }
 
+QImage canvas(QSize designSize, QImage::Format format)
+{
+    QImage image(designSize * resolution, format);
+    image.setDevicePixelRatio(resolution);
+    return image;
+}
+
+QRectF designRect(const QImage& image)
+{
+    return {QPointF(0, 0), image.deviceIndependentSize()};
+}
+
 void shadePixels(QImage& image, const std::function<Rgb(double x, double y)>& shade)
 {
+    const double step = 1 / image.devicePixelRatio();
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x)
-            line[x] = toColor(shade(x + 0.5, y + 0.5)).rgb();
+            line[x] = toColor(shade((x + 0.5) * step, (y + 0.5) * step)).rgb();
     }
 }
 
@@ -259,11 +272,15 @@ Rgb globeColour(const Globe& globe, const Frame& frame, Vec n)
 void paintGlobe(QImage& image, const Globe& globe)
 {
     const Frame frame(globe);
-    const double reach = (globe.rings.outer > 0 ? globe.rings.outer : 1) * globe.radius + 2;
-    const int left = std::max(0, static_cast<int>(globe.centre.x() - reach));
-    const int right = std::min(image.width() - 1, static_cast<int>(globe.centre.x() + reach));
-    const int top = std::max(0, static_cast<int>(globe.centre.y() - reach));
-    const int bottom = std::min(image.height() - 1, static_cast<int>(globe.centre.y() + reach));
+    // Device pixels from here on: the finer the image, the finer the detail.
+    const double ratio = image.devicePixelRatio();
+    const QPointF centre = globe.centre * ratio;
+    const double radius = globe.radius * ratio;
+    const double reach = (globe.rings.outer > 0 ? globe.rings.outer : 1) * radius + 2 * ratio;
+    const int left = std::max(0, static_cast<int>(centre.x() - reach));
+    const int right = std::min(image.width() - 1, static_cast<int>(centre.x() + reach));
+    const int top = std::max(0, static_cast<int>(centre.y() - reach));
+    const int bottom = std::min(image.height() - 1, static_cast<int>(centre.y() + reach));
     constexpr int samples = 3; // per pixel side, for smooth edges
     for (int py = top; py <= bottom; ++py) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(py));
@@ -272,8 +289,8 @@ void paintGlobe(QImage& image, const Globe& globe)
             double cover = 0;
             for (int sy = 0; sy < samples; ++sy)
                 for (int sx = 0; sx < samples; ++sx) {
-                    const double x = (px + (sx + 0.5) / samples - globe.centre.x()) / globe.radius;
-                    const double y = (py + (sy + 0.5) / samples - globe.centre.y()) / globe.radius;
+                    const double x = (px + (sx + 0.5) / samples - centre.x()) / radius;
+                    const double y = (py + (sy + 0.5) / samples - centre.y()) / radius;
                     Rgb colour;
                     double alpha = 0, depth = -1e9;
                     if (x * x + y * y < 1) {
@@ -304,8 +321,10 @@ void paintGlobe(QImage& image, const Globe& globe)
     }
 }
 
-QImage blurred(const QImage& source, double radius)
+QImage blurred(const QImage& source, double designRadius)
 {
+    const double ratio = source.devicePixelRatio();
+    const double radius = designRadius * ratio;
     const int reach = std::max(1, static_cast<int>(std::ceil(radius * 3)));
     std::vector<double> kernel(2 * reach + 1);
     double total = 0;
@@ -331,15 +350,18 @@ QImage blurred(const QImage& source, double radius)
             }
         return to;
     };
-    return pass(pass(image, true), false);
+    QImage result = pass(pass(image, true), false);
+    result.setDevicePixelRatio(ratio);
+    return result;
 }
 
 void eyepieceField(QImage& image, QPointF centre, double radius)
 {
+    const double step = 1 / image.devicePixelRatio();
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
-            const double d = std::hypot(x + 0.5 - centre.x(), y + 0.5 - centre.y());
+            const double d = std::hypot((x + 0.5) * step - centre.x(), (y + 0.5) * step - centre.y());
             const double keep = 1 - smoothstep(radius - 1.5, radius + 0.5, d);
             const QRgb c = line[x];
             line[x] = qRgb(std::lround(qRed(c) * keep), std::lround(qGreen(c) * keep), std::lround(qBlue(c) * keep));

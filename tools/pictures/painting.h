@@ -50,7 +50,18 @@ double fractal(double x, double y, int octaves, std::uint32_t seed);
 double noise(double x, double y, double z, std::uint32_t seed);
 double fractal(double x, double y, double z, int octaves, std::uint32_t seed);
 
-// Sets every pixel of the image to shade(x, y) at the pixel's centre.
+// Pixels drawn to each design pixel by the pictures being drawn now (1, or
+// 2 and 3 for their finer files).
+inline int resolution = 1;
+
+// A picture's pixels at the current resolution, with that device pixel ratio,
+// so that painters and the helpers below work in design pixels throughout.
+QImage canvas(QSize designSize, QImage::Format format = QImage::Format_RGB32);
+// The picture's area in design pixels.
+QRectF designRect(const QImage& image);
+
+// Sets every pixel of the image to shade(x, y) at the pixel's centre, in
+// design pixels.
 void shadePixels(QImage& image, const std::function<Rgb(double x, double y)>& shade);
 
 // Dots scattered at random over `area`, drawn only where they fall inside
@@ -104,7 +115,7 @@ struct Globe {
 };
 void paintGlobe(QImage& image, const Globe& globe);
 
-// A Gaussian blur of the given radius (standard deviation, in pixels).
+// A Gaussian blur of the given radius (standard deviation, in design pixels).
 QImage blurred(const QImage& image, double radius);
 // Blacks out everything outside the round field of an eyepiece, with a
 // slightly soft edge.

@@ -16,7 +16,7 @@ const QSize PhotoSize(244, 184);
 
 QImage blackSky(std::uint32_t seed, int stars)
 {
-    QImage image(PhotoSize, QImage::Format_RGB32);
+    QImage image = canvas(PhotoSize);
     image.fill(Qt::black);
     QPainter p(&image);
     paintStars(p, QRectF(0, 0, PhotoSize.width(), PhotoSize.height()), stars, seed, 0.6);
@@ -74,7 +74,7 @@ double gasAt(double x, double y) { return smoothstep(1.2, -1.2, gasDistance(x, y
 
 QImage pillarsPhoto()
 {
-    QImage image(PhotoSize, QImage::Format_RGB32);
+    QImage image = canvas(PhotoSize);
     shadePixels(image, [](double x, double y) {
         const double u = x / PhotoSize.width(), v = y / PhotoSize.height();
         // Glowing gas behind, brightest towards the hot stars above the picture.
@@ -109,7 +109,7 @@ QImage pillarsPhoto()
 // with pink star-forming knots, dark dust lanes along the arms' inner edges.
 QImage galaxyPhoto()
 {
-    QImage image(PhotoSize, QImage::Format_RGB32);
+    QImage image = canvas(PhotoSize);
     const double turn = qDegreesToRadians(-30.0), squash = 0.72, pitch = std::tan(qDegreesToRadians(17.0));
     shadePixels(image, [&](double x, double y) {
         const double dx = x - 122, dy = y - 92;

@@ -15,7 +15,7 @@ namespace {
 // A glossy 119 x 33 button face with its word in yellow.
 QImage buttonPicture(const QString& word, QColor top, QColor bottom)
 {
-    QImage image(119, 33, QImage::Format_RGB32);
+    QImage image = canvas(QSize(119, 33));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient face(0, 0, 0, 33);
@@ -23,7 +23,7 @@ QImage buttonPicture(const QString& word, QColor top, QColor bottom)
     face.setColorAt(0.5, top.darker(115));
     face.setColorAt(0.52, bottom.lighter(110));
     face.setColorAt(1, bottom);
-    p.fillRect(image.rect(), face);
+    p.fillRect(designRect(image), face);
     QLinearGradient gloss(0, 1, 0, 16);
     gloss.setColorAt(0, QColor(255, 255, 255, 110));
     gloss.setColorAt(1, QColor(255, 255, 255, 20));
@@ -38,9 +38,9 @@ QImage buttonPicture(const QString& word, QColor top, QColor bottom)
     font.setBold(true);
     p.setFont(font);
     p.setPen(QColor(0, 0, 0, 150));
-    p.drawText(QRectF(image.rect()).translated(1.2, 1.2), Qt::AlignCenter, word);
+    p.drawText(designRect(image).translated(1.2, 1.2), Qt::AlignCenter, word);
     p.setPen(QColor(255, 255, 0));
-    p.drawText(image.rect(), Qt::AlignCenter, word);
+    p.drawText(designRect(image), Qt::AlignCenter, word);
     return image;
 }
 
@@ -48,7 +48,7 @@ QImage buttonPicture(const QString& word, QColor top, QColor bottom)
 // mask lets it show, then the stars.
 QImage spaceBackground(QSize size, int stars, std::uint32_t seed, const std::function<double(double, double)>& nebulaMask)
 {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image = canvas(size);
     const double scale = 1.0 / std::max(size.width(), size.height());
     shadePixels(image, [&](double x, double y) {
         const double u = x * scale, v = y * scale;
@@ -193,13 +193,13 @@ QImage openingBackground()
 // name, on a deep blue card with a gold edge.
 QImage logo()
 {
-    QImage image(100, 139, QImage::Format_RGB32);
+    QImage image = canvas(QSize(100, 139));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient card(0, 0, 0, 139);
     card.setColorAt(0, QColor(18, 40, 110));
     card.setColorAt(1, QColor(6, 14, 48));
-    p.fillRect(image.rect(), card);
+    p.fillRect(designRect(image), card);
     p.setPen(QPen(QColor(230, 180, 60), 2));
     p.drawRect(QRectF(2, 2, 96, 135));
     const QPointF centre(50, 52);

@@ -19,7 +19,7 @@ const QSize EyepieceSize(184, 139);
 // lights at night).
 QImage sky(QSize size, Rgb zenith, Rgb middle, Rgb horizon)
 {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image = canvas(size);
     shadePixels(image, [&](double, double y) {
         const double t = y / size.height();
         return t < 0.55 ? mix(zenith, middle, t / 0.55) : mix(middle, horizon, (t - 0.55) / 0.45);
@@ -30,7 +30,7 @@ QImage sky(QSize size, Rgb zenith, Rgb middle, Rgb horizon)
 // Dark rolling ground with a few trees and a house along the bottom.
 void paintHorizon(QImage& image, std::uint32_t seed, double level, QColor colour)
 {
-    const double w = image.width(), h = image.height();
+    const double w = designRect(image).width(), h = designRect(image).height();
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
@@ -147,7 +147,7 @@ QImage moonAndVenusByEye()
 // air and the optics, inside the eyepiece's round field.
 QImage eyepieceView(double softness, const std::function<void(QImage&)>& scene)
 {
-    QImage image(EyepieceSize, QImage::Format_RGB32);
+    QImage image = canvas(EyepieceSize);
     image.fill(QColor(8, 10, 16));
     scene(image);
     image = blurred(image, softness);
