@@ -34,10 +34,11 @@ ActivityData background()
     d.background = QColor(30, 52, 110);
     d.answerPoints = 12;
     //         answer                                   target        size        home
-    d.items = {{pie.sectors[0].source,                  9360, 3720,   2520, 375,  3720, 6720},
+    // Every target and home lies far enough from the edges to hold the widest label whole.
+    d.items = {{pie.sectors[0].source,                  8700, 3720,   2520, 375,  3720, 6720},
                {pie.sectors[1].source,                  1080, 5880,   2520, 375,  6480, 7380},
                {pie.sectors[2].source,                  240, 4320,    2520, 375,  3720, 7380},
-               {pie.sectors[3].source,                  240, 2880,    2520, 375,  9240, 6720},
+               {pie.sectors[3].source,                  240, 2880,    2520, 375,  240, 7380},
                {pie.sectors[4].source,                  840, 1560,    2520, 375,  6480, 6720},
                {pie.sectors[5].source,                  7800, 840,    3240, 615,  240, 6720}};
     d.pictures = {{"Images\\background.jpg", 3360, 1200, 5280, 5400, false}};
