@@ -113,12 +113,20 @@ QString Soak::broken() const
             // A frame may overhang by its border, as designed; what it holds may not.
             if (!c->isVisibleTo(screen) || qobject_cast<forms::Frame*>(c))
                 continue;
-            // An answer label lies whole inside; a fixed control may touch the
-            // edge to the pixel, as the title screen's notice does.
+            // A fixed control may touch the edge to the pixel, as the title
+            // screen's notice does.
             const forms::TwipRect r = onScreen(*c, *screen);
             if (inside(r, *screen))
                 continue;
             const bool answer = activity::AnswerBoard::isAnswerLabel(*c);
+            // A dragged label stays whole inside; once dropped, the drop pass
+            // snaps it to the corner of its box, and a wide label on a narrow
+            // box by the edge may overhang. It must stay within reach: its
+            // middle, where a pupil takes hold of it, inside the window.
+            const QPointF middle(r.left + r.width / 2, r.top + r.height / 2);
+            if (answer && middle.x() > 0 && middle.y() > 0 && middle.x() < screen->Width()
+                && middle.y() < screen->Height())
+                continue;
             if (answer || !inside(r, *screen, forms::TwipsPerPixel))
                 return QStringLiteral("%1 of %2 lies outside the client area (%3, %4, %5 x %6)%7")
                     .arg(describe(*c), screen->name())
