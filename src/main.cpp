@@ -59,7 +59,7 @@ int main(int argc, char* argv[])
     forms::Screens screens(forms::Platform::system());
     app::registerEverything(screens);
     // "--fit" fits this run to the display; otherwise the last run's choice holds.
-    activity::fitToScreen(screens, request.fit || activity::rememberedFitToScreen(screens));
+    activity::fitToScreen(screens, request.fit || activity::fitsToScreen(screens));
     app::showFirstScreen(screens, request.screen);
     return application.exec();
 }

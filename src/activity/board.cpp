@@ -1,5 +1,4 @@
 #include "activity/board.h"
-#include "activity/module1.h"
 #include "forms/screen.h"
 
 #include <algorithm>
@@ -32,7 +31,7 @@ bool AnswerBoard::isAnswerLabel(const QObject& control) { return control.propert
 
 int AnswerBoard::count() const
 {
-    return std::clamp(Module1::labelCount(), 0, std::min({targets_.count(), answers_.count(), homes_.count()}));
+    return std::clamp(count_, 0, std::min({targets_.count(), answers_.count(), homes_.count()}));
 }
 
 void AnswerBoard::sizeHomes()

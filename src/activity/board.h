@@ -1,9 +1,9 @@
 #pragma once
-// The moving parts every labelling board shares: answer labels (Label2) that
-// are dragged, targets (Label1) and home boxes (Label4) they snap into, and
-// the completion test. The screen owns the controls; the board works on them.
+// The moving parts every labelling board shares: answer labels that are
+// dragged, the targets and home boxes they snap into, and the completion
+// test. The screen owns the controls; the board works on them.
 
-#include "forms/controlarray.h"
+#include "forms/controlgroup.h"
 #include "forms/label.h"
 #include "activity/rules.h"
 
@@ -13,15 +13,16 @@ namespace activity {
 
 class AnswerBoard {
 public:
-    AnswerBoard(forms::ControlArray<forms::Label>& targets, forms::ControlArray<forms::Label>& answers,
-                forms::ControlArray<forms::Label>& homes)
+    AnswerBoard(forms::ControlGroup<forms::Label>& targets, forms::ControlGroup<forms::Label>& answers,
+                forms::ControlGroup<forms::Label>& homes)
         : targets_(targets), answers_(answers), homes_(homes)
     {
     }
 
-    // The items the loops run over: LabelCount, but never more than this
-    // board has, should another screen have set LabelCount meanwhile.
+    // The items the loops run over: as many as the screen dealt, never more
+    // than this board has controls for.
     int count() const;
+    void setCount(int count) { count_ = count; }
 
     // First half of the load: home box i takes the size
     // of answer label i while target i is hidden.
@@ -52,9 +53,10 @@ public:
     static bool isAnswerLabel(const QObject& control);
 
 private:
-    forms::ControlArray<forms::Label>& targets_;
-    forms::ControlArray<forms::Label>& answers_;
-    forms::ControlArray<forms::Label>& homes_;
+    forms::ControlGroup<forms::Label>& targets_;
+    forms::ControlGroup<forms::Label>& answers_;
+    forms::ControlGroup<forms::Label>& homes_;
+    int count_ = 0;
 };
 
 } // namespace activity

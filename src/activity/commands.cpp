@@ -4,21 +4,21 @@
 
 namespace activity {
 
-void buildCommands(QWidget* screen, forms::ControlArray<forms::Label>& labels, std::span<const Command> commands)
+void buildCommands(QWidget* screen, forms::ControlGroup<forms::Label>& labels, std::span<const Command> commands)
 {
     for (int k = 0; k < int(commands.size()); ++k)
         forms::setAccessibleRole(forms::design(labels.create(screen, k), commands[std::size_t(k)].caption,
                                                commands[std::size_t(k)].at, CommandLook),
                                  QAccessible::Button);
-    labels.MouseMove = [&labels](int k, const forms::MouseArgs&) { labels(k).setOpaque(true); };
+    QObject::connect(&labels, &forms::GroupSignals::moved, &labels, [&labels](int k, const forms::MouseArgs&) { labels(k).setOpaque(true); });
 }
 
-void dimCommands(forms::ControlArray<forms::Label>& labels)
+void dimCommands(forms::ControlGroup<forms::Label>& labels)
 {
     labels.forEach([](int, forms::Label& command) { command.setOpaque(false); });
 }
 
-void buildOptions(QWidget* screen, forms::ControlArray<forms::OptionButton>& options, const OptionSwitch& look)
+void buildOptions(QWidget* screen, forms::ControlGroup<forms::OptionButton>& options, const OptionSwitch& look)
 {
     for (int k = 0; k < int(look.captions.size()); ++k) {
         const forms::TwipRect& at = look.at[std::size_t(k)];

@@ -4,7 +4,7 @@
 // sibling screens or levels, in the looks every activity shares.
 
 #include "forms/buttons.h"
-#include "forms/controlarray.h"
+#include "forms/controlgroup.h"
 #include "forms/label.h"
 #include "forms/twips.h"
 
@@ -28,8 +28,8 @@ inline const Command NewQuestionCommand{"New Question", {120, 7920, 2685, 495}};
 // Creates one command label per command, element k of `labels` for command k,
 // in the shared command look. Each lights up while the pointer is over it;
 // call dimCommands from the screen's own mouse move to put them out again.
-void buildCommands(QWidget* screen, forms::ControlArray<forms::Label>& labels, std::span<const Command> commands);
-void dimCommands(forms::ControlArray<forms::Label>& labels);
+void buildCommands(QWidget* screen, forms::ControlGroup<forms::Label>& labels, std::span<const Command> commands);
+void dimCommands(forms::ControlGroup<forms::Label>& labels);
 
 // Option buttons, element k of `options` for caption k, with option `own` set:
 // the switch between the screens of one family, or between levels.
@@ -40,6 +40,6 @@ struct OptionSwitch {
     double points;
     int own;
 };
-void buildOptions(QWidget* screen, forms::ControlArray<forms::OptionButton>& options, const OptionSwitch& look);
+void buildOptions(QWidget* screen, forms::ControlGroup<forms::OptionButton>& options, const OptionSwitch& look);
 
 } // namespace activity

@@ -4,29 +4,29 @@
 
 namespace activity {
 
+namespace {
+void applyFit(forms::Screens& screens, bool on)
+{
+    float scale = 1.0f;
+    if (on && screens.platform().displayPixels)
+        scale = forms::fitScale(screens.platform().displayPixels());
+    if (scale != screens.scale())
+        screens.setScale(scale);
+}
+} // namespace
+
 void fitToScreen(forms::Screens& screens, bool on)
 {
-    FitToScreen = on;
-    float scale = 1.0f;
-    if (on && screens.platform().displaySize) {
-        // The display in pixels, whatever scale its twips were measured at.
-        const QSizeF pixels = screens.platform().displaySize() / forms::twipsPerPixel();
-        scale = forms::fitScale(pixels);
-    }
-    if (scale != forms::pixelScale())
-        screens.setScale(scale);
+    screens.chooseForThisRun(FitSettingKey, on);
+    applyFit(screens, on);
 }
 
 void chooseFitToScreen(forms::Screens& screens, bool on)
 {
-    fitToScreen(screens, on);
-    if (screens.platform().remember)
-        screens.platform().remember(FitSettingKey, on);
+    screens.choose(FitSettingKey, on);
+    applyFit(screens, on);
 }
 
-bool rememberedFitToScreen(forms::Screens& screens)
-{
-    return screens.platform().setting && screens.platform().setting(FitSettingKey).toBool();
-}
+bool fitsToScreen(const forms::Screens& screens) { return screens.setting(FitSettingKey).toBool(); }
 
 } // namespace activity

@@ -9,16 +9,15 @@ namespace forms { class Screens; }
 
 namespace activity {
 
-// Ticked or not; outlives the opening screen, which shows the tick from it.
-inline bool FitToScreen = false;
-
 inline const QString FitSettingKey = QStringLiteral("display/fitToScreen");
 
-// Turns fitting on or off for every screen, loaded ones placed anew at once.
+// Turns fitting on or off for every screen and for this run ("--fit"),
+// loaded screens placed anew at once.
 void fitToScreen(forms::Screens& screens, bool on);
 // The same, remembered for the next run.
 void chooseFitToScreen(forms::Screens& screens, bool on);
-// What the last run chose; off when nothing was remembered.
-bool rememberedFitToScreen(forms::Screens& screens);
+// Whether the screens fit the display in this run: what was chosen in it,
+// else what the last run chose; off when nothing was chosen.
+bool fitsToScreen(const forms::Screens& screens);
 
 } // namespace activity

@@ -92,7 +92,7 @@ bool Placing::eventFilter(QObject* watched, QEvent* event)
         // An answer label follows every move of a press: that is a drag.
         if (widget == pressedOn_ && (mouse->buttons() & Qt::LeftButton)
             && (answerIndex(widget) >= 0
-                || QLineF(mouse->globalPosition(), pressedAt_).length() > TapSlack * forms::pixelScale()))
+                || QLineF(mouse->globalPosition(), pressedAt_).length() > TapSlack * screen_.scale()))
             movedSincePress_ = true;
         break;
     }
@@ -102,7 +102,7 @@ bool Placing::eventFilter(QObject* watched, QEvent* event)
             break;
         pressedOn_ = nullptr;
         if (!movedSincePress_ && widget->rect().contains(mouse->position().toPoint()))
-            tapped(widget, QPointF(widget->mapTo(&screen_, mouse->position().toPoint())) * forms::twipsPerPixel());
+            tapped(widget, QPointF(widget->mapTo(&screen_, mouse->position().toPoint())) * forms::twipsPerPixel(screen_.scale()));
         break;
     }
     case QEvent::KeyPress: {

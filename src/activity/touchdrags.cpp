@@ -44,7 +44,7 @@ int TouchDrags::answerAt(QPointF pixels) const
 void TouchDrags::follow(int answer, QPointF pixels)
 {
     forms::Label& label = board_.answer(answer);
-    const QPointF twips = pixels * forms::twipsPerPixel();
+    const QPointF twips = pixels * forms::twipsPerPixel(label.scale());
     label.moveTo(static_cast<float>(twips.x()) - label.Width() / 2, static_cast<float>(twips.y()) - label.Height() / 2);
 }
 

@@ -10,10 +10,10 @@ Grey::Grey(forms::Screens& screens) : Screen(screens, QStringLiteral("Grey"))
     setBorderless();
 }
 
-void Grey::Form_Load()
+void Grey::load()
 {
     setBackColor(QColor(48, 133, 214));
-    const QSizeF display = screens().platform().displaySize();
+    const QSizeF display = screens().displaySize();
     place(0, 0, static_cast<float>(display.width()), static_cast<float>(display.height()));
     setWindowState(Qt::WindowMaximized);
 }

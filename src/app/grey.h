@@ -9,7 +9,7 @@ class Grey : public forms::Screen {
     Q_OBJECT
 public:
     explicit Grey(forms::Screens& screens);
-    void Form_Load() override;
+    void load() override;
     void rescaled(QSizeF displayBefore, QSizeF displayNow) override;
 };
 

@@ -1,6 +1,6 @@
 #include "app/intro0.h"
 #include "activity/fit.h"
-#include "activity/module1.h"
+#include "activity/setup.h"
 #include "app/links.h"
 #include "app/menu.h"
 #include "app/titlefrm.h"
@@ -57,24 +57,24 @@ Intro0::Intro0(forms::Screens& screens)
     // no button below it, it stays at this height, clear of the web link.
     cmdjotter.place(10050, 7200, 1785, 495);
 
-    Check1.Click = [this] { Check1_Click(); };
-    Check2.Click = [this] { Check2_Click(); };
-    Command1.Click = [this] { Command1_Click(); };
-    Label1.MouseMove = [this](const forms::MouseArgs&) { Label1_MouseMove(); };
-    Label2.Click = [this](int index) { Label2_Click(index); };
-    Label2.MouseMove = [this](int index, const forms::MouseArgs&) { Label2_MouseMove(index); };
-    cmdjotter.Click = [this] { cmdjotter_Click(); };
+    connect(&Check1, &forms::Control::clicked, this, [this] { Check1_Click(); });
+    connect(&Check2, &forms::Control::clicked, this, [this] { Check2_Click(); });
+    connect(&Command1, &forms::Control::clicked, this, [this] { Command1_Click(); });
+    connect(&Label1, &forms::Control::moved, this, [this](const forms::MouseArgs&) { Label1_MouseMove(); });
+    connect(&Label2, &forms::GroupSignals::clicked, this, [this](int index) { Label2_Click(index); });
+    connect(&Label2, &forms::GroupSignals::moved, this, [this](int index, const forms::MouseArgs&) { Label2_MouseMove(index); });
+    connect(&cmdjotter, &forms::Control::clicked, this, [this] { cmdjotter_Click(); });
 }
 
-void Intro0::Form_Load()
+void Intro0::load()
 {
-    Module1::PrepareForm(*this);
+    activity::prepareScreen(*this, {.jotter = &cmdjotter});
     setBackColor(QColor(49, 135, 215));
     Check1.setBackColor(QColor(8, 8, 34));
-    if (Module1::HideDesktop == 1)
+    if (activity::hidesDesktop(screens()))
         Check1.setValue(1); // runs the box's click behaviour at once
     Check2.setBackColor(QColor(8, 8, 34));
-    if (activity::FitToScreen)
+    if (activity::fitsToScreen(screens()))
         Check2.setValue(1);
     Command1.show();
     setPictureFile(QStringLiteral("Images\\cassini.jpg"));
@@ -94,10 +94,10 @@ void Intro0::Form_Load()
 void Intro0::Check1_Click()
 {
     if (Check1.Value() == 0) {
-        Module1::HideDesktop = 0;
+        activity::chooseHideDesktop(screens(), false);
         screens().unload(QStringLiteral("Grey"));
     } else {
-        Module1::HideDesktop = 1;
+        activity::chooseHideDesktop(screens(), true);
         screens().show(QStringLiteral("Grey"));
     }
     screens().show(name());
@@ -133,7 +133,7 @@ void Intro0::openWebSite()
 
 void Intro0::cmdjotter_Click() { openJotter(screens()); }
 
-void Intro0::Form_MouseMove(const forms::MouseArgs&) { dimLinks(Label1, Label2, {0, 1, 2, 3, 4, GuideLink}); }
+void Intro0::moveOverBackground(const forms::MouseArgs&) { dimLinks(Label1, Label2, {0, 1, 2, 3, 4, GuideLink}); }
 
 void Intro0::Label1_MouseMove() { Label1.setOpaque(true); }
 void Intro0::Label2_MouseMove(int index) { Label2(index).setOpaque(true); }

@@ -1,6 +1,6 @@
 #pragma once
 #include "forms/buttons.h"
-#include "forms/controlarray.h"
+#include "forms/controlgroup.h"
 #include "forms/label.h"
 #include "forms/screen.h"
 
@@ -14,8 +14,8 @@ public:
     static inline const QString WebAddress = QStringLiteral("https://www.quorvanta.example/");
 
     explicit Intro0(forms::Screens& screens);
-    void Form_Load() override;
-    void Form_MouseMove(const forms::MouseArgs&) override;
+    void load() override;
+    void moveOverBackground(const forms::MouseArgs&) override;
     void Check1_Click();
     void Check2_Click();
     void Command1_Click();
@@ -27,7 +27,7 @@ public:
     forms::Label& Label1;
     forms::CheckBox& Check1;
     forms::CheckBox& Check2; // "Fit to Screen"
-    forms::ControlArray<forms::Label> Label2{QStringLiteral("Label2")};
+    forms::ControlGroup<forms::Label> Label2{QStringLiteral("Label2")};
     forms::Image& Image2;
     forms::Button& Command1;
     forms::Label& Label3;

@@ -10,7 +10,7 @@ void openJotter(forms::Screens& screens)
         screens.show(jotter::ScreenName);
 }
 
-void dimLinks(forms::Label& title, const forms::ControlArray<forms::Label>& links, std::initializer_list<int> indexes)
+void dimLinks(forms::Label& title, const forms::ControlGroup<forms::Label>& links, std::initializer_list<int> indexes)
 {
     title.setOpaque(false);
     for (int index : indexes)

@@ -2,7 +2,7 @@
 // What the opening screen and the menus share: the Jotter button and the
 // title and links that light up under the pointer.
 
-#include "forms/controlarray.h"
+#include "forms/controlgroup.h"
 #include "forms/label.h"
 
 #include <initializer_list>
@@ -16,6 +16,6 @@ void openJotter(forms::Screens& screens);
 
 // Each label lights up (turns opaque) on its own mouse move; the pointer on
 // the bare screen puts out the title and the links named by `indexes`.
-void dimLinks(forms::Label& title, const forms::ControlArray<forms::Label>& links, std::initializer_list<int> indexes);
+void dimLinks(forms::Label& title, const forms::ControlGroup<forms::Label>& links, std::initializer_list<int> indexes);
 
 } // namespace app

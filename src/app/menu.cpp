@@ -1,7 +1,7 @@
 #include "app/menu.h"
 #include "app/links.h"
 #include "activity/catalogue.h"
-#include "activity/module1.h"
+#include "activity/setup.h"
 #include "forms/accessible.h"
 #include "forms/design.h"
 #include "forms/pictures.h"
@@ -47,25 +47,25 @@ Menu::Menu(forms::Screens& screens, const MenuData& data)
     // no button below it, it stays here, level with the exit button.
     cmdjotter.place(10050, 7950, 1785, 495);
 
-    Command1.Click = [this] { Command1_Click(); };
-    Label1.MouseMove = [this](const forms::MouseArgs&) { Label1_MouseMove(); };
-    Label2.Click = [this](int index) { Label2_Click(index); };
-    Label2.MouseMove = [this](int index, const forms::MouseArgs&) { Label2_MouseMove(index); };
-    Label3.Click = [this](int index) { Label3_Click(index); };
-    cmdjotter.Click = [this] { cmdjotter_Click(); };
+    connect(&Command1, &forms::Control::clicked, this, [this] { Command1_Click(); });
+    connect(&Label1, &forms::Control::moved, this, [this](const forms::MouseArgs&) { Label1_MouseMove(); });
+    connect(&Label2, &forms::GroupSignals::clicked, this, [this](int index) { Label2_Click(index); });
+    connect(&Label2, &forms::GroupSignals::moved, this, [this](int index, const forms::MouseArgs&) { Label2_MouseMove(index); });
+    connect(&Label3, &forms::GroupSignals::clicked, this, [this](int index) { Label3_Click(index); });
+    connect(&cmdjotter, &forms::Control::clicked, this, [this] { cmdjotter_Click(); });
 }
 
 int Menu::number() const { return static_cast<int>(&data_ - menuTable().data()) + 1; }
 
-void Menu::Form_Load()
+void Menu::load()
 {
-    Module1::PrepareForm(*this);
+    activity::prepareScreen(*this, {.jotter = &cmdjotter});
     setBackColor(QColor(49, 135, 215));
     // The opening screen is loaded beneath every menu; its background is
     // shared, and each reads it again at a new scale.
     const forms::Screen* hub = screens().find(QStringLiteral("intro0"));
     const QString backdrop = QStringLiteral("Images\\cassini.jpg");
-    setPicture(hub && hub->PictureFile() == backdrop ? hub->Picture() : forms::loadPicture(backdrop), backdrop);
+    setPicture(hub && hub->PictureFile() == backdrop ? hub->Picture() : forms::loadPicture(backdrop, scale()), backdrop);
     Command1.loadPicture(QStringLiteral("Images\\exit.jpg"));
     Command1.place(60, 7950, 1785, 495);
     Label1.setLeft((ScreenWidth - Label1.Width()) / 2);
@@ -113,7 +113,7 @@ void Menu::Label3_Click(int index)
 
 void Menu::cmdjotter_Click() { openJotter(screens()); }
 
-void Menu::Form_MouseMove(const forms::MouseArgs&) { dimLinks(Label1, Label2, {0, 1, 2, 3, 4}); }
+void Menu::moveOverBackground(const forms::MouseArgs&) { dimLinks(Label1, Label2, {0, 1, 2, 3, 4}); }
 
 void Menu::Label1_MouseMove() { Label1.setOpaque(true); }
 void Menu::Label2_MouseMove(int index) { Label2(index).setOpaque(true); }

@@ -1,6 +1,6 @@
 #pragma once
 #include "forms/buttons.h"
-#include "forms/controlarray.h"
+#include "forms/controlgroup.h"
 #include "forms/label.h"
 #include "forms/screen.h"
 
@@ -24,8 +24,8 @@ class Menu : public forms::Screen {
     Q_OBJECT
 public:
     Menu(forms::Screens& screens, const MenuData& data);
-    void Form_Load() override;
-    void Form_MouseMove(const forms::MouseArgs&) override;
+    void load() override;
+    void moveOverBackground(const forms::MouseArgs&) override;
     void Command1_Click();
     void Label1_MouseMove();
     void Label2_Click(int index);
@@ -37,8 +37,8 @@ public:
     int number() const;
 
     forms::Label& Label1;
-    forms::ControlArray<forms::Label> Label3{QStringLiteral("Label3")};
-    forms::ControlArray<forms::Label> Label2{QStringLiteral("Label2")};
+    forms::ControlGroup<forms::Label> Label3{QStringLiteral("Label3")};
+    forms::ControlGroup<forms::Label> Label2{QStringLiteral("Label2")};
     forms::Button& Command1;
     forms::Button& cmdjotter;
 

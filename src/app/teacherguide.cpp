@@ -1,6 +1,6 @@
 #include "app/teacherguide.h"
 #include "app/guidepages.h"
-#include "activity/module1.h"
+#include "activity/setup.h"
 #include "forms/accessible.h"
 #include "forms/design.h"
 #include "forms/notice.h"
@@ -72,7 +72,7 @@ TeacherGuide::TeacherGuide(forms::Screens& screens, int number)
     else
         designTable(page);
 
-    Label3.Click = [this](int index) { Label3_Click(index); };
+    connect(&Label3, &forms::GroupSignals::clicked, this, [this](int index) { Label3_Click(index); });
     Label3.forEach([](int, Label& command) { forms::setAccessibleRole(command, QAccessible::Button); });
 }
 
@@ -87,7 +87,7 @@ void TeacherGuide::designIntroduction()
     forms::design(Label1.create(this, 9), intro.opening, {120, 7440, 11775, 975}, TextLook);
     Label2 = new Label(this, QStringLiteral("Label2"));
     forms::design(*Label2, intro.documentButton, {120, 8520, 5235, 375}, DocumentButtonLook);
-    Label2->Click = [this] { Label2_Click(); };
+    connect(Label2, &forms::Control::clicked, this, [this] { Label2_Click(); });
     forms::setAccessibleRole(*Label2, QAccessible::Link);
 }
 
@@ -126,9 +126,9 @@ void TeacherGuide::designTable(const GuidePage& page)
     }
 }
 
-void TeacherGuide::Form_Load()
+void TeacherGuide::load()
 {
-    Module1::PrepareForm(*this);
+    activity::prepareScreen(*this);
     setBackColor(forms::paletteColour(9));
 }
 

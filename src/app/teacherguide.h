@@ -1,5 +1,5 @@
 #pragma once
-#include "forms/controlarray.h"
+#include "forms/controlgroup.h"
 #include "forms/label.h"
 #include "forms/line.h"
 #include "forms/screen.h"
@@ -17,7 +17,7 @@ class TeacherGuide : public forms::Screen {
 public:
     // number: 0 for the first page to 5 for the last.
     TeacherGuide(forms::Screens& screens, int number);
-    void Form_Load() override;
+    void load() override;
     void Label2_Click();
     void Label3_Click(int index);
 
@@ -25,12 +25,12 @@ public:
 
     // 0 title, 7 page indicator; 6 the menu heading of an activity page;
     // 1 to 5 and 9 the texts of the first page.
-    forms::ControlArray<forms::Label> Label1{QStringLiteral("Label1")};
-    forms::ControlArray<forms::Label> Label3{QStringLiteral("Label3")};
+    forms::ControlGroup<forms::Label> Label1{QStringLiteral("Label1")};
+    forms::ControlGroup<forms::Label> Label3{QStringLiteral("Label3")};
     forms::Label* Label2 = nullptr;                                      // first page only
-    forms::ControlArray<forms::Label> Label4{QStringLiteral("Label4")}; // column headings
-    forms::ControlArray<forms::Label> Label5{QStringLiteral("Label5")}; // cells, row by row
-    forms::ControlArray<forms::Line> Line1{QStringLiteral("Line1")};    // the table's rules
+    forms::ControlGroup<forms::Label> Label4{QStringLiteral("Label4")}; // column headings
+    forms::ControlGroup<forms::Label> Label5{QStringLiteral("Label5")}; // cells, row by row
+    forms::ControlGroup<forms::Line> Line1{QStringLiteral("Line1")};    // the table's rules
 
 private:
     void designIntroduction();

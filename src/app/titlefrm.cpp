@@ -1,5 +1,5 @@
 #include "app/titlefrm.h"
-#include "activity/module1.h"
+#include "activity/setup.h"
 #include "forms/design.h"
 #include "forms/screens.h"
 
@@ -36,20 +36,20 @@ Titlefrm::Titlefrm(forms::Screens& screens)
         button->setDesignFont("Arial", 9.75);
     }
     forms::design(Label2, QStringLiteral("\u00A9 Quorvanta Learning \u00B7 version %1 \u00B7 MIT licence").arg(QStringLiteral(TAVRENEL_VERSION)), {0, 6420, 5415, 255}, NoticeLook);
-    Command1.Click = [this] { Command1_Click(); };
-    Command2.Click = [this] { Command2_Click(); };
+    connect(&Command1, &forms::Control::clicked, this, [this] { Command1_Click(); });
+    connect(&Command2, &forms::Control::clicked, this, [this] { Command2_Click(); });
 }
 
-void Titlefrm::Form_Load()
+void Titlefrm::load()
 {
-    const QSizeF display = screens().platform().displaySize();
+    const QSizeF display = screens().displaySize();
     setTop(static_cast<float>(display.height()) / 2 - Height() / 2);
     setLeft(static_cast<float>(display.width()) / 2 - Width() / 2);
     if (Picture1.loadPicture(TitlePicture))
         return;
     // Without its picture the screen falls back on the common full-size look;
     // a second failure leaves the picture box empty.
-    Module1::PrepareForm(*this);
+    activity::prepareScreen(*this, {.panel = &Picture1});
     Frame1.raise();
     Picture1.loadPicture(TitlePicture);
 }

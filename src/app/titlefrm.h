@@ -10,7 +10,7 @@ class Titlefrm : public forms::Screen {
     Q_OBJECT
 public:
     explicit Titlefrm(forms::Screens& screens);
-    void Form_Load() override;
+    void load() override;
     void Command1_Click();
     void Command2_Click();
 

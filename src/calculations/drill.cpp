@@ -2,7 +2,7 @@
 #include "activity/catalogue.h"
 #include "activity/commands.h"
 #include "activity/looks.h"
-#include "activity/module1.h"
+#include "activity/setup.h"
 #include "forms/design.h"
 #include "forms/screens.h"
 
@@ -86,8 +86,8 @@ CalculationDrill::CalculationDrill(forms::Screens& screens, const DrillData& dat
     if (levels)
         activity::buildOptions(this, Option1, {data.levels, std::span(LevelPlaces).first(data.levels.size()), forms::Orange, 14.25, 0});
 
-    Label3.Click = [this](int k) { Label3_Click(k); };
-    Option1.Click = [this](int k) { Option1_Click(k); };
+    connect(&Label3, &forms::GroupSignals::clicked, this, [this](int k) { Label3_Click(k); });
+    connect(&Option1, &forms::GroupSignals::clicked, this, [this](int k) { Option1_Click(k); });
 }
 
 void CalculationDrill::place(const DrillLayout& layout)
@@ -101,9 +101,9 @@ void CalculationDrill::place(const DrillLayout& layout)
     put(Text2, textBox(layout.working));
 }
 
-void CalculationDrill::Form_Load()
+void CalculationDrill::load()
 {
-    Module1::PrepareForm(*this);
+    activity::prepareScreen(*this, {.panel = &Picture1});
     setBackColor(Background);
     Option1.forEach([](int, forms::OptionButton& level) { level.setBackColor(Background); });
     newquestion();
@@ -149,7 +149,7 @@ void CalculationDrill::Option1_Click(int index)
     newquestion();
 }
 
-void CalculationDrill::Form_MouseMove(const forms::MouseArgs&)
+void CalculationDrill::moveOverBackground(const forms::MouseArgs&)
 {
     activity::dimCommands(Label3);
 }

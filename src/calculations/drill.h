@@ -10,7 +10,7 @@
 #include "calculations/question.h"
 #include "calculations/richtext.h"
 #include "forms/buttons.h"
-#include "forms/controlarray.h"
+#include "forms/controlgroup.h"
 #include "forms/label.h"
 #include "forms/screen.h"
 
@@ -46,8 +46,8 @@ public:
 
     CalculationDrill(forms::Screens& screens, const DrillData& data);
 
-    void Form_Load() override;
-    void Form_MouseMove(const forms::MouseArgs&) override;
+    void load() override;
+    void moveOverBackground(const forms::MouseArgs&) override;
     void Label3_Click(int index);
     void Option1_Click(int index);
 
@@ -63,8 +63,8 @@ public:
     DiagramView& Picture1;  // the diagram
     forms::Label& Label2;   // the working's frame
     RichText& Text2;        // the working
-    forms::ControlArray<forms::Label> Label3{QStringLiteral("Label3")}; // commands
-    forms::ControlArray<forms::OptionButton> Option1{QStringLiteral("Option1")}; // levels
+    forms::ControlGroup<forms::Label> Label3{QStringLiteral("Label3")}; // commands
+    forms::ControlGroup<forms::OptionButton> Option1{QStringLiteral("Option1")}; // levels
 
 private:
     void place(const DrillLayout& layout);

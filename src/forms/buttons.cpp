@@ -48,30 +48,6 @@ void Button::setCaption(const QString& caption) { caption_ = caption; update(); 
 void Button::setWord(const QString& word) { word_ = word; update(); }
 void Button::setTabStop(bool tabStop) { setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::NoFocus); }
 
-bool Button::setByName(const QString& property, const QVariant& value)
-{
-    if (property == QLatin1String("TabStop")) {
-        setTabStop(value.toBool());
-        return true;
-    }
-    if (property == QLatin1String("Caption")) {
-        setCaption(value.toString());
-        return true;
-    }
-    if (property == QLatin1String("Word")) {
-        setWord(value.toString());
-        return true;
-    }
-    return PictureHolder::setByName(property, value);
-}
-
-std::optional<QVariant> Button::byName(const QString& property) const
-{
-    if (property == QLatin1String("Caption")) return QVariant(caption_);
-    if (property == QLatin1String("TabStop")) return QVariant(TabStop());
-    return PictureHolder::byName(property);
-}
-
 void Button::mousePressEvent(QMouseEvent* event)
 {
     down_ = event->button() == Qt::LeftButton;
@@ -89,7 +65,7 @@ void Button::mouseReleaseEvent(QMouseEvent* event)
 void Button::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        clicked();
+        activate();
     else
         PictureHolder::keyPressEvent(event);
 }
@@ -134,12 +110,12 @@ void CheckBox::setValue(int value)
         return;
     value_ = value;
     update();
-    if (Click) Click();
+    emit clicked();
 }
 
 void CheckBox::setCaption(const QString& caption) { caption_ = caption; update(); }
 
-void CheckBox::clicked() { setValue(value_ ? 0 : 1); }
+void CheckBox::activate() { setValue(value_ ? 0 : 1); }
 
 void CheckBox::paintEvent(QPaintEvent*)
 {
@@ -184,13 +160,14 @@ void OptionButton::setValue(bool value)
 {
     const bool raise = value && !value_;
     select(value);
-    if (raise && Click) Click();
+    if (raise)
+        emit clicked();
 }
 
-void OptionButton::clicked()
+void OptionButton::activate()
 {
     select(true);
-    if (Click) Click();
+    emit clicked();
 }
 
 void OptionButton::setCaption(const QString& caption) { caption_ = caption; update(); }

@@ -17,9 +17,6 @@ public:
     bool TabStop() const { return focusPolicy() != Qt::NoFocus; }
     void setTabStop(bool tabStop);
 
-    bool setByName(const QString& property, const QVariant& value) override;
-    std::optional<QVariant> byName(const QString& property) const override;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -33,7 +30,7 @@ private:
 };
 
 // A check box; Value is 0 or 1. A click toggles it; every change of Value,
-// by the pointer or by the program, raises Click.
+// by the pointer or by the program, emits clicked.
 class CheckBox : public Control {
     Q_OBJECT
 public:
@@ -45,7 +42,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void clicked() override;
+    void activate() override;
 
 private:
     QString caption_;
@@ -53,22 +50,22 @@ private:
 };
 
 // An option button. Selecting one clears the others that share its parent.
-// A click on it selects it and raises Click; selecting it from the program
-// raises Click when it was not selected before.
+// A click on it selects it and emits clicked; selecting it from the program
+// emits clicked when it was not selected before.
 class OptionButton : public Control {
     Q_OBJECT
 public:
     OptionButton(QWidget* parent, const QString& name, int index = -1);
     bool Value() const { return value_; }
     void setValue(bool value);
-    // Design-time selection: no Click is raised.
+    // Selection while the screen is laid out: nothing is emitted.
     void setDesignValue(bool value);
     const QString& Caption() const { return caption_; }
     void setCaption(const QString& caption);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void clicked() override;
+    void activate() override;
 
 private:
     void select(bool value);

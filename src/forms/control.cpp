@@ -1,4 +1,5 @@
 #include "forms/control.h"
+#include "forms/screen.h"
 
 #include <QFont>
 
@@ -31,9 +32,11 @@ void Control::rescale()
     update();
 }
 
+float Control::scale() const { return scaleOf(*this); }
+
 void Control::applyGeometry()
 {
-    setGeometry(toPixels(twips_));
+    setGeometry(toPixels(twips_, scale()));
     twipsChanged();
 }
 
@@ -49,57 +52,18 @@ void Control::setDesignFont(const QString& family, double points, bool bold)
     update();
 }
 
-bool Control::setByName(const QString& property, const QVariant& value)
-{
-    bool ok = false;
-    if (property == QLatin1String("Visible")) {
-        setVisible(value.toBool());
-        return true;
-    }
-    if (property == QLatin1String("BackColor")) {
-        const QColor c = value.value<QColor>();
-        if (c.isValid()) setBackColor(c);
-        return c.isValid();
-    }
-    if (property == QLatin1String("ForeColor")) {
-        const QColor c = value.value<QColor>();
-        if (c.isValid()) setForeColor(c);
-        return c.isValid();
-    }
-    const float v = value.toFloat(&ok);
-    if (!ok) return false;
-    if (property == QLatin1String("Left")) setLeft(v);
-    else if (property == QLatin1String("Top")) setTop(v);
-    else if (property == QLatin1String("Width")) setWidth(v);
-    else if (property == QLatin1String("Height")) setHeight(v);
-    else return false;
-    return true;
-}
-
-std::optional<QVariant> Control::byName(const QString& property) const
-{
-    if (property == QLatin1String("Left")) return QVariant(Left());
-    if (property == QLatin1String("Top")) return QVariant(Top());
-    if (property == QLatin1String("Width")) return QVariant(Width());
-    if (property == QLatin1String("Height")) return QVariant(Height());
-    if (property == QLatin1String("Visible")) return QVariant(Visible());
-    if (property == QLatin1String("BackColor")) return QVariant(backColor_);
-    if (property == QLatin1String("ForeColor")) return QVariant(foreColor_);
-    return std::nullopt;
-}
-
 void Control::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
     if (event->button() == Qt::LeftButton)
         leftPressed_ = true;
-    if (MouseDown) MouseDown(mouseArgs(*event, true));
+    emit pressed(mouseArgs(*event, true, scale()));
 }
 
 void Control::mouseMoveEvent(QMouseEvent* event)
 {
     event->accept();
-    if (MouseMove) MouseMove(mouseArgs(*event, false));
+    emit moved(mouseArgs(*event, false, scale()));
 }
 
 void Control::mouseReleaseEvent(QMouseEvent* event)
@@ -108,13 +72,10 @@ void Control::mouseReleaseEvent(QMouseEvent* event)
     const bool click = event->button() == Qt::LeftButton && leftPressed_ && rect().contains(event->position().toPoint());
     if (event->button() == Qt::LeftButton)
         leftPressed_ = false;
-    if (MouseUp) MouseUp(mouseArgs(*event, true));
-    if (click) clicked();
+    emit released(mouseArgs(*event, true, scale()));
+    if (click) activate();
 }
 
-void Control::clicked()
-{
-    if (Click) Click();
-}
+void Control::activate() { emit clicked(); }
 
 } // namespace forms

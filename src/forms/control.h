@@ -1,16 +1,13 @@
 #pragma once
 // The base of every control: geometry in twips relative to the parent (held in
-// single precision, as designed), the control's design name and index, mouse
-// events in twips, and properties set or read by name.
+// single precision), the control's name and its index in a group, and the
+// pointer's presses, moves, releases and clicks as signals in twips.
 
 #include "forms/mouse.h"
 #include "forms/twips.h"
 
 #include <QColor>
-#include <QVariant>
 #include <QWidget>
-#include <functional>
-#include <optional>
 
 namespace forms {
 
@@ -36,6 +33,9 @@ public:
     void place(float left, float top, float width, float height);
     // Takes the pixels of the current scale; the twips stay as they are.
     void rescale();
+    // Display pixels for each design pixel on this control's screen; 1 while
+    // it is on none.
+    float scale() const;
 
     bool Visible() const { return !isHidden(); }
 
@@ -46,22 +46,20 @@ public:
     // Family as designed ("Arial", "Tahoma", "Times New Roman"), size in points.
     void setDesignFont(const QString& family, double points, bool bold = false);
 
-    // Set or read a property by its design name ("Left", "BackColor", "Picture", ...).
-    // Fails (false or nullopt) when this kind of control has no such property or
-    // the value cannot be taken, as when a picture file cannot be read.
-    virtual bool setByName(const QString& property, const QVariant& value);
-    virtual std::optional<QVariant> byName(const QString& property) const;
-
-    // Event handlers, named as on the design. A click is a left press and
-    // release on the control.
-    std::function<void(const MouseArgs&)> MouseDown, MouseMove, MouseUp;
-    std::function<void()> Click;
+signals:
+    void pressed(const forms::MouseArgs& args);
+    void moved(const forms::MouseArgs& args);
+    void released(const forms::MouseArgs& args);
+    // A left press and release on the control, or its key; for a check box or
+    // an option button, a change of its value.
+    void clicked();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    virtual void clicked();
+    // What a click does; by default it is only told.
+    virtual void activate();
     virtual void twipsChanged() {}
 
 private:

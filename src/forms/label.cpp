@@ -86,21 +86,6 @@ void Label::focusOutEvent(QFocusEvent* event)
     Control::focusOutEvent(event);
 }
 
-bool Label::setByName(const QString& property, const QVariant& value)
-{
-    if (property == QLatin1String("Caption")) {
-        setCaption(value.toString());
-        return true;
-    }
-    return Control::setByName(property, value);
-}
-
-std::optional<QVariant> Label::byName(const QString& property) const
-{
-    if (property == QLatin1String("Caption")) return QVariant(caption_);
-    return Control::byName(property);
-}
-
 void Label::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);

@@ -26,9 +26,6 @@ public:
     // Everything a run-time copy of element 0 of a group takes over.
     void copyFrom(const Label& other);
 
-    bool setByName(const QString& property, const QVariant& value) override;
-    std::optional<QVariant> byName(const QString& property) const override;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;

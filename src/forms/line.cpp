@@ -36,10 +36,11 @@ void Line::fit()
 void Line::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    QPen pen(ForeColor(), width_ * pixelScale(), style_, Qt::FlatCap);
+    const float scale = this->scale();
+    QPen pen(ForeColor(), width_ * scale, style_, Qt::FlatCap);
     painter.setPen(pen);
-    const float perPixel = twipsPerPixel();
-    const QPointF origin(toPixels(Left()), toPixels(Top()));
+    const float perPixel = twipsPerPixel(scale);
+    const QPointF origin(toPixels(Left(), scale), toPixels(Top(), scale));
     const QPointF a = QPointF(x1_ / perPixel, y1_ / perPixel) - origin;
     const QPointF b = QPointF(x2_ / perPixel, y2_ / perPixel) - origin;
     painter.drawLine(a, b);

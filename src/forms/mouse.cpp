@@ -12,11 +12,11 @@ int buttonState(Qt::MouseButtons buttons)
     return state;
 }
 
-MouseArgs mouseArgs(const QMouseEvent& event, bool changedButtonOnly)
+MouseArgs mouseArgs(const QMouseEvent& event, bool changedButtonOnly, float scale)
 {
     const QPointF p = event.position();
     return {buttonState(changedButtonOnly ? Qt::MouseButtons(event.button()) : event.buttons()),
-            toTwips(p.x()), toTwips(p.y())};
+            toTwips(p.x(), scale), toTwips(p.y(), scale)};
 }
 
 } // namespace forms

@@ -14,6 +14,7 @@ struct MouseArgs {
 };
 
 int buttonState(Qt::MouseButtons buttons);
-MouseArgs mouseArgs(const QMouseEvent& event, bool changedButtonOnly);
+// The event in twips at `scale` display pixels to the design pixel.
+MouseArgs mouseArgs(const QMouseEvent& event, bool changedButtonOnly, float scale);
 
 } // namespace forms

@@ -13,17 +13,20 @@ const QColor NoticeBack{0, 0, 0};
 } // namespace
 
 Notice::Notice(Screen& screen, const QString& text)
-    : Control(&screen, QStringLiteral("Notice")), Timer1(*new Timer(this, LastingMs, true)), caption_(text)
+    : Control(&screen, QStringLiteral("Notice")), lifetime(*new QTimer(this)), caption_(text)
 {
     setDesignFont(QStringLiteral("Arial"), 12, true);
     setForeColor(NoticeText);
     setBackColor(NoticeBack);
-    const int textWidth = toPixels(NoticeWidth) - 2 * PaddingPixels;
+    const int textWidth = toPixels(NoticeWidth, screen.scale()) - 2 * PaddingPixels;
     const int textHeight = QFontMetrics(font()).boundingRect(QRect(0, 0, textWidth, 10000),
                                                              Qt::AlignCenter | Qt::TextWordWrap, caption_).height();
-    const float height = toTwips(textHeight + 2 * PaddingPixels);
+    const float height = toTwips(textHeight + 2 * PaddingPixels, screen.scale());
     place((screen.Width() - NoticeWidth) / 2, NoticeBottom - height, NoticeWidth, height);
-    Timer1.Tick = [this] { close(); };
+    lifetime.setTimerType(Qt::PreciseTimer);
+    lifetime.setSingleShot(true);
+    connect(&lifetime, &QTimer::timeout, this, &Notice::close);
+    lifetime.start(LastingMs);
 }
 
 Notice& Notice::post(Screen& screen, const QString& text)
@@ -46,12 +49,12 @@ Notice* Notice::on(const Screen& screen)
 
 void Notice::close()
 {
-    Timer1.setEnabled(false);
+    lifetime.stop();
     hide();
     deleteLater();
 }
 
-void Notice::clicked() { close(); }
+void Notice::activate() { close(); }
 
 void Notice::paintEvent(QPaintEvent*)
 {

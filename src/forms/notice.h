@@ -4,7 +4,7 @@
 // document the desktop could not open. Nothing waits for it.
 
 #include "forms/control.h"
-#include "forms/timer.h"
+#include <QTimer>
 
 namespace forms {
 
@@ -22,12 +22,12 @@ public:
     static Notice* on(const Screen& screen);
 
     const QString& Caption() const { return caption_; }
-    // Ends the notice; its tick does this once it has lasted long enough.
-    Timer& Timer1;
+    // Ends the notice once it has lasted long enough.
+    QTimer& lifetime;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void clicked() override;
+    void activate() override;
 
 private:
     Notice(Screen& screen, const QString& text);

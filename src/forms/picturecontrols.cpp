@@ -13,19 +13,12 @@ void PictureHolder::setPicture(const QPixmap& picture)
 
 bool PictureHolder::loadPicture(const QString& designPath)
 {
-    const QPixmap picture = forms::loadPicture(designPath);
+    const QPixmap picture = forms::loadPicture(designPath, scale());
     if (picture.isNull())
         return false;
     setPicture(picture);
     pictureFile_ = designPath;
     return true;
-}
-
-bool PictureHolder::setByName(const QString& property, const QVariant& value)
-{
-    if (property == QLatin1String("Picture"))
-        return value.canConvert<QString>() && loadPicture(value.toString());
-    return Control::setByName(property, value);
 }
 
 Image::Image(QWidget* parent, const QString& name, int index) : PictureHolder(parent, name, index) {}

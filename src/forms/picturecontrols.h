@@ -17,8 +17,6 @@ public:
     // Loads the file; on failure the picture stays as it was and false comes back.
     bool loadPicture(const QString& designPath);
 
-    bool setByName(const QString& property, const QVariant& value) override;
-
 private:
     QPixmap picture_;
     QString pictureFile_;

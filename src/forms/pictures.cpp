@@ -109,21 +109,21 @@ std::pair<QString, int> choosePictureFile(const QString& designFile, double rati
     return best;
 }
 
-double pictureRatio()
+double pictureRatio(float scale)
 {
     const QScreen* screen = qobject_cast<QGuiApplication*>(QCoreApplication::instance())
                                 ? QGuiApplication::primaryScreen() : nullptr;
-    return pixelScale() * (screen ? screen->devicePixelRatio() : 1.0);
+    return scale * (screen ? screen->devicePixelRatio() : 1.0);
 }
 
-QPixmap loadPicture(const QString& designPath)
+QPixmap loadPicture(const QString& designPath, float scale)
 {
     const QString path = resolvePicturePath(designPath);
     if (path.isEmpty()) {
         qWarning("Picture not found: %s", qPrintable(designPath));
         return {};
     }
-    const auto [file, factor] = choosePictureFile(path, pictureRatio());
+    const auto [file, factor] = choosePictureFile(path, pictureRatio(scale));
     QImageReader reader(file);
     QImage image = reader.read();
     if (image.isNull()) {

@@ -30,13 +30,13 @@ QString resolvePicturePath(const QString& designPath);
 // Returns the file and how many of its pixels make one design pixel.
 std::pair<QString, int> choosePictureFile(const QString& designFile, double ratio);
 
-// Display pixels to a design pixel now: the screens' scale times the
-// display's own device pixel ratio.
-double pictureRatio();
+// Display pixels to a design pixel: the screens' scale times the display's
+// own device pixel ratio.
+double pictureRatio(float scale);
 
-// Loads a picture at the resolution that suits the screens now; its size in
-// design pixels is the design file's. On a missing or unreadable file returns
-// a null pixmap and writes one line naming the file to standard error.
-QPixmap loadPicture(const QString& designPath);
+// Loads a picture at the resolution that suits screens drawn at `scale`; its
+// size in design pixels is the design file's. On a missing or unreadable file
+// returns a null pixmap and writes one line naming the file to standard error.
+QPixmap loadPicture(const QString& designPath, float scale = 1.0f);
 
 } // namespace forms

@@ -39,10 +39,9 @@ QUrl shellTarget(const QString& target)
 Platform Platform::system()
 {
     Platform p;
-    p.displaySize = [] {
+    p.displayPixels = [] {
         const QScreen* screen = QGuiApplication::primaryScreen();
-        const QSize px = screen ? screen->geometry().size() : QSize(800, 600);
-        return QSizeF(toTwips(px.width()), toTwips(px.height()));
+        return QSizeF(screen ? screen->geometry().size() : QSize(800, 600));
     };
     p.shellOpen = [](const QString& target, QWidget*) { return QDesktopServices::openUrl(shellTarget(target)); };
     auto generator = std::make_shared<UniformRandom>();

@@ -26,8 +26,8 @@ private:
 };
 
 struct Platform {
-    // Size of the whole display in twips.
-    std::function<QSizeF()> displaySize;
+    // Size of the whole display in pixels.
+    std::function<QSizeF()> displayPixels;
     // Ask the desktop shell to open a document or a web address; never waits.
     // A document is named as the screens name it, relative to the working folder.
     // False when the shell reports that it cannot (no browser or viewer).

@@ -51,9 +51,17 @@ void Screen::rescaleControls()
     update();
 }
 
+float Screen::scale() const { return screens_.scale(); }
+
+float scaleOf(const QWidget& widget)
+{
+    const auto* screen = qobject_cast<const Screen*>(widget.window());
+    return screen ? screen->scale() : 1.0f;
+}
+
 void Screen::applyGeometry()
 {
-    const QRect r = toPixels(twips_);
+    const QRect r = toPixels(twips_, scale());
     setFixedSize(r.size());
     setGeometry(r);
 }
@@ -66,7 +74,7 @@ void Screen::setPicture(const QPixmap& picture, const QString& designPath)
     update();
 }
 
-void Screen::setPictureFile(const QString& designPath) { setPicture(loadPicture(designPath), designPath); }
+void Screen::setPictureFile(const QString& designPath) { setPicture(loadPicture(designPath, scale()), designPath); }
 
 void Screen::setBorderless()
 {
@@ -90,17 +98,17 @@ void Screen::paintEvent(QPaintEvent*)
         painter.drawPixmap(0, 0, picture_);
 }
 
-void Screen::mousePressEvent(QMouseEvent* event) { Form_MouseDown(mouseArgs(*event, true)); }
-void Screen::mouseMoveEvent(QMouseEvent* event) { Form_MouseMove(mouseArgs(*event, false)); }
+void Screen::mousePressEvent(QMouseEvent* event) { pressOnBackground(mouseArgs(*event, true, scale())); }
+void Screen::mouseMoveEvent(QMouseEvent* event) { moveOverBackground(mouseArgs(*event, false, scale())); }
 
 // A window moved by the desktop (dragged by its title bar) keeps its Left and
 // Top true; a move the screen made itself changes nothing.
 void Screen::moveEvent(QMoveEvent* event)
 {
     const QPoint at = geometry().topLeft();
-    if (at != toPixels(twips_).topLeft()) {
-        twips_.left = toTwips(at.x());
-        twips_.top = toTwips(at.y());
+    if (at != toPixels(twips_, scale()).topLeft()) {
+        twips_.left = toTwips(at.x(), scale());
+        twips_.top = toTwips(at.y(), scale());
     }
     QWidget::moveEvent(event);
 }

@@ -28,10 +28,15 @@ public:
     // Unloads this screen.
     void unloadSelf();
 
-    // Handlers, named as on the design.
-    virtual void Form_Load() {}
-    virtual void Form_MouseDown(const MouseArgs&) {}
-    virtual void Form_MouseMove(const MouseArgs&) {}
+    // Runs once, when the screen is first shown or touched: what is laid out
+    // from the screen's data rather than fixed in its constructor.
+    virtual void load() {}
+    // The pointer on the screen's bare background, not on a control.
+    virtual void pressOnBackground(const MouseArgs&) {}
+    virtual void moveOverBackground(const MouseArgs&) {}
+
+    // Display pixels for each design pixel, as the screens object has it.
+    float scale() const;
 
     float Left() const { return twips_.left; }
     float Top() const { return twips_.top; }
@@ -84,5 +89,9 @@ private:
     QPixmap picture_;
     QString pictureFile_;
 };
+
+// Display pixels for each design pixel on the screen `widget` is part of; 1
+// while it is on none.
+float scaleOf(const QWidget& widget);
 
 } // namespace forms

@@ -40,7 +40,7 @@ Screen& Screens::get(const QString& name)
     Screen* screen = factory->second(*this).release();
     // Registered before its load runs, so that the load may show the screen itself.
     loaded_[name] = screen;
-    screen->Form_Load();
+    screen->load();
     return *screen;
 }
 
@@ -84,13 +84,35 @@ QStringList Screens::loadedNames() const
     return names;
 }
 
+QSizeF Screens::displaySize() const
+{
+    return platform_.displayPixels ? platform_.displayPixels() * double(twipsPerPixel(scale_)) : QSizeF();
+}
+
 void Screens::setScale(float scale)
 {
-    const QSizeF before = platform_.displaySize ? platform_.displaySize() : QSizeF();
-    setPixelScale(scale);
-    const QSizeF now = platform_.displaySize ? platform_.displaySize() : QSizeF();
+    const QSizeF before = displaySize();
+    scale_ = scale > 0 ? scale : 1.0f;
+    const QSizeF now = displaySize();
     for (const auto& [name, screen] : loaded_)
         screen->rescaled(before, now);
+}
+
+QVariant Screens::setting(const QString& key) const
+{
+    const auto it = choices_.find(key);
+    if (it != choices_.end())
+        return it->second;
+    return platform_.setting ? platform_.setting(key) : QVariant();
+}
+
+void Screens::chooseForThisRun(const QString& key, const QVariant& value) { choices_[key] = value; }
+
+void Screens::choose(const QString& key, const QVariant& value)
+{
+    chooseForThisRun(key, value);
+    if (platform_.remember)
+        platform_.remember(key, value);
 }
 
 void Screens::endProgram()

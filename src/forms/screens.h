@@ -7,7 +7,9 @@
 #include "forms/platform.h"
 
 #include <QPointer>
+#include <QSizeF>
 #include <QString>
+#include <QVariant>
 #include <QStringList>
 #include <functional>
 #include <map>
@@ -54,6 +56,18 @@ public:
     // One scale of pixels for every screen (1 as designed): each loaded
     // screen is placed anew at once.
     void setScale(float scale);
+    // Display pixels for each design pixel.
+    float scale() const { return scale_; }
+    // The whole display in twips at the current scale; empty when unknown.
+    QSizeF displaySize() const;
+
+    // A choice that holds for this run: what was chosen in it, else what an
+    // earlier run remembered; invalid when neither.
+    QVariant setting(const QString& key) const;
+    // Chosen for this run only, as "--fit" is.
+    void chooseForThisRun(const QString& key, const QVariant& value);
+    // Chosen for this run and remembered for the next.
+    void choose(const QString& key, const QVariant& value);
 
     // Ends the program at once, with every screen still loaded.
     void endProgram();
@@ -67,6 +81,8 @@ public:
 
 private:
     Platform platform_;
+    float scale_ = 1.0f;
+    std::map<QString, QVariant> choices_; // made in this run
     AnimationClock animationClock_{platform_.refreshRate};
     std::map<QString, Factory> factories_;
     std::map<QString, Screen*> loaded_;

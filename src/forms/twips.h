@@ -21,18 +21,13 @@ struct TwipRect {
     float left = 0, top = 0, width = 0, height = 0;
 };
 
-namespace detail {
-inline float scale = 1.0f;
-}
+// `scale` below is the display pixels for each design pixel: 1 unless the
+// screens are fitted to the display. The screens object owns it; every screen
+// and control reads it from there.
+inline float twipsPerPixel(float scale) { return TwipsPerPixel / scale; }
 
-// Pixels on the display for each design pixel; 1 unless fitted to the display.
-inline float pixelScale() { return detail::scale; }
-// Only Screens::setScale calls this, so that open screens are placed anew.
-inline void setPixelScale(float scale) { detail::scale = scale > 0 ? scale : 1.0f; }
-inline float twipsPerPixel() { return TwipsPerPixel / detail::scale; }
-
-inline int toPixels(float twips) { return static_cast<int>(std::lround(twips / twipsPerPixel())); }
-inline float toTwips(double pixels) { return static_cast<float>(pixels * twipsPerPixel()); }
+inline int toPixels(float twips, float scale) { return static_cast<int>(std::lround(twips / twipsPerPixel(scale))); }
+inline float toTwips(double pixels, float scale) { return static_cast<float>(pixels * twipsPerPixel(scale)); }
 
 // Design measures, which the scale never changes: a picture's or a text's
 // own size in design pixels gives the same twips at every scale.
@@ -41,10 +36,10 @@ inline int designPixels(float twips) { return static_cast<int>(std::lround(twips
 
 // Left and right edges are rounded separately so that boxes designed edge to
 // edge stay edge to edge on screen.
-inline QRect toPixels(const TwipRect& r)
+inline QRect toPixels(const TwipRect& r, float scale)
 {
-    const int x = toPixels(r.left), y = toPixels(r.top);
-    return QRect(x, y, toPixels(r.left + r.width) - x, toPixels(r.top + r.height) - y);
+    const int x = toPixels(r.left, scale), y = toPixels(r.top, scale);
+    return QRect(x, y, toPixels(r.left + r.width, scale) - x, toPixels(r.top + r.height, scale) - y);
 }
 
 // The box as it is at scale 1, moved to the origin: what a control paints in.
@@ -55,11 +50,12 @@ inline QRect designArea(const TwipRect& r)
 }
 
 // Sets the painter to draw in design pixels, the design area filling the
-// widget's pixels exactly; returns the design area. At scale 1 nothing changes.
+// widget's pixels exactly; returns the design area. At the design size
+// (scale 1) the two are the same and nothing changes.
 inline QRect paintInDesignPixels(QPainter& painter, const TwipRect& r, QSize pixels)
 {
     const QRect area = designArea(r);
-    if (pixelScale() != 1.0f && area.width() > 0 && area.height() > 0) {
+    if (pixels != area.size() && area.width() > 0 && area.height() > 0) {
         painter.scale(double(pixels.width()) / area.width(), double(pixels.height()) / area.height());
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
     }

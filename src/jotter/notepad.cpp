@@ -52,14 +52,14 @@ forms::Frame& panel(forms::Screen& screen, const char* name, const forms::TwipRe
 
 } // namespace
 
-forms::TwipRect padPlacement(float outerWidth, float outerHeight, QSizeF display)
+forms::TwipRect padPlacement(float outerWidth, float outerHeight, QSizeF display, float scale)
 {
     const float displayWidth = static_cast<float>(display.width());
     const float displayHeight = static_cast<float>(display.height());
     const float windowWidth = std::min(outerWidth, displayWidth);
     const float windowHeight = std::min(outerHeight, displayHeight);
     // On whole pixels, so that the pad and the panels on it round alike.
-    const auto wholePixels = [](float twips) { return static_cast<float>(forms::toPixels(twips)) * forms::twipsPerPixel(); };
+    const auto wholePixels = [scale](float twips) { return static_cast<float>(forms::toPixels(twips, scale)) * forms::twipsPerPixel(scale); };
     const float windowLeft = std::max(0.0f, wholePixels((displayWidth - windowWidth) / 2));
     const float windowTop = std::max(0.0f, wholePixels((displayHeight - windowHeight) / 2));
     return {windowLeft + FrameSide, windowTop + TitleBar, windowWidth - FrameAllowanceWidth,
@@ -92,21 +92,21 @@ Notepad::Notepad(forms::Screens& screens)
         Label11.create(&Frame_portrait, i);
     }
 
-    Command1.Click = [this] { Command1_Click(); };
-    Command2.Click = [this] { Command2_Click(); };
-    Command3.Click = [this] { Command3_Click(); };
-    Command4.Click = [this] { Command4_Click(); };
-    Command5.Click = [this] { Command5_Click(); };
-    Command6.Click = [this] { Command6_Click(); };
-    Command7.Click = [this] { Command7_Click(); };
-    Command8.Click = [this] { Command8_Click(); };
-    Command9.Click = [this] { Command9_Click(); };
-    Command10.Click = [this] { Command10_Click(); };
-    Label1.Click = [this](int index) { Label1_Click(index); };
-    Label11.Click = [this](int index) { Label11_Click(index); };
+    connect(&Command1, &forms::Control::clicked, this, [this] { Command1_Click(); });
+    connect(&Command2, &forms::Control::clicked, this, [this] { Command2_Click(); });
+    connect(&Command3, &forms::Control::clicked, this, [this] { Command3_Click(); });
+    connect(&Command4, &forms::Control::clicked, this, [this] { Command4_Click(); });
+    connect(&Command5, &forms::Control::clicked, this, [this] { Command5_Click(); });
+    connect(&Command6, &forms::Control::clicked, this, [this] { Command6_Click(); });
+    connect(&Command7, &forms::Control::clicked, this, [this] { Command7_Click(); });
+    connect(&Command8, &forms::Control::clicked, this, [this] { Command8_Click(); });
+    connect(&Command9, &forms::Control::clicked, this, [this] { Command9_Click(); });
+    connect(&Command10, &forms::Control::clicked, this, [this] { Command10_Click(); });
+    connect(&Label1, &forms::GroupSignals::clicked, this, [this](int index) { Label1_Click(index); });
+    connect(&Label11, &forms::GroupSignals::clicked, this, [this](int index) { Label11_Click(index); });
 }
 
-void Notepad::Form_Load()
+void Notepad::load()
 {
     setBackColor(PadColour);
     Frame_landscape.setBackColor(PadColour);
@@ -149,25 +149,25 @@ void Notepad::Form_Load()
     penColor_ = forms::paletteColour(WritingColour);
     pencolor = penColor_;
 
-    const forms::TwipRect at = padPlacement(LandscapeWidth, LandscapeHeight, screens().platform().displaySize());
+    const forms::TwipRect at = padPlacement(LandscapeWidth, LandscapeHeight, screens().displaySize(), scale());
     place(at.left, at.top, at.width, at.height);
     Frame_landscape.setTop(Height() - Frame_landscape.Height());
     wipe();
 }
 
-void Notepad::Form_MouseDown(const forms::MouseArgs& args) { current_ = QPointF(args.x, args.y); }
+void Notepad::pressOnBackground(const forms::MouseArgs& args) { current_ = QPointF(args.x, args.y); }
 
 // Only the left button alone draws; a stroke is a chain of short segments
 // following the pointer.
-void Notepad::Form_MouseMove(const forms::MouseArgs& args)
+void Notepad::moveOverBackground(const forms::MouseArgs& args)
 {
     if (args.button != forms::LeftButton)
         return;
-    const QPoint from(forms::toPixels(static_cast<float>(current_.x())), forms::toPixels(static_cast<float>(current_.y())));
-    const QPoint to(forms::toPixels(args.x), forms::toPixels(args.y));
+    const QPoint from(forms::toPixels(static_cast<float>(current_.x()), scale()), forms::toPixels(static_cast<float>(current_.y()), scale()));
+    const QPoint to(forms::toPixels(args.x, scale()), forms::toPixels(args.y, scale()));
     QPainter painter(&pad_);
     // The pad is in the display's pixels, so the pen grows with the scale.
-    const double width = penWidth_ * forms::pixelScale();
+    const double width = penWidth_ * scale();
     painter.setPen(QPen(penColor_, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawLine(from, to);
     painter.end();
@@ -218,8 +218,8 @@ void Notepad::clearpad()
 // the bottom edge of the wide pad or the right-hand edge of the tall one.
 void Notepad::flipto(bool portrait)
 {
-    const forms::TwipRect at = portrait ? padPlacement(PortraitWidth, PortraitHeight, screens().platform().displaySize())
-                                        : padPlacement(LandscapeWidth, LandscapeHeight, screens().platform().displaySize());
+    const forms::TwipRect at = portrait ? padPlacement(PortraitWidth, PortraitHeight, screens().displaySize(), scale())
+                                        : padPlacement(LandscapeWidth, LandscapeHeight, screens().displaySize(), scale());
     place(at.left, at.top, at.width, at.height);
     wipe();
     if (portrait)

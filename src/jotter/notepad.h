@@ -1,6 +1,6 @@
 #pragma once
 #include "forms/buttons.h"
-#include "forms/controlarray.h"
+#include "forms/controlgroup.h"
 #include "forms/label.h"
 #include "forms/screen.h"
 
@@ -17,7 +17,7 @@ inline const QColor PadColour{49, 135, 215};
 // bar included) on a display of the given size, all in twips: the frame is
 // taken off, the pad is kept small enough for the whole window to fit on the
 // display, and the window is centred on it.
-forms::TwipRect padPlacement(float outerWidth, float outerHeight, QSizeF display);
+forms::TwipRect padPlacement(float outerWidth, float outerHeight, QSizeF display, float scale);
 
 // The Jotter: a drawing pad that stays above the program's other screens.
 // The teacher writes with the left button in a palette colour, rubs out with
@@ -29,9 +29,9 @@ class Notepad : public forms::Screen {
     Q_OBJECT
 public:
     explicit Notepad(forms::Screens& screens);
-    void Form_Load() override;
-    void Form_MouseDown(const forms::MouseArgs& args) override;
-    void Form_MouseMove(const forms::MouseArgs& args) override;
+    void load() override;
+    void pressOnBackground(const forms::MouseArgs& args) override;
+    void moveOverBackground(const forms::MouseArgs& args) override;
     void rescaled(QSizeF displayBefore, QSizeF displayNow) override;
     // Landscape strip                Portrait column
     void Command1_Click();            void Command9_Click();  // "Exit"
@@ -52,14 +52,14 @@ public:
     forms::Button& Command5;
     forms::Button& Command6;
     forms::Button& Command3;
-    forms::ControlArray<forms::Label> Label1{QStringLiteral("Label1")};
+    forms::ControlGroup<forms::Label> Label1{QStringLiteral("Label1")};
     forms::Frame& Frame_portrait;
     forms::Button& Command9;
     forms::Button& Command10;
     forms::Button& Command8;
     forms::Button& Command7;
     forms::Button& Command4;
-    forms::ControlArray<forms::Label> Label11{QStringLiteral("Label11")};
+    forms::ControlGroup<forms::Label> Label11{QStringLiteral("Label11")};
 
     // The writing colour, kept while the eraser is in use.
     QColor pencolor;

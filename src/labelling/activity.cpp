@@ -1,6 +1,6 @@
 #include "labelling/activity.h"
 #include "activity/commands.h"
-#include "activity/module1.h"
+#include "activity/setup.h"
 #include "forms/screens.h"
 
 namespace labelling {
@@ -59,10 +59,10 @@ LabellingActivity::LabellingActivity(forms::Screens& screens, const ActivityData
     buildTexts(true);
     buildLines(true);
 
-    Label2.MouseMove = [this](int i, const forms::MouseArgs& a) { Label2_MouseMove(i, a); };
-    Label2.MouseUp = [this](int i, const forms::MouseArgs&) { Label2_MouseUp(i); };
-    Label3.Click = [this](int k) { Label3_Click(k); };
-    Option1.Click = [this](int k) { Option1_Click(k); };
+    connect(&Label2, &forms::GroupSignals::moved, this, [this](int i, const forms::MouseArgs& a) { Label2_MouseMove(i, a); });
+    connect(&Label2, &forms::GroupSignals::released, this, [this](int i, const forms::MouseArgs&) { Label2_MouseUp(i); });
+    connect(&Label3, &forms::GroupSignals::clicked, this, [this](int k) { Label3_Click(k); });
+    connect(&Option1, &forms::GroupSignals::clicked, this, [this](int k) { Option1_Click(k); });
 
     if (data.extras.build)
         data.extras.build(*this);
@@ -91,12 +91,12 @@ Label* LabellingActivity::text(const QString& name, int index) const
     return it == texts_.end() ? nullptr : it->second;
 }
 
-void LabellingActivity::Form_Load()
+void LabellingActivity::load()
 {
-    Module1::PrepareForm(*this);
+    activity::prepareScreen(*this);
     setBackColor(data_.background);
     Option1.forEach([this](int, forms::OptionButton& option) { option.setBackColor(data_.background); });
-    Module1::LabelCount = static_cast<qint16>(data_.items.size());
+    board.setCount(static_cast<int>(data_.items.size()));
     board.sizeHomes();
     for (int k = 0; k < int(data_.pictures.size()); ++k)
         Image1(k).loadPicture(data_.pictures[k].file);
@@ -107,7 +107,7 @@ void LabellingActivity::Form_Load()
     touches.attach();
 }
 
-void LabellingActivity::Form_MouseMove(const forms::MouseArgs&)
+void LabellingActivity::moveOverBackground(const forms::MouseArgs&)
 {
     activity::dimCommands(Label3);
 }

@@ -5,7 +5,7 @@
 // switch. A screen is an ActivityData table and, where it departs, Extras.
 
 #include "forms/buttons.h"
-#include "forms/controlarray.h"
+#include "forms/controlgroup.h"
 #include "forms/line.h"
 #include "forms/screen.h"
 #include "labelling/activitydata.h"
@@ -24,8 +24,8 @@ public:
 
     LabellingActivity(forms::Screens& screens, const ActivityData& data);
 
-    void Form_Load() override;
-    void Form_MouseMove(const forms::MouseArgs&) override;
+    void load() override;
+    void moveOverBackground(const forms::MouseArgs&) override;
     void Label2_MouseMove(int index, const forms::MouseArgs& args);
     void Label2_MouseUp(int index);
     void Label3_Click(int index);
@@ -33,13 +33,13 @@ public:
 
     const ActivityData& data() const { return data_; }
 
-    forms::ControlArray<forms::Image> Image1{QStringLiteral("Image1")};
-    forms::ControlArray<forms::Line> Line1{QStringLiteral("Line1")};
-    forms::ControlArray<forms::Label> Label1{QStringLiteral("Label1")}; // targets
-    forms::ControlArray<forms::Label> Label4{QStringLiteral("Label4")}; // home boxes
-    forms::ControlArray<forms::Label> Label3{QStringLiteral("Label3")}; // commands
-    forms::ControlArray<forms::Label> Label2{QStringLiteral("Label2")}; // answer labels
-    forms::ControlArray<forms::OptionButton> Option1{QStringLiteral("Option1")};
+    forms::ControlGroup<forms::Image> Image1{QStringLiteral("Image1")};
+    forms::ControlGroup<forms::Line> Line1{QStringLiteral("Line1")};
+    forms::ControlGroup<forms::Label> Label1{QStringLiteral("Label1")}; // targets
+    forms::ControlGroup<forms::Label> Label4{QStringLiteral("Label4")}; // home boxes
+    forms::ControlGroup<forms::Label> Label3{QStringLiteral("Label3")}; // commands
+    forms::ControlGroup<forms::Label> Label2{QStringLiteral("Label2")}; // answer labels
+    forms::ControlGroup<forms::OptionButton> Option1{QStringLiteral("Option1")};
     forms::Label& scoreLine() const { return *scoreLine_; }
     // A fixed caption by name and index (-1 for a lone label); null if none.
     forms::Label* text(const QString& name, int index = -1) const;

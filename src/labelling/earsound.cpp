@@ -107,7 +107,7 @@ EarSound::EarSound(forms::Screens& screens, std::shared_ptr<TuningFork> fork)
 // only swaps in a picture already in memory, so a drag never waits on a file.
 void EarSound::Timer1_Timer()
 {
-    const QPixmap& picture = fork_->frame(fork_->tick());
+    const QPixmap& picture = fork_->frame(fork_->tick(), scale());
     if (!picture.isNull())
         Image2.setPicture(picture);
 }

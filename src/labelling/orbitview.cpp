@@ -1,4 +1,5 @@
 #include "labelling/orbitview.h"
+#include "forms/screen.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -54,7 +55,7 @@ OrbitView::OrbitView(QWidget* screen, const OrbitScene& scene, const forms::Twip
       globe_(scene, scene.earthRadius / forms::TwipsPerPixel)
 {
     setObjectName(QStringLiteral("OrbitView"));
-    setGeometry(forms::toPixels(area));
+    setGeometry(forms::toPixels(area, forms::scaleOf(*screen)));
     // The screen beneath handles the pointer, as over its bare background.
     setAttribute(Qt::WA_TransparentForMouseEvents);
     // The view paints all of itself, so the screen beneath is not repainted.

@@ -24,11 +24,11 @@ int TuningFork::tick()
     return next.frame;
 }
 
-const QPixmap& TuningFork::frame(int number)
+const QPixmap& TuningFork::frame(int number, float scale)
 {
     std::optional<QPixmap>& slot = frames_.at(number);
     if (!slot)
-        slot = load_(forkFrameFile(number));
+        slot = load_(forkFrameFile(number), scale);
     return *slot;
 }
 

@@ -30,8 +30,9 @@ QString forkFrameFile(int frame);
 
 class TuningFork {
 public:
-    using Loader = std::function<QPixmap(const QString& designPath)>;
-    // The loader reads one picture file; it returns a null pixmap on failure.
+    using Loader = std::function<QPixmap(const QString& designPath, float scale)>;
+    // The loader reads one picture file for screens drawn at `scale`; it
+    // returns a null pixmap on failure.
     explicit TuningFork(Loader load);
     TuningFork();
 
@@ -40,7 +41,7 @@ public:
     int tick();
     // The frame's picture, read on first use and kept. A file that cannot be
     // read is tried once and gives a null pixmap from then on.
-    const QPixmap& frame(int number);
+    const QPixmap& frame(int number, float scale = 1.0f);
 
 private:
     Loader load_;

@@ -3,7 +3,7 @@
 #include "activity/catalogue.h"
 #include "activity/commands.h"
 #include "activity/looks.h"
-#include "activity/module1.h"
+#include "activity/setup.h"
 #include "forms/design.h"
 #include "forms/screens.h"
 #include "statements/textfit.h"
@@ -76,14 +76,14 @@ StatementQuiz::StatementQuiz(forms::Screens& screens, const QuizData& data)
                                {std::span<const QString>(data.levels.constData(), std::size_t(data.levels.size())),
                                 LevelPlaces, forms::Orange, 14.25, 0});
 
-    Label3.Click = [this](int k) { Label3_Click(k); };
-    Label4.Click = [this](int k) { Label4_Click(k); };
-    Option1.Click = [this](int k) { Option1_Click(k); };
+    connect(&Label3, &forms::GroupSignals::clicked, this, [this](int k) { Label3_Click(k); });
+    connect(&Label4, &forms::GroupSignals::clicked, this, [this](int k) { Label4_Click(k); });
+    connect(&Option1, &forms::GroupSignals::clicked, this, [this](int k) { Option1_Click(k); });
 }
 
-void StatementQuiz::Form_Load()
+void StatementQuiz::load()
 {
-    Module1::PrepareForm(*this);
+    activity::prepareScreen(*this, {.panel = &Picture1});
     setBackColor(Background);
     Option1.forEach([](int, forms::OptionButton& level) { level.setBackColor(Background); });
     loadSet();
@@ -165,7 +165,7 @@ forms::TwipRect statementArea()
 TextFit fitStatement(const QString& text)
 {
     const forms::TwipRect area = statementArea();
-    return fitText(text, StatementFamily, true, QSize(forms::toPixels(area.width), forms::toPixels(area.height)),
+    return fitText(text, StatementFamily, true, QSize(forms::designPixels(area.width), forms::designPixels(area.height)),
                    StatementPoints, StatementLeast);
 }
 
@@ -175,7 +175,7 @@ void StatementQuiz::showStatement(const Statement& statement)
     if (fit.cut)
         qWarning("%s:%d: statement too long to show in full; cut short", qPrintable(set_.file), statement.line);
     const forms::TwipRect area = statementArea();
-    const float height = forms::toTwips(fit.heightPixels);
+    const float height = forms::designTwips(fit.heightPixels);
     Label2.setDesignFont(StatementFamily, fit.points, true);
     Label2.place(area.left, area.top + (area.height - height) / 2, area.width, height);
     Label2.setCaption(fit.text);
@@ -189,7 +189,7 @@ forms::TwipRect reasonArea(const QuizData& data)
 
 TextFit fitReason(const QString& text, const QuizData& data)
 {
-    const QRect box = forms::toPixels(reasonArea(data));
+    const QRect box = forms::designArea(reasonArea(data));
     return fitText(text, QStringLiteral("Times New Roman"), false, box.size(), ReasonPoints, ReasonLeast);
 }
 
@@ -198,7 +198,7 @@ void StatementQuiz::feedback(Mark::Shape shape, const QString& text)
 {
     Mark1.setShape(shape);
     Label5.setCaption(text);
-    const float textWidth = forms::toTwips(QFontMetrics(Label5.font()).horizontalAdvance(text) + 8);
+    const float textWidth = forms::designTwips(QFontMetrics(Label5.font()).horizontalAdvance(text) + 8);
     const float markWidth = shape == Mark::Shape::None ? 0 : MarkSize + MarkGap;
     const float left = (Width() - markWidth - textWidth) / 2;
     Mark1.setLeft(left);
@@ -302,7 +302,7 @@ void StatementQuiz::showTally()
                           .arg(rightFirstTime_));
 }
 
-void StatementQuiz::Form_MouseMove(const forms::MouseArgs&)
+void StatementQuiz::moveOverBackground(const forms::MouseArgs&)
 {
     activity::dimCommands(Label3);
 }

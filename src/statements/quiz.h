@@ -8,7 +8,7 @@
 // screen deals diagrams made afresh instead of statements.
 
 #include "forms/buttons.h"
-#include "forms/controlarray.h"
+#include "forms/controlgroup.h"
 #include "forms/label.h"
 #include "forms/screen.h"
 #include "statements/deck.h"
@@ -35,8 +35,8 @@ public:
 
     StatementQuiz(forms::Screens& screens, const QuizData& data);
 
-    void Form_Load() override;
-    void Form_MouseMove(const forms::MouseArgs&) override;
+    void load() override;
+    void moveOverBackground(const forms::MouseArgs&) override;
     void Label3_Click(int index);
     void Label4_Click(int index);
     void Option1_Click(int index);
@@ -58,9 +58,9 @@ public:
     forms::Label& Label5; // "Correct", "Not quite – try again"
     forms::Label& Label6; // the reason, or the efficiency worked out
     forms::Label& Label8; // "Statement 4 of 18 · right first time: 3"
-    forms::ControlArray<forms::Label> Label4{QStringLiteral("Label4")}; // the choices
-    forms::ControlArray<forms::Label> Label3{QStringLiteral("Label3")}; // commands
-    forms::ControlArray<forms::OptionButton> Option1{QStringLiteral("Option1")}; // levels
+    forms::ControlGroup<forms::Label> Label4{QStringLiteral("Label4")}; // the choices
+    forms::ControlGroup<forms::Label> Label3{QStringLiteral("Label3")}; // commands
+    forms::ControlGroup<forms::OptionButton> Option1{QStringLiteral("Option1")}; // levels
 
 private:
     void loadSet();

@@ -1,6 +1,6 @@
 // Units and their Symbols: the screen's design data and its handlers.
 #include "units/symbols.h"
-#include "activity/module1.h"
+#include "activity/setup.h"
 #include "forms/design.h"
 #include "forms/screens.h"
 #include "activity/catalogue.h"
@@ -96,7 +96,7 @@ Symbols::Symbols(forms::Screens& screens)
     : Screen(screens, activity::topic(Title).screens.front()),
       Label7(*new Label(this, "Label7")),
       Label9(*new Label(this, "Label9")),
-      Timer1(*new forms::Timer(this, 1, false))
+      Timer1(*new QTimer(this))
 {
     setCaption(Title);
     forms::design(Label7, "Match the variables with the symbols for their units.", {2040, 120, 7800, 1305}, InstructionLook);
@@ -124,16 +124,18 @@ Symbols::Symbols(forms::Screens& screens)
         forms::design(Label2.create(this, i), QStringLiteral("Label2"),
                       {Places[i].homeLeft, Places[i].homeTop, BoxWidth, BoxHeight}, BoxLook);
 
-    Label2.MouseMove = [this](int i, const forms::MouseArgs& a) { Label2_MouseMove(i, a); };
-    Label2.MouseUp = [this](int i, const forms::MouseArgs&) { Label2_MouseUp(i); };
-    Label3.Click = [this](int k) { Label3_Click(k); };
-    Option1.Click = [this](int k) { Option1_Click(k); };
-    Timer1.Tick = [this] { Timer1_Timer(); };
+    connect(&Label2, &forms::GroupSignals::moved, this, [this](int i, const forms::MouseArgs& a) { Label2_MouseMove(i, a); });
+    connect(&Label2, &forms::GroupSignals::released, this, [this](int i, const forms::MouseArgs&) { Label2_MouseUp(i); });
+    connect(&Label3, &forms::GroupSignals::clicked, this, [this](int k) { Label3_Click(k); });
+    connect(&Option1, &forms::GroupSignals::clicked, this, [this](int k) { Option1_Click(k); });
+    Timer1.setTimerType(Qt::PreciseTimer);
+    Timer1.setInterval(1);
+    connect(&Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
 }
 
-void Symbols::Form_Load()
+void Symbols::load()
 {
-    Module1::PrepareForm(*this);
+    activity::prepareScreen(*this);
     setBackColor(Background);
     Option1.forEach([](int, forms::OptionButton& level) { level.setBackColor(Background); });
     level1symbols.clear();
@@ -143,11 +145,11 @@ void Symbols::Form_Load()
         level1quantities << Label1(i).Caption();
     }
     unitnames();
-    Module1::LabelCount = Items;
+    board.setCount(Items);
     board.sizeHomes();
     board.dealAnswers();
     // The level buttons appear on the first tick, once the screen is up.
-    Timer1.setEnabled(true);
+    Timer1.start();
     placing.attach();
     touches.attach();
 }
@@ -203,7 +205,7 @@ void Symbols::Timer1_Timer()
     Option1(0).show();
     Option1(1).show();
     // Nothing changes on later ticks: a running timer would only wake the program.
-    Timer1.setEnabled(false);
+    Timer1.stop();
 }
 
 void Symbols::Option1_Click(int)
@@ -263,7 +265,7 @@ void Symbols::Label3_Click(int index)
     }
 }
 
-void Symbols::Form_MouseMove(const forms::MouseArgs&)
+void Symbols::moveOverBackground(const forms::MouseArgs&)
 {
     activity::dimCommands(Label3);
 }

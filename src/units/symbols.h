@@ -6,10 +6,10 @@
 // boards'; the marking goes by symbol, since several quantities share a unit.
 
 #include "forms/buttons.h"
-#include "forms/controlarray.h"
+#include "forms/controlgroup.h"
 #include "forms/label.h"
 #include "forms/screen.h"
-#include "forms/timer.h"
+#include <QTimer>
 #include "activity/board.h"
 #include "activity/placing.h"
 #include "activity/touchdrags.h"
@@ -28,8 +28,8 @@ public:
 
     explicit Symbols(forms::Screens& screens);
 
-    void Form_Load() override;
-    void Form_MouseMove(const forms::MouseArgs&) override;
+    void load() override;
+    void moveOverBackground(const forms::MouseArgs&) override;
     void Timer1_Timer();
     void Option1_Click(int index);
     void Label2_MouseMove(int index, const forms::MouseArgs& args);
@@ -47,13 +47,13 @@ public:
 
     forms::Label& Label7; // instruction
     forms::Label& Label9; // score line
-    forms::ControlArray<forms::OptionButton> Option1{QStringLiteral("Option1")}; // levels
-    forms::ControlArray<forms::Label> Label5{QStringLiteral("Label5")}; // unit symbol above target i
-    forms::ControlArray<forms::Label> Label1{QStringLiteral("Label1")}; // targets
-    forms::ControlArray<forms::Label> Label4{QStringLiteral("Label4")}; // home boxes
-    forms::ControlArray<forms::Label> Label3{QStringLiteral("Label3")}; // commands
-    forms::ControlArray<forms::Label> Label2{QStringLiteral("Label2")}; // answer labels
-    forms::Timer& Timer1;
+    forms::ControlGroup<forms::OptionButton> Option1{QStringLiteral("Option1")}; // levels
+    forms::ControlGroup<forms::Label> Label5{QStringLiteral("Label5")}; // unit symbol above target i
+    forms::ControlGroup<forms::Label> Label1{QStringLiteral("Label1")}; // targets
+    forms::ControlGroup<forms::Label> Label4{QStringLiteral("Label4")}; // home boxes
+    forms::ControlGroup<forms::Label> Label3{QStringLiteral("Label3")}; // commands
+    forms::ControlGroup<forms::Label> Label2{QStringLiteral("Label2")}; // answer labels
+    QTimer& Timer1;
 
     // The unit table, parallel lists of quantity and symbol.
     QStringList unitquantities;

@@ -37,7 +37,7 @@ private slots:
     // From a fresh fork the ticks show 1 2 3 4 3 2 1 0 and then the same again.
     void sequenceFromFresh()
     {
-        TuningFork fork([](const QString&) { return QPixmap(1, 1); });
+        TuningFork fork([](const QString&, float) { return QPixmap(1, 1); });
         QCOMPARE(fork.forkstep(), 0);
         QList<int> shown;
         for (int tick = 0; tick < 17; ++tick)
@@ -49,7 +49,7 @@ private slots:
     void eachFrameReadOnce()
     {
         QStringList read;
-        TuningFork fork([&read](const QString& file) {
+        TuningFork fork([&read](const QString& file, float) {
             read << file;
             return QPixmap(10 + read.size(), 4);
         });
@@ -66,7 +66,7 @@ private slots:
     void unreadableFrameTriedOnce()
     {
         int reads = 0;
-        TuningFork fork([&reads](const QString& file) {
+        TuningFork fork([&reads](const QString& file, float) {
             ++reads;
             return file.contains(QLatin1Char('2')) ? QPixmap() : QPixmap(2, 2);
         });

@@ -9,9 +9,9 @@
 
 namespace pupil {
 
-inline QPoint pixelOf(QPointF twips)
+inline QPoint pixelOf(QPointF twips, float scale)
 {
-    return {qRound(twips.x() / forms::twipsPerPixel()), qRound(twips.y() / forms::twipsPerPixel())};
+    return {qRound(twips.x() / forms::twipsPerPixel(scale)), qRound(twips.y() / forms::twipsPerPixel(scale))};
 }
 
 // Presses on answer label i and moves the pointer to `pointer`, the button
@@ -20,7 +20,7 @@ inline void pickUpAndMove(labelling::LabellingActivity& screen, int i, QPointF p
 {
     forms::Label& label = screen.Label2(i);
     QTest::mousePress(&label, Qt::LeftButton, Qt::NoModifier, label.rect().center());
-    QTest::mouseMove(&label, label.mapFrom(&screen, pixelOf(pointer)));
+    QTest::mouseMove(&label, label.mapFrom(&screen, pixelOf(pointer, screen.scale())));
 }
 
 // Lets go where the pointer already is: a release anywhere else would first
@@ -28,7 +28,7 @@ inline void pickUpAndMove(labelling::LabellingActivity& screen, int i, QPointF p
 inline void letGo(labelling::LabellingActivity& screen, int i, QPointF pointer)
 {
     forms::Label& label = screen.Label2(i);
-    QTest::mouseRelease(&label, Qt::LeftButton, Qt::NoModifier, label.mapFrom(&screen, pixelOf(pointer)));
+    QTest::mouseRelease(&label, Qt::LeftButton, Qt::NoModifier, label.mapFrom(&screen, pixelOf(pointer, screen.scale())));
 }
 
 // The pointer that puts answer label i's top-left corner at `corner`.

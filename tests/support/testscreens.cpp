@@ -1,6 +1,4 @@
 #include "support/testscreens.h"
-#include "activity/fit.h"
-#include "activity/module1.h"
 #include "app/register.h"
 #include "forms/fonts.h"
 #include "forms/twips.h"
@@ -11,8 +9,7 @@
 forms::Platform FakePlatform::platform()
 {
     forms::Platform p;
-    // The display's pixels stay; its twips follow the scale, as on a real display.
-    p.displaySize = [this] { return display / forms::pixelScale(); };
+    p.displayPixels = [this] { return display; };
     p.shellOpen = [this](const QString& target, QWidget*) {
         opened << target;
         return shellWorks;
@@ -34,10 +31,6 @@ forms::Platform FakePlatform::platform()
 
 TestScreens::TestScreens()
 {
-    Module1::HideDesktop.reset();
-    Module1::LabelCount.reset();
-    activity::FitToScreen = false;
-    forms::setPixelScale(1.0f);
     screens = std::make_unique<forms::Screens>(fake->platform());
     app::registerEverything(*screens);
 }

@@ -1,0 +1,44 @@
+#include "activity/setup.h"
+#include "forms/buttons.h"
+#include "forms/pointer.h"
+#include "forms/screen.h"
+#include "forms/screens.h"
+
+#include <QIcon>
+
+namespace activity {
+
+namespace {
+const QColor ScreenBlue(49, 135, 214);
+} // namespace
+
+void prepareScreen(forms::Screen& screen, StandardParts parts)
+{
+    screen.setBackColor(ScreenBlue);
+    screen.setWindowIcon(QIcon());
+    if (parts.panel)
+        parts.panel->setBackColor(ScreenBlue);
+    screen.setWidth(12000);
+    screen.setHeight(9000);
+
+    const QSizeF display = screen.screens().displaySize();
+    forms::setBusyPointer();
+    screen.setTop(static_cast<float>(display.height()) / 2 - screen.Height() / 2);
+    screen.setLeft(static_cast<float>(display.width()) / 2 - screen.Width() / 2);
+    forms::setDefaultPointer();
+
+    if (forms::Button* jotter = parts.jotter) {
+        jotter->setWord(QStringLiteral("Jotter"));
+        jotter->loadPicture(QStringLiteral("images\\jotter.jpg"));
+        jotter->setLeft(10050);
+        jotter->setHeight(495);
+        jotter->setWidth(1785);
+        jotter->setTabStop(false);
+    }
+}
+
+bool hidesDesktop(const forms::Screens& screens) { return screens.setting(HideDesktopKey).toBool(); }
+
+void chooseHideDesktop(forms::Screens& screens, bool on) { screens.chooseForThisRun(HideDesktopKey, on); }
+
+} // namespace activity
