@@ -23,7 +23,7 @@ struct Leader {
     QPointF atPart; // twips
 };
 
-// A leader line in the designs' yellow: Line1(index) from (boxX, boxY) at its
+// A leader line in the designs' yellow: line `index` from (boxX, boxY) at its
 // box to (partX, partY) on the part it names.
 inline LineData leaderLine(int index, float boxX, float boxY, float partX, float partY, int width = 2)
 {

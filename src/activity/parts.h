@@ -21,7 +21,7 @@ struct PicturePlace {
 
 // A fixed caption: the instruction, a note line, a surface caption.
 struct FixedText {
-    QString name;          // "Label7"
+    QString name;          // "captions"
     int index;             // -1 for a lone label
     QString text;
     forms::TwipRect at;
@@ -30,7 +30,7 @@ struct FixedText {
 };
 
 struct LineData {
-    int index;             // Line1(index)
+    int index;             // its index among the screen's lines
     float x1, y1, x2, y2;
     QColor colour;
     int width;             // pixels
@@ -39,7 +39,7 @@ struct LineData {
 };
 
 struct ScoreLinePlace {
-    QString name;          // "Label5", or "Label6" where Label5 is taken
+    QString name;          // "scoreLine"
     forms::TwipRect at;
     double points;
     forms::Label::Align align = forms::Label::Align::Center;

@@ -21,7 +21,7 @@ const QColor CursorFore{0, 0, 0}, CursorBack{255, 128, 0};
 bool keepsItsClicks(const QObject* o)
 {
     return qobject_cast<const forms::Button*>(o) || qobject_cast<const forms::CheckBox*>(o)
-        || qobject_cast<const forms::OptionButton*>(o) || o->objectName() == QLatin1String("Label3");
+        || qobject_cast<const forms::OptionButton*>(o) || o->objectName() == QLatin1String("commands");
 }
 
 } // namespace

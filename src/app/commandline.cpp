@@ -1,7 +1,9 @@
 #include "app/commandline.h"
-#include "activity/catalogue.h"
+#include "app/catalogue.h"
 #include "app/guidepages.h"
 #include "app/menu.h"
+#include "app/openingscreen.h"
+#include "app/titlescreen.h"
 
 #include "forms/screens.h"
 
@@ -13,12 +15,12 @@ namespace app {
 
 QStringList openableScreens()
 {
-    QStringList screens{QStringLiteral("intro0")};
+    QStringList screens{OpeningScreen::Id};
     for (const MenuData& menu : menuTable())
         screens << menu.screen;
-    for (const activity::Topic& topic : activity::catalogue())
-        if (topic.built)
-            for (const QString& screen : topic.screens)
+    for (const MenuData& menu : menuTable())
+        for (const activity::Topic* topic : menu.topics)
+            for (const QString& screen : topic->screens)
                 screens << screen;
     for (const GuidePage& page : guidePages())
         screens << page.screen;
@@ -67,14 +69,14 @@ StartRequest readCommandLine(const QStringList& arguments)
 void showFirstScreen(forms::Screens& screens, const QString& screen)
 {
     if (screen.isEmpty()) {
-        screens.show(QStringLiteral("Titlefrm"));
+        screens.show(TitleScreen::Id);
         return;
     }
     const bool guidePage = std::any_of(guidePages().begin(), guidePages().end(),
                                        [&](const GuidePage& page) { return page.screen == screen; });
     if (guidePage)
-        screens.show(QStringLiteral("intro0"));
-    else if (const activity::Topic* topic = activity::topicOf(screen))
+        screens.show(OpeningScreen::Id);
+    else if (const activity::Topic* topic = activity::topicOfScreen(catalogue(), screen))
         screens.show(menuTable().at(std::size_t(topic->menu - 1)).screen);
     screens.show(screen);
 }

@@ -1,12 +1,12 @@
 #pragma once
-// The texts and tables of the six Teachers' Guide pages. The guide screens
-// show them and the build writes the guide document from them, so the two
-// always say the same thing.
+// The texts and tables of the Teachers' Guide pages: a first page, then a
+// page for each menu with a row for each of its topics, in the words the
+// topic gives. The guide screens show them and the build writes the guide
+// document from them, so the two always say the same thing.
 
 #include "forms/twips.h"
 
 #include <QString>
-#include <array>
 #include <vector>
 
 namespace app {
@@ -27,7 +27,7 @@ struct GuideTable {
 };
 
 struct GuidePage {
-    QString screen;    // "TeacherGuide0" ... "TeacherGuide5"
+    QString screen;    // "TeacherGuide0", then one for each menu
     QString indicator; // "Page 1 of 6"
     QString heading;   // the menu it describes; empty on the first page
     GuideTable table;  // empty on the first page
@@ -48,7 +48,12 @@ inline const QString GuideTitle = QStringLiteral("Teachers' Guide");
 inline const QString GuideDocument = QStringLiteral("Teacher Guide.doc");
 inline const QString ProductTitle = QStringLiteral("Physics Year 10 Tavrenel");
 
-const std::array<GuidePage, 6>& guidePages();
+struct MenuData;
+
+// The first page, then a page for each of `menus`.
+std::vector<GuidePage> makeGuidePages(const std::vector<MenuData>& menus);
+// The program's guide, for its menus.
+const std::vector<GuidePage>& guidePages();
 const GuideIntro& guideIntro();
 
 // The column boxes of a table, between neighbouring rules, from the top of the

@@ -1,25 +1,17 @@
 #include "app/menu.h"
-#include "app/links.h"
-#include "activity/catalogue.h"
 #include "activity/setup.h"
+#include "app/catalogue.h"
+#include "app/links.h"
+#include "app/openingscreen.h"
 #include "forms/accessible.h"
 #include "forms/design.h"
 #include "forms/pictures.h"
 #include "forms/screens.h"
 
-namespace app {
+#include <algorithm>
+#include <array>
 
-const std::array<MenuData, 5>& menuTable()
-{
-    static const std::array<MenuData, 5> table{{
-        {"menu1", "Menu 1", 4455},
-        {"menu2", "Menu 2", 4935},
-        {"menu3", "Menu 3", 4575},
-        {"menu4", "Menu 4", 4335},
-        {"menu5", "Menu 5", 3975},
-    }};
-    return table;
-}
+namespace app {
 
 namespace {
 using forms::Label;
@@ -27,83 +19,125 @@ const forms::LabelLook TitleLook{"Tahoma", 36, true, forms::Yellow, forms::Black
 const forms::LabelLook TopicLook{"Tahoma", 15.75, true, forms::Yellow, forms::Black, true, true, Label::Align::Center};
 const forms::LabelLook LinkLook{"Tahoma", 18, true, forms::Yellow, forms::Blue, false, true, Label::Align::Center};
 constexpr float ScreenWidth = 12000;
-constexpr float RowPitch = 750;
-} // namespace
+constexpr float FirstRowTop = 2400, RowHeight = 495;
+constexpr float LinksLeft = 9600, LinkWidth = 2235, LinkColumnStep = -2400;
 
-Menu::Menu(forms::Screens& screens, const MenuData& data)
-    : Screen(screens, data.screen),
-      Label1(*new Label(this, "Label1")),
-      Command1(*new forms::Button(this, "Command1")),
-      cmdjotter(*new forms::Button(this, "cmdjotter")),
-      data_(data)
+// The topic labels' widths of the first menus, as designed; a later menu's
+// are as wide as the widest of them.
+constexpr std::array<float, 5> DesignedTopicWidths{4455, 4935, 4575, 4335, 3975};
+constexpr float WidestTopicWidth = 4935;
+
+float topicWidth(int menu)
 {
-    setCaption(QStringLiteral("Quorvanta"));
-    forms::design(Label1, data.title, {2797.5f, 120, 6405, 1020}, TitleLook);
-    forms::design(Label3.create(this, 0), activity::topicAt(number(), 0)->title, {0, 2400, data.topicWidth, 495}, TopicLook);
-    forms::design(Label2.create(this, 0), "Menu 1", {9600, 2400, 2235, 495}, LinkLook);
-    Command1.place(60, 7950, 1785, 495);
-    Command1.setWord(QStringLiteral("Exit"));
-    // The set-up routine gives the Jotter button its picture and column; with
-    // no button below it, it stays here, level with the exit button.
-    cmdjotter.place(10050, 7950, 1785, 495);
-
-    connect(&Command1, &forms::Control::clicked, this, [this] { Command1_Click(); });
-    connect(&Label1, &forms::Control::moved, this, [this](const forms::MouseArgs&) { Label1_MouseMove(); });
-    connect(&Label2, &forms::GroupSignals::clicked, this, [this](int index) { Label2_Click(index); });
-    connect(&Label2, &forms::GroupSignals::moved, this, [this](int index, const forms::MouseArgs&) { Label2_MouseMove(index); });
-    connect(&Label3, &forms::GroupSignals::clicked, this, [this](int index) { Label3_Click(index); });
-    connect(&cmdjotter, &forms::Control::clicked, this, [this] { cmdjotter_Click(); });
+    const auto designed = static_cast<std::size_t>(menu - 1);
+    return designed < DesignedTopicWidths.size() ? DesignedTopicWidths[designed] : WidestTopicWidth;
 }
 
-int Menu::number() const { return static_cast<int>(&data_ - menuTable().data()) + 1; }
+// One column of topics stands centred on the screen; a menu too long for one
+// shares the room left of the menu links among its columns.
+QPointF firstTopicPlace(int columns, float width)
+{
+    if (columns == 1)
+        return {(ScreenWidth - width) / 2, FirstRowTop};
+    return {LinksLeft / static_cast<float>(2 * columns) - width / 2, FirstRowTop};
+}
+} // namespace
+
+std::vector<MenuData> makeMenus(const activity::Topics& topics)
+{
+    std::vector<MenuData> menus;
+    for (int number = 1; number <= menuCount(topics); ++number)
+        menus.push_back({QStringLiteral("menu%1").arg(number), QStringLiteral("Menu %1").arg(number), topicWidth(number),
+                         menuTopics(topics, number)});
+    return menus;
+}
+
+const std::vector<MenuData>& menuTable()
+{
+    static const std::vector<MenuData> menus = makeMenus(catalogue());
+    return menus;
+}
+
+Menu::Menu(forms::Screens& screens, const std::vector<MenuData>& menus, int number)
+    : Screen(screens, menus.at(static_cast<std::size_t>(number - 1)).screen),
+      title(*new Label(this, "title")),
+      exitButton(*new forms::Button(this, "exitButton")),
+      jotterButton(*new forms::Button(this, "jotterButton")),
+      menus_(menus),
+      number_(number)
+{
+    setCaption(QStringLiteral("Quorvanta"));
+    forms::design(title, data().title, {2797.5f, 120, 6405, 1020}, TitleLook);
+    forms::design(topics.create(this, 0), data().topics.empty() ? QString() : data().topics.front()->title,
+                  {0, FirstRowTop, data().topicWidth, RowHeight}, TopicLook);
+    forms::design(menuLinks.create(this, 0), menus.front().title, {LinksLeft, FirstRowTop, LinkWidth, RowHeight}, LinkLook);
+    exitButton.place(60, 7950, 1785, 495);
+    exitButton.setWord(QStringLiteral("Exit"));
+    // The set-up routine gives the Jotter button its picture and column; with
+    // no button below it, it stays here, level with the exit button.
+    jotterButton.place(10050, 7950, 1785, 495);
+
+    connect(&exitButton, &forms::Control::clicked, this, &Menu::backToOpeningScreen);
+    connect(&menuLinks, &forms::GroupSignals::clicked, this, &Menu::openMenu);
+    connect(&topics, &forms::GroupSignals::clicked, this, &Menu::openTopic);
+    connect(&jotterButton, &forms::Control::clicked, this, [this] { openJotter(this->screens()); });
+    lightUnderPointer(title);
+    lightUnderPointer(menuLinks);
+}
 
 void Menu::load()
 {
-    activity::prepareScreen(*this, {.jotter = &cmdjotter});
+    activity::prepareScreen(*this, {.jotter = &jotterButton});
     setBackColor(QColor(49, 135, 215));
     // The opening screen is loaded beneath every menu; its background is
     // shared, and each reads it again at a new scale.
-    const forms::Screen* hub = screens().find(QStringLiteral("intro0"));
+    const forms::Screen* hub = screens().find(OpeningScreen::Id);
     const QString backdrop = QStringLiteral("Images\\cassini.jpg");
     setPicture(hub && hub->PictureFile() == backdrop ? hub->Picture() : forms::loadPicture(backdrop, scale()), backdrop);
-    Command1.loadPicture(QStringLiteral("Images\\exit.jpg"));
-    Command1.place(60, 7950, 1785, 495);
-    Label1.setLeft((ScreenWidth - Label1.Width()) / 2);
-    Label3(0).setLeft((ScreenWidth - Label3(0).Width()) / 2);
-    for (int index = 1; index <= 4; ++index) {
-        Label2.load(index).moveTo(Label2(0).Left(), Label2(0).Top() + RowPitch * index);
-        Label3.load(index).moveTo(Label3(0).Left(), Label3(0).Top() + RowPitch * index);
-        Label2(index).setCaption(QStringLiteral("Menu %1").arg(index + 1));
-        Label3(index).setCaption(activity::topicAt(number(), index)->title);
+    exitButton.loadPicture(QStringLiteral("Images\\exit.jpg"));
+    exitButton.place(60, 7950, 1785, 495);
+    title.setLeft((ScreenWidth - title.Width()) / 2);
+
+    const int topicCount = static_cast<int>(data().topics.size());
+    const int linkCount = static_cast<int>(menus_.size());
+    const int rows = rowsThatFit(FirstRowTop, RowHeight);
+    const int columns = std::max(1, (topicCount + rows - 1) / rows);
+    const QPointF firstTopic = firstTopicPlace(columns, topics(0).Width());
+    const QPointF firstLink(menuLinks(0).Left(), menuLinks(0).Top());
+    placeAt(topics(0), firstTopic);
+    for (int index = 1; index < std::max(topicCount, linkCount); ++index) {
+        if (index < linkCount) {
+            placeAt(menuLinks.load(index), listPlace(index, firstLink, RowHeight, LinkColumnStep));
+            menuLinks(index).setCaption(menus_[static_cast<std::size_t>(index)].title);
+        }
+        if (index < topicCount) {
+            placeAt(topics.load(index), listPlace(index, firstTopic, RowHeight, LinksLeft / static_cast<float>(columns)));
+            topics(index).setCaption(data().topics[static_cast<std::size_t>(index)]->title);
+        }
     }
-    for (int index = 0; index <= 4; ++index) {
-        Label2(index).show();
-        Label3(index).show();
-        forms::setAccessibleRole(Label2(index), QAccessible::Link);
-        forms::setAccessibleRole(Label3(index), QAccessible::Link);
-    }
+    showLinks(menuLinks, linkCount);
+    showLinks(topics, topicCount);
 }
 
-void Menu::Command1_Click()
-{
-    showInstead(QStringLiteral("intro0"));
-}
+void Menu::backToOpeningScreen() { showInstead(OpeningScreen::Id); }
 
-void Menu::Label2_Click(int index)
+void Menu::openMenu(int index)
 {
-    if (index + 1 == number())
+    if (index + 1 == number_ || index < 0 || index >= static_cast<int>(menus_.size()))
         return;
-    showInstead(menuTable()[index].screen);
+    showInstead(menus_[static_cast<std::size_t>(index)].screen);
 }
 
-void Menu::Label3_Click(int index)
+void Menu::openTopic(int row)
 {
-    const activity::Topic* topic = activity::topicAt(number(), index);
-    if (!topic || !topic->built)
+    if (row < 0 || row >= static_cast<int>(data().topics.size()))
         return;
-    const std::vector<QString>& choices = topic->screens;
+    const activity::Topic& topic = *data().topics[static_cast<std::size_t>(row)];
+    const std::vector<QString>& choices = topic.screens;
+    if (choices.empty())
+        return;
     std::size_t pick = 0;
-    if (topic->atRandom) {
+    if (topic.atRandom) {
         pick = static_cast<std::size_t>(screens().platform().random() * static_cast<double>(choices.size()));
         pick = std::min(pick, choices.size() - 1);
     }
@@ -111,11 +145,6 @@ void Menu::Label3_Click(int index)
         screens().show(choices[pick]);
 }
 
-void Menu::cmdjotter_Click() { openJotter(screens()); }
-
-void Menu::moveOverBackground(const forms::MouseArgs&) { dimLinks(Label1, Label2, {0, 1, 2, 3, 4}); }
-
-void Menu::Label1_MouseMove() { Label1.setOpaque(true); }
-void Menu::Label2_MouseMove(int index) { Label2(index).setOpaque(true); }
+void Menu::moveOverBackground(const forms::MouseArgs&) { dimLinks(title, menuLinks); }
 
 } // namespace app

@@ -1,49 +1,54 @@
 #pragma once
+#include "activity/topic.h"
 #include "forms/buttons.h"
 #include "forms/controlgroup.h"
 #include "forms/label.h"
 #include "forms/screen.h"
 
-#include <array>
 #include <vector>
 
 namespace app {
 
-// One row of the menu table: a menu's screen, its title and the width of its
-// topic labels. Its topics come from the activity catalogue.
+// One menu: its screen, its title, the width of its topic labels and the
+// topics it lists, top row first.
 struct MenuData {
-    QString screen;
-    QString title;
-    float topicWidth;
+    QString screen;   // "menu1"
+    QString title;    // "Menu 1"
+    float topicWidth; // twips
+    std::vector<const activity::Topic*> topics;
 };
 
-const std::array<MenuData, 5>& menuTable();
+// A menu for each menu number the topics name, menu 1 first.
+std::vector<MenuData> makeMenus(const activity::Topics& topics);
+// The program's menus, made from its catalogue.
+const std::vector<MenuData>& menuTable();
 
-// The menu design, shared by the five menu screens.
+// The menu design, shared by every menu screen: its topics down the middle,
+// links to every menu down the right.
 class Menu : public forms::Screen {
     Q_OBJECT
 public:
-    Menu(forms::Screens& screens, const MenuData& data);
+    // number: from 1, the menu's place in `menus`, which outlives the screen.
+    Menu(forms::Screens& screens, const std::vector<MenuData>& menus, int number);
     void load() override;
     void moveOverBackground(const forms::MouseArgs&) override;
-    void Command1_Click();
-    void Label1_MouseMove();
-    void Label2_Click(int index);
-    void Label2_MouseMove(int index);
-    void Label3_Click(int index);
-    void cmdjotter_Click();
+    void openTopic(int row);
+    void openMenu(int index);
+    void backToOpeningScreen();
 
-    // 1 to 5.
-    int number() const;
+    int number() const { return number_; }
 
-    forms::Label& Label1;
-    forms::ControlGroup<forms::Label> Label3{QStringLiteral("Label3")};
-    forms::ControlGroup<forms::Label> Label2{QStringLiteral("Label2")};
-    forms::Button& Command1;
-    forms::Button& cmdjotter;
+    forms::Label& title;
+    forms::ControlGroup<forms::Label> topics{QStringLiteral("topics")};
+    forms::ControlGroup<forms::Label> menuLinks{QStringLiteral("menuLinks")};
+    forms::Button& exitButton;
+    forms::Button& jotterButton;
 
 private:
-    const MenuData& data_;
+    const MenuData& data() const { return menus_.at(static_cast<std::size_t>(number_ - 1)); }
+
+    const std::vector<MenuData>& menus_;
+    int number_;
 };
 
 } // namespace app

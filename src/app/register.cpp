@@ -1,26 +1,24 @@
 #include "app/register.h"
-#include "app/grey.h"
+#include "app/backdrop.h"
+#include "app/catalogue.h"
 #include "app/guidepages.h"
-#include "app/intro0.h"
 #include "app/menu.h"
+#include "app/openingscreen.h"
 #include "app/teacherguide.h"
-#include "app/titlefrm.h"
-#include "calculations/register.h"
+#include "app/titlescreen.h"
 #include "forms/screens.h"
 #include "jotter/register.h"
-#include "labelling/register.h"
-#include "statements/register.h"
-#include "units/register.h"
 
 namespace app {
 
 void registerScreens(forms::Screens& screens)
 {
-    screens.add("Titlefrm", [](forms::Screens& s) { return std::make_unique<Titlefrm>(s); });
-    screens.add("intro0", [](forms::Screens& s) { return std::make_unique<Intro0>(s); });
-    screens.add("Grey", [](forms::Screens& s) { return std::make_unique<Grey>(s); });
-    for (const MenuData& menu : menuTable())
-        screens.add(menu.screen, [&menu](forms::Screens& s) { return std::make_unique<Menu>(s, menu); });
+    screens.add(TitleScreen::Id, [](forms::Screens& s) { return std::make_unique<TitleScreen>(s); });
+    screens.add(OpeningScreen::Id, [](forms::Screens& s) { return std::make_unique<OpeningScreen>(s); });
+    screens.add(Backdrop::Id, [](forms::Screens& s) { return std::make_unique<Backdrop>(s); });
+    for (int number = 1; number <= static_cast<int>(menuTable().size()); ++number)
+        screens.add(menuTable()[static_cast<std::size_t>(number - 1)].screen,
+                    [number](forms::Screens& s) { return std::make_unique<Menu>(s, menuTable(), number); });
     for (int page = 0; page < static_cast<int>(guidePages().size()); ++page)
         screens.add(guidePages()[static_cast<std::size_t>(page)].screen,
                     [page](forms::Screens& s) { return std::make_unique<TeacherGuide>(s, page); });
@@ -29,11 +27,10 @@ void registerScreens(forms::Screens& screens)
 void registerEverything(forms::Screens& screens)
 {
     registerScreens(screens);
-    labelling::registerScreens(screens);
-    units::registerScreens(screens);
+    for (const activity::Topic& topic : catalogue())
+        if (topic.addScreens)
+            topic.addScreens(screens);
     jotter::registerScreens(screens);
-    statements::registerScreens(screens);
-    calculations::registerScreens(screens);
 }
 
 } // namespace app

@@ -49,8 +49,7 @@ void placeInCell(Label& label, const forms::TwipRect& cell)
         label.setDesignFont(QStringLiteral("Arial"), points);
 }
 
-enum Button { Exit = 0, Next = 1, Previous = 2 };
-constexpr int LastPage = 5;
+int lastPage() { return static_cast<int>(guidePages().size()) - 1; }
 } // namespace
 
 TeacherGuide::TeacherGuide(forms::Screens& screens, int number)
@@ -58,54 +57,54 @@ TeacherGuide::TeacherGuide(forms::Screens& screens, int number)
 {
     const GuidePage& page = guidePages().at(static_cast<std::size_t>(number));
     setCaption(GuideTitle);
-    forms::design(Label1.create(this, 7), page.indicator, {0, 0, 1065, 240}, IndicatorLook);
-    forms::design(Label1.create(this, 0), GuideTitle, {0, 120, 12000, 360}, TitleLook);
-    forms::design(Label3.create(this, Exit), "Exit", {11160, 60, 735, 375}, ButtonLook);
-    forms::design(Label3.create(this, Next), ">> Next Page", {10080, 8520, 1815, 375}, ButtonLook);
+    forms::design(texts.create(this, Indicator), page.indicator, {0, 0, 1065, 240}, IndicatorLook);
+    forms::design(texts.create(this, Title), GuideTitle, {0, 120, 12000, 360}, TitleLook);
+    forms::design(commands.create(this, Exit), "Exit", {11160, 60, 735, 375}, ButtonLook);
+    forms::design(commands.create(this, Next), ">> Next Page", {10080, 8520, 1815, 375}, ButtonLook);
     if (number_ > 0)
-        forms::design(Label3.create(this, Previous), "<< Previous Page", {7680, 8520, 2295, 375}, ButtonLook);
-    if (number_ == LastPage)
-        Label3(Next).hide();
+        forms::design(commands.create(this, Previous), "<< Previous Page", {7680, 8520, 2295, 375}, ButtonLook);
+    if (number_ == lastPage())
+        commands(Next).hide();
 
     if (number_ == 0)
         designIntroduction();
     else
         designTable(page);
 
-    connect(&Label3, &forms::GroupSignals::clicked, this, [this](int index) { Label3_Click(index); });
-    Label3.forEach([](int, Label& command) { forms::setAccessibleRole(command, QAccessible::Button); });
+    connect(&commands, &forms::GroupSignals::clicked, this, &TeacherGuide::follow);
+    commands.forEach([](int, Label& command) { forms::setAccessibleRole(command, QAccessible::Button); });
 }
 
 void TeacherGuide::designIntroduction()
 {
     const GuideIntro& intro = guideIntro();
-    forms::design(Label1.create(this, 2), intro.support, {120, 600, 11775, 645}, TextLook);
-    forms::design(Label1.create(this, 1), intro.contactHeading, {120, 1440, 1830, 285}, TextLook);
-    forms::design(Label1.create(this, 4), intro.address, {120, 1920, 3495, 1605}, TextLook);
-    forms::design(Label1.create(this, 3), intro.contacts, {120, 3600, 3855, 1695}, TextLook);
-    forms::design(Label1.create(this, 5), intro.about, {120, 5340, 11655, 2085}, TextLook);
-    forms::design(Label1.create(this, 9), intro.opening, {120, 7440, 11775, 975}, TextLook);
-    Label2 = new Label(this, QStringLiteral("Label2"));
-    forms::design(*Label2, intro.documentButton, {120, 8520, 5235, 375}, DocumentButtonLook);
-    connect(Label2, &forms::Control::clicked, this, [this] { Label2_Click(); });
-    forms::setAccessibleRole(*Label2, QAccessible::Link);
+    forms::design(texts.create(this, Support), intro.support, {120, 600, 11775, 645}, TextLook);
+    forms::design(texts.create(this, ContactHeading), intro.contactHeading, {120, 1440, 1830, 285}, TextLook);
+    forms::design(texts.create(this, Address), intro.address, {120, 1920, 3495, 1605}, TextLook);
+    forms::design(texts.create(this, Contacts), intro.contacts, {120, 3600, 3855, 1695}, TextLook);
+    forms::design(texts.create(this, About), intro.about, {120, 5340, 11655, 2085}, TextLook);
+    forms::design(texts.create(this, Opening), intro.opening, {120, 7440, 11775, 975}, TextLook);
+    documentLink = new Label(this, QStringLiteral("documentLink"));
+    forms::design(*documentLink, intro.documentButton, {120, 8520, 5235, 375}, DocumentButtonLook);
+    connect(documentLink, &forms::Control::clicked, this, &TeacherGuide::openDocument);
+    forms::setAccessibleRole(*documentLink, QAccessible::Link);
 }
 
 void TeacherGuide::designTable(const GuidePage& page)
 {
     const GuideTable& table = page.table;
-    forms::design(Label1.create(this, 6), page.heading, {120, 480, 3000, 300}, TextLook);
+    forms::design(texts.create(this, Heading), page.heading, {120, 480, 3000, 300}, TextLook);
 
     const std::vector<forms::TwipRect> columns = guideColumns(table);
     for (std::size_t c = 0; c < columns.size() && c < table.columns.size(); ++c)
-        forms::design(Label4.create(this, static_cast<int>(c)), table.columns[c],
+        forms::design(columnHeadings.create(this, static_cast<int>(c)), table.columns[c],
                       {columns[c].left, ColumnHeadingTop, columns[c].width, ColumnHeadingHeight}, ColumnLook);
 
     int cell = 0;
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
         const std::vector<forms::TwipRect> boxes = guideCells(table, static_cast<int>(r));
         for (std::size_t c = 0; c < boxes.size() && c < table.rows[r].size(); ++c) {
-            Label& text = Label5.create(this, cell++);
+            Label& text = cells.create(this, cell++);
             forms::style(text, CellLook);
             text.setCaption(table.rows[r][c]);
             placeInCell(text, boxes[c]);
@@ -115,12 +114,12 @@ void TeacherGuide::designTable(const GuidePage& page)
     int rule = 0;
     const float left = table.verticalRules.front().x, right = table.verticalRules.back().x;
     for (float y : table.horizontalRules) {
-        forms::Line& line = Line1.create(this, rule++);
+        forms::Line& line = rules.create(this, rule++);
         line.setPen(forms::Yellow, RuleWidthPixels);
         line.setEnds(left, y, right, y);
     }
     for (const GuideRule& vertical : table.verticalRules) {
-        forms::Line& line = Line1.create(this, rule++);
+        forms::Line& line = rules.create(this, rule++);
         line.setPen(forms::Yellow, RuleWidthPixels);
         line.setEnds(vertical.x, vertical.top, vertical.x, vertical.bottom);
     }
@@ -132,20 +131,20 @@ void TeacherGuide::load()
     setBackColor(forms::paletteColour(9));
 }
 
-void TeacherGuide::Label3_Click(int index)
+void TeacherGuide::follow(int command)
 {
-    if (index == Next && number_ < LastPage)
+    if (command == Next && number_ < lastPage())
         screens().show(guidePages().at(static_cast<std::size_t>(number_ + 1)).screen);
-    else if (index == Previous && number_ > 0)
+    else if (command == Previous && number_ > 0)
         screens().show(guidePages().at(static_cast<std::size_t>(number_ - 1)).screen);
-    else if (index != Exit)
+    else if (command != Exit)
         return;
     screens().unload(name());
 }
 
 // The shell opens the document beside the program; where it cannot, the
 // teacher is told where the document lies, to open it by hand.
-void TeacherGuide::Label2_Click()
+void TeacherGuide::openDocument()
 {
     if (screens().platform().shellOpen(GuideDocument, this))
         return;

@@ -1,5 +1,4 @@
 #include "calculations/drill.h"
-#include "activity/catalogue.h"
 #include "activity/commands.h"
 #include "activity/looks.h"
 #include "activity/setup.h"
@@ -60,98 +59,109 @@ QFont workingFont() { return font(WorkingPoints, false); }
 
 CalculationDrill::CalculationDrill(forms::Screens& screens, const DrillData& data)
     : Screen(screens, data.screen),
-      Label7(*new Label(this, QStringLiteral("Label7"))),
-      Label1(*new Label(this, QStringLiteral("Label1"))),
-      Text1(*new RichText(this, QStringLiteral("Text1"))),
-      Label4(*new Label(this, QStringLiteral("Label4"))),
-      Picture1(*new DiagramView(this, QStringLiteral("Picture1"))),
-      Label2(*new Label(this, QStringLiteral("Label2"))),
-      Text2(*new RichText(this, QStringLiteral("Text2"))),
+      instruction(*new Label(this, QStringLiteral("instruction"))),
+      questionFrame(*new Label(this, QStringLiteral("questionFrame"))),
+      questionText(*new RichText(this, QStringLiteral("questionText"))),
+      diagramFrame(*new Label(this, QStringLiteral("diagramFrame"))),
+      diagram(*new DiagramView(this, QStringLiteral("diagram"))),
+      workingFrame(*new Label(this, QStringLiteral("workingFrame"))),
+      workingText(*new RichText(this, QStringLiteral("workingText"))),
       data_(data)
 {
-    const activity::Topic* topic = activity::topicOf(data.screen);
-    setCaption(topic ? topic->title : data.screen);
-    const bool levels = !data.levels.empty();
-    forms::design(Label7, data.instruction, {levels ? 1920.f : 600.f, 180, levels ? 9240.f : 10800.f, 600},
+    setCaption(data.title);
+    const bool leveled = !data.levels.empty();
+    forms::design(instruction, data.instruction, {leveled ? 1920.f : 600.f, 180, leveled ? 9240.f : 10800.f, 600},
                   activity::timesText(20.25));
-    frame(Label1);
-    frame(Label4);
-    frame(Label2);
-    Text1.setFont(questionFont());
-    Text1.setForeColor(forms::Yellow);
-    Text2.setFont(workingFont());
-    Text2.setForeColor(forms::Yellow);
+    frame(questionFrame);
+    frame(diagramFrame);
+    frame(workingFrame);
+    questionText.setFont(questionFont());
+    questionText.setForeColor(forms::Yellow);
+    workingText.setFont(workingFont());
+    workingText.setForeColor(forms::Yellow);
     place(drillLayout(true));
-    activity::buildCommands(this, Label3, Commands);
-    if (levels)
-        activity::buildOptions(this, Option1, {data.levels, std::span(LevelPlaces).first(data.levels.size()), forms::Orange, 14.25, 0});
+    activity::buildCommands(this, commands, Commands);
+    if (leveled)
+        activity::buildOptions(this, levels, {data.levels, std::span(LevelPlaces).first(data.levels.size()), forms::Orange, 14.25, 0});
 
-    connect(&Label3, &forms::GroupSignals::clicked, this, [this](int k) { Label3_Click(k); });
-    connect(&Option1, &forms::GroupSignals::clicked, this, [this](int k) { Option1_Click(k); });
+    connect(&commands, &forms::GroupSignals::clicked, this, &CalculationDrill::runCommand);
+    connect(&levels, &forms::GroupSignals::clicked, this, &CalculationDrill::switchLevel);
 }
 
 void CalculationDrill::place(const DrillLayout& layout)
 {
     const auto put = [](forms::Control& c, const forms::TwipRect& r) { c.place(r.left, r.top, r.width, r.height); };
-    put(Label1, layout.question);
-    put(Text1, textBox(layout.question));
-    put(Label4, layout.diagram);
-    put(Picture1, textBox(layout.diagram));
-    put(Label2, layout.working);
-    put(Text2, textBox(layout.working));
+    put(questionFrame, layout.question);
+    put(questionText, textBox(layout.question));
+    put(diagramFrame, layout.diagram);
+    put(diagram, textBox(layout.diagram));
+    put(workingFrame, layout.working);
+    put(workingText, textBox(layout.working));
 }
 
 void CalculationDrill::load()
 {
-    activity::prepareScreen(*this, {.panel = &Picture1});
+    activity::prepareScreen(*this, {.panel = &diagram});
     setBackColor(Background);
-    Option1.forEach([](int, forms::OptionButton& level) { level.setBackColor(Background); });
-    newquestion();
+    levels.forEach([](int, forms::OptionButton& level) { level.setBackColor(Background); });
+    nextQuestion();
 }
 
-void CalculationDrill::newquestion()
+void CalculationDrill::nextQuestion()
 {
     question_ = freshQuestion(data_.generate, screens().platform().random, level_, recent_);
     const bool withDiagram = !std::holds_alternative<std::monostate>(question_.diagram);
     place(drillLayout(withDiagram));
-    Label4.setVisible(withDiagram);
-    Picture1.setVisible(withDiagram);
-    Picture1.setDiagram(question_.diagram);
-    Text1.setParagraphs({question_.text});
-    Text2.setParagraphs({question_.working.begin(), question_.working.end()}, ResultLine);
-    Label2.hide();
-    Text2.hide();
+    diagramFrame.setVisible(withDiagram);
+    diagram.setVisible(withDiagram);
+    diagram.setDiagram(question_.diagram);
+    questionText.setParagraphs({question_.text});
+    workingText.setParagraphs({question_.working.begin(), question_.working.end()}, ResultLine);
+    workingFrame.hide();
+    workingText.hide();
 }
 
-void CalculationDrill::Label3_Click(int index)
+void CalculationDrill::showAnswer()
 {
-    switch (index) {
+    workingFrame.show();
+    workingText.show();
+}
+
+void CalculationDrill::runCommand(int command)
+{
+    switch (command) {
     case Exit:
         unloadSelf();
         break;
     case ShowAnswer:
-        Label2.show();
-        Text2.show();
+        showAnswer();
         break;
     case Next:
-        newquestion();
+        nextQuestion();
         break;
     default:
         break;
     }
 }
 
-void CalculationDrill::Option1_Click(int index)
+void CalculationDrill::switchLevel(int level)
 {
-    if (index == level_)
+    if (level == level_)
         return;
-    level_ = index;
-    newquestion();
+    level_ = level;
+    nextQuestion();
 }
 
 void CalculationDrill::moveOverBackground(const forms::MouseArgs&)
 {
-    activity::dimCommands(Label3);
+    activity::dimCommands(commands);
+}
+
+std::function<void(forms::Screens&)> addDrill(const DrillData& drill)
+{
+    return [&drill](forms::Screens& screens) {
+        screens.add(drill.screen, [&drill](forms::Screens& s) { return std::make_unique<CalculationDrill>(s, drill); });
+    };
 }
 
 } // namespace calculations

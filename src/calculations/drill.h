@@ -3,7 +3,7 @@
 // read from the back of the room, with a small diagram where one helps.
 // "Answer" shows the working in three lines; "Next" draws another question
 // and hides the working again. Topics with levels switch them with option
-// buttons. Each topic is a row of drill data: its generator and its texts.
+// buttons. Each topic's file holds its drill data: its generator and its texts.
 
 #include "calculations/diagramview.h"
 #include "calculations/fresh.h"
@@ -14,16 +14,21 @@
 #include "forms/label.h"
 #include "forms/screen.h"
 
+#include <functional>
 #include <vector>
 
 namespace calculations {
 
 struct DrillData {
-    QString screen;              // "wavespeed"; the caption is its topic's title
-    QString instruction;
+    QString screen;              // "wavespeed"
+    QString title;               // its topic's title, also the screen's caption
     Generator generate;
     std::vector<QString> levels; // the option captions; none for a single level
+    QString instruction = QStringLiteral("Work it out on your whiteboard, then click Answer.");
 };
+
+// Registers the drill's screen; `drill` outlives the registry.
+std::function<void(forms::Screens&)> addDrill(const DrillData& drill);
 
 // Where the parts of the drill lie, in twips: the question takes the whole
 // width when it has no diagram.
@@ -48,23 +53,24 @@ public:
 
     void load() override;
     void moveOverBackground(const forms::MouseArgs&) override;
-    void Label3_Click(int index);
-    void Option1_Click(int index);
+    void runCommand(int command);
+    void switchLevel(int level);
 
+    void showAnswer();
     // Draws a question not shown in the last ten and shows it, the working hidden.
-    void newquestion();
+    void nextQuestion();
     const Question& question() const { return question_; }
     int level() const { return level_; }
 
-    forms::Label& Label7;   // instruction
-    forms::Label& Label1;   // the question's frame
-    RichText& Text1;        // the question
-    forms::Label& Label4;   // the diagram's frame
-    DiagramView& Picture1;  // the diagram
-    forms::Label& Label2;   // the working's frame
-    RichText& Text2;        // the working
-    forms::ControlGroup<forms::Label> Label3{QStringLiteral("Label3")}; // commands
-    forms::ControlGroup<forms::OptionButton> Option1{QStringLiteral("Option1")}; // levels
+    forms::Label& instruction;
+    forms::Label& questionFrame;
+    RichText& questionText;
+    forms::Label& diagramFrame;
+    DiagramView& diagram;
+    forms::Label& workingFrame;
+    RichText& workingText;
+    forms::ControlGroup<forms::Label> commands{QStringLiteral("commands")};
+    forms::ControlGroup<forms::OptionButton> levels{QStringLiteral("levels")};
 
 private:
     void place(const DrillLayout& layout);
@@ -74,8 +80,5 @@ private:
     Question question_;
     int level_ = 0;
 };
-
-// The four topics' drills.
-const std::vector<DrillData>& drills();
 
 } // namespace calculations

@@ -1,4 +1,5 @@
 #include "calculations/efficiency.h"
+#include "calculations/drill.h"
 #include "calculations/draw.h"
 
 namespace calculations {
@@ -137,6 +138,19 @@ Question efficiencyQuestion(const Random& random, int)
 {
     // Work done as often as each of the three efficiency questions.
     return pick(random, 4) == 0 ? workDone(random) : deviceQuestion(random);
+}
+
+activity::Topic efficiencyTopic()
+{
+    static const DrillData drill{.screen = "efficiency", .title = "Efficiency Calculations", .generate = efficiencyQuestion, .levels = {}};
+    return {.menu = 1, .row = 4, .title = drill.title, .screens = {drill.screen},
+            .atRandom = false,
+            .guide = {"Pupils calculate the work done, efficiency or energy output. Clicking the answer button "
+                      "shows how the answer is worked out.",
+                      "Give pupils A4 whiteboards, washable pens and erasers. Ask them to write their answer on their "
+                      "board and hold it up together, so the teacher gets instant feedback and can see at a glance "
+                      "who needs help."},
+            .pictures = {}, .addScreens = addDrill(drill)};
 }
 
 } // namespace calculations

@@ -1,4 +1,5 @@
 #include "calculations/energycalc.h"
+#include "calculations/drill.h"
 #include "calculations/draw.h"
 
 #include <QStringList>
@@ -127,6 +128,20 @@ Question cost(const Random& random, int level)
 Question energyQuestion(const Random& random, int level)
 {
     return pick(random, 2) == 0 ? energyUsed(random, level) : cost(random, level);
+}
+
+activity::Topic energyTopic()
+{
+    static const DrillData drill{.screen = "energycalc", .title = "Energy Calculations", .generate = energyQuestion,
+                                 .levels = {"Level 1", "Level 2"}};
+    return {.menu = 2, .row = 4, .title = drill.title, .screens = {drill.screen},
+            .atRandom = false,
+            .guide = {"Pupils calculate the energy used or cost for using different electrical appliances. Level 1 "
+                      "offers questions with numbers that are easier to manipulate.",
+                      "Give the pupils A4 whiteboards, washable pens and erasers. Ask them to write their answer on "
+                      "their board and show the teacher; answers should give the units, kilowatt-hours or pence, "
+                      "as well as the number."},
+            .pictures = {}, .addScreens = addDrill(drill)};
 }
 
 } // namespace calculations

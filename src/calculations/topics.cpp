@@ -1,6 +1,5 @@
-// The four calculation topics: each is its screen, its instruction, its
-// generator and its levels.
-#include "calculations/drill.h"
+// Each topic lives in its generator's own file.
+#include "calculations/topics.h"
 #include "calculations/efficiency.h"
 #include "calculations/energycalc.h"
 #include "calculations/moments.h"
@@ -8,16 +7,15 @@
 
 namespace calculations {
 
-const std::vector<DrillData>& drills()
+const activity::Topics& topics()
 {
-    static const QString Instruction = QStringLiteral("Work it out on your whiteboard, then click Answer.");
-    static const std::vector<DrillData> table{
-        {"efficiency", Instruction, efficiencyQuestion, {}},
-        {"energycalc", Instruction, energyQuestion, {"Level 1", "Level 2"}},
-        {"wavespeed", Instruction, waveQuestion, {}},
-        {"moments", Instruction, momentsQuestion, {}},
+    static const activity::Topics list{
+        efficiencyTopic(),
+        energyTopic(),
+        waveTopic(),
+        momentsTopic(),
     };
-    return table;
+    return list;
 }
 
 } // namespace calculations

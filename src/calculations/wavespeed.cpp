@@ -1,4 +1,5 @@
 #include "calculations/wavespeed.h"
+#include "calculations/drill.h"
 #include "calculations/draw.h"
 
 #include <QStringList>
@@ -265,6 +266,17 @@ Question waveQuestion(const Random& random, int)
     static const Situation situations[] = {soundInAir, soundInAir, sonar, rippleTank, rippleTank, seaWaves,
                                            strings,    strings,    radio, radio,      light,      light};
     return situations[pick(random, int(std::size(situations)))](random);
+}
+
+activity::Topic waveTopic()
+{
+    static const DrillData drill{.screen = "wavespeed", .title = "Calculation of Wave Speed", .generate = waveQuestion, .levels = {}};
+    return {.menu = 3, .row = 1, .title = drill.title, .screens = {drill.screen},
+            .atRandom = false,
+            .guide = {"Pupils calculate the frequency or wavelength of different waves.",
+                      "When the answer button is clicked, the program shows how the answer is calculated.",
+                      "Individual white boards can be used to display each answer."},
+            .pictures = {}, .addScreens = addDrill(drill)};
 }
 
 } // namespace calculations

@@ -32,10 +32,10 @@ constexpr float ColumnGap = 50, ColumnPitch = 400;
 const QColor ExitFace{255, 224, 192}, WriteFace{255, 255, 192}, EraseFace{192, 192, 0};
 const QColor ClearFace{255, 192, 128}, FlipFace{128, 128, 255};
 
-forms::Button& toolButton(forms::Frame& panel, const char* name, const char* caption, const forms::TwipRect& at,
+forms::Button& toolButton(forms::Frame& panel, const QString& name, const char* caption, const forms::TwipRect& at,
                           const QColor& face)
 {
-    auto* button = new forms::Button(&panel, QLatin1String(name));
+    auto* button = new forms::Button(&panel, name);
     button->setCaption(QLatin1String(caption));
     button->place(at.left, at.top, at.width, at.height);
     button->setBackColor(face);
@@ -43,14 +43,29 @@ forms::Button& toolButton(forms::Frame& panel, const char* name, const char* cap
     return *button;
 }
 
-forms::Frame& panel(forms::Screen& screen, const char* name, const forms::TwipRect& at)
+forms::Frame& panel(forms::Screen& screen, const QString& name, const forms::TwipRect& at)
 {
-    auto* frame = new forms::Frame(&screen, QLatin1String(name));
+    auto* frame = new forms::Frame(&screen, name);
     frame->place(at.left, at.top, at.width, at.height);
     return *frame;
 }
 
 } // namespace
+
+ToolPanel::ToolPanel(forms::Screen& screen, const QString& name, const forms::TwipRect& at,
+                     const std::array<forms::TwipRect, 5>& buttons, const forms::TwipRect& firstSwatch)
+    : frame(panel(screen, name, at)),
+      exit(toolButton(frame, name + QStringLiteral("Exit"), "Exit", buttons[0], ExitFace)),
+      write(toolButton(frame, name + QStringLiteral("Write"), "Write", buttons[1], WriteFace)),
+      erase(toolButton(frame, name + QStringLiteral("Erase"), "Erase", buttons[2], EraseFace)),
+      clear(toolButton(frame, name + QStringLiteral("Clear"), "Clear", buttons[3], ClearFace)),
+      flip(toolButton(frame, name + QStringLiteral("Flip"), "Flip", buttons[4], FlipFace)),
+      swatches(name + QStringLiteral("Swatches"))
+{
+    swatches.create(&frame, 0).place(firstSwatch.left, firstSwatch.top, firstSwatch.width, firstSwatch.height);
+    for (int i = 1; i < 16; ++i)
+        swatches.create(&frame, i);
+}
 
 forms::TwipRect padPlacement(float outerWidth, float outerHeight, QSizeF display, float scale)
 {
@@ -68,90 +83,75 @@ forms::TwipRect padPlacement(float outerWidth, float outerHeight, QSizeF display
 
 Notepad::Notepad(forms::Screens& screens)
     : Screen(screens, ScreenName),
-      Frame_landscape(panel(*this, "Frame_landscape", {0, 2910, 9920, 750})),
-      Command1(toolButton(Frame_landscape, "Command1", "Exit", {60, 180, 930, 480}, ExitFace)),
-      Command2(toolButton(Frame_landscape, "Command2", "Write", {1120, 180, 930, 480}, WriteFace)),
-      Command5(toolButton(Frame_landscape, "Command5", "Erase", {2180, 180, 930, 480}, EraseFace)),
-      Command6(toolButton(Frame_landscape, "Command6", "Clear", {3240, 180, 930, 480}, ClearFace)),
-      Command3(toolButton(Frame_landscape, "Command3", "Flip", {4305, 180, 585, 480}, FlipFace)),
-      Frame_portrait(panel(*this, "Frame_portrait", {0, 0, 1035, 5250})),
-      Command9(toolButton(Frame_portrait, "Command9", "Exit", {60, 180, 930, 480}, ExitFace)),
-      Command10(toolButton(Frame_portrait, "Command10", "Write", {60, 705, 930, 480}, WriteFace)),
-      Command8(toolButton(Frame_portrait, "Command8", "Erase", {60, 1230, 930, 480}, EraseFace)),
-      Command7(toolButton(Frame_portrait, "Command7", "Clear", {60, 1755, 930, 480}, ClearFace)),
-      Command4(toolButton(Frame_portrait, "Command4", "Flip", {60, 2280, 930, 480}, FlipFace))
+      strip(*this, QStringLiteral("strip"), {0, 2910, 9920, 750},
+            {{{60, 180, 930, 480}, {1120, 180, 930, 480}, {2180, 180, 930, 480}, {3240, 180, 930, 480}, {4305, 180, 585, 480}}},
+            {5010, 285, 240, 240}),
+      column(*this, QStringLiteral("column"), {0, 0, 1035, 5250},
+             {{{60, 180, 930, 480}, {60, 705, 930, 480}, {60, 1230, 930, 480}, {60, 1755, 930, 480}, {60, 2280, 930, 480}}},
+             {180, 2820, 240, 240})
 {
     setCaption(QStringLiteral("Jotter"));
     place(0, 0, 9915, 3660);
-    Frame_portrait.hide();
-    // The first swatch of each palette is placed as designed; load lines up the rest.
-    Label1.create(&Frame_landscape, 0).place(5010, 285, 240, 240);
-    Label11.create(&Frame_portrait, 0).place(180, 2820, 240, 240);
-    for (int i = 1; i < 16; ++i) {
-        Label1.create(&Frame_landscape, i);
-        Label11.create(&Frame_portrait, i);
+    column.frame.hide();
+    for (ToolPanel* tools : {&strip, &column}) {
+        connect(&tools->exit, &forms::Control::clicked, this, &Notepad::unloadSelf);
+        connect(&tools->write, &forms::Control::clicked, this, &Notepad::usePen);
+        connect(&tools->erase, &forms::Control::clicked, this, &Notepad::useEraser);
+        connect(&tools->clear, &forms::Control::clicked, this, &Notepad::clearPad);
+        connect(&tools->flip, &forms::Control::clicked, this, [this, tools] { flipTo(tools == &strip); });
+        connect(&tools->swatches, &forms::GroupSignals::clicked, this,
+                [this, tools](int index) { pickColour(tools->swatches(index).BackColor()); });
     }
-
-    connect(&Command1, &forms::Control::clicked, this, [this] { Command1_Click(); });
-    connect(&Command2, &forms::Control::clicked, this, [this] { Command2_Click(); });
-    connect(&Command3, &forms::Control::clicked, this, [this] { Command3_Click(); });
-    connect(&Command4, &forms::Control::clicked, this, [this] { Command4_Click(); });
-    connect(&Command5, &forms::Control::clicked, this, [this] { Command5_Click(); });
-    connect(&Command6, &forms::Control::clicked, this, [this] { Command6_Click(); });
-    connect(&Command7, &forms::Control::clicked, this, [this] { Command7_Click(); });
-    connect(&Command8, &forms::Control::clicked, this, [this] { Command8_Click(); });
-    connect(&Command9, &forms::Control::clicked, this, [this] { Command9_Click(); });
-    connect(&Command10, &forms::Control::clicked, this, [this] { Command10_Click(); });
-    connect(&Label1, &forms::GroupSignals::clicked, this, [this](int index) { Label1_Click(index); });
-    connect(&Label11, &forms::GroupSignals::clicked, this, [this](int index) { Label11_Click(index); });
 }
 
 void Notepad::load()
 {
     setBackColor(PadColour);
-    Frame_landscape.setBackColor(PadColour);
-    Frame_portrait.setBackColor(PadColour);
+    strip.frame.setBackColor(PadColour);
+    column.frame.setBackColor(PadColour);
     penWidth_ = PenPixels;
 
     // Above the program's other screens for as long as it is open.
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
 
     for (int i = 0; i < 16; ++i) {
-        for (forms::Label* swatch : {&Label1(i), &Label11(i)}) {
+        for (forms::Label* swatch : {&strip.swatches(i), &column.swatches(i)}) {
             swatch->setBackColor(forms::paletteColour(i));
             swatch->setOpaque(true);
         }
     }
 
     // One row of sixteen along the strip.
+    forms::ControlGroup<forms::Label>& row = strip.swatches;
     for (int i = 0; i < 16; ++i) {
-        Label1(i).setWidth(Label1(0).Width());
-        Label1(i).setHeight(Label1(0).Height());
+        row(i).setWidth(row(0).Width());
+        row(i).setHeight(row(0).Height());
     }
     for (int i = 1; i < 16; ++i) {
-        Label1(i).setTop(285);
-        Label1(i).setLeft(Label1(i - 1).Left() + RowPitch);
+        row(i).setTop(285);
+        row(i).setLeft(row(i - 1).Left() + RowPitch);
     }
     // Two columns of eight down the column: swatch i beside swatch i + 8.
+    forms::ControlGroup<forms::Label>& columns = column.swatches;
     for (int i = 0; i < 16; ++i) {
-        Label11(i).setWidth(Label11(0).Width());
-        Label11(i).setHeight(Label11(0).Height());
+        columns(i).setWidth(columns(0).Width());
+        columns(i).setHeight(columns(0).Height());
     }
     for (int i = 1; i < 8; ++i) {
-        Label11(i).setLeft(Label11(0).Left());
-        Label11(i).setTop(Label11(i - 1).Top() + Label11(0).Height() + ColumnGap);
+        columns(i).setLeft(columns(0).Left());
+        columns(i).setTop(columns(i - 1).Top() + columns(0).Height() + ColumnGap);
     }
     for (int i = 8; i < 16; ++i) {
-        Label11(i).setTop(Label11(i - 8).Top());
-        Label11(i).setLeft(Label11(i - 8).Left() + ColumnPitch);
+        columns(i).setTop(columns(i - 8).Top());
+        columns(i).setLeft(columns(i - 8).Left() + ColumnPitch);
     }
 
     penColor_ = forms::paletteColour(WritingColour);
-    pencolor = penColor_;
+    writingColour = penColor_;
 
     const forms::TwipRect at = padPlacement(LandscapeWidth, LandscapeHeight, screens().displaySize(), scale());
     place(at.left, at.top, at.width, at.height);
-    Frame_landscape.setTop(Height() - Frame_landscape.Height());
+    strip.frame.setTop(Height() - strip.frame.Height());
     wipe();
 }
 
@@ -183,29 +183,29 @@ void Notepad::paintEvent(QPaintEvent*)
     painter.drawImage(0, 0, pad_);
 }
 
-void Notepad::pickcolour(const QColor& colour)
+void Notepad::pickColour(const QColor& colour)
 {
     penWidth_ = PenPixels;
     penColor_ = colour;
-    pencolor = colour;
+    writingColour = colour;
 }
 
-void Notepad::usepen()
+void Notepad::usePen()
 {
-    penColor_ = pencolor;
+    penColor_ = writingColour;
     penWidth_ = PenPixels;
 }
 
-void Notepad::useeraser()
+void Notepad::useEraser()
 {
     // Pressed twice, the eraser must not forget the colour written with.
     if (penColor_ != PadColour)
-        pencolor = penColor_;
+        writingColour = penColor_;
     penColor_ = PadColour;
     penWidth_ = EraserPixels;
 }
 
-void Notepad::clearpad()
+void Notepad::clearPad()
 {
     wipe();
     setBackColor(PadColour);
@@ -216,18 +216,18 @@ void Notepad::clearpad()
 
 // Flipping resizes the window and starts an empty pad; the tool panel goes to
 // the bottom edge of the wide pad or the right-hand edge of the tall one.
-void Notepad::flipto(bool portrait)
+void Notepad::flipTo(bool portrait)
 {
     const forms::TwipRect at = portrait ? padPlacement(PortraitWidth, PortraitHeight, screens().displaySize(), scale())
                                         : padPlacement(LandscapeWidth, LandscapeHeight, screens().displaySize(), scale());
     place(at.left, at.top, at.width, at.height);
     wipe();
     if (portrait)
-        Frame_portrait.setLeft(Width() - Frame_portrait.Width());
+        column.frame.setLeft(Width() - column.frame.Width());
     else
-        Frame_landscape.setTop(Height() - Frame_landscape.Height());
-    Frame_landscape.setVisible(!portrait);
-    Frame_portrait.setVisible(portrait);
+        strip.frame.setTop(Height() - strip.frame.Height());
+    strip.frame.setVisible(!portrait);
+    column.frame.setVisible(portrait);
 }
 
 // What is written stays, stretched to the pad's new pixels.
@@ -245,18 +245,5 @@ void Notepad::wipe()
     pad_.fill(PadColour);
     update();
 }
-
-void Notepad::Command1_Click() { unloadSelf(); }
-void Notepad::Command9_Click() { unloadSelf(); }
-void Notepad::Command2_Click() { usepen(); }
-void Notepad::Command10_Click() { usepen(); }
-void Notepad::Command5_Click() { useeraser(); }
-void Notepad::Command8_Click() { useeraser(); }
-void Notepad::Command6_Click() { clearpad(); }
-void Notepad::Command7_Click() { clearpad(); }
-void Notepad::Command3_Click() { flipto(true); }
-void Notepad::Command4_Click() { flipto(false); }
-void Notepad::Label1_Click(int index) { pickcolour(Label1(index).BackColor()); }
-void Notepad::Label11_Click(int index) { pickcolour(Label11(index).BackColor()); }
 
 } // namespace jotter

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPointF>
 #include <QSizeF>
+#include <array>
 
 namespace jotter {
 
@@ -18,6 +19,23 @@ inline const QColor PadColour{49, 135, 215};
 // taken off, the pad is kept small enough for the whole window to fit on the
 // display, and the window is centred on it.
 forms::TwipRect padPlacement(float outerWidth, float outerHeight, QSizeF display, float scale);
+
+// One of the Jotter's two tool panels, each with the same tools: a strip
+// along the foot of the wide pad or a column down the right of the tall one.
+struct ToolPanel {
+    // Buttons in the order exit, write, erase, clear, flip; the first swatch
+    // of the palette where it goes, the others lined up when the pad loads.
+    ToolPanel(forms::Screen& screen, const QString& name, const forms::TwipRect& at,
+              const std::array<forms::TwipRect, 5>& buttons, const forms::TwipRect& firstSwatch);
+
+    forms::Frame& frame;
+    forms::Button& exit;
+    forms::Button& write;
+    forms::Button& erase;
+    forms::Button& clear;
+    forms::Button& flip;
+    forms::ControlGroup<forms::Label> swatches; // the sixteen palette colours
+};
 
 // The Jotter: a drawing pad that stays above the program's other screens.
 // The teacher writes with the left button in a palette colour, rubs out with
@@ -33,46 +51,29 @@ public:
     void pressOnBackground(const forms::MouseArgs& args) override;
     void moveOverBackground(const forms::MouseArgs& args) override;
     void rescaled(QSizeF displayBefore, QSizeF displayNow) override;
-    // Landscape strip                Portrait column
-    void Command1_Click();            void Command9_Click();  // "Exit"
-    void Command2_Click();            void Command10_Click(); // "Write"
-    void Command5_Click();            void Command8_Click();  // "Erase"
-    void Command6_Click();            void Command7_Click();  // "Clear"
-    void Command3_Click();            void Command4_Click();  // "Flip"
-    void Label1_Click(int index);     void Label11_Click(int index); // palette
+
+    void pickColour(const QColor& colour);
+    void usePen();
+    void useEraser();
+    void clearPad();
+    void flipTo(bool portrait);
 
     QColor PenColor() const { return penColor_; }
     int PenWidth() const { return penWidth_; } // pixels
     QPointF CurrentPoint() const { return current_; } // twips
     const QImage& pad() const { return pad_; }
+    ToolPanel& tools(bool portrait) { return portrait ? column : strip; }
 
-    forms::Frame& Frame_landscape;
-    forms::Button& Command1;
-    forms::Button& Command2;
-    forms::Button& Command5;
-    forms::Button& Command6;
-    forms::Button& Command3;
-    forms::ControlGroup<forms::Label> Label1{QStringLiteral("Label1")};
-    forms::Frame& Frame_portrait;
-    forms::Button& Command9;
-    forms::Button& Command10;
-    forms::Button& Command8;
-    forms::Button& Command7;
-    forms::Button& Command4;
-    forms::ControlGroup<forms::Label> Label11{QStringLiteral("Label11")};
+    ToolPanel strip;
+    ToolPanel column;
 
     // The writing colour, kept while the eraser is in use.
-    QColor pencolor;
+    QColor writingColour;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void pickcolour(const QColor& colour);
-    void usepen();
-    void useeraser();
-    void clearpad();
-    void flipto(bool portrait);
     void wipe();
 
     QImage pad_;

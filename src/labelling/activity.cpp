@@ -20,7 +20,7 @@ LabellingActivity::LabellingActivity(forms::Screens& screens, const ActivityData
     // all but the few controls a screen asks to lie above them.
     for (int k = 0; k < int(data.pictures.size()); ++k) {
         const PicturePlace& p = data.pictures[k];
-        forms::Image& image = Image1.create(this, k);
+        forms::Image& image = pictures.create(this, k);
         image.setStretch(p.stretch);
         image.place(p.left, p.top, p.width, p.height);
     }
@@ -28,15 +28,15 @@ LabellingActivity::LabellingActivity(forms::Screens& screens, const ActivityData
     const int items = int(data.items.size());
     for (int i = 0; i < items; ++i) {
         const Item& item = data.items[i];
-        forms::design(Label1.create(this, i), item.answer, item.target(), answerBox(data.answerPoints));
+        forms::design(targets.create(this, i), item.answer, item.target(), answerBox(data.answerPoints));
     }
     for (int i = 0; i < items; ++i) {
-        Label& home = Label4.create(this, i);
+        Label& home = homes.create(this, i);
         home.setBorder(true);
         home.place(data.items[i].homeLeft, data.items[i].homeTop, data.items[i].width, data.items[i].height);
     }
-    activity::buildCommands(this, Label3, Commands);
-    Label3(CheckScore).hide();
+    activity::buildCommands(this, commands, Commands);
+    commands(CheckScore).hide();
 
     const ScoreLinePlace& s = data.scoreLine;
     scoreLine_ = new Label(this, s.name);
@@ -49,20 +49,20 @@ LabellingActivity::LabellingActivity(forms::Screens& screens, const ActivityData
     buildTexts(false);
     if (data.variants) {
         const VariantSwitch& v = *data.variants;
-        activity::buildOptions(this, Option1, {v.captions, v.at, v.textColour, 12, v.own});
+        activity::buildOptions(this, variantSwitch, {v.captions, v.at, v.textColour, 12, v.own});
     }
     for (int i = 0; i < items; ++i) {
         const Item& item = data.items[i];
-        forms::design(Label2.create(this, i), QStringLiteral("Label2"),
+        forms::design(answers.create(this, i), item.answer,
                       {item.homeLeft, item.homeTop, item.width, item.height}, answerBox(data.answerPoints));
     }
     buildTexts(true);
     buildLines(true);
 
-    connect(&Label2, &forms::GroupSignals::moved, this, [this](int i, const forms::MouseArgs& a) { Label2_MouseMove(i, a); });
-    connect(&Label2, &forms::GroupSignals::released, this, [this](int i, const forms::MouseArgs&) { Label2_MouseUp(i); });
-    connect(&Label3, &forms::GroupSignals::clicked, this, [this](int k) { Label3_Click(k); });
-    connect(&Option1, &forms::GroupSignals::clicked, this, [this](int k) { Option1_Click(k); });
+    connect(&answers, &forms::GroupSignals::moved, this, &LabellingActivity::dragAnswer);
+    connect(&answers, &forms::GroupSignals::released, this, [this](int i, const forms::MouseArgs&) { dropAnswer(i); });
+    connect(&commands, &forms::GroupSignals::clicked, this, &LabellingActivity::runCommand);
+    connect(&variantSwitch, &forms::GroupSignals::clicked, this, &LabellingActivity::switchVariant);
 
     if (data.extras.build)
         data.extras.build(*this);
@@ -79,7 +79,7 @@ void LabellingActivity::buildLines(bool aboveAnswers)
 {
     for (const LineData& l : data_.lines)
         if (l.aboveAnswers == aboveAnswers) {
-            forms::Line& line = Line1.create(this, l.index);
+            forms::Line& line = lines.create(this, l.index);
             line.setPen(l.colour, l.width, l.style);
             line.setEnds(l.x1, l.y1, l.x2, l.y2);
         }
@@ -95,11 +95,11 @@ void LabellingActivity::load()
 {
     activity::prepareScreen(*this);
     setBackColor(data_.background);
-    Option1.forEach([this](int, forms::OptionButton& option) { option.setBackColor(data_.background); });
+    variantSwitch.forEach([this](int, forms::OptionButton& option) { option.setBackColor(data_.background); });
     board.setCount(static_cast<int>(data_.items.size()));
     board.sizeHomes();
     for (int k = 0; k < int(data_.pictures.size()); ++k)
-        Image1(k).loadPicture(data_.pictures[k].file);
+        pictures(k).loadPicture(data_.pictures[k].file);
     board.dealAnswers();
     if (data_.extras.afterLoad)
         data_.extras.afterLoad(*this);
@@ -109,45 +109,59 @@ void LabellingActivity::load()
 
 void LabellingActivity::moveOverBackground(const forms::MouseArgs&)
 {
-    activity::dimCommands(Label3);
+    activity::dimCommands(commands);
 }
 
-void LabellingActivity::Label2_MouseMove(int index, const forms::MouseArgs& args) { board.drag(index, args); }
+void LabellingActivity::dragAnswer(int index, const forms::MouseArgs& args) { board.drag(index, args); }
 
-void LabellingActivity::Label2_MouseUp(int index)
+void LabellingActivity::dropAnswer(int index)
 {
     scoreLine_->hide();
     if (board.drop(index))
-        Label3(CheckScore).show();
+        commands(CheckScore).show();
 }
 
-void LabellingActivity::Label3_Click(int index)
+void LabellingActivity::runCommand(int index)
 {
     switch (index) {
     case Exit:
         unloadSelf();
         break;
     case StartAgain:
-        scoreLine_->hide();
-        board.sendHome();
-        Label3(CheckScore).hide();
+        startAgain();
         break;
-    case CheckScore: {
-        const int score = data_.score(board.answerCorners(), board.targetCorners(), board.count());
-        scoreLine_->setCaption(scoreText(score, board.count()));
-        scoreLine_->show();
+    case CheckScore:
+        checkScore();
         break;
-    }
     default:
         break;
     }
 }
 
-void LabellingActivity::Option1_Click(int index)
+void LabellingActivity::startAgain()
+{
+    scoreLine_->hide();
+    board.sendHome();
+    commands(CheckScore).hide();
+}
+
+void LabellingActivity::checkScore()
+{
+    const int score = data_.score(board.answerCorners(), board.targetCorners(), board.count());
+    scoreLine_->setCaption(scoreText(score, board.count()));
+    scoreLine_->show();
+}
+
+void LabellingActivity::switchVariant(int index)
 {
     if (!data_.variants || index == data_.variants->own)
         return;
     showInstead(data_.variants->screens[index]);
+}
+
+void addScreen(forms::Screens& screens, const ActivityData& data)
+{
+    screens.add(data.screen, [&data](forms::Screens& s) { return std::make_unique<LabellingActivity>(s, data); });
 }
 
 } // namespace labelling

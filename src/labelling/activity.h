@@ -26,29 +26,33 @@ public:
 
     void load() override;
     void moveOverBackground(const forms::MouseArgs&) override;
-    void Label2_MouseMove(int index, const forms::MouseArgs& args);
-    void Label2_MouseUp(int index);
-    void Label3_Click(int index);
-    void Option1_Click(int index);
+    void dragAnswer(int index, const forms::MouseArgs& args);
+    void dropAnswer(int index);
+    // The command label `index` was clicked: Exit, Start Again or Check Score.
+    void runCommand(int index);
+    void startAgain();
+    void checkScore();
+    // Option `index` of the variant switch: its sibling screen replaces this one.
+    void switchVariant(int index);
 
     const ActivityData& data() const { return data_; }
 
-    forms::ControlGroup<forms::Image> Image1{QStringLiteral("Image1")};
-    forms::ControlGroup<forms::Line> Line1{QStringLiteral("Line1")};
-    forms::ControlGroup<forms::Label> Label1{QStringLiteral("Label1")}; // targets
-    forms::ControlGroup<forms::Label> Label4{QStringLiteral("Label4")}; // home boxes
-    forms::ControlGroup<forms::Label> Label3{QStringLiteral("Label3")}; // commands
-    forms::ControlGroup<forms::Label> Label2{QStringLiteral("Label2")}; // answer labels
-    forms::ControlGroup<forms::OptionButton> Option1{QStringLiteral("Option1")};
+    forms::ControlGroup<forms::Image> pictures{QStringLiteral("pictures")};
+    forms::ControlGroup<forms::Line> lines{QStringLiteral("lines")};
+    forms::ControlGroup<forms::Label> targets{QStringLiteral("targets")};
+    forms::ControlGroup<forms::Label> homes{QStringLiteral("homes")};
+    forms::ControlGroup<forms::Label> commands{QStringLiteral("commands")};
+    forms::ControlGroup<forms::Label> answers{QStringLiteral("answers")};
+    forms::ControlGroup<forms::OptionButton> variantSwitch{QStringLiteral("variantSwitch")};
     forms::Label& scoreLine() const { return *scoreLine_; }
     // A fixed caption by name and index (-1 for a lone label); null if none.
     forms::Label* text(const QString& name, int index = -1) const;
 
-    activity::AnswerBoard board{Label1, Label2, Label4};
+    activity::AnswerBoard board{targets, answers, homes};
     // Tapping and the keyboard place answer labels as a drag would.
-    activity::Placing placing{*this, board, [this](int i) { Label2_MouseUp(i); }};
+    activity::Placing placing{*this, board, [this](int i) { dropAnswer(i); }};
     // Each finger on a multi-touch board drags a label of its own.
-    activity::TouchDrags touches{*this, board, [this](int i) { Label2_MouseUp(i); }};
+    activity::TouchDrags touches{*this, board, [this](int i) { dropAnswer(i); }};
 
 private:
     void buildTexts(bool aboveAnswers);
@@ -58,5 +62,9 @@ private:
     forms::Label* scoreLine_ = nullptr;
     std::map<std::pair<QString, int>, forms::Label*> texts_;
 };
+
+// Registers the screen made from `data`; the table must outlive the registry,
+// since each screen keeps a reference to it.
+void addScreen(forms::Screens& screens, const ActivityData& data);
 
 } // namespace labelling

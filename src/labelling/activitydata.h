@@ -13,6 +13,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace labelling {
@@ -74,5 +75,16 @@ struct ActivityData {
     ScoringRule score = scoreOwnTargets;
     Extras extras;
 };
+
+// The picture files the screens show, as they name them, in screen order.
+inline std::vector<QString> pictureFiles(std::span<const ActivityData> screens)
+{
+    std::vector<QString> files;
+    for (const ActivityData& screen : screens)
+        for (const PicturePlace& picture : screen.pictures)
+            files.push_back(picture.file);
+    return files;
+}
+inline std::vector<QString> pictureFiles(const ActivityData& screen) { return pictureFiles({&screen, 1}); }
 
 } // namespace labelling

@@ -1,6 +1,7 @@
 // The Structure of an Atom: label the parts of a lithium atom, and in the key
 // the charge each kind of particle carries.
 #include "labelling/atom.h"
+#include "labelling/activity.h"
 
 #include <cmath>
 #include <numbers>
@@ -8,6 +9,8 @@
 namespace labelling {
 
 namespace {
+
+constexpr char Title[] = "The Structure of an Atom";
 
 constexpr float CentreX = 4800, CentreY = 3840;
 
@@ -64,7 +67,7 @@ ActivityData atom()
     const AtomDrawing& a = atomDrawing();
     ActivityData d;
     d.screen = "atom";
-    d.caption = "The Structure of an Atom";
+    d.caption = Title;
     d.background = QColor(20, 44, 100);
     d.answerPoints = 12;
     //         answer                           target        size        home
@@ -77,9 +80,9 @@ ActivityData atom()
                {"no charge",                     8880, 5460,   2640, 375,  8880, 6600},
                {"negative charge",               8880, 5940,   2640, 375,  3360, 7320}};
     d.pictures = {{"Images\\atom.jpg", 2400, 840, 9480, 5640, false}};
-    d.texts = {{"Label7", 0, "Label this lithium atom and its key.", {120, 120, 7200, 585},
+    d.texts = {{"captions", 0, "Label this lithium atom and its key.", {120, 120, 7200, 585},
                 timesText(24)}};
-    d.scoreLine = {"Label5", {7560, 120, 4200, 585}, 24};
+    d.scoreLine = {"scoreLine", {7560, 120, 4200, 585}, 24};
     const QPointF nucleus = around(a.nucleusRadius - 30, 172); // just inside its outline
     const QPointF proton = particleNear(a, Particle::Proton, around(600, 60));
     const QPointF neutron = particleNear(a, Particle::Neutron, around(600, 0));
@@ -110,6 +113,17 @@ const ActivityData& atomActivity()
 {
     static const ActivityData data = atom();
     return data;
+}
+
+activity::Topic atomTopic()
+{
+    return {.menu = 4, .row = 0, .title = Title, .screens = {atomActivity().screen},
+            .atRandom = false,
+            .guide = {"Drag and drop activity to label an atom.",
+                      "When all the labels have been put into position, the score can be checked.",
+                      "This activity links well with the Chemistry component of their course."},
+            .pictures = pictureFiles(atomActivity()),
+            .addScreens = [](forms::Screens& screens) { addScreen(screens, atomActivity()); }};
 }
 
 } // namespace labelling

@@ -4,6 +4,7 @@
 // The drawing's geometry lives here so that the screen's leader lines and the
 // generated picture agree.
 
+#include "activity/topic.h"
 #include "labelling/activitydata.h"
 
 #include <QPointF>
@@ -31,5 +32,6 @@ struct AtomDrawing {
 
 const AtomDrawing& atomDrawing();
 const ActivityData& atomActivity();
+activity::Topic atomTopic();
 
 } // namespace labelling

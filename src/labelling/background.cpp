@@ -1,6 +1,7 @@
 // Background Radiation: drag each source's name onto its sector of the pie
 // chart of the average yearly dose in the UK.
 #include "labelling/background.h"
+#include "labelling/activity.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,6 +10,8 @@
 namespace labelling {
 
 namespace {
+
+constexpr char Title[] = "Background Radiation";
 
 // The UK average yearly dose by source, rounded as it is usually published:
 // radon about half, then medical use and the ground and buildings, food and
@@ -30,7 +33,7 @@ ActivityData background()
     const PieChart& pie = backgroundChart();
     ActivityData d;
     d.screen = "background";
-    d.caption = "Background Radiation";
+    d.caption = Title;
     d.background = QColor(30, 52, 110);
     d.answerPoints = 12;
     //         answer                                   target        size        home
@@ -42,8 +45,8 @@ ActivityData background()
                {pie.sectors[4].source,                  840, 1560,    2520, 375,  6480, 6720},
                {pie.sectors[5].source,                  7800, 840,    3240, 615,  240, 6720}};
     d.pictures = {{"Images\\background.jpg", 3360, 1200, 5280, 5400, false}};
-    d.texts = {{"Label7", 0, "Label the sources of background radiation.", {120, 120, 11760, 585}, timesText(24)}};
-    d.scoreLine = {"Label5", {7560, 6000, 4200, 585}, 24};
+    d.texts = {{"captions", 0, "Label the sources of background radiation.", {120, 120, 11760, 585}, timesText(24)}};
+    d.scoreLine = {"scoreLine", {7560, 6000, 4200, 585}, 24};
     // Each leader runs from its target into the middle of its sector; the
     // sliver's leader meets it near the rim, where it is widest.
     const float reach[] = {0.55f, 0.7f, 0.7f, 0.7f, 0.7f, 0.93f};
@@ -84,6 +87,18 @@ const ActivityData& backgroundActivity()
 {
     static const ActivityData data = background();
     return data;
+}
+
+activity::Topic backgroundTopic()
+{
+    return {.menu = 4, .row = 2, .title = Title, .screens = {backgroundActivity().screen},
+            .atRandom = false,
+            .guide = {"Drag and drop to label a pie chart showing the sources of background radiation.",
+                      "Different areas and lifestyles mean that people are exposed to different amounts of background "
+                      "radiation. Pupils could be asked to find out which parts of the UK have high background "
+                      "radiation and why."},
+            .pictures = pictureFiles(backgroundActivity()),
+            .addScreens = [](forms::Screens& screens) { addScreen(screens, backgroundActivity()); }};
 }
 
 } // namespace labelling

@@ -3,6 +3,7 @@
 // in the UK comes from, on average. The sectors are one table, read by the
 // screen for its leader lines and by the picture generator for the chart.
 
+#include "activity/topic.h"
 #include "labelling/activitydata.h"
 
 #include <QColor>
@@ -31,5 +32,6 @@ struct PieChart {
 
 const PieChart& backgroundChart();
 const ActivityData& backgroundActivity();
+activity::Topic backgroundTopic();
 
 } // namespace labelling

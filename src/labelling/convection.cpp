@@ -3,17 +3,19 @@
 // the flame marks the water rising over the flame, crossing the top, sinking
 // on the far side and returning along the bottom.
 #include "labelling/convection.h"
-#include "activity/catalogue.h"
+#include "labelling/activity.h"
 
 namespace labelling {
 
 namespace {
 
+constexpr char Title[] = "Convection";
+
 ActivityData beaker()
 {
     ActivityData d;
     d.screen = "convection";
-    d.caption = activity::topicOf(d.screen)->title;
+    d.caption = Title;
     d.background = QColor(40, 65, 136);
     d.answerPoints = 12;
     //         answer                 target         size        home
@@ -25,9 +27,9 @@ ActivityData beaker()
                {"beaker",              9240, 3015,    2520, 375,  3120, 6600},
                {"tripod",              9240, 4740,    2520, 375,  240, 7200}};
     d.pictures = {{"Images\\convection.jpg", 3000, 720, 6000, 5160, false}};
-    d.texts = {{"Label7", 0, "Label this diagram showing a convection current in a beaker of water.",
+    d.texts = {{"captions", 0, "Label this diagram showing a convection current in a beaker of water.",
                 {240, 120, 11520, 555}, timesText(20.25, forms::Green)}};
-    d.scoreLine = {"Label5", {3960, 5955, 4080, 585}, 24};
+    d.scoreLine = {"scoreLine", {3960, 5955, 4080, 585}, 24};
     d.lines = {leaderLine(0, 2760, 5070, 5100, 5070),  // the burner's barrel
                leaderLine(1, 2760, 3645, 5100, 3645),  // the crystal on the bottom
                leaderLine(2, 2760, 2520, 4875, 2520),  // the arrow rising above the flame
@@ -44,6 +46,20 @@ const ActivityData& convectionActivity()
 {
     static const ActivityData data = beaker();
     return data;
+}
+
+activity::Topic convectionTopic()
+{
+    return {.menu = 1, .row = 0, .title = Title, .screens = {convectionActivity().screen},
+            .atRandom = false,
+            .guide = {"Label a diagram showing a convection current in a beaker. When all the labels have been put "
+                      "into position, the score can be checked.",
+                      "Small groups of pupils could perform the practical as an extension activity. A crystal of "
+                      "potassium permanganate dropped into one side of a beaker of cold water and gently heated "
+                      "beneath that side shows the purple current rising above the flame, crossing the top and "
+                      "sinking on the far side."},
+            .pictures = pictureFiles(convectionActivity()),
+            .addScreens = [](forms::Screens& screens) { addScreen(screens, convectionActivity()); }};
 }
 
 } // namespace labelling

@@ -1,8 +1,10 @@
 #pragma once
+#include "activity/topic.h"
 #include "labelling/activitydata.h"
 
 namespace labelling {
 // convection: a beaker of water heated under one side, a crystal's purple
 // trail showing the convection current.
 const ActivityData& convectionActivity();
+activity::Topic convectionTopic();
 } // namespace labelling

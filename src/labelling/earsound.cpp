@@ -2,7 +2,6 @@
 // marks its compressions and rarefactions, and a section of the ear stands at
 // the right. Seven answers to place.
 #include "labelling/earsound.h"
-#include "activity/catalogue.h"
 #include "labelling/tuningfork.h"
 #include "forms/screens.h"
 
@@ -17,7 +16,7 @@ struct WavePen {
     int width;
     Qt::PenStyle style;
     std::vector<float> xs;
-    std::vector<int> lines; // Line1(k) of each X, in X order
+    std::vector<int> lines; // lines(k) of each X, in X order
 };
 const QColor WaveGrey(192, 192, 192);
 constexpr float WaveTop = 2280, WaveBottom = 4920;
@@ -45,7 +44,7 @@ std::vector<LineData> lines()
 ActivityData earSound()
 {
     ActivityData d;
-    d.screen = activity::topic("Sound").screens.front();
+    d.screen = "earsound";
     d.caption = "The Ear"; // the screen's own name for its diagram, under the topic "Sound"
     d.background = QColor(9, 63, 137);
     d.answerPoints = 12;
@@ -60,9 +59,9 @@ ActivityData earSound()
     d.pictures = {{"Images\\ear.jpg", 5760, 1560, 6000, 4500, false}};
     const forms::LabelLook caption{"Arial", 24, false, forms::Yellow, forms::Black, false, false,
                                    forms::Label::Align::Center};
-    d.texts = {{"Label7", -1, "Label the diagram below.", {2640, 240, 5145, 825}, timesText(24)},
-               {"Label5", -1, "sound wave", {1320, 5160, 4425, 825}, caption, true}};
-    d.scoreLine = {"Label6", {8280, 240, 3300, 540}, 24, forms::Label::Align::Left, true};
+    d.texts = {{"captions", -1, "Label the diagram below.", {2640, 240, 5145, 825}, timesText(24)},
+               {"waveCaption", -1, "sound wave", {1320, 5160, 4425, 825}, caption, true}};
+    d.scoreLine = {"scoreLine", {8280, 240, 3300, 540}, 24, forms::Label::Align::Left, true};
     d.lines = lines();
     return d;
 }
@@ -73,7 +72,7 @@ const std::vector<TargetLeader>& earLeaders()
 {
     // Yellow, 3 pixels wide, each from a target to the thing its answer names.
     static const std::vector<TargetLeader> all{
-        // target                Line1(k)  at the target   at the part
+        // target                lines(k)  at the target   at the part
         {0 /* tuning fork */,    5,        720, 960,       720, 2160},   // the top of the fork's picture
         {1 /* rarefaction */,    24,       2520, 1560,     2520, 2280},  // a dashed wave line
         {2 /* compression */,    25,       4920, 1560,     4920, 2280},  // a heavy wave line
@@ -93,23 +92,42 @@ const ActivityData& earSoundActivity()
 
 EarSound::EarSound(forms::Screens& screens, std::shared_ptr<TuningFork> fork)
     : LabellingActivity(screens, earSoundActivity()),
-      Image2(*new forms::Image(this, QStringLiteral("Image2"))),
+      forkPicture(*new forms::Image(this, QStringLiteral("forkPicture"))),
       fork_(std::move(fork))
 {
-    Image2.place(ForkPictureArea.left, ForkPictureArea.top, ForkPictureArea.width, ForkPictureArea.height);
-    Image2.lower(); // a picture: beneath the lines, targets and labels
+    forkPicture.place(ForkPictureArea.left, ForkPictureArea.top, ForkPictureArea.width, ForkPictureArea.height);
+    forkPicture.lower(); // a picture: beneath the lines, targets and labels
     // Every frame covers the control: nothing beneath it need be painted.
-    Image2.setAttribute(Qt::WA_OpaquePaintEvent);
-    screens.animationClock().animate(*this, ForkStepsPerSecond, [this](double) { Timer1_Timer(); });
+    forkPicture.setAttribute(Qt::WA_OpaquePaintEvent);
+    screens.animationClock().animate(*this, ForkStepsPerSecond, [this](double) { stepFork(); });
 }
 
 // A frame is decoded the first time it is shown and kept; from then on a tick
 // only swaps in a picture already in memory, so a drag never waits on a file.
-void EarSound::Timer1_Timer()
+void EarSound::stepFork()
 {
     const QPixmap& picture = fork_->frame(fork_->tick(), scale());
     if (!picture.isNull())
-        Image2.setPicture(picture);
+        forkPicture.setPicture(picture);
+}
+
+activity::Topic soundTopic()
+{
+    std::vector<QString> pictures = pictureFiles(earSoundActivity());
+    for (int frame = 0; frame < ForkFrames; ++frame)
+        pictures.push_back(forkFrameFile(frame));
+    return {.menu = 3, .row = 4, .title = QStringLiteral("Sound"), .screens = {earSoundActivity().screen},
+            .atRandom = false,
+            .guide = {"Drag and drop labelling of a diagram showing how sound waves travel into the ear.",
+                      "When all the labels are in position, the scores can be checked.",
+                      "Longitudinal waves, such as sound waves, can be explained using a slinky."},
+            .pictures = std::move(pictures),
+            .addScreens = [](forms::Screens& screens) {
+                // The fork's step and frames outlive each opening of the screen.
+                screens.add(earSoundActivity().screen, [fork = std::make_shared<TuningFork>()](forms::Screens& s) {
+                    return std::make_unique<EarSound>(s, fork);
+                });
+            }};
 }
 
 } // namespace labelling

@@ -1,9 +1,9 @@
 #pragma once
 // The Ear: how a sound travels from a vibrating tuning fork through the air
 // into the ear. A labelling screen whose one true departure is the animated
-// fork, Image2, stepped on the program's animation clock
-// while the screen is shown.
+// fork, stepped on the program's animation clock while the screen is shown.
 
+#include "activity/topic.h"
 #include "forms/picturecontrols.h"
 #include "labelling/activity.h"
 
@@ -24,12 +24,13 @@ inline constexpr forms::TwipRect ForkPictureArea{120, 2160, 1200, 4800};
 // A leader line, drawn from target `target` to the part its answer names.
 struct TargetLeader {
     int target;
-    int line; // Line1(line)
+    int line; // lines(line)
     float targetX, targetY;
     float partX, partY;
 };
 
 const ActivityData& earSoundActivity();
+activity::Topic soundTopic();
 // The leader lines, one a target, in target order. The picture generator
 // draws each part where its line ends.
 const std::vector<TargetLeader>& earLeaders();
@@ -41,11 +42,11 @@ public:
     EarSound(forms::Screens& screens, std::shared_ptr<TuningFork> fork);
 
     // One step of the fork: the next frame picture, repainting only the fork.
-    void Timer1_Timer();
+    void stepFork();
 
     const TuningFork& fork() const { return *fork_; }
 
-    forms::Image& Image2;
+    forms::Image& forkPicture;
 
 private:
     std::shared_ptr<TuningFork> fork_;

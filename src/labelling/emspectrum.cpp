@@ -3,11 +3,13 @@
 // pointing towards gamma rays, below, one of increasing wavelength pointing
 // back towards radio waves. Each arrow's name sits on its middle.
 #include "labelling/emspectrum.h"
-#include "activity/catalogue.h"
+#include "labelling/activity.h"
 
 namespace labelling {
 
 namespace {
+
+constexpr char Title[] = "Electromagnetic Spectrum";
 
 constexpr float BandLeft = 240, RegionWidth = 1645;
 constexpr float RegionBoxWidth = 1560, BoxHeight = 375, ArrowBoxWidth = 2880;
@@ -19,7 +21,7 @@ ActivityData spectrum()
 {
     ActivityData d;
     d.screen = "emspectrum";
-    d.caption = activity::topicOf(d.screen)->title;
+    d.caption = Title;
     d.background = QColor(40, 65, 136);
     d.answerPoints = 12;
     const char* regions[7] = {"radio waves", "microwaves", "infrared", "visible light",
@@ -35,9 +37,9 @@ ActivityData spectrum()
     d.items.push_back({"increasing wavelength", 4560, 4500,  ArrowBoxWidth, BoxHeight,  2400, 7080});
     // The arrows run across the whole picture; the band fills its middle.
     d.pictures = {{"Images\\spectrum.jpg", BandLeft, 840, 11520, 4320, false}};
-    d.texts = {{"Label7", 0, "Label the parts of the electromagnetic spectrum.", {240, 120, 11520, 555},
+    d.texts = {{"captions", 0, "Label the parts of the electromagnetic spectrum.", {240, 120, 11520, 555},
                 timesText(20.25, forms::Green)}};
-    d.scoreLine = {"Label5", {3960, 5280, 4080, 585}, 24};
+    d.scoreLine = {"scoreLine", {3960, 5280, 4080, 585}, 24};
     return d;
 }
 
@@ -47,6 +49,18 @@ const ActivityData& emSpectrumActivity()
 {
     static const ActivityData data = spectrum();
     return data;
+}
+
+activity::Topic emSpectrumTopic()
+{
+    return {.menu = 3, .row = 2, .title = Title, .screens = {emSpectrumActivity().screen},
+            .atRandom = false,
+            .guide = {"Drag and drop to label the different parts of the electromagnetic spectrum.",
+                      "When all the labels are in position, the scores can be checked.",
+                      "Small groups of pupils could work at the board to complete the task. The team that completes "
+                      "the activity quickest could be given a prize."},
+            .pictures = pictureFiles(emSpectrumActivity()),
+            .addScreens = [](forms::Screens& screens) { addScreen(screens, emSpectrumActivity()); }};
 }
 
 } // namespace labelling

@@ -4,17 +4,19 @@
 // a coal mine by a port. Each power station's name waits in the sea beside
 // the map at the end of a line to the place that suits it best.
 #include "labelling/energyisland.h"
-#include "activity/catalogue.h"
+#include "labelling/activity.h"
 
 namespace labelling {
 
 namespace {
 
+constexpr char Title[] = "Energy Island";
+
 ActivityData island()
 {
     ActivityData d;
     d.screen = "energyisland";
-    d.caption = activity::topicOf(d.screen)->title;
+    d.caption = Title;
     d.background = QColor(40, 65, 136);
     d.answerPoints = 12;
     //         answer                       target         size        home
@@ -27,9 +29,9 @@ ActivityData island()
                {"coal-fired power station",  9675, 4560,    2160, 630,  3120, 6480},
                {"nuclear power station",     165, 2160,     2160, 630,  8880, 7200}};
     d.pictures = {{"Images\\island.jpg", 120, 660, 11760, 5160, false}};
-    d.texts = {{"Label7", 0, "Drag each label to the best place for it on this island.",
+    d.texts = {{"captions", 0, "Drag each label to the best place for it on this island.",
                 {240, 120, 11520, 555}, timesText(20.25, forms::Green)}};
-    d.scoreLine = {"Label5", {3960, 5850, 4080, 585}, 24};
+    d.scoreLine = {"scoreLine", {3960, 5850, 4080, 585}, 24};
     d.lines = {leaderLine(0, 2325, 1410, 4620, 1410),  // the windy ridge
                leaderLine(1, 9675, 2910, 7170, 2910),  // the narrow mountain valley
                leaderLine(2, 9675, 3660, 9165, 3435),  // the estuary's mouth
@@ -47,6 +49,19 @@ const ActivityData& energyIslandActivity()
 {
     static const ActivityData data = island();
     return data;
+}
+
+activity::Topic energyIslandTopic()
+{
+    return {.menu = 2, .row = 1, .title = Title, .screens = {energyIslandActivity().screen},
+            .atRandom = false,
+            .guide = {"Pupils consider a fictitious island. They drag and drop electricity generation labels onto the "
+                      "most appropriate parts of the island.",
+                      "When all the labels are in position, the scores can be checked.",
+                      "Extension - Give pupils a map of the UK. Ask them to mark where each kind of power station "
+                      "could be sited."},
+            .pictures = pictureFiles(energyIslandActivity()),
+            .addScreens = [](forms::Screens& screens) { addScreen(screens, energyIslandActivity()); }};
 }
 
 } // namespace labelling

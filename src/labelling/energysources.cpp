@@ -2,11 +2,13 @@
 // with a small picture of it, and an empty row beside each for the
 // explanation of how it makes electricity.
 #include "labelling/energysources.h"
-#include "activity/catalogue.h"
+#include "labelling/activity.h"
 
 namespace labelling {
 
 namespace {
+
+constexpr char Title[] = "Energy Sources";
 
 // The table's columns and rows, in twips.
 constexpr float TableLeft = 120, IconRight = 960, NameRight = 2640, TableRight = 7200;
@@ -49,20 +51,20 @@ ActivityData sourcesTable()
 {
     ActivityData d;
     d.screen = "energysources";
-    d.caption = activity::topicOf(d.screen)->title;
+    d.caption = Title;
     d.background = QColor(40, 65, 136);
     d.answerPoints = 12;
-    d.texts = {{"Label7", 0, "Drag each explanation into the row of its energy source.", {240, 120, 11520, 555},
+    d.texts = {{"captions", 0, "Drag each explanation into the row of its energy source.", {240, 120, 11520, 555},
                 timesText(20.25, forms::Green)},
-               {"Label7", 1, "Energy source", {TableLeft, HeadTop + 90, NameRight - TableLeft, 330}, cellText()},
-               {"Label7", 2, "How it is used to make electricity", {NameRight, HeadTop + 90, TableRight - NameRight, 330},
+               {"captions", 1, "Energy source", {TableLeft, HeadTop + 90, NameRight - TableLeft, 330}, cellText()},
+               {"captions", 2, "How it is used to make electricity", {NameRight, HeadTop + 90, TableRight - NameRight, 330},
                 cellText()}};
     int line = 0;
     for (int row = 0; row < Rows; ++row) {
         const float top = rowTop(row), boxTop = top + BoxInset;
         d.items.push_back({Sources[row].explanation, NameRight + 60, boxTop, BoxWidth, BoxHeight, HomesLeft,
                            rowTop(HomeRow[row]) + BoxInset});
-        d.texts.push_back({"Label7", 3 + row, Sources[row].name, {IconRight, top + 180, NameRight - IconRight, 330},
+        d.texts.push_back({"captions", 3 + row, Sources[row].name, {IconRight, top + 180, NameRight - IconRight, 330},
                            cellText()});
     }
     // The pictures of the sources, one to a row, left of their names.
@@ -75,7 +77,7 @@ ActivityData sourcesTable()
         d.lines.push_back(rule(line++, TableLeft, rowTop(row), TableRight, rowTop(row)));
     for (float x : {TableLeft, NameRight, TableRight})
         d.lines.push_back(rule(line++, x, HeadTop, x, rowTop(Rows)));
-    d.scoreLine = {"Label5", {HomesLeft, rowTop(Rows) + 120, BoxWidth, 585}, 24};
+    d.scoreLine = {"scoreLine", {HomesLeft, rowTop(Rows) + 120, BoxWidth, 585}, 24};
     return d;
 }
 
@@ -85,6 +87,18 @@ const ActivityData& energySourcesActivity()
 {
     static const ActivityData data = sourcesTable();
     return data;
+}
+
+activity::Topic energySourcesTopic()
+{
+    return {.menu = 2, .row = 2, .title = Title, .screens = {energySourcesActivity().screen},
+            .atRandom = false,
+            .guide = {"Complete a table matching energy sources with an explanation of how it is used to make "
+                      "electricity.",
+                      "When all the labels are in position, the scores can be checked.",
+                      "Pupils could use the internet to find real life examples of each energy source being used."},
+            .pictures = pictureFiles(energySourcesActivity()),
+            .addScreens = [](forms::Screens& screens) { addScreen(screens, energySourcesActivity()); }};
 }
 
 } // namespace labelling

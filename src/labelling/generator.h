@@ -1,7 +1,9 @@
 #pragma once
+#include "activity/topic.h"
 #include "labelling/activitydata.h"
 
 namespace labelling {
 // generator: the parts of a power station, from fuel to the pylons.
 const ActivityData& generatorActivity();
+activity::Topic generatorTopic();
 } // namespace labelling

@@ -1,18 +1,18 @@
 // Insulation: Leslie's cube, a house and a thermos flask, three screens of one
 // family switched by green option buttons. Each diagram is shown at its own size.
 #include "labelling/insulation.h"
-#include "activity/catalogue.h"
+#include "labelling/activity.h"
 
 namespace labelling {
 
 namespace {
 
-// The three screens, in the catalogue's order: the cube, the house, the flask.
-const activity::Topic& Insulation = activity::topic("Insulation");
+constexpr char Title[] = "Insulation";
 
+// The three screens: the cube, the house, the flask.
 const VariantSwitch InsulationFamily{
     {"Leslie's Cube", "House Insulation", "Thermos Flask"},
-    {Insulation.screens.at(0), Insulation.screens.at(1), Insulation.screens.at(2)},
+    {"thermal", "house", "thermos"},
     {{{240, 240, 2295, 495}, {240, 840, 2295, 495}, {240, 1440, 2295, 495}}},
     forms::Green,
     0,
@@ -35,8 +35,8 @@ int flaskScore(std::span<const Corner> labels, std::span<const Corner> targets, 
 ActivityData insulationScreen(int own, const QColor& background)
 {
     ActivityData d;
-    d.screen = Insulation.screens.at(std::size_t(own));
-    d.caption = Insulation.title;
+    d.screen = InsulationFamily.screens.at(std::size_t(own));
+    d.caption = Title;
     d.background = background;
     d.answerPoints = 12;
     d.variants = InsulationFamily.seenFrom(own);
@@ -45,7 +45,7 @@ ActivityData insulationScreen(int own, const QColor& background)
 
 FixedText instruction(const QString& text, const forms::TwipRect& at)
 {
-    return {"Label7", 0, text, at, timesText(20.25, forms::Green)};
+    return {"captions", 0, text, at, timesText(20.25, forms::Green)};
 }
 
 ActivityData leslieCube()
@@ -63,9 +63,9 @@ ActivityData leslieCube()
     forms::LabelLook blackSurface = surface;
     blackSurface.align = forms::Label::Align::Left;
     d.texts = {instruction("Label this diagram showing Leslie's cube.", {7800, 120, 3825, 1065}),
-               {"Label7", 2, "Silver surface", {600, 2880, 1665, 705}, surface},
-               {"Label7", 3, "Matt black surface", {9360, 2880, 2025, 825}, blackSurface}};
-    d.scoreLine = {"Label5", {7320, 5880, 3960, 585}, 24};
+               {"captions", 2, "Silver surface", {600, 2880, 1665, 705}, surface},
+               {"captions", 3, "Matt black surface", {9360, 2880, 2025, 825}, blackSurface}};
+    d.scoreLine = {"scoreLine", {7320, 5880, 3960, 585}, 24};
     d.lines = {leaderLine(0, 5880, 750, 5880, 2040),   // "Hot Water": the water in the cube
                leaderLine(3, 7560, 3240, 9120, 3240),  // "Matt black surface": the black face
                leaderLine(4, 2400, 3240, 4200, 3240)}; // "Silver surface": the silver face
@@ -85,7 +85,7 @@ ActivityData house()
     d.pictures = {{"Images\\house.jpg", 3360, 720, 5145, 6000, false}};
     d.texts = {instruction("Label this diagram of a house to show how it could be insulated against heat loss.",
                            {7800, 120, 3825, 1905})};
-    d.scoreLine = {"Label5", {7320, 5880, 3960, 585}, 24};
+    d.scoreLine = {"scoreLine", {7320, 5880, 3960, 585}, 24};
     d.lines = {leaderLine(0, 5040, 630, 5040, 1920),   // "loft insulation"
                leaderLine(1, 3000, 3960, 3960, 3960),  // "cavity wall insulation"
                leaderLine(2, 7680, 4560, 8880, 4560),  // "well fitting door"
@@ -109,7 +109,7 @@ ActivityData thermosFlask()
     d.texts = {instruction("Label this diagram of a thermos flask indicating the features that have been "
                            "designed for good insulation.",
                            {120, 2400, 5145, 2025})};
-    d.scoreLine = {"Label5", {720, 7200, 3960, 585}, 24};
+    d.scoreLine = {"scoreLine", {720, 7200, 3960, 585}, 24};
     d.lines = {leaderLine(0, 7440, 1560, 9000, 1560),  // the cork stopper
                leaderLine(1, 8340, 6000, 9000, 6000),  // the air space
                leaderLine(2, 7800, 960, 9000, 960),    // the cap
@@ -126,6 +126,22 @@ const std::vector<ActivityData>& insulationActivities()
 {
     static const std::vector<ActivityData> all{leslieCube(), house(), thermosFlask()};
     return all;
+}
+
+activity::Topic insulationTopic()
+{
+    const auto& family = InsulationFamily.screens;
+    return {.menu = 1, .row = 2, .title = Title, .screens = {family.begin(), family.end()}, .atRandom = true,
+            .guide = {"Label diagrams of how heat loss can be explained and reduced. The diagrams show a Leslie's "
+                      "cube, thermos flask and a house.",
+                      "Extension - The Leslie's cube could be demonstrated in the class. Fill it with hot water and "
+                      "hold a thermometer or infrared sensor the same distance from each face: the dull black face "
+                      "radiates most and the shiny silver face least."},
+            .pictures = pictureFiles(insulationActivities()),
+            .addScreens = [](forms::Screens& screens) {
+                for (const ActivityData& data : insulationActivities())
+                    addScreen(screens, data);
+            }};
 }
 
 } // namespace labelling

@@ -1,7 +1,9 @@
 #pragma once
+#include "activity/topic.h"
 #include "labelling/activitydata.h"
 
 namespace labelling {
 // thermal, house and thermos: keeping heat in, three screens of one family.
 const std::vector<ActivityData>& insulationActivities();
+activity::Topic insulationTopic();
 } // namespace labelling

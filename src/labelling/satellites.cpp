@@ -14,6 +14,8 @@ namespace labelling {
 
 namespace {
 
+constexpr char Title[] = "Satellites";
+
 void buildOrbitView(LabellingActivity& screen)
 {
     const ActivityData& d = satellitesActivity();
@@ -29,7 +31,7 @@ ActivityData satellites()
     const OrbitScene& scene = satelliteScene();
     ActivityData d;
     d.screen = "satellites";
-    d.caption = "Satellites";
+    d.caption = Title;
     d.background = QColor(6, 10, 40);
     d.answerPoints = 12;
     //         answer                     target        size        home
@@ -39,9 +41,9 @@ ActivityData satellites()
                {"geostationary orbit",     120, 5040,    3120, 375,  600, 7320},
                {"polar satellite",         8760, 840,    3120, 375,  8400, 6720},
                {"geostationary satellite", 120, 5880,    3120, 375,  4560, 7320}};
-    d.texts = {{"Label7", 0, "Label this diagram of two satellites.", {120, 120, 7200, 585}, timesText(24)},
-               {"Label7", 1, "Not to scale", {8760, 5640, 3120, 465}, noteText()}};
-    d.scoreLine = {"Label5", {7560, 120, 4200, 585}, 24};
+    d.texts = {{"captions", 0, "Label this diagram of two satellites.", {120, 120, 7200, 585}, timesText(24)},
+               {"captions", 1, "Not to scale", {8760, 5640, 3120, 465}, noteText()}};
+    d.scoreLine = {"scoreLine", {7560, 120, 4200, 585}, 24};
     // The still parts: a point inside the globe, the near half of the
     // equator, the polar orbit over the north-west, the near side of the
     // geostationary orbit.
@@ -67,6 +69,17 @@ const ActivityData& satellitesActivity()
 {
     static const ActivityData data = satellites();
     return data;
+}
+
+activity::Topic satellitesTopic()
+{
+    return {.menu = 5, .row = 3, .title = Title, .screens = {satellitesActivity().screen},
+            .atRandom = false,
+            .guide = {"Pupils drag and drop labels onto a moving diagram of polar and geostationary satellites.",
+                      "Pupils could find out about real life examples of how satellites impinge on their lives (e.g. "
+                      "mobile phones, GPS, weather forecasts)."},
+            .pictures = pictureFiles(satellitesActivity()),
+            .addScreens = [](forms::Screens& screens) { addScreen(screens, satellitesActivity()); }};
 }
 
 } // namespace labelling

@@ -2,6 +2,7 @@
 // Satellites: label a moving diagram of the Earth, a polar orbit and a
 // geostationary orbit, each with its satellite.
 
+#include "activity/topic.h"
 #include "labelling/activitydata.h"
 
 namespace labelling {
@@ -13,5 +14,6 @@ inline constexpr int GeostationarySatelliteTarget = 5;
 inline constexpr forms::TwipRect OrbitArea{0, 720, 12000, 5880};
 
 const ActivityData& satellitesActivity();
+activity::Topic satellitesTopic();
 
 } // namespace labelling

@@ -1,7 +1,6 @@
 // Telescopic Views: the same sky seen with the naked eye, through an amateur
 // telescope and by the Hubble Space Telescope, three screens of one family.
 #include "labelling/telescopic.h"
-#include "activity/catalogue.h"
 #include "labelling/activity.h"
 #include "forms/screens.h"
 
@@ -9,12 +8,12 @@ namespace labelling {
 
 namespace {
 
-// The three screens, in the catalogue's order: by eye, small telescope, from orbit.
-const activity::Topic& Views = activity::topic("Telescopic Views");
+constexpr char Title[] = "Telescopic Views";
 
+// The three screens: by eye, small telescope, from orbit.
 const VariantSwitch TelescopeFamily{
     {"Naked Eye Observation", "Amateur Telescope", "Hubble Space Telescope"},
-    {Views.screens.at(0), Views.screens.at(1), Views.screens.at(2)},
+    {"nakedeye", "telescope", "hst"},
     {{{240, 240, 3255, 495}, {240, 840, 3255, 495}, {240, 1440, 3255, 495}}},
     forms::Yellow,
     0,
@@ -23,8 +22,8 @@ const VariantSwitch TelescopeFamily{
 ActivityData nakedEye()
 {
     ActivityData d;
-    d.screen = Views.screens.at(0);
-    d.caption = Views.title;
+    d.screen = TelescopeFamily.screens.at(0);
+    d.caption = Title;
     d.background = QColor(25, 25, 25);
     d.answerPoints = 15.75;
     //         answer                 target        size        home
@@ -36,10 +35,10 @@ ActivityData nakedEye()
                   {"Images\\moonn.jpg",     8160, 240,  3660, 2760, true},
                   {"Images\\eclipsen.jpg",  4080, 3960, 3660, 2760, true},
                   {"Images\\venusn.jpg",    8160, 3960, 3660, 2760, true}};
-    d.texts = {{"Label7", 0, "Label the images. They are shown as they might be seen with the naked eye.",
+    d.texts = {{"captions", 0, "Label the images. They are shown as they might be seen with the naked eye.",
                 {120, 2400, 3735, 2025}, timesText(20.25)},
-               {"Label7", 1, "Never look directly at the Sun", {3570, 7440, 4695, 465}, noteText()}};
-    d.scoreLine = {"Label5", {240, 6960, 3360, 705}, 20.25};
+               {"captions", 1, "Never look directly at the Sun", {3570, 7440, 4695, 465}, noteText()}};
+    d.scoreLine = {"scoreLine", {240, 6960, 3360, 705}, 20.25};
     d.variants = TelescopeFamily.seenFrom(0);
     return d;
 }
@@ -47,8 +46,8 @@ ActivityData nakedEye()
 ActivityData amateurTelescope()
 {
     ActivityData d;
-    d.screen = Views.screens.at(1);
-    d.caption = Views.title;
+    d.screen = TelescopeFamily.screens.at(1);
+    d.caption = Title;
     d.background = QColor(25, 25, 25);
     d.answerPoints = 15.75;
     //         answer          target        size        home
@@ -64,10 +63,10 @@ ActivityData amateurTelescope()
                   {"Images\\jupitert2.jpg", 240, 5040,  2760, 2085, true},
                   {"Images\\saturnt2.jpg",  3240, 5040, 2760, 2085, true},
                   {"Images\\moont4.jpg",    6240, 5040, 2760, 2085, true}};
-    d.texts = {{"Label7", 0,
+    d.texts = {{"captions", 0,
                 "Label these images that are shown as they might be seen through an earth-based amateur telescope.",
                 {3960, 120, 7785, 1905}, timesText(26.25)}};
-    d.scoreLine = {"Label5", {9240, 6360, 2520, 1185}, 24};
+    d.scoreLine = {"scoreLine", {9240, 6360, 2520, 1185}, 24};
     d.variants = TelescopeFamily.seenFrom(1);
     return d;
 }
@@ -75,8 +74,8 @@ ActivityData amateurTelescope()
 ActivityData spaceTelescope()
 {
     ActivityData d;
-    d.screen = Views.screens.at(2);
-    d.caption = Views.title;
+    d.screen = TelescopeFamily.screens.at(2);
+    d.caption = Title;
     d.background = QColor(0, 0, 0);
     d.answerPoints = 15.75;
     //         answer               target        size        home
@@ -88,11 +87,11 @@ ActivityData spaceTelescope()
                   {"Images\\saturnh.jpg", 8160, 240,  3660, 2760, true},
                   {"Images\\eagleh.jpg",  4200, 3960, 3660, 2760, true},
                   {"Images\\galaxyh.jpg", 8160, 3960, 3660, 2760, true}};
-    d.texts = {{"Label7", 0, "Label these photographs that were taken by the Hubble Space Telescope.",
+    d.texts = {{"captions", 0, "Label these photographs that were taken by the Hubble Space Telescope.",
                 {120, 2760, 3855, 1305}, timesText(18)},
-               {"Label7", 1, "Drawings by Quorvanta after Hubble photographs",
+               {"captions", 1, "Drawings by Quorvanta after Hubble photographs",
                 {4290, 7440, 7455, 465}, noteText()}};
-    d.scoreLine = {"Label5", {300, 6960, 3360, 705}, 20.25};
+    d.scoreLine = {"scoreLine", {300, 6960, 3360, 705}, 20.25};
     d.variants = TelescopeFamily.seenFrom(2);
     return d;
 }
@@ -103,6 +102,23 @@ const std::vector<ActivityData>& telescopicActivities()
 {
     static const std::vector<ActivityData> all{nakedEye(), amateurTelescope(), spaceTelescope()};
     return all;
+}
+
+activity::Topic telescopicTopic()
+{
+    const auto& family = TelescopeFamily.screens;
+    return {.menu = 5, .row = 1, .title = Title, .screens = {family.begin(), family.end()},
+            .atRandom = false,
+            .guide = {"Drag and drop to match photographs of various celestial bodies.",
+                      "There are three menus, showing images produced with the naked eye, an amateur telescope and "
+                      "the Hubble Space Telescope. When all the labels are in position, the scores can be checked.",
+                      "Pupils could investigate other images of celestial objects on the internet, and compare what "
+                      "the naked eye, a school telescope and a space telescope can show."},
+            .pictures = pictureFiles(telescopicActivities()),
+            .addScreens = [](forms::Screens& screens) {
+                for (const ActivityData& data : telescopicActivities())
+                    addScreen(screens, data);
+            }};
 }
 
 } // namespace labelling

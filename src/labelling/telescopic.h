@@ -1,7 +1,9 @@
 #pragma once
+#include "activity/topic.h"
 #include "labelling/activitydata.h"
 
 namespace labelling {
 // nakedeye, telescope and hst.
 const std::vector<ActivityData>& telescopicActivities();
+activity::Topic telescopicTopic();
 } // namespace labelling

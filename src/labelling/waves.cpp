@@ -3,11 +3,13 @@
 // compressions and spread into rarefactions. Each feature's name waits at the
 // end of its leader line; the two "wavelength" answers are interchangeable.
 #include "labelling/waves.h"
-#include "activity/catalogue.h"
+#include "labelling/activity.h"
 
 namespace labelling {
 
 namespace {
+
+constexpr char Title[] = "Waves";
 
 // Either "wavelength" counts on either wavelength target.
 int wavelengthPairScore(std::span<const Corner> labels, std::span<const Corner> targets, int)
@@ -20,7 +22,7 @@ ActivityData twoWaves()
 {
     ActivityData d;
     d.screen = "waves";
-    d.caption = activity::topicOf(d.screen)->title;
+    d.caption = Title;
     d.background = QColor(40, 65, 136);
     d.answerPoints = 12;
     //         answer            target         size        home
@@ -33,9 +35,9 @@ ActivityData twoWaves()
                {"compression",    3060, 3480,    2160, 375,  8880, 7200},
                {"rarefaction",    7110, 3480,    2160, 375,  3120, 6600}};
     d.pictures = {{"Images\\waves.jpg", 240, 720, 11520, 5160, false}};
-    d.texts = {{"Label7", 0, "Label the features of these two waves.", {240, 120, 11520, 555},
+    d.texts = {{"captions", 0, "Label the features of these two waves.", {240, 120, 11520, 555},
                 timesText(20.25, forms::Green)}};
-    d.scoreLine = {"Label5", {3960, 5955, 4080, 585}, 24};
+    d.scoreLine = {"scoreLine", {3960, 5955, 4080, 585}, 24};
     d.lines = {leaderLine(0, 4815, 1095, 4815, 1290),  // the arrow from crest to crest
                leaderLine(1, 5490, 5400, 5490, 5220),  // the arrow from compression to compression
                leaderLine(2, 3150, 1095, 3465, 1800),  // the arrow from the rest position up to a crest
@@ -54,6 +56,17 @@ const ActivityData& wavesActivity()
 {
     static const ActivityData data = twoWaves();
     return data;
+}
+
+activity::Topic wavesTopic()
+{
+    return {.menu = 3, .row = 0, .title = Title, .screens = {wavesActivity().screen},
+            .atRandom = false,
+            .guide = {"Drag and drop activity to label the features of a wave.",
+                      "When all the labels are in position, the scores can be checked.",
+                      "An oscilloscope could be used to display the shapes of sound waves picked up by a microphone."},
+            .pictures = pictureFiles(wavesActivity()),
+            .addScreens = [](forms::Screens& screens) { addScreen(screens, wavesActivity()); }};
 }
 
 } // namespace labelling

@@ -1,7 +1,7 @@
 #pragma once
-// What makes one statement-quiz screen: its instruction, its choices and
-// where they stand, and the statement sets it deals from (one a level), or
-// the energy transfer diagrams it makes.
+// What makes one quiz screen: its instruction, its choices and where they
+// stand, and the statement sets it deals from (one a level), if it deals
+// statements.
 
 #include "forms/twips.h"
 
@@ -27,12 +27,12 @@ struct QuizData {
     double choicePoints;            // Arial bold, the size of the choice captions
     QStringList sets;               // statement files, one a level: "heattransfer.txt"
     QStringList levels;             // captions of the level switch; empty for none
-    bool diagrams = false;          // energy transfer diagrams instead of statements
     float feedbackTop = 5640;       // the feedback line; the reason below it
 };
 
-// Every statement-quiz screen.
-const std::vector<QuizData>& quizzes();
+// A row of choices of one size, centred on the screen, in the default colours.
+std::vector<Choice> choiceRow(const QStringList& captions, float top, float width, float height, float gap);
+std::vector<Choice> trueFalse();
 
 // The statement box, and the smallest size a statement may take before it is cut short.
 inline constexpr forms::TwipRect StatementBox{600, 1140, 10800, 2760};

@@ -61,6 +61,12 @@ void SankeyView::setQuestion(const SankeyQuestion& question, bool revealed)
     update();
 }
 
+void SankeyView::reveal()
+{
+    revealed_ = true;
+    update();
+}
+
 QString SankeyView::labelOf(Branch branch) const
 {
     const Device& d = devices().at(std::size_t(question_.device));

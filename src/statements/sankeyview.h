@@ -13,6 +13,7 @@ class SankeyView : public forms::Control {
 public:
     SankeyView(QWidget* parent, const QString& name);
     void setQuestion(const SankeyQuestion& question, bool revealed);
+    void reveal();
     const SankeyQuestion& question() const { return question_; }
     bool revealed() const { return revealed_; }
     // The text beside a branch, as the pupils read it.

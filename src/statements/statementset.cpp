@@ -7,12 +7,6 @@
 #include <QStandardPaths>
 #include <QStringDecoder>
 
-void initStatementResources()
-{
-    // The built-in sets live in a static library: make sure they are linked in.
-    Q_INIT_RESOURCE(statements);
-}
-
 namespace statements {
 
 namespace {

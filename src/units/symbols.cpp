@@ -3,7 +3,6 @@
 #include "activity/setup.h"
 #include "forms/design.h"
 #include "forms/screens.h"
-#include "activity/catalogue.h"
 #include "activity/commands.h"
 #include "activity/looks.h"
 #include "activity/rules.h"
@@ -93,172 +92,172 @@ const forms::LabelLook ScoreLook{"Times New Roman", 24, false, forms::Yellow, fo
 } // namespace
 
 Symbols::Symbols(forms::Screens& screens)
-    : Screen(screens, activity::topic(Title).screens.front()),
-      Label7(*new Label(this, "Label7")),
-      Label9(*new Label(this, "Label9")),
-      Timer1(*new QTimer(this))
+    : Screen(screens, ScreenId),
+      instruction(*new Label(this, "instruction")),
+      scoreLine(*new Label(this, "scoreLine")),
+      showLevels(*new QTimer(this))
 {
     setCaption(Title);
-    forms::design(Label7, "Match the variables with the symbols for their units.", {2040, 120, 7800, 1305}, InstructionLook);
-    forms::design(Label9, "12 out of 12 correct", {3720, 5280, 4320, 555}, ScoreLook);
-    Label9.hide();
-    activity::buildOptions(this, Option1, {LevelCaptions, LevelPlaces, forms::Orange, 14.25, 0});
-    Option1.forEach([](int, forms::OptionButton& level) { level.hide(); });
+    forms::design(instruction, "Match the variables with the symbols for their units.", {2040, 120, 7800, 1305}, InstructionLook);
+    forms::design(scoreLine, "12 out of 12 correct", {3720, 5280, 4320, 555}, ScoreLook);
+    scoreLine.hide();
+    activity::buildOptions(this, levels, {LevelCaptions, LevelPlaces, forms::Orange, 14.25, 0});
+    levels.forEach([](int, forms::OptionButton& level) { level.hide(); });
     // Created bottom to top, so that a dragged answer label passes over everything.
     for (int i = 0; i < Items; ++i) {
         const Place& p = Places[i];
-        forms::design(Label5.create(this, i), QString::fromUtf8(Level1[i].symbol),
+        forms::design(symbols.create(this, i), QString::fromUtf8(Level1[i].symbol),
                       {p.symbolLeft, p.symbolTop, SymbolWidth, SymbolHeight}, SymbolLook);
-        forms::design(Label1.create(this, i), QString::fromUtf8(Level1[i].quantity),
+        forms::design(targets.create(this, i), QString::fromUtf8(Level1[i].quantity),
                       {p.targetLeft, p.targetTop, BoxWidth, BoxHeight}, BoxLook);
     }
     for (int i = 0; i < Items; ++i) {
-        Label& home = Label4.create(this, i);
+        Label& home = homes.create(this, i);
         home.setBorder(true);
         home.place(Places[i].homeLeft, Places[i].homeTop, BoxWidth, BoxHeight);
     }
-    activity::buildCommands(this, Label3, Commands);
-    Label3(CheckScore).hide();
-    Label3(NewQuestion).hide();
+    activity::buildCommands(this, commands, Commands);
+    commands(CheckScore).hide();
+    commands(NewQuestion).hide();
     for (int i = 0; i < Items; ++i)
-        forms::design(Label2.create(this, i), QStringLiteral("Label2"),
+        forms::design(answers.create(this, i), QString(),
                       {Places[i].homeLeft, Places[i].homeTop, BoxWidth, BoxHeight}, BoxLook);
 
-    connect(&Label2, &forms::GroupSignals::moved, this, [this](int i, const forms::MouseArgs& a) { Label2_MouseMove(i, a); });
-    connect(&Label2, &forms::GroupSignals::released, this, [this](int i, const forms::MouseArgs&) { Label2_MouseUp(i); });
-    connect(&Label3, &forms::GroupSignals::clicked, this, [this](int k) { Label3_Click(k); });
-    connect(&Option1, &forms::GroupSignals::clicked, this, [this](int k) { Option1_Click(k); });
-    Timer1.setTimerType(Qt::PreciseTimer);
-    Timer1.setInterval(1);
-    connect(&Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    connect(&answers, &forms::GroupSignals::moved, this, &Symbols::dragAnswer);
+    connect(&answers, &forms::GroupSignals::released, this, [this](int i) { dropAnswer(i); });
+    connect(&commands, &forms::GroupSignals::clicked, this, &Symbols::runCommand);
+    connect(&levels, &forms::GroupSignals::clicked, this, &Symbols::switchLevel);
+    showLevels.setTimerType(Qt::PreciseTimer);
+    showLevels.setInterval(1);
+    connect(&showLevels, &QTimer::timeout, this, &Symbols::revealLevels);
 }
 
 void Symbols::load()
 {
     activity::prepareScreen(*this);
     setBackColor(Background);
-    Option1.forEach([](int, forms::OptionButton& level) { level.setBackColor(Background); });
-    level1symbols.clear();
-    level1quantities.clear();
+    levels.forEach([](int, forms::OptionButton& level) { level.setBackColor(Background); });
+    levelOneSymbols.clear();
+    levelOneQuantities.clear();
     for (int i = 0; i < Items; ++i) {
-        level1symbols << Label5(i).Caption();
-        level1quantities << Label1(i).Caption();
+        levelOneSymbols << symbols(i).Caption();
+        levelOneQuantities << targets(i).Caption();
     }
-    unitnames();
+    fillUnitTable();
     board.setCount(Items);
     board.sizeHomes();
     board.dealAnswers();
     // The level buttons appear on the first tick, once the screen is up.
-    Timer1.start();
+    showLevels.start();
     placing.attach();
     touches.attach();
 }
 
-void Symbols::unitnames()
+void Symbols::fillUnitTable()
 {
-    unitquantities.clear();
-    unitsymbols.clear();
+    unitQuantities.clear();
+    unitSymbols.clear();
     for (const Pair& entry : UnitTable) {
-        unitquantities << QString::fromUtf8(entry.quantity);
-        unitsymbols << QString::fromUtf8(entry.symbol);
+        unitQuantities << QString::fromUtf8(entry.quantity);
+        unitSymbols << QString::fromUtf8(entry.symbol);
     }
-    unitcount = static_cast<int>(unitquantities.size());
+    unitCount = static_cast<int>(unitQuantities.size());
 }
 
 void Symbols::setPair(int i, const QString& quantity, const QString& symbol)
 {
-    Label5(i).setCaption(symbol);
-    Label2(i).setCaption(quantity);
+    symbols(i).setCaption(symbol);
+    answers(i).setCaption(quantity);
 }
 
-void Symbols::calculate1()
+void Symbols::drawLevelOne()
 {
-    const int items = std::min<int>(board.count(), int(level1quantities.size()));
-    pickorder = pickOrder(items, screens().platform().random);
+    const int items = std::min<int>(board.count(), int(levelOneQuantities.size()));
+    drawOrder = pickOrder(items, screens().platform().random);
     for (int i = 0; i < items; ++i)
-        setPair(i, level1quantities[pickorder[i]], level1symbols[pickorder[i]]);
+        setPair(i, levelOneQuantities[drawOrder[i]], levelOneSymbols[drawOrder[i]]);
 }
 
-void Symbols::calculate()
+void Symbols::drawLevelTwo()
 {
-    pickorder = pickOrder(unitcount, screens().platform().random);
-    for (int i = 0; i < std::min(Items, unitcount); ++i)
-        setPair(i, unitquantities[pickorder[i]], unitsymbols[pickorder[i]]);
+    drawOrder = pickOrder(unitCount, screens().platform().random);
+    for (int i = 0; i < std::min(Items, unitCount); ++i)
+        setPair(i, unitQuantities[drawOrder[i]], unitSymbols[drawOrder[i]]);
 }
 
-void Symbols::resetlabels()
+void Symbols::resetBoard()
 {
     board.sendHome();
     for (int i = 0; i < board.count(); ++i) {
-        Label1(i).setCaption(QString());
-        Label1(i).setOpaque(false);
-        Label1(i).show();
+        targets(i).setCaption(QString());
+        targets(i).setOpaque(false);
+        targets(i).show();
     }
     for (int i = 0; i < board.count(); ++i) {
-        Label2(i).show();
-        Label4(i).show();
+        answers(i).show();
+        homes(i).show();
     }
 }
 
-void Symbols::Timer1_Timer()
+void Symbols::revealLevels()
 {
-    Option1(0).show();
-    Option1(1).show();
+    levels(0).show();
+    levels(1).show();
     // Nothing changes on later ticks: a running timer would only wake the program.
-    Timer1.stop();
+    showLevels.stop();
 }
 
-void Symbols::Option1_Click(int)
+void Symbols::switchLevel()
 {
-    const bool level1 = Option1(0).Value();
-    Label3(NewQuestion).setVisible(!level1);
-    Label3(CheckScore).hide();
-    Label9.hide();
-    resetlabels();
+    const bool level1 = levels(0).Value();
+    commands(NewQuestion).setVisible(!level1);
+    commands(CheckScore).hide();
+    scoreLine.hide();
+    resetBoard();
     if (level1)
-        calculate1();
+        drawLevelOne();
     else
-        calculate();
+        drawLevelTwo();
 }
 
-void Symbols::Label2_MouseMove(int index, const forms::MouseArgs& args)
+void Symbols::dragAnswer(int index, const forms::MouseArgs& args)
 {
-    Label9.hide();
+    scoreLine.hide();
     board.drag(index, args);
 }
 
-void Symbols::Label2_MouseUp(int index)
+void Symbols::dropAnswer(int index)
 {
     if (board.drop(index))
-        Label3(CheckScore).show();
+        commands(CheckScore).show();
 }
 
-void Symbols::Label3_Click(int index)
+void Symbols::runCommand(int command)
 {
-    switch (index) {
+    switch (command) {
     case Exit:
-        Label9.hide();
+        scoreLine.hide();
         unloadSelf();
         break;
     case StartAgain:
         board.sendHome();
-        Label9.hide();
-        Label3(CheckScore).hide();
+        scoreLine.hide();
+        commands(CheckScore).hide();
         break;
     case CheckScore: {
-        std::vector<QString> symbols;
+        std::vector<QString> shown;
         for (int i = 0; i < board.count(); ++i)
-            symbols.push_back(Label5(i).Caption());
-        const int score = symbolScore(board.answerCorners(), board.targetCorners(), symbols);
-        Label9.setCaption(activity::scoreText(score, board.count()));
-        Label9.show();
+            shown.push_back(symbols(i).Caption());
+        const int score = symbolScore(board.answerCorners(), board.targetCorners(), shown);
+        scoreLine.setCaption(activity::scoreText(score, board.count()));
+        scoreLine.show();
         break;
     }
     case NewQuestion:
-        Label3(CheckScore).hide();
-        Label9.hide();
-        resetlabels();
-        calculate();
+        commands(CheckScore).hide();
+        scoreLine.hide();
+        resetBoard();
+        drawLevelTwo();
         break;
     default:
         break;
@@ -267,7 +266,23 @@ void Symbols::Label3_Click(int index)
 
 void Symbols::moveOverBackground(const forms::MouseArgs&)
 {
-    activity::dimCommands(Label3);
+    activity::dimCommands(commands);
+}
+
+activity::Topic symbolsTopic()
+{
+    const auto addScreens = [](forms::Screens& screens) {
+        screens.add(Symbols::ScreenId, [](forms::Screens& s) { return std::make_unique<Symbols>(s); });
+    };
+    return {.menu = 4, .row = 3, .title = Symbols::Title, .screens = {Symbols::ScreenId},
+            .atRandom = false,
+            .guide = {"Drag and drop to match units with their symbols. When all the labels are in position, the "
+                      "scores can be checked.",
+                      "Level 1 includes units that are used in Year 10, Level 2 also includes units that are used in "
+                      "Year 11.",
+                      "Different pieces of equipment that are used to measure each type of unit could be shown to the "
+                      "pupils."},
+            .pictures = {}, .addScreens = addScreens};
 }
 
 } // namespace units

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include "activity/board.h"
 #include "activity/placing.h"
+#include "activity/topic.h"
 #include "activity/touchdrags.h"
 
 #include <QStringList>
@@ -25,61 +26,65 @@ public:
     enum Command { Exit = 0, StartAgain = 1, CheckScore = 2, NewQuestion = 3 };
     static constexpr int Items = 8;
     static inline const QString Title = QStringLiteral("Units and their Symbols");
+    static inline const QString ScreenId = QStringLiteral("symbols");
 
     explicit Symbols(forms::Screens& screens);
 
     void load() override;
     void moveOverBackground(const forms::MouseArgs&) override;
-    void Timer1_Timer();
-    void Option1_Click(int index);
-    void Label2_MouseMove(int index, const forms::MouseArgs& args);
-    void Label2_MouseUp(int index);
-    void Label3_Click(int index);
+    void revealLevels();
+    void switchLevel();
+    void dragAnswer(int index, const forms::MouseArgs& args);
+    void dropAnswer(int index);
+    void runCommand(int index);
 
     // Fills the unit table.
-    void unitnames();
+    void fillUnitTable();
     // A Level 1 question: the fixed eight pairs in a new order.
-    void calculate1();
+    void drawLevelOne();
     // A Level 2 question: eight distinct pairs of the unit table.
-    void calculate();
+    void drawLevelTwo();
     // Every answer label home, every target blank.
-    void resetlabels();
+    void resetBoard();
 
-    forms::Label& Label7; // instruction
-    forms::Label& Label9; // score line
-    forms::ControlGroup<forms::OptionButton> Option1{QStringLiteral("Option1")}; // levels
-    forms::ControlGroup<forms::Label> Label5{QStringLiteral("Label5")}; // unit symbol above target i
-    forms::ControlGroup<forms::Label> Label1{QStringLiteral("Label1")}; // targets
-    forms::ControlGroup<forms::Label> Label4{QStringLiteral("Label4")}; // home boxes
-    forms::ControlGroup<forms::Label> Label3{QStringLiteral("Label3")}; // commands
-    forms::ControlGroup<forms::Label> Label2{QStringLiteral("Label2")}; // answer labels
-    QTimer& Timer1;
+    forms::Label& instruction;
+    forms::Label& scoreLine;
+    forms::ControlGroup<forms::OptionButton> levels{QStringLiteral("levels")};
+    forms::ControlGroup<forms::Label> symbols{QStringLiteral("symbols")}; // the unit's symbol above target i
+    forms::ControlGroup<forms::Label> targets{QStringLiteral("targets")}; // the quantities' places
+    forms::ControlGroup<forms::Label> homes{QStringLiteral("homes")};     // where the answers start
+    forms::ControlGroup<forms::Label> commands{QStringLiteral("commands")};
+    forms::ControlGroup<forms::Label> answers{QStringLiteral("answers")}; // the quantities' names
+    QTimer& showLevels; // reveals the level buttons once the screen is up
 
     // The unit table, parallel lists of quantity and symbol.
-    QStringList unitquantities;
-    QStringList unitsymbols;
-    int unitcount = 0;
+    QStringList unitQuantities;
+    QStringList unitSymbols;
+    int unitCount = 0;
     // The Level 1 set, read from the design captions at load.
-    QStringList level1quantities;
-    QStringList level1symbols;
+    QStringList levelOneQuantities;
+    QStringList levelOneSymbols;
     // The order in which the last question took its pairs.
-    std::vector<int> pickorder;
+    std::vector<int> drawOrder;
 
-    activity::AnswerBoard board{Label1, Label2, Label4};
+    activity::AnswerBoard board{targets, answers, homes};
     // Tapping and the keyboard place answer labels as a drag would.
     activity::Placing placing{*this, board, [this](int i) {
-        Label9.hide();
-        Label2_MouseUp(i);
+        scoreLine.hide();
+        dropAnswer(i);
     }};
     // Each finger on a multi-touch board drags a label of its own.
     activity::TouchDrags touches{*this, board, [this](int i) {
-        Label9.hide();
-        Label2_MouseUp(i);
+        scoreLine.hide();
+        dropAnswer(i);
     }};
 
 private:
     // Pair i of the question: symbol i above target i, and answer label i.
     void setPair(int i, const QString& quantity, const QString& symbol);
 };
+
+// Its menu topic.
+activity::Topic symbolsTopic();
 
 } // namespace units

@@ -52,17 +52,17 @@ private slots:
         QTest::addColumn<int>("index");
         QTest::addColumn<QAccessible::Role>("role");
         QTest::addColumn<QString>("name");
-        QTest::newRow("check box") << "intro0" << "Check1" << -1 << QAccessible::CheckBox << "Hide Desktop";
-        QTest::newRow("fit box") << "intro0" << "Check2" << -1 << QAccessible::CheckBox << "Fit to Screen";
-        QTest::newRow("menu link") << "intro0" << "Label2" << 3 << QAccessible::Link << "Menu 4";
-        QTest::newRow("guide link") << "intro0" << "Label2" << 7 << QAccessible::Link << "Teachers' Guide";
-        QTest::newRow("picture button") << "intro0" << "Command1" << -1 << QAccessible::Button << "Exit";
-        QTest::newRow("jotter button") << "intro0" << "cmdjotter" << -1 << QAccessible::Button << "Jotter";
-        QTest::newRow("topic link") << "menu2" << "Label3" << 0 << QAccessible::Link << "Electricity Production";
-        QTest::newRow("guide page command") << "TeacherGuide1" << "Label3" << 1 << QAccessible::Button << ">> Next Page";
-        QTest::newRow("command") << "generator" << "Label3" << 1 << QAccessible::Button << "Start Again";
-        QTest::newRow("answer label") << "generator" << "Label2" << 5 << QAccessible::Button << "turbine";
-        QTest::newRow("empty target") << "generator" << "Label1" << 2 << QAccessible::StaticText << "target 3 of 8, empty";
+        QTest::newRow("check box") << "intro0" << "hideDesktop" << -1 << QAccessible::CheckBox << "Hide Desktop";
+        QTest::newRow("fit box") << "intro0" << "fitToScreen" << -1 << QAccessible::CheckBox << "Fit to Screen";
+        QTest::newRow("menu link") << "intro0" << "menuLinks" << 3 << QAccessible::Link << "Menu 4";
+        QTest::newRow("guide link") << "intro0" << "guideLink" << -1 << QAccessible::Link << "Teachers' Guide";
+        QTest::newRow("picture button") << "intro0" << "exitButton" << -1 << QAccessible::Button << "Exit";
+        QTest::newRow("jotter button") << "intro0" << "jotterButton" << -1 << QAccessible::Button << "Jotter";
+        QTest::newRow("topic link") << "menu2" << "topics" << 0 << QAccessible::Link << "Electricity Production";
+        QTest::newRow("guide page command") << "TeacherGuide1" << "commands" << 1 << QAccessible::Button << ">> Next Page";
+        QTest::newRow("command") << "generator" << "commands" << 1 << QAccessible::Button << "Start Again";
+        QTest::newRow("answer label") << "generator" << "answers" << 5 << QAccessible::Button << "turbine";
+        QTest::newRow("empty target") << "generator" << "targets" << 2 << QAccessible::StaticText << "target 3 of 8, empty";
     }
 
     void namesAndRoles()
@@ -84,14 +84,14 @@ private slots:
         auto& screen = (*screens)->get<LabellingActivity>(QStringLiteral("generator"));
         QVERIFY(QTest::qWaitForWindowExposed(&screen));
         pupil::dropOnTarget(screen, 5, 2);
-        check(&screen.Label1(2), QAccessible::StaticText, "target 3 of 8, holds 'turbine'");
+        check(&screen.targets(2), QAccessible::StaticText, "target 3 of 8, holds 'turbine'");
         pupil::dropOnTarget(screen, 6, 2);
-        check(&screen.Label1(2), QAccessible::StaticText, "target 3 of 8, holds 'turbine' and 'electrical generator'");
-        pupil::click(screen.Label3(LabellingActivity::StartAgain));
-        check(&screen.Label1(2), QAccessible::StaticText, "target 3 of 8, empty");
+        check(&screen.targets(2), QAccessible::StaticText, "target 3 of 8, holds 'turbine' and 'electrical generator'");
+        pupil::click(screen.commands(LabellingActivity::StartAgain));
+        check(&screen.targets(2), QAccessible::StaticText, "target 3 of 8, empty");
         for (int a = 0; a < 8; ++a)
             pupil::dropOnTarget(screen, a, a);
-        pupil::click(screen.Label3(LabellingActivity::CheckScore));
+        pupil::click(screen.commands(LabellingActivity::CheckScore));
         check(&screen.scoreLine(), QAccessible::StaticText, "8 out of 8 correct");
     }
 };

@@ -3,7 +3,8 @@
 #include "support/pupil.h"
 #include "support/testscreens.h"
 #include "activity/fit.h"
-#include "app/intro0.h"
+#include "app/backdrop.h"
+#include "app/openingscreen.h"
 #include "forms/screen.h"
 #include "labelling/activity.h"
 
@@ -15,10 +16,8 @@ using labelling::LabellingActivity;
 
 namespace {
 
-QSizeF twipsOf(QSize pixels) { return QSizeF(pixels) * forms::TwipsPerPixel; }
-
 // Where the screen puts its client area (a windowless test platform may add a frame).
-QRect placed(const forms::Screen& s) { return forms::toPixels(forms::TwipRect{s.Left(), s.Top(), s.Width(), s.Height()}); }
+QRect placed(const forms::Screen& s) { return forms::toPixels(forms::TwipRect{s.Left(), s.Top(), s.Width(), s.Height()}, s.scale()); }
 
 using Layout = std::map<std::pair<QString, int>, std::tuple<float, float, float, float>>;
 
@@ -41,24 +40,12 @@ class FitTest : public QObject {
 private:
     std::unique_ptr<TestScreens> screens;
 
-    template <class T>
-    T& open(const QString& name)
-    {
-        (*screens)->show(name);
-        auto& screen = (*screens)->get<T>(name);
-        if (!QTest::qWaitForWindowExposed(&screen))
-            qWarning("%s was not exposed", qPrintable(name));
-        return screen;
-    }
+    bool remembered() { return screens->fake->settings[activity::FitSettingKey].toBool(); }
 
 private slots:
     void initTestCase() { initTestFonts(); }
     void init() { screens = std::make_unique<TestScreens>(); }
-    void cleanup()
-    {
-        screens.reset();
-        forms::setPixelScale(1.0f);
-    }
+    void cleanup() { screens.reset(); }
 
     // The opening screen's client area at the scale of each display.
     void clientAreaFitsTheDisplay_data()
@@ -78,17 +65,17 @@ private slots:
     {
         QFETCH(QSize, display);
         QFETCH(QRect, clientArea);
-        screens->fake->display = twipsOf(display);
+        screens->fake->display = display;
         activity::fitToScreen(**screens, true);
         // Placed by its load, before a test platform's frame could move it.
-        auto& intro = (*screens)->get<app::Intro0>(QStringLiteral("intro0"));
+        auto& intro = (*screens)->get<app::OpeningScreen>(app::OpeningScreen::Id);
         QCOMPARE(placed(intro), clientArea);
         QCOMPARE(intro.size(), clientArea.size());
         QCOMPARE(intro.Width(), 12000.0f);
         QCOMPARE(intro.Height(), 9000.0f);
         // Off again: the design's 800 x 600, centred, whatever the display.
         activity::fitToScreen(**screens, false);
-        QCOMPARE(forms::pixelScale(), 1.0f);
+        QCOMPARE((*screens)->scale(), 1.0f);
         QCOMPARE(intro.size(), QSize(800, 600));
         QCOMPARE(placed(intro).center(), QRect(QPoint(0, 0), display).center());
     }
@@ -114,18 +101,18 @@ private slots:
         std::vector<Layout> layouts;
         for (const QSize display : {QSize(1024, 768), QSize(1920, 1080)}) {
             screens = std::make_unique<TestScreens>();
-            screens->fake->display = twipsOf(display);
+            screens->fake->display = display;
             activity::fitToScreen(**screens, display.width() > 1024);
-            auto& screen = open<LabellingActivity>(name);
+            auto& screen = screens->open<LabellingActivity>(name);
             layouts.push_back(layoutOf(screen));
             for (int a = 0; a < placing.size(); ++a) {
                 pupil::dropOnTarget(screen, a, placing[a]);
-                QCOMPARE(pupil::cornerOf(screen.Label2(a)), pupil::cornerOf(screen.Label1(placing[a])));
+                QCOMPARE(pupil::cornerOf(screen.answers(a)), pupil::cornerOf(screen.targets(placing[a])));
             }
-            pupil::click(screen.Label3(LabellingActivity::CheckScore));
+            pupil::click(screen.commands(LabellingActivity::CheckScore));
             QCOMPARE(screen.scoreLine().Caption(), score);
         }
-        QCOMPARE(forms::pixelScale(), 1.8f);
+        QCOMPARE((*screens)->scale(), 1.8f);
         QVERIFY(layouts[0] == layouts[1]);
     }
 
@@ -133,12 +120,12 @@ private slots:
     // centred ones stay centred, the backdrop covers the display.
     void switchingReplacesOpenScreens()
     {
-        screens->fake->display = twipsOf({1920, 1080});
-        auto& intro = open<app::Intro0>(QStringLiteral("intro0"));
-        pupil::click(intro.Check1); // "Hide Desktop" loads the backdrop
-        auto& screen = open<LabellingActivity>(QStringLiteral("generator"));
-        const QRect before = screen.Label2(3).geometry();
-        auto& backdrop = (*screens)->get(QStringLiteral("Grey"));
+        screens->fake->display = QSizeF(1920, 1080);
+        auto& intro = screens->open<app::OpeningScreen>(app::OpeningScreen::Id);
+        pupil::click(intro.hideDesktop); // "Hide Desktop" loads the backdrop
+        auto& screen = screens->open<LabellingActivity>(QStringLiteral("generator"));
+        const QRect before = screen.answers(3).geometry();
+        auto& backdrop = (*screens)->get(app::Backdrop::Id);
         for (const bool on : {true, false, true}) {
             activity::fitToScreen(**screens, on);
             const QRect area = on ? QRect(240, 0, 1440, 1080) : QRect(560, 240, 800, 600);
@@ -146,16 +133,16 @@ private slots:
             QCOMPARE(screen.geometry(), area);
             QCOMPARE(backdrop.geometry(), QRect(0, 0, 1920, 1080));
             QCOMPARE(intro.Picture().devicePixelRatio(), on ? 2.0 : 1.0); // its own backdrop read again
-            QCOMPARE(screen.Label2(3).geometry(),
-                     on ? forms::toPixels(screen.Label2(3).twips()) : before);
+            QCOMPARE(screen.answers(3).geometry(),
+                     on ? forms::toPixels(screen.answers(3).twips(), screen.scale()) : before);
         }
-        QCOMPARE(screen.Label2(3).geometry().width(), qRound(before.width() * 1.8));
+        QCOMPARE(screen.answers(3).geometry().width(), qRound(before.width() * 1.8));
     }
 
     // The Jotter, placed by its own rule, is centred across a fitted display too.
     void jotterCentredWhenFitted()
     {
-        screens->fake->display = twipsOf({1920, 1080});
+        screens->fake->display = QSizeF(1920, 1080);
         activity::fitToScreen(**screens, true);
         const forms::Screen& pad = (*screens)->get(QStringLiteral("notepad"));
         QVERIFY(qAbs(placed(pad).center().x() - 960) <= 1);
@@ -166,19 +153,19 @@ private slots:
     // run, and shows the choice again when the screen is opened anew.
     void openingScreenBoxIsRemembered()
     {
-        screens->fake->display = twipsOf({1920, 1080});
-        auto& intro = open<app::Intro0>(QStringLiteral("intro0"));
-        QCOMPARE(intro.Check2.Value(), 0);
-        QVERIFY(!activity::rememberedFitToScreen(**screens));
-        pupil::click(intro.Check2);
-        QCOMPARE(forms::pixelScale(), 1.8f);
+        screens->fake->display = QSizeF(1920, 1080);
+        auto& intro = screens->open<app::OpeningScreen>(app::OpeningScreen::Id);
+        QCOMPARE(intro.fitToScreen.Value(), 0);
+        QVERIFY(!remembered());
+        pupil::click(intro.fitToScreen);
+        QCOMPARE((*screens)->scale(), 1.8f);
         QCOMPARE(intro.size(), QSize(1440, 1080));
-        QVERIFY(activity::rememberedFitToScreen(**screens));
-        (*screens)->unload(QStringLiteral("intro0"));
-        QCOMPARE(open<app::Intro0>(QStringLiteral("intro0")).Check2.Value(), 1);
-        pupil::click((*screens)->get<app::Intro0>(QStringLiteral("intro0")).Check2);
-        QCOMPARE(forms::pixelScale(), 1.0f);
-        QVERIFY(!activity::rememberedFitToScreen(**screens));
+        QVERIFY(remembered());
+        (*screens)->unload(app::OpeningScreen::Id);
+        QCOMPARE(screens->open<app::OpeningScreen>(app::OpeningScreen::Id).fitToScreen.Value(), 1);
+        pupil::click((*screens)->get<app::OpeningScreen>(app::OpeningScreen::Id).fitToScreen);
+        QCOMPARE((*screens)->scale(), 1.0f);
+        QVERIFY(!remembered());
     }
 };
 

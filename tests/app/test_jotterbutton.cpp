@@ -1,5 +1,6 @@
 // The Jotter button of the opening screen and the menus: placed by the set-up
 // routine clear of everything else, and opening the Jotter over the screen.
+#include "app/menu.h"
 #include "forms/buttons.h"
 #include "forms/screen.h"
 #include "support/testscreens.h"
@@ -33,7 +34,7 @@ void JotterButtonTest::placedClearOfEverything_data()
     QTest::addColumn<QString>("screen");
     QTest::addColumn<float>("top");
     QTest::newRow("opening screen") << "intro0" << 7200.f;
-    for (int menu = 1; menu <= 5; ++menu)
+    for (int menu = 1; menu <= int(app::menuTable().size()); ++menu)
         QTest::addRow("menu%d", menu) << QStringLiteral("menu%1").arg(menu) << 7950.f;
 }
 
@@ -45,7 +46,7 @@ void JotterButtonTest::placedClearOfEverything()
     t->show("intro0");
     t->show(screen);
     forms::Screen& s = t->get(screen);
-    auto* button = qobject_cast<forms::Button*>(s.control("cmdjotter"));
+    auto* button = qobject_cast<forms::Button*>(s.control("jotterButton"));
     QVERIFY(button);
     QVERIFY(button->isVisible());
     QCOMPARE(button->Left(), 10050.f);
@@ -78,7 +79,7 @@ void JotterButtonTest::opensTheJotter()
     t->show("intro0");
     t->show(screen);
     forms::Screen& s = t->get(screen);
-    QWidget* button = s.control("cmdjotter");
+    QWidget* button = s.control("jotterButton");
     QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
     QVERIFY(t->isLoaded("notepad"));
     QVERIFY(t->get("notepad").isVisible());

@@ -1,4 +1,4 @@
-// The five menus: one design, five rows of data.
+// The menus: one design, a row of data each, as long as its topics.
 #include "app/menu.h"
 #include "support/testscreens.h"
 
@@ -13,6 +13,8 @@ private slots:
     void cleanup() { TestScreens::flushDeletes(); }
     void layout_data();
     void layout();
+    void growsWithItsTopics_data();
+    void growsWithItsTopics();
 };
 
 void MenusTest::layout_data()
@@ -36,25 +38,57 @@ void MenusTest::layout()
     t->show("intro0");
     auto& menu = t->get<Menu>(QStringLiteral("menu%1").arg(number));
     QCOMPARE(menu.number(), number);
-    QCOMPARE(menu.Label1.Caption(), QStringLiteral("Menu %1").arg(number));
-    QCOMPARE(menu.Label1.Left(), 2797.5f);
+    QCOMPARE(menu.title.Caption(), QStringLiteral("Menu %1").arg(number));
+    QCOMPARE(menu.title.Left(), 2797.5f);
     QCOMPARE(menu.BackColor(), QColor(49, 135, 215));
     QVERIFY(!menu.Picture().isNull());
     QCOMPARE(menu.Picture().cacheKey(), t->find("intro0")->Picture().cacheKey()); // the same picture
-    QCOMPARE(menu.Command1.twips().top, 7950.f);
-    QCOMPARE(menu.Label3(4).Caption(), lastTopic);
+    QCOMPARE(menu.exitButton.twips().top, 7950.f);
+    QCOMPARE(menu.topics(4).Caption(), lastTopic);
+    QCOMPARE(menu.topics.count(), 5);
+    QCOMPARE(menu.menuLinks.count(), 5);
     for (int k = 0; k <= 4; ++k) {
         const float top = 2400 + 750 * k;
-        QCOMPARE(menu.Label3(k).Left(), topicLeft);
-        QCOMPARE(menu.Label3(k).Top(), top);
-        QCOMPARE(menu.Label3(k).Width(), menu.Label3(0).Width());
-        QCOMPARE(menu.Label2(k).Left(), 9600.f);
-        QCOMPARE(menu.Label2(k).Top(), top);
-        QCOMPARE(menu.Label2(k).Caption(), QStringLiteral("Menu %1").arg(k + 1));
-        QVERIFY(menu.Label2(k).Visible() && menu.Label3(k).Visible());
-        QVERIFY(menu.Label3(k).Opaque() && !menu.Label2(k).Opaque());
-        QCOMPARE(menu.Label3(k).font().pixelSize(), 21);
+        QCOMPARE(menu.topics(k).Left(), topicLeft);
+        QCOMPARE(menu.topics(k).Top(), top);
+        QCOMPARE(menu.topics(k).Width(), menu.topics(0).Width());
+        QCOMPARE(menu.menuLinks(k).Left(), 9600.f);
+        QCOMPARE(menu.menuLinks(k).Top(), top);
+        QCOMPARE(menu.menuLinks(k).Caption(), QStringLiteral("Menu %1").arg(k + 1));
+        QVERIFY(menu.menuLinks(k).Visible() && menu.topics(k).Visible());
+        QVERIFY(menu.topics(k).Opaque() && !menu.menuLinks(k).Opaque());
+        QCOMPARE(menu.topics(k).font().pixelSize(), 21);
     }
+}
+
+// A topic more lays out its own row; rows that would reach the buttons at
+// the foot go on in a second column.
+void MenusTest::growsWithItsTopics_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QPointF>("lastAt");
+    QTest::newRow("a sixth row") << 6 << QPointF(3772.5, 6150);
+    QTest::newRow("a second column") << 8 << QPointF(4972.5, 2400);
+}
+
+void MenusTest::growsWithItsTopics()
+{
+    QFETCH(int, count);
+    QFETCH(QPointF, lastAt);
+    activity::Topics topics;
+    for (int row = 0; row < count; ++row)
+        topics.push_back({1, row, QString::number(row), {}, false, {}, {}, {}});
+    std::vector<app::MenuData> menus = app::makeMenus(topics);
+    menus[0].screen = QStringLiteral("grown");
+    TestScreens t;
+    t->add("grown", [&](forms::Screens& s) { return std::make_unique<Menu>(s, menus, 1); });
+    auto& menu = t.open<Menu>(QStringLiteral("grown"));
+    const forms::Label& last = menu.topics(count - 1);
+    QCOMPARE(menu.topics.count(), count);
+    QCOMPARE(last.Caption(), QString::number(count - 1));
+    QCOMPARE(QPointF(last.Left(), last.Top()), lastAt);
+    QVERIFY(last.Visible() && menu.topics(0).Visible());
+    QCOMPARE(menu.menuLinks.count(), 1);
 }
 
 QTEST_MAIN(MenusTest)

@@ -1,11 +1,11 @@
 // Moving through the program: which screens are loaded after each step, the
 // backdrop across a return through the title screen, and the way out.
-#include "app/grey.h"
-#include "app/intro0.h"
-#include "activity/catalogue.h"
+#include "activity/setup.h"
+#include "app/backdrop.h"
+#include "app/catalogue.h"
 #include "app/menu.h"
-#include "activity/module1.h"
-#include "app/titlefrm.h"
+#include "app/openingscreen.h"
+#include "app/titlescreen.h"
 #include "support/pointer.h"
 #include "support/testscreens.h"
 
@@ -14,9 +14,9 @@
 #include <QTest>
 #include <algorithm>
 
-using app::Intro0;
+using app::OpeningScreen;
 using app::Menu;
-using app::Titlefrm;
+using app::TitleScreen;
 
 class NavigationTest : public QObject {
     Q_OBJECT
@@ -35,7 +35,7 @@ private slots:
     void webLinkGoesToTheShell();
     void insulationPicksAtRandom_data();
     void insulationPicksAtRandom();
-    void everyTopicOpensItsActivityOrNothingYet();
+    void everyTopicOpensItsActivity();
     void exitingAnActivityBringsBackItsMenu();
     void hoverHighlightsOnTheOpeningScreen();
     void hoverHighlightsOnAMenu();
@@ -44,12 +44,12 @@ private slots:
 void NavigationTest::titleScreenIsCentredAtItsOwnSize()
 {
     TestScreens t;
-    auto& title = t->get<Titlefrm>("Titlefrm");
+    auto& title = t->get<TitleScreen>(TitleScreen::Id);
     QCOMPARE(title.Width(), 5460.f);
     QCOMPARE(title.Left(), 15360 / 2.f - 5460 / 2.f);
     QCOMPARE(title.Top(), 11520 / 2.f - 6570 / 2.f);
-    QVERIFY(!title.Picture1.Picture().isNull());
-    QCOMPARE(title.Command1.Caption(), QStringLiteral("OK"));
+    QVERIFY(!title.picture.Picture().isNull());
+    QCOMPARE(title.okButton.Caption(), QStringLiteral("OK"));
 }
 
 void NavigationTest::titleScreenWithoutItsPictureFallsBackToFullSize()
@@ -58,14 +58,14 @@ void NavigationTest::titleScreenWithoutItsPictureFallsBackToFullSize()
     QTemporaryDir empty;
     QDir::setCurrent(empty.path());
     TestScreens t;
-    auto& title = t->get<Titlefrm>("Titlefrm");
+    auto& title = t->get<TitleScreen>(TitleScreen::Id);
     QDir::setCurrent(home);
     QCOMPARE(title.Width(), 12000.f);
     QCOMPARE(title.Left(), 1680.f);
-    QCOMPARE(title.Picture1.BackColor(), QColor(49, 135, 214));
-    QVERIFY(title.Picture1.Picture().isNull());
+    QCOMPARE(title.picture.BackColor(), QColor(49, 135, 214));
+    QVERIFY(title.picture.Picture().isNull());
     // The buttons still work.
-    title.Command1_Click();
+    title.goToOpeningScreen();
     QVERIFY(t->isLoaded("intro0"));
 }
 
@@ -74,28 +74,28 @@ void NavigationTest::roadThroughTheProgram()
     TestScreens t;
     t->show("Titlefrm");
     QCOMPARE(t->loadedNames(), QStringList{"Titlefrm"});
-    t->get<Titlefrm>("Titlefrm").Command1_Click();
+    t->get<TitleScreen>(TitleScreen::Id).goToOpeningScreen();
     QCOMPARE(t->loadedNames(), QStringList{"intro0"});
-    auto& intro = t->get<Intro0>("intro0");
+    auto& intro = t->get<OpeningScreen>(OpeningScreen::Id);
     for (int k = 0; k <= 4; ++k)
-        QCOMPARE(intro.Label2(k).Caption(), QStringLiteral("Menu %1").arg(k + 1));
-    intro.Label2_Click(4);
+        QCOMPARE(intro.menuLinks(k).Caption(), QStringLiteral("Menu %1").arg(k + 1));
+    intro.openMenu(4);
     QCOMPARE(t->loadedNames(), (QStringList{"intro0", "menu5"}));
-    t->get<Menu>("menu5").Label3_Click(1);
+    t->get<Menu>("menu5").openTopic(1);
     QCOMPARE(t->loadedNames(), (QStringList{"intro0", "menu5", "nakedeye"}));
     t->get("nakedeye");
     t->unload("nakedeye");
-    t->get<Menu>("menu5").Command1_Click();
+    t->get<Menu>("menu5").backToOpeningScreen();
     QCOMPARE(t->loadedNames(), QStringList{"intro0"});
-    intro.Command1_Click();
+    intro.askBeforeExit();
     QCOMPARE(t->loadedNames(), QStringList{"Titlefrm"});
-    auto& title = t->get<Titlefrm>("Titlefrm");
-    QCOMPARE(title.Command1.Caption(), QStringLiteral("Cancel"));
-    title.Command2_Click();
+    auto& title = t->get<TitleScreen>(TitleScreen::Id);
+    QCOMPARE(title.okButton.Caption(), QStringLiteral("Cancel"));
+    title.exitProgram();
     QCOMPARE(t.fake->quits, 1);
     // Loaded afresh, the title reads "OK" again.
     t->unload("Titlefrm");
-    QCOMPARE(t->get<Titlefrm>("Titlefrm").Command1.Caption(), QStringLiteral("OK"));
+    QCOMPARE(t->get<TitleScreen>(TitleScreen::Id).okButton.Caption(), QStringLiteral("OK"));
 }
 
 void NavigationTest::menuLinks_data()
@@ -113,10 +113,10 @@ void NavigationTest::menuLinks()
     QFETCH(int, from);
     QFETCH(int, link);
     TestScreens t;
-    t->get<Intro0>("intro0").Label2_Click(from - 1);
-    t->get<Menu>(QStringLiteral("menu%1").arg(from)).Label2_Click(link);
+    t->get<OpeningScreen>(OpeningScreen::Id).openMenu(from - 1);
+    t->get<Menu>(QStringLiteral("menu%1").arg(from)).openMenu(link);
     QCOMPARE(t->loadedNames(), (QStringList{"intro0", QStringLiteral("menu%1").arg(link + 1)}));
-    t->get<Menu>(QStringLiteral("menu%1").arg(link + 1)).Command1_Click();
+    t->get<Menu>(QStringLiteral("menu%1").arg(link + 1)).backToOpeningScreen();
     QCOMPARE(t->loadedNames(), QStringList{"intro0"});
 }
 
@@ -126,7 +126,7 @@ void NavigationTest::ownMenuLinkDoesNothing()
     t->show("intro0");
     t->show("menu3");
     auto* before = t->find("menu3");
-    t->get<Menu>("menu3").Label2_Click(2);
+    t->get<Menu>("menu3").openMenu(2);
     QCOMPARE(t->find("menu3"), before);
     QCOMPARE(t->loadedNames(), (QStringList{"intro0", "menu3"}));
 }
@@ -134,44 +134,44 @@ void NavigationTest::ownMenuLinkDoesNothing()
 void NavigationTest::hideDesktopSurvivesAReturnThroughTheTitle()
 {
     TestScreens t;
-    auto& intro = t->get<Intro0>("intro0");
-    QVERIFY(!Module1::HideDesktop.has_value());
-    QCOMPARE(intro.Check1.Value(), 0);
-    QVERIFY(!t->isLoaded("Grey"));
-    intro.Check1.setValue(1);
-    QCOMPARE(*Module1::HideDesktop, qint16(1));
-    auto* grey = t->find("Grey");
+    auto& intro = t->get<OpeningScreen>(OpeningScreen::Id);
+    QVERIFY(!activity::hidesDesktop(*t));
+    QCOMPARE(intro.hideDesktop.Value(), 0);
+    QVERIFY(!t->isLoaded(app::Backdrop::Id));
+    intro.hideDesktop.setValue(1);
+    QVERIFY(activity::hidesDesktop(*t));
+    auto* grey = t->find(app::Backdrop::Id);
     QVERIFY(grey && grey->isVisible());
     QCOMPARE(grey->BackColor(), QColor(48, 133, 214));
     QCOMPARE(grey->geometry(), QRect(0, 0, 1024, 768));
-    intro.Label2_Click(0);
-    intro.Command1_Click();
-    t->get<Titlefrm>("Titlefrm").Command1_Click();
-    auto& again = t->get<Intro0>("intro0");
-    QCOMPARE(again.Check1.Value(), 1);
-    QCOMPARE(t->find("Grey"), grey); // the same backdrop, not a new one
+    intro.openMenu(0);
+    intro.askBeforeExit();
+    t->get<TitleScreen>(TitleScreen::Id).goToOpeningScreen();
+    auto& again = t->get<OpeningScreen>(OpeningScreen::Id);
+    QCOMPARE(again.hideDesktop.Value(), 1);
+    QCOMPARE(t->find(app::Backdrop::Id), grey); // the same backdrop, not a new one
 }
 
 void NavigationTest::untickingRemovesTheBackdrop()
 {
     TestScreens t;
-    auto& intro = t->get<Intro0>("intro0");
-    intro.Check1.setValue(1);
-    intro.Label2_Click(1);
-    QVERIFY(t->isLoaded("Grey"));
-    intro.Check1.setValue(0);
-    QCOMPARE(*Module1::HideDesktop, qint16(0));
-    QVERIFY(!t->isLoaded("Grey"));
+    auto& intro = t->get<OpeningScreen>(OpeningScreen::Id);
+    intro.hideDesktop.setValue(1);
+    intro.openMenu(1);
+    QVERIFY(t->isLoaded(app::Backdrop::Id));
+    intro.hideDesktop.setValue(0);
+    QVERIFY(!activity::hidesDesktop(*t));
+    QVERIFY(!t->isLoaded(app::Backdrop::Id));
     QVERIFY(t->isLoaded("intro0") && t->isLoaded("menu2"));
 }
 
 void NavigationTest::webLinkGoesToTheShell()
 {
     TestScreens t;
-    auto& intro = t->get<Intro0>("intro0");
-    intro.Label2_Click(6);
-    QCOMPARE(t.fake->opened, QStringList{Intro0::WebAddress});
-    QVERIFY(Intro0::WebAddress.contains(QLatin1String(".example")));
+    auto& intro = t->get<OpeningScreen>(OpeningScreen::Id);
+    intro.openWebSite();
+    QCOMPARE(t.fake->opened, QStringList{OpeningScreen::WebAddress});
+    QVERIFY(OpeningScreen::WebAddress.contains(QLatin1String(".example")));
     QCOMPARE(t->loadedNames(), QStringList{"intro0"});
 }
 
@@ -196,21 +196,19 @@ void NavigationTest::insulationPicksAtRandom()
             t->add(name, [name](forms::Screens& s) { return std::make_unique<forms::Screen>(s, name); });
     t->show("menu1");
     t.fake->draws = {draw};
-    t->get<Menu>("menu1").Label3_Click(2);
+    t->get<Menu>("menu1").openTopic(2);
     QVERIFY(t->isLoaded(opens));
     QCOMPARE(t->loadedNames().size(), 2); // menu1 and the one chosen
 }
 
-void NavigationTest::everyTopicOpensItsActivityOrNothingYet()
+void NavigationTest::everyTopicOpensItsActivity()
 {
-    for (const activity::Topic& topic : activity::catalogue()) {
+    for (const activity::Topic& topic : app::catalogue()) {
         TestScreens t;
         const QString menu = QStringLiteral("menu%1").arg(topic.menu);
         t->show(menu);
-        t->get<Menu>(menu).Label3_Click(topic.row);
-        QStringList expected{menu};
-        if (topic.built)
-            expected << topic.screens.front(); // the scripted random source draws 0
+        t->get<Menu>(menu).openTopic(topic.row);
+        QStringList expected{menu, topic.screens.front()}; // the scripted random source draws 0
         QStringList loaded = t->loadedNames();
         loaded.sort();
         expected.sort();
@@ -225,30 +223,30 @@ void NavigationTest::exitingAnActivityBringsBackItsMenu()
     t->show("intro0");
     t->show("menu5");
     auto& menu = t->get<Menu>("menu5");
-    menu.Label2_MouseMove(3);
-    menu.Label3_Click(1);
+    emit menu.menuLinks.moved(3, forms::MouseArgs{});
+    menu.openTopic(1);
     QVERIFY(t->isLoaded("nakedeye"));
     t->unload("nakedeye");
     QVERIFY(menu.isVisible());
-    QVERIFY(menu.Label2(3).Opaque()); // highlights as they were
+    QVERIFY(menu.menuLinks(3).Opaque()); // highlights as they were
 }
 
 void NavigationTest::hoverHighlightsOnTheOpeningScreen()
 {
     TestScreens t;
-    auto& intro = t->get<Intro0>("intro0");
+    auto& intro = t->get<OpeningScreen>(OpeningScreen::Id);
     QVERIFY(pointer::showAndWait(intro));
-    QVERIFY(intro.Label2(7).Opaque()); // "Teachers' Guide" opaque from load
-    QVERIFY(!intro.Label1.Opaque());
-    pointer::hover(intro.Label2(2), QPoint(10, 10));
-    QVERIFY(intro.Label2(2).Opaque());
-    pointer::hover(intro.Label1, QPoint(10, 10));
-    QVERIFY(intro.Label1.Opaque() && intro.Label2(2).Opaque());
+    QVERIFY(intro.guideLink->Opaque()); // "Teachers' Guide" opaque from load
+    QVERIFY(!intro.title.Opaque());
+    pointer::hover(intro.menuLinks(2), QPoint(10, 10));
+    QVERIFY(intro.menuLinks(2).Opaque());
+    pointer::hover(intro.title, QPoint(10, 10));
+    QVERIFY(intro.title.Opaque() && intro.menuLinks(2).Opaque());
     pointer::hover(intro, QPoint(400, 300));
-    for (int k : {0, 1, 2, 3, 4, 7})
-        QVERIFY(!intro.Label2(k).Opaque());
-    QVERIFY(!intro.Label1.Opaque());
-    QVERIFY(intro.Label2(6).Opaque()); // the web address stays opaque
+    for (int k : {0, 1, 2, 3, 4})
+        QVERIFY(!intro.menuLinks(k).Opaque());
+    QVERIFY(!intro.title.Opaque() && !intro.guideLink->Opaque());
+    QVERIFY(intro.webLink->Opaque()); // the web address stays opaque
 }
 
 void NavigationTest::hoverHighlightsOnAMenu()
@@ -256,15 +254,15 @@ void NavigationTest::hoverHighlightsOnAMenu()
     TestScreens t;
     auto& menu = t->get<Menu>("menu2");
     QVERIFY(pointer::showAndWait(menu));
-    QVERIFY(menu.Label1.Opaque());
-    pointer::hover(menu.Label2(0), QPoint(10, 10));
-    QVERIFY(menu.Label2(0).Opaque());
-    pointer::hover(menu.Label3(1), QPoint(10, 10));
-    QVERIFY(menu.Label2(0).Opaque());
+    QVERIFY(menu.title.Opaque());
+    pointer::hover(menu.menuLinks(0), QPoint(10, 10));
+    QVERIFY(menu.menuLinks(0).Opaque());
+    pointer::hover(menu.topics(1), QPoint(10, 10));
+    QVERIFY(menu.menuLinks(0).Opaque());
     pointer::hover(menu, QPoint(400, 580));
-    QVERIFY(!menu.Label1.Opaque() && !menu.Label2(0).Opaque());
+    QVERIFY(!menu.title.Opaque() && !menu.menuLinks(0).Opaque());
     for (int k = 0; k <= 4; ++k)
-        QVERIFY(menu.Label3(k).Opaque());
+        QVERIFY(menu.topics(k).Opaque());
 }
 
 QTEST_MAIN(NavigationTest)

@@ -1,6 +1,6 @@
 // The shared set-up: size, colour and centring on displays of every size, and
-// the optional standard buttons, each step taken on its own.
-#include "activity/module1.h"
+// the standard parts a screen names, each step taken on its own.
+#include "activity/setup.h"
 #include "forms/buttons.h"
 #include "forms/pointer.h"
 #include "forms/screen.h"
@@ -11,16 +11,17 @@
 #include <QTest>
 
 namespace {
-// A screen carrying whichever optional controls a row asks for, at designed places.
+// A screen carrying a Jotter button and a panel at designed places.
 class Carrier : public forms::Screen {
 public:
-    Carrier(forms::Screens& s, const QStringList& buttons) : Screen(s, "carrier")
+    explicit Carrier(forms::Screens& s) : Screen(s, "carrier")
     {
-        for (const QString& name : buttons) {
-            auto* button = new forms::Button(this, name);
-            button->place(100, 1000, 500, 300);
-        }
+        jotter.place(100, 1000, 500, 300);
+        panel.place(100, 2000, 500, 300);
     }
+    void prepare() { activity::prepareScreen(*this, {.panel = &panel, .jotter = &jotter}); }
+    forms::Button& jotter = *new forms::Button(this, "jotterButton");
+    forms::PictureBox& panel = *new forms::PictureBox(this, "panel");
 };
 } // namespace
 
@@ -30,10 +31,8 @@ private slots:
     void initTestCase() { initTestFonts(); }
     void centresOnTheDisplay_data();
     void centresOnTheDisplay();
-    void screenWithoutOptionalControls();
-    void buttonColumnStacksOnWhatIsThere_data();
-    void buttonColumnStacksOnWhatIsThere();
-    void buttonsTakeTheirPictures();
+    void screenWithoutStandardParts();
+    void standardPartsTakeTheirLookAndPlace();
     void missingPictureLeavesTheDesignedOne();
     void buttonWithoutItsPictureShowsItsWord_data();
     void buttonWithoutItsPictureShowsItsWord();
@@ -43,13 +42,13 @@ private slots:
 
 void PrepareFormTest::centresOnTheDisplay_data()
 {
-    QTest::addColumn<QSizeF>("display");
+    QTest::addColumn<QSizeF>("display"); // pixels
     QTest::addColumn<float>("left");
     QTest::addColumn<float>("top");
-    QTest::newRow("800 x 600: fills it") << QSizeF(12000, 9000) << 0.f << 0.f;
-    QTest::newRow("1024 x 768") << QSizeF(15360, 11520) << 1680.f << 1260.f;
-    QTest::newRow("640 x 480: overhangs evenly") << QSizeF(9600, 7200) << -1200.f << -900.f;
-    QTest::newRow("1920 x 1080") << QSizeF(28800, 16200) << 8400.f << 3600.f;
+    QTest::newRow("800 x 600: fills it") << QSizeF(800, 600) << 0.f << 0.f;
+    QTest::newRow("1024 x 768") << QSizeF(1024, 768) << 1680.f << 1260.f;
+    QTest::newRow("640 x 480: overhangs evenly") << QSizeF(640, 480) << -1200.f << -900.f;
+    QTest::newRow("1920 x 1080") << QSizeF(1920, 1080) << 8400.f << 3600.f;
 }
 
 void PrepareFormTest::centresOnTheDisplay()
@@ -59,105 +58,71 @@ void PrepareFormTest::centresOnTheDisplay()
     QFETCH(float, top);
     TestScreens t;
     t.fake->display = display;
-    Carrier screen(*t, {});
-    Module1::PrepareForm(screen);
+    Carrier screen(*t);
+    activity::prepareScreen(screen);
     QCOMPARE(screen.Left(), left);
     QCOMPARE(screen.Top(), top);
     QCOMPARE(screen.Width(), 12000.f);
     QCOMPARE(screen.Height(), 9000.f);
-    QCOMPARE(screen.geometry(), QRect(forms::toPixels(left), forms::toPixels(top), 800, 600));
+    QCOMPARE(screen.geometry(), QRect(forms::toPixels(left, t->scale()), forms::toPixels(top, t->scale()), 800, 600));
     QVERIFY(!forms::busyPointerShown());
 }
 
-void PrepareFormTest::screenWithoutOptionalControls()
+void PrepareFormTest::screenWithoutStandardParts()
 {
     TestScreens t;
-    Carrier screen(*t, {});
+    Carrier screen(*t);
     screen.setBackColor(Qt::red);
-    Module1::PrepareForm(screen);
+    screen.panel.setBackColor(Qt::red);
+    activity::prepareScreen(screen);
     QCOMPARE(screen.BackColor(), QColor(49, 135, 214));
     QVERIFY(screen.windowIcon().isNull());
+    QCOMPARE(screen.panel.BackColor(), QColor(Qt::red));
+    QVERIFY(screen.jotter.Picture().isNull());
+    QCOMPARE(screen.jotter.Left(), 100.f);
 }
 
-void PrepareFormTest::buttonColumnStacksOnWhatIsThere_data()
-{
-    QTest::addColumn<QStringList>("buttons");
-    QTest::addColumn<QList<float>>("tops"); // cmdgo, cmdjotter, cmdsoln, cmdcheckit; -1 absent
-    QTest::newRow("all four") << QStringList{"cmdgo", "cmdjotter", "cmdsoln", "cmdcheckit"}
-                              << QList<float>{7950, 7455, 6960, 6465};
-    QTest::newRow("jotter without go keeps its own top")
-        << QStringList{"cmdjotter", "cmdsoln", "cmdcheckit"} << QList<float>{-1, 1000, 505, 10};
-    QTest::newRow("only check") << QStringList{"cmdcheckit"} << QList<float>{-1, -1, -1, 1000};
-    QTest::newRow("go and check, no middle") << QStringList{"cmdgo", "cmdcheckit"} << QList<float>{7950, -1, -1, 1000};
-}
-
-void PrepareFormTest::buttonColumnStacksOnWhatIsThere()
-{
-    QFETCH(QStringList, buttons);
-    QFETCH(QList<float>, tops);
-    TestScreens t;
-    Carrier screen(*t, buttons);
-    Module1::PrepareForm(screen);
-    const QStringList column{"cmdgo", "cmdjotter", "cmdsoln", "cmdcheckit"};
-    for (int i = 0; i < column.size(); ++i) {
-        auto* button = qobject_cast<forms::Button*>(screen.control(column[i]));
-        QCOMPARE(button != nullptr, tops[i] >= 0);
-        if (!button)
-            continue;
-        QCOMPARE(button->Top(), tops[i]);
-        QCOMPARE(button->Left(), 10050.f);
-        QCOMPARE(button->Width(), 1785.f);
-        QCOMPARE(button->Height(), 495.f);
-        QVERIFY(!button->TabStop());
-    }
-}
-
-void PrepareFormTest::buttonsTakeTheirPictures()
+// The Jotter button goes to the right-hand column at its own top.
+void PrepareFormTest::standardPartsTakeTheirLookAndPlace()
 {
     TestScreens t;
-    Carrier screen(*t, {"cmdexit", "cmdgo", "cmdsoln", "cmdcheckit", "cmdjotter", "cmdscramble"});
-    Module1::PrepareForm(screen);
-    for (const char* name : {"cmdexit", "cmdgo", "cmdsoln", "cmdcheckit", "cmdjotter", "cmdscramble"})
-        QVERIFY2(!qobject_cast<forms::Button*>(screen.control(name))->Picture().isNull(), name);
-    auto* exit = qobject_cast<forms::Button*>(screen.control("cmdexit"));
-    QCOMPARE(exit->twips().left, 60.f);
-    QCOMPARE(exit->twips().top, 7950.f);
-    auto* scramble = qobject_cast<forms::Button*>(screen.control("cmdscramble"));
-    QCOMPARE(scramble->Top(), 1000.f); // keeps its designed place
+    Carrier screen(*t);
+    screen.prepare();
+    QCOMPARE(screen.panel.BackColor(), QColor(49, 135, 214));
+    QVERIFY(!screen.jotter.Picture().isNull());
+    QCOMPARE(screen.jotter.Top(), 1000.f);
+    QCOMPARE(screen.jotter.Left(), 10050.f);
+    QCOMPARE(screen.jotter.Width(), 1785.f);
+    QCOMPARE(screen.jotter.Height(), 495.f);
+    QVERIFY(!screen.jotter.TabStop());
 }
 
 void PrepareFormTest::missingPictureLeavesTheDesignedOne()
 {
     TestScreens t;
-    Carrier screen(*t, {"cmdgo"});
-    auto* go = qobject_cast<forms::Button*>(screen.control("cmdgo"));
+    Carrier screen(*t);
     QPixmap designed(10, 10);
     designed.fill(Qt::green);
-    go->setPicture(designed);
+    screen.jotter.setPicture(designed);
     const QString home = QDir::currentPath();
     QTemporaryDir empty;
     QDir::setCurrent(empty.path());
-    Module1::PrepareForm(screen);
+    screen.prepare();
     QDir::setCurrent(home);
-    QCOMPARE(go->Picture().size(), QSize(10, 10));
-    QCOMPARE(go->Top(), 7950.f); // the rest still happens
+    QCOMPARE(screen.jotter.Picture().size(), QSize(10, 10));
+    QCOMPARE(screen.jotter.Left(), 10050.f); // the rest still happens
 }
 
 void PrepareFormTest::buttonWithoutItsPictureShowsItsWord_data()
 {
-    QTest::addColumn<QString>("screen"); // empty: a screen carrying every optional button
+    QTest::addColumn<QString>("screen"); // empty: a screen carrying the standard parts
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("word");
-    QTest::newRow("exit") << "" << "cmdexit" << "Exit";
-    QTest::newRow("next") << "" << "cmdgo" << "Next";
-    QTest::newRow("answer") << "" << "cmdsoln" << "Answer";
-    QTest::newRow("check") << "" << "cmdcheckit" << "Check";
-    QTest::newRow("jotter") << "" << "cmdjotter" << "Jotter";
-    QTest::newRow("scramble") << "" << "cmdscramble" << "Scramble";
-    QTest::newRow("opening screen's exit") << "intro0" << "Command1" << "Exit";
-    QTest::newRow("opening screen's jotter") << "intro0" << "cmdjotter" << "Jotter";
-    QTest::newRow("menu's exit") << "menu3" << "Command1" << "Exit";
-    QTest::newRow("menu's jotter") << "menu3" << "cmdjotter" << "Jotter";
+    QTest::newRow("jotter") << "" << "jotterButton" << "Jotter";
+    QTest::newRow("opening screen's exit") << "intro0" << "exitButton" << "Exit";
+    QTest::newRow("opening screen's jotter") << "intro0" << "jotterButton" << "Jotter";
+    QTest::newRow("menu's exit") << "menu3" << "exitButton" << "Exit";
+    QTest::newRow("menu's jotter") << "menu3" << "jotterButton" << "Jotter";
 }
 
 // Dark pixels inside the button's edge: what it draws on its grey face.
@@ -180,10 +145,10 @@ void PrepareFormTest::buttonWithoutItsPictureShowsItsWord()
     const QString home = QDir::currentPath();
     QTemporaryDir empty;
     QDir::setCurrent(empty.path());
-    Carrier carrier(*t, {"cmdexit", "cmdgo", "cmdsoln", "cmdcheckit", "cmdjotter", "cmdscramble"});
+    Carrier carrier(*t);
     forms::Screen* shown = &carrier;
     if (screen.isEmpty())
-        Module1::PrepareForm(carrier);
+        carrier.prepare();
     else
         shown = &t->get(screen);
     QDir::setCurrent(home);
@@ -208,14 +173,14 @@ void PrepareFormTest::ownColourAfterwardsStays()
 void PrepareFormTest::windowMovedByTheDesktopKeepsItsPlaceTrue()
 {
     TestScreens t;
-    Carrier screen(*t, {});
-    Module1::PrepareForm(screen);
+    Carrier screen(*t);
+    activity::prepareScreen(screen);
     screen.setLeft(1687.5f); // not on a whole pixel: kept as given
     QCOMPARE(screen.Left(), 1687.5f);
     screen.show();
     screen.move(40, 30); // as a window manager would
-    QTRY_COMPARE(screen.Left(), forms::toTwips(screen.geometry().x()));
-    QCOMPARE(screen.Top(), forms::toTwips(screen.geometry().y()));
+    QTRY_COMPARE(screen.Left(), forms::toTwips(screen.geometry().x(), t->scale()));
+    QCOMPARE(screen.Top(), forms::toTwips(screen.geometry().y(), t->scale()));
     QVERIFY(screen.Left() < 1000);
 }
 

@@ -1,7 +1,7 @@
 // Where the desktop cannot open the web site or the guide document, the
 // screen says so in a notice that names the address or the document's folder
 // and goes away by itself; nothing waits for an answer.
-#include "app/intro0.h"
+#include "app/openingscreen.h"
 #include "app/teacherguide.h"
 #include "forms/notice.h"
 #include "support/testscreens.h"
@@ -25,7 +25,7 @@ void ShellNoticeTest::failedOpenIsNoticed_data()
     QTest::addColumn<bool>("shellWorks");
     QTest::addColumn<QString>("named"); // what the notice must give
     QTest::newRow("web site opened") << "intro0" << true << "";
-    QTest::newRow("no browser") << "intro0" << false << app::Intro0::WebAddress;
+    QTest::newRow("no browser") << "intro0" << false << app::OpeningScreen::WebAddress;
     QTest::newRow("guide document opened") << "TeacherGuide0" << true << "";
     QTest::newRow("no document viewer") << "TeacherGuide0" << false << QDir::toNativeSeparators(QDir::currentPath());
 }
@@ -40,10 +40,10 @@ void ShellNoticeTest::failedOpenIsNoticed()
     forms::Screen& shown = t->get(screen);
     t->show(screen);
     const auto open = [&] {
-        if (auto* intro = qobject_cast<app::Intro0*>(&shown))
-            intro->Label2_Click(6);
+        if (auto* intro = qobject_cast<app::OpeningScreen*>(&shown))
+            intro->openWebSite();
         else
-            qobject_cast<app::TeacherGuide*>(&shown)->Label2_Click();
+            qobject_cast<app::TeacherGuide*>(&shown)->openDocument();
     };
     open();
     QCOMPARE(t.fake->opened.size(), 1);
@@ -61,9 +61,9 @@ void ShellNoticeTest::failedOpenIsNoticed()
     TestScreens::flushDeletes();
     QCOMPARE(shown.findChildren<forms::Notice*>().size(), 1);
     notice = forms::Notice::on(shown);
-    QVERIFY(notice->Timer1.Enabled());
-    QCOMPARE(notice->Timer1.Interval(), forms::Notice::LastingMs);
-    notice->Timer1.Tick(); // it has lasted its time
+    QVERIFY(notice->lifetime.isActive());
+    QCOMPARE(notice->lifetime.interval(), forms::Notice::LastingMs);
+    QMetaObject::invokeMethod(&notice->lifetime, "timeout"); // it has lasted its time
     QVERIFY(!forms::Notice::on(shown));
     TestScreens::flushDeletes();
     QVERIFY(shown.findChildren<forms::Notice*>().isEmpty());

@@ -2,7 +2,8 @@
 // each step, the buttons each page offers, the document request, the tables'
 // spanning cells, and every text fitting its box.
 #include "app/guidepages.h"
-#include "app/intro0.h"
+#include "app/menu.h"
+#include "app/openingscreen.h"
 #include "app/teacherguide.h"
 #include "support/testscreens.h"
 
@@ -25,7 +26,7 @@ void click(QWidget& widget)
 TeacherGuide& openGuide(TestScreens& t)
 {
     t->show("intro0");
-    click(t->get<app::Intro0>("intro0").Label2(7));
+    click(*t->get<app::OpeningScreen>("intro0").guideLink);
     return t->get<TeacherGuide>(pageName(0));
 }
 
@@ -48,6 +49,7 @@ private slots:
     void spanningCells_data();
     void spanningCells();
     void everyRowHasATextPerCell();
+    void rowsComeFromTheTopics();
     void textsFitTheirBoxes_data();
     void textsFitTheirBoxes();
 };
@@ -58,20 +60,20 @@ void TeacherGuideTest::pagingForwardAndBack()
     openGuide(t);
     QCOMPARE(t->loadedNames(), (QStringList{pageName(0), "intro0"}));
     for (int number = 0; number < 5; ++number) {
-        click(page(t, number).Label3(1));
+        click(page(t, number).commands(TeacherGuide::Next));
         TestScreens::flushDeletes();
         QCOMPARE(t->loadedNames(), (QStringList{pageName(number + 1), "intro0"}));
         QVERIFY(page(t, number + 1).isVisible());
         QCOMPARE(page(t, number + 1).BackColor(), QColor(0, 0, 255));
-        QCOMPARE(page(t, number + 1).Label1(7).Caption(), QStringLiteral("Page %1 of 6").arg(number + 2));
+        QCOMPARE(page(t, number + 1).texts(TeacherGuide::Indicator).Caption(), QStringLiteral("Page %1 of 6").arg(number + 2));
     }
     for (int number = 5; number > 0; --number) {
-        click(page(t, number).Label3(2));
+        click(page(t, number).commands(TeacherGuide::Previous));
         TestScreens::flushDeletes();
         QCOMPARE(t->loadedNames(), (QStringList{pageName(number - 1), "intro0"}));
     }
     // Loaded afresh each time: the first page is still whole.
-    QCOMPARE(page(t, 0).Label1(7).Caption(), QStringLiteral("Page 1 of 6"));
+    QCOMPARE(page(t, 0).texts(TeacherGuide::Indicator).Caption(), QStringLiteral("Page 1 of 6"));
 }
 
 void TeacherGuideTest::pageButtons_data()
@@ -95,17 +97,17 @@ void TeacherGuideTest::pageButtons()
     TestScreens t;
     t->show(pageName(number));
     TeacherGuide& guide = page(t, number);
-    QCOMPARE(guide.Label3(0).Caption(), QStringLiteral("Exit"));
-    QVERIFY(guide.Label3(0).isVisible());
-    QCOMPARE(guide.Label3.exists(2), hasPrevious);
+    QCOMPARE(guide.commands(TeacherGuide::Exit).Caption(), QStringLiteral("Exit"));
+    QVERIFY(guide.commands(TeacherGuide::Exit).isVisible());
+    QCOMPARE(guide.commands.exists(TeacherGuide::Previous), hasPrevious);
     if (hasPrevious) {
-        QVERIFY(guide.Label3(2).isVisible());
-        QCOMPARE(guide.Label3(2).Caption(), QStringLiteral("<< Previous Page"));
+        QVERIFY(guide.commands(TeacherGuide::Previous).isVisible());
+        QCOMPARE(guide.commands(TeacherGuide::Previous).Caption(), QStringLiteral("<< Previous Page"));
     }
-    QCOMPARE(guide.Label3(1).isVisible(), nextOnView);
-    QCOMPARE(guide.Label2 != nullptr, hasDocumentButton);
+    QCOMPARE(guide.commands(TeacherGuide::Next).isVisible(), nextOnView);
+    QCOMPARE(guide.documentLink != nullptr, hasDocumentButton);
     // The hidden ">> Next Page" of the last page does nothing even if reached.
-    guide.Label3_Click(1);
+    guide.follow(TeacherGuide::Next);
     QCOMPARE(t->isLoaded(pageName(number)), !nextOnView);
 }
 
@@ -122,8 +124,8 @@ void TeacherGuideTest::exitFromAnyPage()
     TestScreens t;
     openGuide(t);
     for (int number = 0; number < steps; ++number)
-        click(page(t, number).Label3(1));
-    click(page(t, steps).Label3(0));
+        click(page(t, number).commands(TeacherGuide::Next));
+    click(page(t, steps).commands(TeacherGuide::Exit));
     TestScreens::flushDeletes();
     QCOMPARE(t->loadedNames(), QStringList{"intro0"});
     QVERIFY(t->get("intro0").isVisible());
@@ -133,10 +135,10 @@ void TeacherGuideTest::documentIsAskedForThroughTheShell()
 {
     TestScreens t;
     TeacherGuide& first = openGuide(t);
-    QVERIFY(first.Label2);
-    QCOMPARE(first.Label2->Caption(), QStringLiteral("Open Teachers' Guide as a Word Document"));
-    click(*first.Label2);
-    click(*first.Label2);
+    QVERIFY(first.documentLink);
+    QCOMPARE(first.documentLink->Caption(), QStringLiteral("Open Teachers' Guide as a Word Document"));
+    click(*first.documentLink);
+    click(*first.documentLink);
     QCOMPARE(t.fake->opened, (QStringList{"Teacher Guide.doc", "Teacher Guide.doc"}));
     QCOMPARE(t->loadedNames(), (QStringList{pageName(0), "intro0"}));
     QVERIFY(first.isVisible());
@@ -180,7 +182,7 @@ void TeacherGuideTest::spanningCells()
     int index = 0;
     for (int r = 0; r < row; ++r)
         index += static_cast<int>(app::guideCells(table, r).size());
-    const forms::Label& last = guide.Label5(index + static_cast<int>(rightEdges.size()) - 1);
+    const forms::Label& last = guide.cells(index + static_cast<int>(rightEdges.size()) - 1);
     QVERIFY(last.Left() > rightEdges[rightEdges.size() - 2]);
     QVERIFY(last.Left() + last.Width() < rightEdges.back());
 }
@@ -193,8 +195,7 @@ void TeacherGuideTest::everyRowHasATextPerCell()
             QVERIFY(table.rows.empty());
             continue;
         }
-        QCOMPARE(table.rows.size(), std::size_t(5));
-        QCOMPARE(table.horizontalRules.size(), std::size_t(6));
+        QCOMPARE(table.horizontalRules.size(), table.rows.size() + 1);
         QCOMPARE(app::guideColumns(table).size(), table.columns.size());
         for (std::size_t r = 0; r < table.rows.size(); ++r) {
             QCOMPARE(app::guideCells(table, static_cast<int>(r)).size(), table.rows[r].size());
@@ -202,6 +203,18 @@ void TeacherGuideTest::everyRowHasATextPerCell()
                 QVERIFY2(!text.trimmed().isEmpty(), qPrintable(page.screen));
         }
     }
+}
+
+// A page for each menu; a topic's own guide texts make its row, after its title.
+void TeacherGuideTest::rowsComeFromTheTopics()
+{
+    const activity::Topic topic{2, 0, "Optics", {}, false, {"Bend light.", "Use a prism.", "Try lenses."}, {}, {}};
+    const std::vector<app::MenuData> menus{{"menu1", "Menu 1", 4455, {}}, {"menu2", "Menu 2", 4455, {&topic}}};
+    const std::vector<app::GuidePage> pages = app::makeGuidePages(menus);
+    QCOMPARE(pages.size(), std::size_t(3));
+    QCOMPARE(pages[2].indicator, QStringLiteral("Page 3 of 3"));
+    QVERIFY(pages[2].table.rows == (std::vector<std::vector<QString>>{{"Optics", "Bend light.", "Use a prism.", "Try lenses."}}));
+    QCOMPARE(app::guideCells(pages[2].table, 0).size(), std::size_t(4));
 }
 
 void TeacherGuideTest::textsFitTheirBoxes_data()

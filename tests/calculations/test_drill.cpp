@@ -4,9 +4,9 @@
 // "Exit" uncovers the menu.
 #include "support/pupil.h"
 #include "support/testscreens.h"
-#include "activity/catalogue.h"
 #include "app/menu.h"
 #include "calculations/drill.h"
+#include "calculations/topics.h"
 
 #include <QTest>
 #include <memory>
@@ -21,11 +21,10 @@ private:
 
     CalculationDrill& openFromMenu(int menu, int row)
     {
-        const QString name = QStringLiteral("menu%1").arg(menu);
-        (*screens)->show(name);
-        (*screens)->get<app::Menu>(name).Label3_Click(row);
-        const activity::Topic* topic = activity::topicAt(menu, row);
-        auto& drill = (*screens)->get<CalculationDrill>(topic->screens.front());
+        screens->open<app::Menu>(QStringLiteral("menu%1").arg(menu)).openTopic(row);
+        const auto& topics = calculations::topics();
+        const auto topic = std::find_if(topics.begin(), topics.end(), [&](const auto& t) { return t.menu == menu && t.row == row; });
+        auto& drill = (*screens)->get<CalculationDrill>(topic->screens.front()); // shown by the menu alone
         if (!QTest::qWaitForWindowExposed(&drill))
             qWarning("drill was not exposed");
         return drill;
@@ -60,26 +59,26 @@ private slots:
         QFETCH(QString, caption);
         CalculationDrill& drill = openFromMenu(menu, row);
         QCOMPARE(drill.windowTitle(), caption);
-        QCOMPARE(drill.Text1.Paragraphs(), QStringList{drill.question().text});
-        QVERIFY(drill.Text1.isVisible());
-        QVERIFY(!drill.Text2.isVisible());
-        QCOMPARE(drill.Label4.isVisible(), !std::holds_alternative<std::monostate>(drill.question().diagram));
+        QCOMPARE(drill.questionText.Paragraphs(), QStringList{drill.question().text});
+        QVERIFY(drill.questionText.isVisible());
+        QVERIFY(!drill.workingText.isVisible());
+        QCOMPARE(drill.diagramFrame.isVisible(), !std::holds_alternative<std::monostate>(drill.question().diagram));
 
-        pupil::click(drill.Label3(CalculationDrill::ShowAnswer));
-        QVERIFY(drill.Text2.isVisible());
-        QCOMPARE(drill.Text2.Paragraphs().size(), 3);
-        QCOMPARE(drill.Text2.Paragraphs().back(), drill.question().working[2]);
-        QVERIFY(drill.Text1.fits());
-        QVERIFY(drill.Text2.fits());
+        pupil::click(drill.commands(CalculationDrill::ShowAnswer));
+        QVERIFY(drill.workingText.isVisible());
+        QCOMPARE(drill.workingText.Paragraphs().size(), 3);
+        QCOMPARE(drill.workingText.Paragraphs().back(), drill.question().working[2]);
+        QVERIFY(drill.questionText.fits());
+        QVERIFY(drill.workingText.fits());
 
         const QString before = drill.question().text;
-        pupil::click(drill.Label3(CalculationDrill::Next));
-        QVERIFY(!drill.Text2.isVisible());
+        pupil::click(drill.commands(CalculationDrill::Next));
+        QVERIFY(!drill.workingText.isVisible());
         QVERIFY(drill.question().text != before);
-        QCOMPARE(drill.Text1.Paragraphs(), QStringList{drill.question().text});
+        QCOMPARE(drill.questionText.Paragraphs(), QStringList{drill.question().text});
 
         const QString name = drill.name(); // the screen is gone once "Exit" has been handled
-        pupil::click(drill.Label3(CalculationDrill::Exit));
+        pupil::click(drill.commands(CalculationDrill::Exit));
         QVERIFY(!(*screens)->isLoaded(name));
         QVERIFY((*screens)->isLoaded(QStringLiteral("menu%1").arg(menu)));
     }
@@ -87,21 +86,21 @@ private slots:
     void energyLevels()
     {
         CalculationDrill& drill = openFromMenu(2, 4);
-        QCOMPARE(drill.Option1.count(), 2);
-        QVERIFY(drill.Option1(0).Value());
-        pupil::click(drill.Label3(CalculationDrill::ShowAnswer));
-        pupil::click(drill.Option1(1));
+        QCOMPARE(drill.levels.count(), 2);
+        QVERIFY(drill.levels(0).Value());
+        pupil::click(drill.commands(CalculationDrill::ShowAnswer));
+        pupil::click(drill.levels(1));
         QCOMPARE(drill.level(), 1);
-        QVERIFY(!drill.Text2.isVisible());
+        QVERIFY(!drill.workingText.isVisible());
         // Level 2 on every later question too.
         for (int click = 0; click < 5; ++click) {
             const auto& given = drill.question().given;
             QVERIFY(std::any_of(given.begin(), given.end(), [](const calculations::Value& v) {
                 return v.unit == "W" || v.unit == "p";
             }));
-            pupil::click(drill.Label3(CalculationDrill::Next));
+            pupil::click(drill.commands(CalculationDrill::Next));
         }
-        pupil::click(drill.Option1(0));
+        pupil::click(drill.levels(0));
         QCOMPARE(drill.level(), 0);
     }
 };

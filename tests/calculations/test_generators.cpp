@@ -230,8 +230,8 @@ private slots:
         for (std::uint64_t seed = 0; seed < 300; ++seed) {
             const Question q = generate(seeded(seed), level);
             const DrillLayout layout = drillLayout(!std::holds_alternative<std::monostate>(q.diagram));
-            const QRect questionBox = forms::toPixels(textBox(layout.question));
-            const QRect workingBox = forms::toPixels(textBox(layout.working));
+            const QRect questionBox = forms::toPixels(textBox(layout.question), 1);
+            const QRect workingBox = forms::toPixels(textBox(layout.working), 1);
             const TextExtent question = measureText({q.text}, questionFont(), questionBox.width());
             const TextExtent working = measureText({q.working.begin(), q.working.end()}, workingFont(), workingBox.width(), ResultLine);
             QVERIFY2(question.height <= questionBox.height() && question.widest <= questionBox.width(), qPrintable(q.text));

@@ -32,8 +32,6 @@ private:
     }
 
 private slots:
-    void cleanup() { forms::setPixelScale(1.0f); }
-
     // files: the factors drawn ("2" finer, "2s" of the wrong size, "2o" older
     // than the design file); the factor chosen for each ratio.
     void choosesByRatio_data()
@@ -82,9 +80,7 @@ private slots:
         write(QStringLiteral("Images/next@2x.jpg"), 2, 50);
         const QString before = QDir::currentPath();
         QDir::setCurrent(dir.path());
-        forms::setPixelScale(1.8f);
-        const QPixmap fine = forms::loadPicture(QStringLiteral("images\\NEXT.jpg"));
-        forms::setPixelScale(1.0f);
+        const QPixmap fine = forms::loadPicture(QStringLiteral("images\\NEXT.jpg"), 1.8f);
         const QPixmap plain = forms::loadPicture(QStringLiteral("images\\NEXT.jpg"));
         QDir::setCurrent(before);
         QCOMPARE(fine.size(), QSize(8, 6));

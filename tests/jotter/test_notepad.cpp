@@ -5,6 +5,7 @@
 #include "jotter/notepad.h"
 #include "support/testscreens.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 using jotter::Notepad;
@@ -14,33 +15,30 @@ namespace {
 
 const QColor Yellow(255, 255, 0);
 
-Notepad& openJotter(TestScreens& t)
-{
-    t->show("notepad");
-    return t->get<Notepad>("notepad");
-}
+Notepad& openJotter(TestScreens& t) { return t.open<Notepad>(QStringLiteral("notepad")); }
 
-void click(QWidget& widget)
+void click(forms::Control& control)
 {
-    QVERIFY2(widget.isVisible(), qPrintable(widget.objectName() + " is not on view"));
-    QTest::mouseClick(&widget, Qt::LeftButton, {}, widget.rect().center());
+    QVERIFY2(control.isVisible(), qPrintable(control.objectName() + " is not on view"));
+    QSignalSpy clicked(&control, &forms::Control::clicked);
+    QTest::mouseClick(&control, Qt::LeftButton, {}, control.rect().center());
+    QCOMPARE(clicked.count(), 1);
 }
 
 // Clicks the button for `action` on whichever panel is on view, or a swatch
 // ("swatch 4").
 void act(Notepad& pad, const QString& action)
 {
-    const bool portrait = pad.Frame_portrait.isVisible();
+    jotter::ToolPanel& tools = pad.tools(pad.column.frame.isVisible());
     if (action.startsWith(QLatin1String("swatch "))) {
-        const int index = action.mid(7).toInt();
-        click(portrait ? pad.Label11(index) : pad.Label1(index));
+        click(tools.swatches(action.mid(7).toInt()));
         return;
     }
     forms::Button* button = nullptr;
-    if (action == QLatin1String("Write")) button = portrait ? &pad.Command10 : &pad.Command2;
-    if (action == QLatin1String("Erase")) button = portrait ? &pad.Command8 : &pad.Command5;
-    if (action == QLatin1String("Clear")) button = portrait ? &pad.Command7 : &pad.Command6;
-    if (action == QLatin1String("Flip")) button = portrait ? &pad.Command4 : &pad.Command3;
+    if (action == QLatin1String("Write")) button = &tools.write;
+    if (action == QLatin1String("Erase")) button = &tools.erase;
+    if (action == QLatin1String("Clear")) button = &tools.clear;
+    if (action == QLatin1String("Flip")) button = &tools.flip;
     QVERIFY2(button, qPrintable("no such action: " + action));
     QCOMPARE(button->Caption(), action);
     click(*button);
@@ -100,15 +98,15 @@ void NotepadTest::loadState()
     QCOMPARE(pad.windowTitle(), QStringLiteral("Jotter"));
     QVERIFY(pad.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QCOMPARE(pad.BackColor(), PadColour);
-    QCOMPARE(pad.Frame_landscape.BackColor(), PadColour);
-    QCOMPARE(pad.Frame_portrait.BackColor(), PadColour);
+    QCOMPARE(pad.strip.frame.BackColor(), PadColour);
+    QCOMPARE(pad.column.frame.BackColor(), PadColour);
     QCOMPARE(pad.PenColor(), Yellow);
-    QCOMPARE(pad.pencolor, Yellow);
+    QCOMPARE(pad.writingColour, Yellow);
     QCOMPARE(pad.PenWidth(), 3);
     QCOMPARE(pad.Width(), 9915.f);
     QCOMPARE(pad.Height(), 3660.f);
-    QVERIFY(pad.Frame_landscape.isVisible());
-    QVERIFY(!pad.Frame_portrait.isVisible());
+    QVERIFY(pad.strip.frame.isVisible());
+    QVERIFY(!pad.column.frame.isVisible());
     QCOMPARE(pad.pad().size(), pad.size());
     QCOMPARE(pad.pad(), emptyPad(pad));
     // No swatch has the pad colour, so only the eraser ever makes the pen that colour.
@@ -149,7 +147,7 @@ void NotepadTest::pen()
         act(pad, action);
     QCOMPARE(pad.PenColor(), colour);
     QCOMPARE(pad.PenWidth(), width);
-    QCOMPARE(pad.pencolor, remembered);
+    QCOMPARE(pad.writingColour, remembered);
 }
 
 void NotepadTest::leftDragDrawsInThePenColour()
@@ -212,11 +210,11 @@ void NotepadTest::pressesOnThePanelsDrawNothing_data()
 {
     QTest::addColumn<bool>("portrait");
     QTest::addColumn<QString>("control");
-    QTest::newRow("landscape strip") << false << "Frame_landscape";
-    QTest::newRow("landscape swatch") << false << "Label1";
-    QTest::newRow("landscape button") << false << "Command6";
-    QTest::newRow("portrait column") << true << "Frame_portrait";
-    QTest::newRow("portrait swatch") << true << "Label11";
+    QTest::newRow("landscape strip") << false << "strip";
+    QTest::newRow("landscape swatch") << false << "stripSwatches";
+    QTest::newRow("landscape button") << false << "stripClear";
+    QTest::newRow("portrait column") << true << "column";
+    QTest::newRow("portrait swatch") << true << "columnSwatches";
 }
 
 // A press that starts on a panel belongs to the panel: dragging on into the
@@ -231,8 +229,8 @@ void NotepadTest::pressesOnThePanelsDrawNothing()
         act(pad, "Flip");
     QWidget* target = pad.findChild<QWidget*>(control);
     QVERIFY(target);
-    const QPoint start = target == &pad.Frame_landscape ? QPoint(target->width() - 4, target->height() / 2)
-                       : target == &pad.Frame_portrait  ? QPoint(target->width() / 2, target->height() - 4)
+    const QPoint start = target == &pad.strip.frame    ? QPoint(target->width() - 4, target->height() / 2)
+                       : target == &pad.column.frame ? QPoint(target->width() / 2, target->height() - 4)
                                                         : target->rect().center();
     const QPoint from = target->mapTo(&pad, start);
     QCOMPARE(pad.childAt(from), target);
@@ -256,15 +254,15 @@ void NotepadTest::clearAndFlipWipeThePad()
 
     drag(pad, Qt::LeftButton, QPoint(50, 50), QPoint(200, 100));
     act(pad, "Flip");
-    QVERIFY(pad.Frame_portrait.isVisible());
-    QVERIFY(!pad.Frame_landscape.isVisible());
+    QVERIFY(pad.column.frame.isVisible());
+    QVERIFY(!pad.strip.frame.isVisible());
     QCOMPARE(pad.pad().size(), pad.size());
     QCOMPARE(pad.pad(), emptyPad(pad));
 
     drag(pad, Qt::LeftButton, QPoint(40, 300), QPoint(120, 500));
     QCOMPARE(pad.pad().pixelColor(80, 400), Yellow);
     act(pad, "Flip");
-    QVERIFY(pad.Frame_landscape.isVisible());
+    QVERIFY(pad.strip.frame.isVisible());
     QCOMPARE(pad.Width(), 9915.f);
     QCOMPARE(pad.pad(), emptyPad(pad));
 }
@@ -295,7 +293,7 @@ void NotepadTest::palettes()
     QFETCH(float, top);
     TestScreens t;
     Notepad& pad = openJotter(t);
-    forms::Label& swatch = portrait ? pad.Label11(index) : pad.Label1(index);
+    forms::Label& swatch = pad.tools(portrait).swatches(index);
     QCOMPARE(swatch.Left(), left);
     QCOMPARE(swatch.Top(), top);
     QCOMPARE(swatch.Width(), 240.f);
@@ -304,7 +302,7 @@ void NotepadTest::palettes()
     QVERIFY(swatch.Opaque());
     QVERIFY(swatch.Caption().isEmpty());
     // Every swatch lies inside its panel.
-    forms::Frame& panel = portrait ? pad.Frame_portrait : pad.Frame_landscape;
+    forms::Frame& panel = pad.tools(portrait).frame;
     QVERIFY(swatch.Left() + swatch.Width() <= panel.Width());
     QVERIFY(swatch.Top() + swatch.Height() <= panel.Height());
     if (portrait)
@@ -315,23 +313,24 @@ void NotepadTest::palettes()
 
 void NotepadTest::panelsSitOnThePad_data()
 {
-    QTest::addColumn<QSizeF>("display");
-    QTest::newRow("1024 x 768") << QSizeF(15360, 11520);
-    QTest::newRow("800 x 600") << QSizeF(12000, 9000);
-    QTest::newRow("1920 x 1080") << QSizeF(28800, 16200);
+    QTest::addColumn<QSizeF>("pixels");
+    QTest::newRow("1024 x 768") << QSizeF(1024, 768);
+    QTest::newRow("800 x 600") << QSizeF(800, 600);
+    QTest::newRow("1920 x 1080") << QSizeF(1920, 1080);
 }
 
 // The landscape strip along the bottom edge, the portrait column at the
 // right-hand edge, each wholly on the pad.
 void NotepadTest::panelsSitOnThePad()
 {
-    QFETCH(QSizeF, display);
+    QFETCH(QSizeF, pixels);
     TestScreens t;
-    t.fake->display = display;
+    t.fake->display = pixels;
+    const QSizeF display = t->displaySize();
     Notepad& pad = openJotter(t);
     for (int flip = 0; flip < 3; ++flip) {
         const bool portrait = flip % 2 == 1;
-        forms::Frame& panel = portrait ? pad.Frame_portrait : pad.Frame_landscape;
+        forms::Frame& panel = pad.tools(portrait).frame;
         QVERIFY(pad.rect().contains(panel.geometry()));
         if (portrait) {
             QCOMPARE(panel.Left() + panel.Width(), pad.Width());
@@ -371,7 +370,7 @@ void NotepadTest::placement()
     QFETCH(float, outerHeight);
     QFETCH(QSizeF, display);
     QFETCH(QRectF, expected);
-    const forms::TwipRect at = jotter::padPlacement(outerWidth, outerHeight, display);
+    const forms::TwipRect at = jotter::padPlacement(outerWidth, outerHeight, display, 1.f);
     QCOMPARE(QRectF(at.left, at.top, at.width, at.height), expected);
 }
 
@@ -382,15 +381,15 @@ void NotepadTest::exitDiscardsTheDrawing()
     act(pad, "swatch 4");
     act(pad, "Flip");
     drag(pad, Qt::LeftButton, QPoint(40, 300), QPoint(120, 500));
-    click(pad.Command9);
+    click(pad.column.exit);
     TestScreens::flushDeletes();
     QVERIFY(!t->isLoaded("notepad"));
 
     Notepad& again = openJotter(t);
-    QVERIFY(again.Frame_landscape.isVisible());
+    QVERIFY(again.strip.frame.isVisible());
     QCOMPARE(again.PenColor(), Yellow);
     QCOMPARE(again.pad(), emptyPad(again));
-    click(again.Command1);
+    click(again.strip.exit);
     QVERIFY(!t->isLoaded("notepad"));
 }
 

@@ -1,13 +1,13 @@
 // The labelling template as a pupil uses it, on the Telescopic Views screens:
 // dragging with the pointer, snapping, completion, scoring and the commands.
 #include "app/menu.h"
-#include "activity/module1.h"
 #include "labelling/activity.h"
 #include "labelling/telescopic.h"
 #include "support/pointer.h"
 #include "support/testscreens.h"
 
 #include <QDir>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -35,36 +35,35 @@ private slots:
     void missingPicturesLeaveTheScreenWorking();
 
 private:
-    static QPoint pixelOf(float left, float top) { return {forms::toPixels(left), forms::toPixels(top)}; }
     static void place(LabellingActivity& s, int label, int target);
 };
 
 void ActivityTest::place(LabellingActivity& s, int label, int target)
 {
-    s.Label2(label).moveTo(s.Label1(target).Left(), s.Label1(target).Top());
-    s.Label2_MouseUp(label);
+    s.answers(label).moveTo(s.targets(target).Left(), s.targets(target).Top());
+    s.dropAnswer(label);
 }
 
 void ActivityTest::freshScreen()
 {
     TestScreens t;
     auto& s = t->get<LabellingActivity>("telescope");
-    QCOMPARE(*Module1::LabelCount, qint16(6));
+    QCOMPARE(s.board.count(), 6);
     QCOMPARE(s.BackColor(), QColor(25, 25, 25));
-    QCOMPARE(s.Label2(4).Caption(), QStringLiteral("Saturn"));
-    QCOMPARE(s.Label1(0).Caption(), QStringLiteral(" 1."));
-    QCOMPARE(s.Label1(5).Caption(), QStringLiteral(" 6."));
+    QCOMPARE(s.answers(4).Caption(), QStringLiteral("Saturn"));
+    QCOMPARE(s.targets(0).Caption(), QStringLiteral(" 1."));
+    QCOMPARE(s.targets(5).Caption(), QStringLiteral(" 6."));
     for (int i = 0; i < 6; ++i) {
-        QCOMPARE(s.Label4(i).Left(), s.Label2(i).Left());
-        QCOMPARE(s.Label4(i).Top(), s.Label2(i).Top());
-        QCOMPARE(s.Label4(i).Width(), 2040.f);
-        QVERIFY(!s.Label1(i).Opaque());
-        QVERIFY(s.Label1(i).Visible() && s.Label2(i).Visible() && s.Label4(i).Visible());
+        QCOMPARE(s.homes(i).Left(), s.answers(i).Left());
+        QCOMPARE(s.homes(i).Top(), s.answers(i).Top());
+        QCOMPARE(s.homes(i).Width(), 2040.f);
+        QVERIFY(!s.targets(i).Opaque());
+        QVERIFY(s.targets(i).Visible() && s.answers(i).Visible() && s.homes(i).Visible());
     }
-    QVERIFY(!s.Label3(LabellingActivity::CheckScore).Visible());
+    QVERIFY(!s.commands(LabellingActivity::CheckScore).Visible());
     QVERIFY(!s.scoreLine().Visible());
-    QVERIFY(s.Option1(1).Value());
-    QCOMPARE(s.Option1(0).BackColor(), QColor(25, 25, 25));
+    QVERIFY(s.variantSwitch(1).Value());
+    QCOMPARE(s.variantSwitch(0).BackColor(), QColor(25, 25, 25));
 }
 
 void ActivityTest::dragFollowsThePointerAndSnapsIntoTheTarget()
@@ -72,9 +71,9 @@ void ActivityTest::dragFollowsThePointerAndSnapsIntoTheTarget()
     TestScreens t;
     auto& s = t->get<LabellingActivity>("telescope");
     QVERIFY(pointer::showAndWait(s));
-    forms::Label& mars = s.Label2(0);
+    forms::Label& mars = s.answers(0);
     // Release with the label's centre a little right of and below the target's.
-    const QRect target = s.Label1(0).geometry();
+    const QRect target = s.targets(0).geometry();
     pointer::drag(mars, target.center() + QPoint(20, 8));
     QCOMPARE(mars.Left(), 600.f);
     QCOMPARE(mars.Top(), 4320.f);
@@ -86,7 +85,7 @@ void ActivityTest::releaseOutsideEveryZoneLeavesTheLabelThere()
     TestScreens t;
     auto& s = t->get<LabellingActivity>("telescope");
     QVERIFY(pointer::showAndWait(s));
-    forms::Label& venus = s.Label2(1);
+    forms::Label& venus = s.answers(1);
     pointer::drag(venus, QPoint(400, 40));
     // Centred on the release point (pixel 400, 40), not snapped anywhere.
     QCOMPARE(venus.Left(), 400 * 15 - 2040 / 2.f);
@@ -100,11 +99,11 @@ void ActivityTest::rightButtonNeitherMovesNorSparesTheDropPass()
     QVERIFY(pointer::showAndWait(s));
     for (int i = 0; i < 6; ++i)
         place(s, i, i);
-    s.Label3_Click(LabellingActivity::CheckScore);
+    s.checkScore();
     QVERIFY(s.scoreLine().Visible());
-    const QRect before = s.Label2(2).geometry();
-    pointer::drag(s.Label2(2), QPoint(30, 30), Qt::RightButton);
-    QCOMPARE(s.Label2(2).geometry(), before);
+    const QRect before = s.answers(2).geometry();
+    pointer::drag(s.answers(2), QPoint(30, 30), Qt::RightButton);
+    QCOMPARE(s.answers(2).geometry(), before);
     QVERIFY(!s.scoreLine().Visible()); // the release still ran the drop pass
 }
 
@@ -114,18 +113,20 @@ void ActivityTest::checkScoreAppearsWhenEveryLabelLiesOnATarget()
     auto& s = t->get<LabellingActivity>("telescope");
     QVERIFY(pointer::showAndWait(s));
     for (int i = 0; i < 5; ++i) {
-        pointer::drag(s.Label2(i), s.Label1(i).geometry().center());
-        QVERIFY(!s.Label3(LabellingActivity::CheckScore).Visible());
+        pointer::drag(s.answers(i), s.targets(i).geometry().center());
+        QVERIFY(!s.commands(LabellingActivity::CheckScore).Visible());
     }
-    pointer::drag(s.Label2(5), s.Label1(5).geometry().center());
-    QVERIFY(s.Label3(LabellingActivity::CheckScore).Visible());
-    pointer::click(s.Label3(LabellingActivity::CheckScore));
+    pointer::drag(s.answers(5), s.targets(5).geometry().center());
+    QVERIFY(s.commands(LabellingActivity::CheckScore).Visible());
+    QSignalSpy clicks(&s.commands, &forms::GroupSignals::clicked);
+    pointer::click(s.commands(LabellingActivity::CheckScore));
+    QCOMPARE(clicks, QList<QVariantList>{{int(LabellingActivity::CheckScore)}});
     QVERIFY(s.scoreLine().Visible());
     QCOMPARE(s.scoreLine().Caption(), QStringLiteral("6 out of 6 correct"));
     // A click on a label without moving it hides the score line again.
-    pointer::click(s.Label2(3));
+    pointer::click(s.answers(3));
     QVERIFY(!s.scoreLine().Visible());
-    QVERIFY(s.Label3(LabellingActivity::CheckScore).Visible());
+    QVERIFY(s.commands(LabellingActivity::CheckScore).Visible());
 }
 
 void ActivityTest::twoLabelsOnOneTargetCountAsPlaced()
@@ -135,10 +136,10 @@ void ActivityTest::twoLabelsOnOneTargetCountAsPlaced()
     place(s, 0, 0);
     place(s, 1, 0);
     place(s, 2, 2);
-    QVERIFY(!s.Label3(LabellingActivity::CheckScore).Visible());
+    QVERIFY(!s.commands(LabellingActivity::CheckScore).Visible());
     place(s, 3, 3);
-    QVERIFY(s.Label3(LabellingActivity::CheckScore).Visible());
-    s.Label3_Click(LabellingActivity::CheckScore);
+    QVERIFY(s.commands(LabellingActivity::CheckScore).Visible());
+    s.checkScore();
     QCOMPARE(s.scoreLine().Caption(), QStringLiteral("3 out of 4 correct"));
 }
 
@@ -148,7 +149,7 @@ void ActivityTest::swappedAnswersScoreFourOutOfSix()
     auto& s = t->get<LabellingActivity>("telescope");
     for (int i = 0; i < 6; ++i)
         place(s, i, i < 2 ? 1 - i : i);
-    s.Label3_Click(LabellingActivity::CheckScore);
+    s.checkScore();
     QCOMPARE(s.scoreLine().Caption(), QStringLiteral("4 out of 6 correct"));
 }
 
@@ -159,9 +160,9 @@ void ActivityTest::checkScoreStaysWhenALabelIsDraggedOff()
     QVERIFY(pointer::showAndWait(s));
     for (int i = 0; i < 4; ++i)
         place(s, i, i);
-    pointer::drag(s.Label2(2), QPoint(150, 20));
-    QVERIFY(s.Label3(LabellingActivity::CheckScore).Visible());
-    s.Label3_Click(LabellingActivity::CheckScore);
+    pointer::drag(s.answers(2), QPoint(150, 20));
+    QVERIFY(s.commands(LabellingActivity::CheckScore).Visible());
+    s.checkScore();
     QCOMPARE(s.scoreLine().Caption(), QStringLiteral("3 out of 4 correct"));
 }
 
@@ -172,18 +173,18 @@ void ActivityTest::startAgainSendsEveryLabelHome()
     for (int i = 0; i < 6; ++i)
         place(s, i, i);
     // A label parked in another label's home box stays there until Start Again.
-    s.Label2(0).moveTo(s.Label4(3).Left() + 10, s.Label4(3).Top() + 10);
-    s.Label2_MouseUp(0);
-    QCOMPARE(s.Label2(0).Top(), s.Label4(3).Top());
-    s.Label3_Click(LabellingActivity::CheckScore);
-    s.Label3_Click(LabellingActivity::StartAgain);
+    s.answers(0).moveTo(s.homes(3).Left() + 10, s.homes(3).Top() + 10);
+    s.dropAnswer(0);
+    QCOMPARE(s.answers(0).Top(), s.homes(3).Top());
+    s.checkScore();
+    s.startAgain();
     for (int i = 0; i < 6; ++i) {
-        QCOMPARE(s.Label2(i).Left(), s.Label4(i).Left());
-        QCOMPARE(s.Label2(i).Top(), s.Label4(i).Top());
+        QCOMPARE(s.answers(i).Left(), s.homes(i).Left());
+        QCOMPARE(s.answers(i).Top(), s.homes(i).Top());
     }
     QVERIFY(!s.scoreLine().Visible());
-    QVERIFY(!s.Label3(LabellingActivity::CheckScore).Visible());
-    QCOMPARE(s.Label1(0).Caption(), QStringLiteral(" 1."));
+    QVERIFY(!s.commands(LabellingActivity::CheckScore).Visible());
+    QCOMPARE(s.targets(0).Caption(), QStringLiteral(" 1."));
 }
 
 void ActivityTest::hoverHighlightClearsOnlyOverTheBareScreen()
@@ -192,18 +193,18 @@ void ActivityTest::hoverHighlightClearsOnlyOverTheBareScreen()
     auto& s = t->get<LabellingActivity>("telescope");
     QVERIFY(pointer::showAndWait(s));
     for (int k = 0; k < 3; ++k)
-        QVERIFY(s.Label3(k).Opaque()); // opaque from load until the first clearing
+        QVERIFY(s.commands(k).Opaque()); // opaque from load until the first clearing
     pointer::hover(s, QPoint(790, 10));
     for (int k = 0; k < 3; ++k)
-        QVERIFY(!s.Label3(k).Opaque()); // hidden "Check Score" included
-    pointer::hover(s.Label3(LabellingActivity::Exit), QPoint(5, 5));
-    QVERIFY(s.Label3(LabellingActivity::Exit).Opaque());
-    pointer::hover(s.Label1(3), QPoint(5, 5));
-    pointer::hover(s.Image1(0), QPoint(5, 5));
-    pointer::hover(s.Label2(0), QPoint(5, 5));
-    QVERIFY(s.Label3(LabellingActivity::Exit).Opaque());
+        QVERIFY(!s.commands(k).Opaque()); // hidden "Check Score" included
+    pointer::hover(s.commands(LabellingActivity::Exit), QPoint(5, 5));
+    QVERIFY(s.commands(LabellingActivity::Exit).Opaque());
+    pointer::hover(s.targets(3), QPoint(5, 5));
+    pointer::hover(s.pictures(0), QPoint(5, 5));
+    pointer::hover(s.answers(0), QPoint(5, 5));
+    QVERIFY(s.commands(LabellingActivity::Exit).Opaque());
     pointer::hover(s, QPoint(790, 10));
-    QVERIFY(!s.Label3(LabellingActivity::Exit).Opaque());
+    QVERIFY(!s.commands(LabellingActivity::Exit).Opaque());
 }
 
 void ActivityTest::ownOptionDoesNothing()
@@ -211,9 +212,9 @@ void ActivityTest::ownOptionDoesNothing()
     TestScreens t;
     auto& s = t->get<LabellingActivity>("telescope");
     place(s, 0, 0);
-    s.Option1_Click(1);
+    s.switchVariant(1);
     QVERIFY(t->find("telescope") == &s);
-    QCOMPARE(s.Label2(0).Left(), 600.f);
+    QCOMPARE(s.answers(0).Left(), 600.f);
     QCOMPARE(t->loadedNames(), QStringList{"telescope"});
 }
 
@@ -223,21 +224,21 @@ void ActivityTest::switchingVariantsLoadsAFreshSibling()
     t->show("menu5");
     t->get<app::Menu>("menu5");
     auto& naked = t->get<LabellingActivity>("nakedeye");
-    QCOMPARE(*Module1::LabelCount, qint16(4));
+    QCOMPARE(naked.board.count(), 4);
     place(naked, 0, 0);
-    naked.Option1(1).setValue(true); // as a click on "Amateur Telescope" does
+    naked.variantSwitch(1).setValue(true); // as a click on "Amateur Telescope" does
     QVERIFY(!t->isLoaded("nakedeye"));
     QVERIFY(t->isLoaded("telescope") && t->isLoaded("menu5"));
-    QCOMPARE(*Module1::LabelCount, qint16(6));
     auto& telescope = t->get<LabellingActivity>("telescope");
-    telescope.Option1_Click(2);
-    QCOMPARE(*Module1::LabelCount, qint16(4));
-    t->get<LabellingActivity>("hst").Option1_Click(0);
+    QCOMPARE(telescope.board.count(), 6);
+    telescope.switchVariant(2);
+    QCOMPARE(t->get<LabellingActivity>("hst").board.count(), 4);
+    t->get<LabellingActivity>("hst").switchVariant(0);
     auto& again = t->get<LabellingActivity>("nakedeye");
-    QCOMPARE(again.Label2(0).Left(), again.Label4(0).Left());
-    QCOMPARE(again.Label2(0).Top(), 6240.f);
-    QVERIFY(again.Option1(0).Value());
-    again.Label3_Click(LabellingActivity::Exit);
+    QCOMPARE(again.answers(0).Left(), again.homes(0).Left());
+    QCOMPARE(again.answers(0).Top(), 6240.f);
+    QVERIFY(again.variantSwitch(0).Value());
+    emit again.commands.clicked(LabellingActivity::Exit);
     QCOMPARE(t->loadedNames(), QStringList{"menu5"});
 }
 
@@ -271,11 +272,11 @@ void ActivityTest::missingPicturesLeaveTheScreenWorking()
     auto& s = t->get<LabellingActivity>("hst");
     QDir::setCurrent(home);
     for (int k = 0; k < 4; ++k)
-        QVERIFY(s.Image1(k).Picture().isNull());
-    QCOMPARE(s.Image1(0).Width(), 3660.f); // the box keeps its place
+        QVERIFY(s.pictures(k).Picture().isNull());
+    QCOMPARE(s.pictures(0).Width(), 3660.f); // the box keeps its place
     for (int i = 0; i < 4; ++i)
         place(s, i, i);
-    s.Label3_Click(LabellingActivity::CheckScore);
+    s.checkScore();
     QCOMPARE(s.scoreLine().Caption(), QStringLiteral("4 out of 4 correct"));
 }
 

@@ -4,7 +4,6 @@
 #include "support/pupil.h"
 #include "support/testscreens.h"
 #include "app/menu.h"
-#include "activity/module1.h"
 #include "labelling/activity.h"
 #include "labelling/atom.h"
 #include "labelling/background.h"
@@ -48,17 +47,17 @@ private slots:
         QFETCH(int, count);
         TestScreens screens;
         screens->show(menu);
-        pupil::click(screens->get<app::Menu>(menu).Label3(row));
+        pupil::click(screens->get<app::Menu>(menu).topics(row));
         QVERIFY(screens->isLoaded(screen));
         auto& s = screens->get<LabellingActivity>(screen);
         QVERIFY(QTest::qWaitForWindowExposed(&s));
         QCOMPARE(s.windowTitle(), caption);
-        QCOMPARE(Module1::labelCount(), count);
-        forms::Label& checkScore = s.Label3(LabellingActivity::CheckScore);
+        QCOMPARE(s.board.count(), count);
+        forms::Label& checkScore = s.commands(LabellingActivity::CheckScore);
         for (int i = 0; i < count; ++i) {
             QVERIFY(!checkScore.isVisible());
             pupil::dropOnTarget(s, i, i);
-            QCOMPARE(pupil::cornerOf(s.Label2(i)), pupil::cornerOf(s.Label1(i)));
+            QCOMPARE(pupil::cornerOf(s.answers(i)), pupil::cornerOf(s.targets(i)));
         }
         QVERIFY(checkScore.isVisible());
         pupil::click(checkScore);
@@ -67,10 +66,10 @@ private slots:
         pupil::dropOnTarget(s, 1, 0);
         pupil::click(checkScore);
         QCOMPARE(s.scoreLine().Caption(), QStringLiteral("%1 out of %2 correct").arg(count - 2).arg(count));
-        pupil::click(s.Label3(LabellingActivity::StartAgain));
+        pupil::click(s.commands(LabellingActivity::StartAgain));
         for (int i = 0; i < count; ++i)
-            QCOMPARE(pupil::cornerOf(s.Label2(i)), pupil::cornerOf(s.Label4(i)));
-        pupil::click(s.Label3(LabellingActivity::Exit));
+            QCOMPARE(pupil::cornerOf(s.answers(i)), pupil::cornerOf(s.homes(i)));
+        pupil::click(s.commands(LabellingActivity::Exit));
         QVERIFY(!screens->isLoaded(screen));
         QVERIFY(screens->get<app::Menu>(menu).isVisible());
     }

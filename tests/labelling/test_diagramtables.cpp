@@ -1,7 +1,7 @@
-// The tables of the labelling screens drawn as diagrams: their counts and
-// sizes, boxes on the screen and clear of one another, answers that fit their
-// boxes, each leader line tied to the box it leaves and ending on something
-// drawn in the picture, and each diagram shown at the size its area leaves it.
+// The tables of the labelling screens drawn as diagrams: boxes on the screen
+// and clear of one another, answers that fit their boxes, each leader line
+// tied to the box it leaves and ending on something drawn in the picture, and
+// each diagram shown at the size its area leaves it.
 #include "support/testscreens.h"
 #include "labelling/activity.h"
 #include "labelling/generator.h"
@@ -18,7 +18,6 @@
 #include "activity/leaders.h"
 
 #include <QTest>
-#include <set>
 
 using labelling::ActivityData;
 
@@ -46,7 +45,7 @@ const ActivityData& table(const QString& screen)
 const labelling::FixedText* caption(const ActivityData& data, int index)
 {
     for (const labelling::FixedText& text : data.texts)
-        if (text.name == QLatin1String("Label7") && text.index == index)
+        if (text.name == QLatin1String("captions") && text.index == index)
             return &text;
     return nullptr;
 }
@@ -74,76 +73,8 @@ class DiagramTablesTest : public QObject {
 private slots:
     void initTestCase() { initTestFonts(); }
 
-    void counts_data()
-    {
-        QTest::addColumn<QString>("screen");
-        QTest::addColumn<int>("items");
-        QTest::addColumn<QList<QSizeF>>("sizes");
-        QTest::addColumn<QString>("picture");
-        QTest::addColumn<QRectF>("area");
-        QTest::addColumn<int>("lines");
-        QTest::addColumn<int>("ownOption");
-        const QSizeF small(1320, 375), large(1440, 675), wide(2520, 375), deep(2520, 615);
-        QTest::newRow("generator") << "generator" << 8
-                                   << QList<QSizeF>{small, small, small, small, large, large, large, large}
-                                   << "Images\\electric.jpg" << QRectF(240, 720, 11625, 4680) << 4 << -1;
-        QTest::newRow("house") << "house" << 5 << QList<QSizeF>(5, wide) << "Images\\house.jpg"
-                               << QRectF(3360, 720, 5145, 6000) << 5 << 1;
-        QTest::newRow("thermos") << "thermos" << 6 << QList<QSizeF>(6, deep) << "Images\\thermos.jpg"
-                                 << QRectF(5730, 240, 2805, 7365) << 6 << 2;
-        QTest::newRow("thermal") << "thermal" << 5 << QList<QSizeF>(5, wide) << "Images\\leslie.jpg"
-                                 << QRectF(2280, 1080, 7200, 5400) << 3 << 0;
-    }
-
-    void counts()
-    {
-        QFETCH(QString, screen);
-        QFETCH(int, items);
-        QFETCH(QList<QSizeF>, sizes);
-        QFETCH(QString, picture);
-        QFETCH(QRectF, area);
-        QFETCH(int, lines);
-        QFETCH(int, ownOption);
-        const ActivityData& d = table(screen);
-        QCOMPARE(d.screen, screen);
-        QCOMPARE(int(d.items.size()), items);
-        for (int i = 0; i < items; ++i)
-            QCOMPARE(QSizeF(d.items[i].width, d.items[i].height), sizes[i]);
-        QCOMPARE(d.answerPoints, 12.0);
-        QCOMPARE(int(d.pictures.size()), 1);
-        QCOMPARE(d.pictures[0].file, picture);
-        QCOMPARE(QRectF(d.pictures[0].left, d.pictures[0].top, d.pictures[0].width, d.pictures[0].height), area);
-        QVERIFY(!d.pictures[0].stretch);
-        QCOMPARE(int(d.lines.size()), lines);
-        for (const labelling::LineData& line : d.lines) {
-            QCOMPARE(line.colour, QColor(255, 255, 0));
-            QCOMPARE(line.width, 2);
-            QCOMPARE(line.style, Qt::SolidLine);
-        }
-        const labelling::FixedText* instruction = caption(d, 0);
-        QVERIFY(instruction);
-        QCOMPARE(instruction->look.fore, QColor(0, 255, 0));
-        QCOMPARE(instruction->look.points, 20.25);
-        QCOMPARE(d.scoreLine.name, QStringLiteral("Label5"));
-        QCOMPARE(d.variants.has_value(), ownOption >= 0);
-        if (d.variants) {
-            QCOMPARE(d.variants->own, ownOption);
-            QCOMPARE(d.variants->screens[ownOption], screen);
-            QCOMPARE(d.variants->textColour, QColor(0, 255, 0));
-        }
-        // Answers are told apart by their texts, and no two homes coincide.
-        std::set<QString> answers;
-        std::set<std::pair<float, float>> homes;
-        for (const labelling::Item& item : d.items) {
-            answers.insert(item.answer);
-            homes.insert({item.homeLeft, item.homeTop});
-        }
-        QCOMPARE(int(answers.size()), items);
-        QCOMPARE(int(homes.size()), items);
-    }
-
     // Each row names a line and the box it leaves: a target (by index) or, on
-    // thermal, a surface caption Label7(2) or Label7(3).
+    // thermal, a surface caption, captions 2 or 3.
     void leaderTouchesItsBox_data()
     {
         QTest::addColumn<QString>("screen");
@@ -264,7 +195,7 @@ private slots:
         screens->show(screen);
         auto& activity = screens->get<labelling::LabellingActivity>(screen);
         for (int i = 0; i < int(table(screen).items.size()); ++i) {
-            const forms::Label& label = activity.Label2(i);
+            const forms::Label& label = activity.answers(i);
             const QRect inside = label.rect().adjusted(2, 2, -2, -2);
             const QRect text = QFontMetrics(label.font()).boundingRect(
                 inside, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, label.Caption());
@@ -348,7 +279,7 @@ private slots:
         TestScreens screens;
         auto& activity = screens->get<labelling::LabellingActivity>(screen);
         const labelling::PicturePlace& p = table(screen).pictures[0];
-        const forms::Image& image = activity.Image1(0);
+        const forms::Image& image = activity.pictures(0);
         QVERIFY2(!image.Picture().isNull(), "the picture file was not found beside the program");
         QVERIFY(!image.Stretch());
         QCOMPARE(QPointF(image.Left(), image.Top()), QPointF(p.left, p.top));

@@ -3,9 +3,9 @@
 // fork animation: its pace, its step across an unload, and its independence
 // from everything the pupil does.
 #include "app/menu.h"
-#include "activity/module1.h"
 #include "labelling/earsound.h"
 #include "labelling/tuningfork.h"
+#include "support/pupil.h"
 #include "support/testscreens.h"
 
 #include <QtTest>
@@ -15,8 +15,6 @@ using labelling::EarSound;
 using labelling::LabellingActivity;
 
 namespace {
-
-QPoint pixelOf(float x, float y) { return {forms::toPixels(x), forms::toPixels(y)}; }
 
 // Presses on the label's middle, moves the pointer to `release` (twips of the
 // screen) and lets go there, as a pupil drags.
@@ -31,8 +29,8 @@ void dragTo(forms::Screen& screen, forms::Label& label, QPoint release)
 
 void dragOntoTarget(EarSound& ear, int answer, int target)
 {
-    const forms::Label& box = ear.Label1(target);
-    dragTo(ear, ear.Label2(answer), pixelOf(box.Left() + box.Width() / 2, box.Top() + box.Height() / 2));
+    const forms::Label& box = ear.targets(target);
+    dragTo(ear, ear.answers(answer), pupil::pixelOf({box.Left() + box.Width() / 2, box.Top() + box.Height() / 2}, ear.scale()));
 }
 
 bool sameCorner(const forms::Control& a, const forms::Control& b) { return a.Left() == b.Left() && a.Top() == b.Top(); }
@@ -60,9 +58,8 @@ private slots:
         QCOMPARE(d.pictures.size(), std::size_t(1));
         QVERIFY(!d.pictures[0].stretch);
         QVERIFY(!d.variants);
-        QCOMPARE(d.scoreLine.name, QStringLiteral("Label6"));
 
-        // Twenty wave lines and seven leaders, Line1(0) to Line1(26) each once.
+        // Twenty wave lines and seven leaders, lines(0) to lines(26) each once.
         QCOMPARE(d.lines.size(), std::size_t(27));
         std::set<int> indexes;
         for (const labelling::LineData& l : d.lines)
@@ -155,25 +152,25 @@ private slots:
         auto& ear = screens->get<EarSound>("earsound");
         QCOMPARE(ear.windowTitle(), QStringLiteral("The Ear"));
         QCOMPARE(ear.BackColor(), QColor(9, 63, 137));
-        QCOMPARE(Module1::labelCount(), 7);
-        QCOMPARE(ear.Label2(3).Caption(), QStringLiteral("ear bones"));
-        QCOMPARE(ear.Label1(3).Caption(), QStringLiteral(" 4."));
+        QCOMPARE(ear.board.count(), 7);
+        QCOMPARE(ear.answers(3).Caption(), QStringLiteral("ear bones"));
+        QCOMPARE(ear.targets(3).Caption(), QStringLiteral(" 4."));
         // Pictures at their own size: the ear 400 x 300 pixels, the fork's
         // frames 80 x 320, shown from the first tick.
-        QCOMPARE(ear.Image1(0).Width(), 6000.0f);
-        QCOMPARE(ear.Image1(0).Height(), 4500.0f);
-        QVERIFY(ear.Image2.Picture().isNull());
-        ear.Timer1_Timer();
-        QVERIFY(!ear.Image2.Picture().isNull());
-        QCOMPARE(ear.Image2.Left(), 120.0f);
-        QCOMPARE(ear.Image2.Top(), 2160.0f);
-        QCOMPARE(ear.Image2.Width(), 1200.0f);
-        QCOMPARE(ear.Image2.Height(), 4800.0f);
+        QCOMPARE(ear.pictures(0).Width(), 6000.0f);
+        QCOMPARE(ear.pictures(0).Height(), 4500.0f);
+        QVERIFY(ear.forkPicture.Picture().isNull());
+        ear.stepFork();
+        QVERIFY(!ear.forkPicture.Picture().isNull());
+        QCOMPARE(ear.forkPicture.Left(), 120.0f);
+        QCOMPARE(ear.forkPicture.Top(), 2160.0f);
+        QCOMPARE(ear.forkPicture.Width(), 1200.0f);
+        QCOMPARE(ear.forkPicture.Height(), 4800.0f);
         // Stepped by the program's clock, 30 steps a second.
         QVERIFY(screens->animationClock().isRunning());
         QCOMPARE(screens->animationClock().frameInterval(), 34);
         QVERIFY(!ear.scoreLine().isVisible());
-        QVERIFY(!ear.Label3(LabellingActivity::CheckScore).isVisible());
+        QVERIFY(!ear.commands(LabellingActivity::CheckScore).isVisible());
     }
 
     // The caption "sound wave" and the wave's first line lie above the answer
@@ -183,18 +180,18 @@ private slots:
         TestScreens screens;
         screens->show("earsound");
         auto& ear = screens->get<EarSound>("earsound");
-        const forms::Label* caption = ear.text("Label5");
+        const forms::Label* caption = ear.text("waveCaption");
         QVERIFY(caption);
         QCOMPARE(caption->Caption(), QStringLiteral("sound wave"));
         for (int i = 0; i < 7; ++i) {
-            QVERIFY(layer(ear, *caption) > layer(ear, ear.Label2(i)));
-            QVERIFY(layer(ear, ear.Line1(26)) > layer(ear, ear.Label2(i)));
-            QVERIFY(layer(ear, ear.Line1(24)) < layer(ear, ear.Label2(i)));
-            QVERIFY(layer(ear, ear.Label1(i)) < layer(ear, ear.Label2(i)));
+            QVERIFY(layer(ear, *caption) > layer(ear, ear.answers(i)));
+            QVERIFY(layer(ear, ear.lines(26)) > layer(ear, ear.answers(i)));
+            QVERIFY(layer(ear, ear.lines(24)) < layer(ear, ear.answers(i)));
+            QVERIFY(layer(ear, ear.targets(i)) < layer(ear, ear.answers(i)));
         }
-        QVERIFY(layer(ear, ear.Image2) < layer(ear, ear.Line1(5)));
-        QVERIFY(layer(ear, ear.Image1(0)) < layer(ear, ear.Line1(3)));
-        QVERIFY(layer(ear, ear.Image2) < layer(ear, ear.Label1(0)));
+        QVERIFY(layer(ear, ear.forkPicture) < layer(ear, ear.lines(5)));
+        QVERIFY(layer(ear, ear.pictures(0)) < layer(ear, ear.lines(3)));
+        QVERIFY(layer(ear, ear.forkPicture) < layer(ear, ear.targets(0)));
     }
 
     // Targets 1 and 2, and targets 3 and 4, lie in rows whose capture zones
@@ -221,17 +218,17 @@ private slots:
         TestScreens screens;
         screens->show("earsound");
         auto& ear = screens->get<EarSound>("earsound");
-        forms::Label& label = ear.Label2(answer);
+        forms::Label& label = ear.answers(answer);
         dragTo(ear, label, release);
         if (target >= 0) {
-            QCOMPARE(label.Left(), ear.Label1(target).Left());
-            QCOMPARE(label.Top(), ear.Label1(target).Top());
+            QCOMPARE(label.Left(), ear.targets(target).Left());
+            QCOMPARE(label.Top(), ear.targets(target).Top());
         } else {
             // Centred on the pointer, to within the half pixel the screen rounds to.
-            QVERIFY(qAbs(label.Left() - (forms::toTwips(release.x()) - label.Width() / 2)) <= 7.5f);
-            QVERIFY(qAbs(label.Top() - (forms::toTwips(release.y()) - label.Height() / 2)) <= 7.5f);
+            QVERIFY(qAbs(label.Left() - (forms::toTwips(release.x(), ear.scale()) - label.Width() / 2)) <= 7.5f);
+            QVERIFY(qAbs(label.Top() - (forms::toTwips(release.y(), ear.scale()) - label.Height() / 2)) <= 7.5f);
             for (int i = 0; i < 7; ++i)
-                QVERIFY(!sameCorner(label, ear.Label1(i)) && !sameCorner(label, ear.Label4(i)));
+                QVERIFY(!sameCorner(label, ear.targets(i)) && !sameCorner(label, ear.homes(i)));
         }
     }
 
@@ -242,22 +239,22 @@ private slots:
         TestScreens screens;
         screens->show("menu3");
         auto& menu = screens->get<app::Menu>("menu3");
-        QTest::mouseClick(&menu.Label3(4), Qt::LeftButton);
+        QTest::mouseClick(&menu.topics(4), Qt::LeftButton);
         QVERIFY(screens->isLoaded("earsound"));
         auto& ear = screens->get<EarSound>("earsound");
         QVERIFY(ear.isVisible());
-        forms::Label& checkScore = ear.Label3(LabellingActivity::CheckScore);
+        forms::Label& checkScore = ear.commands(LabellingActivity::CheckScore);
 
         for (int i = 0; i < 7; ++i) {
             QVERIFY2(!checkScore.isVisible(), qPrintable(QString::number(i)));
             dragOntoTarget(ear, i, i);
-            QVERIFY(sameCorner(ear.Label2(i), ear.Label1(i)));
+            QVERIFY(sameCorner(ear.answers(i), ear.targets(i)));
         }
         QVERIFY(checkScore.isVisible());
         QTest::mouseClick(&checkScore, Qt::LeftButton);
         forms::Label& score = ear.scoreLine();
         QVERIFY(score.isVisible());
-        QCOMPARE(score.name(), QStringLiteral("Label6"));
+        QCOMPARE(score.name(), QStringLiteral("scoreLine"));
         QCOMPARE(score.Caption(), QStringLiteral("7 out of 7 correct"));
         QCOMPARE(score.Alignment(), forms::Label::Align::Left);
         QCOMPARE(score.Left(), 8280.0f);
@@ -271,13 +268,13 @@ private slots:
         QTest::mouseClick(&checkScore, Qt::LeftButton);
         QCOMPARE(score.Caption(), QStringLiteral("5 out of 7 correct"));
 
-        QTest::mouseClick(&ear.Label3(LabellingActivity::StartAgain), Qt::LeftButton);
+        QTest::mouseClick(&ear.commands(LabellingActivity::StartAgain), Qt::LeftButton);
         for (int i = 0; i < 7; ++i)
-            QVERIFY(sameCorner(ear.Label2(i), ear.Label4(i)));
+            QVERIFY(sameCorner(ear.answers(i), ear.homes(i)));
         QVERIFY(!checkScore.isVisible());
         QVERIFY(!score.isVisible());
 
-        QTest::mouseClick(&ear.Label3(LabellingActivity::Exit), Qt::LeftButton);
+        QTest::mouseClick(&ear.commands(LabellingActivity::Exit), Qt::LeftButton);
         QVERIFY(!screens->isLoaded("earsound"));
         QVERIFY(menu.isVisible());
     }
@@ -289,24 +286,24 @@ private slots:
         TestScreens screens;
         auto* ear = &screens->get<EarSound>("earsound"); // loaded, not shown: the clock is idle
         for (int tick = 0; tick < 3; ++tick)
-            ear->Timer1_Timer();
+            ear->stepFork();
         QCOMPARE(ear->fork().forkstep(), 3);
         screens->show("earsound");
         dragOntoTarget(*ear, 0, 0);
-        ear->Label3_Click(LabellingActivity::Exit);
+        ear->runCommand(LabellingActivity::Exit);
         const int stopped = ear->fork().forkstep();
         TestScreens::flushDeletes();
 
         ear = &screens->get<EarSound>("earsound");
-        QVERIFY(sameCorner(ear->Label2(0), ear->Label4(0)));
-        QVERIFY(ear->Image2.Picture().isNull());
+        QVERIFY(sameCorner(ear->answers(0), ear->homes(0)));
+        QVERIFY(ear->forkPicture.Picture().isNull());
         QCOMPARE(ear->fork().forkstep(), stopped);
-        ear->Timer1_Timer();
+        ear->stepFork();
         const labelling::ForkTick next = labelling::nextForkTick(stopped);
         QCOMPARE(ear->fork().forkstep(), next.step);
         const QImage shown(QStringLiteral("Images/tuning%1.bmp").arg(next.frame));
         QVERIFY(!shown.isNull());
-        QCOMPARE(ear->Image2.Picture().toImage().convertToFormat(QImage::Format_RGB32),
+        QCOMPARE(ear->forkPicture.Picture().toImage().convertToFormat(QImage::Format_RGB32),
                  shown.convertToFormat(QImage::Format_RGB32));
     }
 
@@ -320,13 +317,13 @@ private slots:
         const labelling::TuningFork& fork = ear.fork();
         const int start = fork.forkstep();
         QTRY_VERIFY(fork.forkstep() != start);
-        QTRY_VERIFY(!ear.Image2.Picture().isNull());
+        QTRY_VERIFY(!ear.forkPicture.Picture().isNull());
         ear.hide();
         QVERIFY(!screens->animationClock().isRunning());
         ear.show();
         QVERIFY(screens->animationClock().isRunning());
         // The fork outlives the screen: its registration holds it.
-        ear.Label3_Click(LabellingActivity::Exit);
+        ear.runCommand(LabellingActivity::Exit);
         QVERIFY(!screens->animationClock().isRunning());
         const int stopped = fork.forkstep();
         QTest::qWait(40);
@@ -347,11 +344,11 @@ private slots:
 
         for (int i = 0; i < 7; ++i)
             dragOntoTarget(ear, i, (i + 1) % 7);
-        ear.Label3_Click(LabellingActivity::CheckScore);
-        ear.Label2_MouseUp(2);
-        ear.Label3_Click(LabellingActivity::StartAgain);
-        ear.Label3.MouseMove(1, {});
-        ear.Form_MouseMove({});
+        ear.checkScore();
+        ear.dropAnswer(2);
+        ear.startAgain();
+        emit ear.commands.moved(1, {});
+        ear.moveOverBackground({});
         QVERIFY(screens->animationClock().isRunning());
         QCOMPARE(ear.fork().forkstep(), (before + ticks) % labelling::ForkSteps);
     }

@@ -5,7 +5,6 @@
 #include "support/pupil.h"
 #include "support/testscreens.h"
 #include "app/menu.h"
-#include "activity/module1.h"
 #include "labelling/activity.h"
 
 #include <QTest>
@@ -18,15 +17,6 @@ class GeneratorTest : public QObject {
 
 private:
     std::unique_ptr<TestScreens> screens;
-
-    LabellingActivity& open(const QString& name)
-    {
-        (*screens)->show(name);
-        auto& screen = (*screens)->get<LabellingActivity>(name);
-        if (!QTest::qWaitForWindowExposed(&screen))
-            qWarning("%s screen was not exposed", qPrintable(name));
-        return screen;
-    }
 
 private slots:
     void initTestCase() { initTestFonts(); }
@@ -56,15 +46,15 @@ private slots:
         const QString menuName = QStringLiteral("menu%1").arg(menu);
         (*screens)->show(menuName);
         auto& menuScreen = (*screens)->get<app::Menu>(menuName);
-        menuScreen.Label3_Click(row);
+        menuScreen.openTopic(row);
         QVERIFY((*screens)->isLoaded(screen));
         auto& activity = (*screens)->get<LabellingActivity>(screen);
         QVERIFY(activity.isVisible());
-        QCOMPARE(activity.windowTitle(), menuScreen.Label3(row).Caption());
-        QCOMPARE(Module1::labelCount(), count);
-        QCOMPARE(activity.Option1.count(), 0);
+        QCOMPARE(activity.windowTitle(), menuScreen.topics(row).Caption());
+        QCOMPARE(activity.board.count(), count);
+        QCOMPARE(activity.variantSwitch.count(), 0);
         // "Exit" uncovers the menu, still loaded behind.
-        pupil::click(activity.Label3(LabellingActivity::Exit));
+        pupil::click(activity.commands(LabellingActivity::Exit));
         QVERIFY(!(*screens)->isLoaded(screen));
         QVERIFY((*screens)->isLoaded(menuName));
     }
@@ -115,25 +105,25 @@ private slots:
         QFETCH(QString, screen);
         QFETCH(QList<int>, placing);
         QFETCH(QString, score);
-        LabellingActivity& activity = open(screen);
+        LabellingActivity& activity = screens->open<LabellingActivity>(screen);
         for (int a = 0; a < placing.size(); ++a) {
-            QVERIFY2(!activity.Label3(LabellingActivity::CheckScore).isVisible(), "shown before every answer is placed");
+            QVERIFY2(!activity.commands(LabellingActivity::CheckScore).isVisible(), "shown before every answer is placed");
             pupil::dropOnTarget(activity, a, placing[a]);
             // Whatever its size, the label snaps to the target's top-left and keeps its own size.
-            QCOMPARE(pupil::cornerOf(activity.Label2(a)), pupil::cornerOf(activity.Label1(placing[a])));
-            QCOMPARE(activity.Label2(a).Width(), activity.Label4(a).Width());
+            QCOMPARE(pupil::cornerOf(activity.answers(a)), pupil::cornerOf(activity.targets(placing[a])));
+            QCOMPARE(activity.answers(a).Width(), activity.homes(a).Width());
         }
-        QVERIFY(activity.Label3(LabellingActivity::CheckScore).isVisible());
+        QVERIFY(activity.commands(LabellingActivity::CheckScore).isVisible());
         QVERIFY(!activity.scoreLine().isVisible());
-        pupil::click(activity.Label3(LabellingActivity::CheckScore));
+        pupil::click(activity.commands(LabellingActivity::CheckScore));
         QVERIFY(activity.scoreLine().isVisible());
         QCOMPARE(activity.scoreLine().Caption(), score);
 
-        pupil::click(activity.Label3(LabellingActivity::StartAgain));
+        pupil::click(activity.commands(LabellingActivity::StartAgain));
         QVERIFY(!activity.scoreLine().isVisible());
-        QVERIFY(!activity.Label3(LabellingActivity::CheckScore).isVisible());
+        QVERIFY(!activity.commands(LabellingActivity::CheckScore).isVisible());
         for (int a = 0; a < placing.size(); ++a)
-            QCOMPARE(pupil::cornerOf(activity.Label2(a)), pupil::cornerOf(activity.Label4(a)));
+            QCOMPARE(pupil::cornerOf(activity.answers(a)), pupil::cornerOf(activity.homes(a)));
     }
 
     // The home boxes of "steam" (above) and "water" (below) share a band of
@@ -153,18 +143,18 @@ private slots:
     {
         QFETCH(int, answer);
         QFETCH(float, top);
-        LabellingActivity& screen = open(QStringLiteral("generator"));
-        const QPointF water = pupil::cornerOf(screen.Label4(1)), steam = pupil::cornerOf(screen.Label4(2));
+        LabellingActivity& screen = screens->open<LabellingActivity>(QStringLiteral("generator"));
+        const QPointF water = pupil::cornerOf(screen.homes(1)), steam = pupil::cornerOf(screen.homes(2));
         QCOMPARE(water, QPointF(7560, 7440));
         QCOMPARE(steam, QPointF(7560, 6960));
 
         const QPointF pointer = pupil::pointerFor(screen, answer, {7560, top});
         pupil::pickUpAndMove(screen, answer, pointer);
-        const forms::Label& label = screen.Label2(answer);
+        const forms::Label& label = screen.answers(answer);
         QCOMPARE(label.Left(), 7560.0f);
         QCOMPARE(label.Top(), top);
-        QVERIFY(activity::insideCaptureZone(screen.Label4(1).twips(), {label.Left(), label.Top()}));
-        QVERIFY(activity::insideCaptureZone(screen.Label4(2).twips(), {label.Left(), label.Top()}));
+        QVERIFY(activity::insideCaptureZone(screen.homes(1).twips(), {label.Left(), label.Top()}));
+        QVERIFY(activity::insideCaptureZone(screen.homes(2).twips(), {label.Left(), label.Top()}));
         pupil::letGo(screen, answer, pointer);
         QCOMPARE(pupil::cornerOf(label), water);
     }

@@ -5,7 +5,6 @@
 #include "support/pupil.h"
 #include "support/testscreens.h"
 #include "app/menu.h"
-#include "activity/module1.h"
 #include "labelling/activity.h"
 
 #include <QTest>
@@ -23,22 +22,13 @@ class InsulationTest : public QObject {
 private:
     std::unique_ptr<TestScreens> screens;
 
-    LabellingActivity& open(const QString& name)
-    {
-        (*screens)->show(name);
-        auto& screen = (*screens)->get<LabellingActivity>(name);
-        if (!QTest::qWaitForWindowExposed(&screen))
-            qWarning("screen was not exposed");
-        return screen;
-    }
-
     // Drops answer a on target placing[a] (or leaves it home), then scores.
     QString placeAndScore(LabellingActivity& screen, const QList<int>& placing)
     {
         for (int a = 0; a < placing.size(); ++a)
             if (placing[a] != Home)
                 pupil::dropOnTarget(screen, a, placing[a]);
-        pupil::click(screen.Label3(LabellingActivity::CheckScore));
+        pupil::click(screen.commands(LabellingActivity::CheckScore));
         return screen.scoreLine().isVisible() ? screen.scoreLine().Caption() : QString();
     }
 
@@ -84,22 +74,22 @@ private slots:
         QFETCH(QString, screen);
         QFETCH(QList<int>, placing);
         QFETCH(QString, score);
-        LabellingActivity& activity = open(screen);
-        QCOMPARE(Module1::labelCount(), 5);
+        LabellingActivity& activity = screens->open<LabellingActivity>(screen);
+        QCOMPARE(activity.board.count(), 5);
         QCOMPARE(placeAndScore(activity, placing), score);
         // Every answer lies on some target, so "Check Score" was offered.
-        QVERIFY(activity.Label3(LabellingActivity::CheckScore).isVisible());
+        QVERIFY(activity.commands(LabellingActivity::CheckScore).isVisible());
     }
 
     void checkScoreWaitsForEveryAnswer()
     {
-        LabellingActivity& house = open(QStringLiteral("house"));
+        LabellingActivity& house = screens->open<LabellingActivity>(QStringLiteral("house"));
         for (int a = 0; a < 4; ++a)
             pupil::dropOnTarget(house, a, a);
-        QVERIFY(!house.Label3(LabellingActivity::CheckScore).isVisible());
+        QVERIFY(!house.commands(LabellingActivity::CheckScore).isVisible());
         pupil::dropOnTarget(house, 4, 3); // stacked on "double glazing"'s target, target 4 empty
-        QVERIFY(house.Label3(LabellingActivity::CheckScore).isVisible());
-        pupil::click(house.Label3(LabellingActivity::CheckScore));
+        QVERIFY(house.commands(LabellingActivity::CheckScore).isVisible());
+        pupil::click(house.commands(LabellingActivity::CheckScore));
         QCOMPARE(house.scoreLine().Caption(), QStringLiteral("4 out of 5 correct"));
     }
 
@@ -118,8 +108,8 @@ private slots:
     {
         QFETCH(QList<int>, placing);
         QFETCH(QString, score);
-        LabellingActivity& thermos = open(QStringLiteral("thermos"));
-        QCOMPARE(Module1::labelCount(), 6);
+        LabellingActivity& thermos = screens->open<LabellingActivity>(QStringLiteral("thermos"));
+        QCOMPARE(thermos.board.count(), 6);
         QCOMPARE(placeAndScore(thermos, placing), score);
     }
 
@@ -141,48 +131,48 @@ private slots:
     {
         QFETCH(int, answer);
         QFETCH(QPointF, corner);
-        LabellingActivity& thermos = open(QStringLiteral("thermos"));
+        LabellingActivity& thermos = screens->open<LabellingActivity>(QStringLiteral("thermos"));
         const QPointF pointer = pupil::pointerFor(thermos, answer, corner);
         pupil::pickUpAndMove(thermos, answer, pointer);
-        const forms::Label& label = thermos.Label2(answer);
+        const forms::Label& label = thermos.answers(answer);
         QCOMPARE(pupil::cornerOf(label), corner);
         const activity::Corner at{label.Left(), label.Top()};
-        QVERIFY(activity::insideCaptureZone(thermos.Label1(0).twips(), at));
-        QVERIFY(activity::insideCaptureZone(thermos.Label1(1).twips(), at));
+        QVERIFY(activity::insideCaptureZone(thermos.targets(0).twips(), at));
+        QVERIFY(activity::insideCaptureZone(thermos.targets(1).twips(), at));
         pupil::letGo(thermos, answer, pointer);
         QCOMPARE(pupil::cornerOf(label), QPointF(9000, 540));
     }
 
     void variantSwitchStartsFresh()
     {
-        LabellingActivity& house = open(QStringLiteral("house"));
+        LabellingActivity& house = screens->open<LabellingActivity>(QStringLiteral("house"));
         for (int k = 0; k < 3; ++k)
-            QCOMPARE(house.Option1(k).ForeColor(), QColor(0, 255, 0));
-        QVERIFY(house.Option1(1).Value());
+            QCOMPARE(house.variantSwitch(k).ForeColor(), QColor(0, 255, 0));
+        QVERIFY(house.variantSwitch(1).Value());
         pupil::dropOnTarget(house, 0, 0);
 
         // The screen's own option changes nothing.
-        pupil::click(house.Option1(1));
+        pupil::click(house.variantSwitch(1));
         QVERIFY((*screens)->isLoaded(QStringLiteral("house")));
-        QCOMPARE(pupil::cornerOf(house.Label2(0)), pupil::cornerOf(house.Label1(0)));
+        QCOMPARE(pupil::cornerOf(house.answers(0)), pupil::cornerOf(house.targets(0)));
 
-        pupil::click(house.Option1(2));
+        pupil::click(house.variantSwitch(2));
         QVERIFY(!(*screens)->isLoaded(QStringLiteral("house")));
         auto& thermos = (*screens)->get<LabellingActivity>(QStringLiteral("thermos"));
         QVERIFY(QTest::qWaitForWindowExposed(&thermos));
-        QVERIFY(thermos.Option1(2).Value());
-        QCOMPARE(Module1::labelCount(), 6);
+        QVERIFY(thermos.variantSwitch(2).Value());
+        QCOMPARE(thermos.board.count(), 6);
         TestScreens::flushDeletes();
 
-        pupil::click(thermos.Option1(1));
+        pupil::click(thermos.variantSwitch(1));
         auto& again = (*screens)->get<LabellingActivity>(QStringLiteral("house"));
         QVERIFY(QTest::qWaitForWindowExposed(&again));
-        QCOMPARE(Module1::labelCount(), 5);
+        QCOMPARE(again.board.count(), 5);
         for (int a = 0; a < 5; ++a)
-            QCOMPARE(pupil::cornerOf(again.Label2(a)), pupil::cornerOf(again.Label4(a)));
-        QVERIFY(!again.Label3(LabellingActivity::CheckScore).isVisible());
+            QCOMPARE(pupil::cornerOf(again.answers(a)), pupil::cornerOf(again.homes(a)));
+        QVERIFY(!again.commands(LabellingActivity::CheckScore).isVisible());
 
-        pupil::click(again.Option1(0));
+        pupil::click(again.variantSwitch(0));
         QVERIFY((*screens)->isLoaded(QStringLiteral("thermal")));
         QVERIFY(!(*screens)->isLoaded(QStringLiteral("house")));
     }
@@ -203,8 +193,8 @@ private slots:
         screens->fake->draws = {draw};
         (*screens)->show(QStringLiteral("menu1"));
         auto& menu = (*screens)->get<app::Menu>(QStringLiteral("menu1"));
-        QCOMPARE(menu.Label3(2).Caption(), QStringLiteral("Insulation"));
-        menu.Label3_Click(2);
+        QCOMPARE(menu.topics(2).Caption(), QStringLiteral("Insulation"));
+        menu.openTopic(2);
         const QStringList activities{"thermal", "house", "thermos"};
         for (const QString& name : activities)
             QCOMPARE((*screens)->isLoaded(name), name == screen);

@@ -19,7 +19,7 @@ std::vector<QPointF> cornersOf(const LabellingActivity& screen, int count)
 {
     std::vector<QPointF> corners;
     for (int i = 0; i < count; ++i)
-        corners.push_back(pupil::cornerOf(screen.Label2(i)));
+        corners.push_back(pupil::cornerOf(screen.answers(i)));
     return corners;
 }
 
@@ -31,16 +31,6 @@ class PlacingTest : public QObject {
 private:
     std::unique_ptr<TestScreens> screens;
 
-    template <class T = LabellingActivity>
-    T& open(const QString& name)
-    {
-        (*screens)->show(name);
-        auto& screen = (*screens)->get<T>(name);
-        if (!QTest::qWaitForWindowExposed(&screen))
-            qWarning("%s was not exposed", qPrintable(name));
-        return screen;
-    }
-
     // Puts answer a on target t the chosen way.
     static void place(LabellingActivity& screen, Way way, int a, int t)
     {
@@ -49,24 +39,24 @@ private:
             pupil::dropOnTarget(screen, a, t);
             break;
         case Way::Tap:
-            pupil::click(screen.Label2(a));
+            pupil::click(screen.answers(a));
             QCOMPARE(screen.placing.picked(), a);
-            QCOMPARE(screen.Label2(a).BackColor(), QColor(255, 255, 0)); // clearly highlighted
-            pupil::click(screen.Label1(t));
+            QCOMPARE(screen.answers(a).BackColor(), QColor(255, 255, 0)); // clearly highlighted
+            pupil::click(screen.targets(t));
             break;
         case Way::Keys: {
-            forms::Label& label = screen.Label2(a);
+            forms::Label& label = screen.answers(a);
             QTest::keyClick(&label, Qt::Key_Return);
             QCOMPARE(screen.placing.picked(), a);
             for (int k = screen.placing.cursor(); k != t; k = screen.placing.cursor())
                 QTest::keyClick(&label, k < t ? Qt::Key_Right : Qt::Key_Left);
-            QVERIFY(screen.Label1(t).Opaque()); // the target to be placed on shows
+            QVERIFY(screen.targets(t).Opaque()); // the target to be placed on shows
             QTest::keyClick(&label, Qt::Key_Enter);
             break;
         }
         }
         QCOMPARE(screen.placing.picked(), -1);
-        QCOMPARE(screen.Label2(a).BackColor(), QColor(0, 0, 0));
+        QCOMPARE(screen.answers(a).BackColor(), QColor(0, 0, 0));
     }
 
 private slots:
@@ -95,15 +85,15 @@ private slots:
         std::vector<std::vector<QPointF>> outcomes;
         for (const Way way : {Way::Drag, Way::Tap, Way::Keys}) {
             screens = std::make_unique<TestScreens>();
-            LabellingActivity& screen = open(name);
+            LabellingActivity& screen = screens->open<LabellingActivity>(name);
             QCOMPARE(int(placing.size()), screen.board.count());
             for (int a = 0; a < placing.size(); ++a) {
-                QVERIFY(!screen.Label3(LabellingActivity::CheckScore).isVisible());
+                QVERIFY(!screen.commands(LabellingActivity::CheckScore).isVisible());
                 place(screen, way, a, placing[a]);
-                QCOMPARE(pupil::cornerOf(screen.Label2(a)), pupil::cornerOf(screen.Label1(placing[a])));
+                QCOMPARE(pupil::cornerOf(screen.answers(a)), pupil::cornerOf(screen.targets(placing[a])));
             }
-            QVERIFY(screen.Label3(LabellingActivity::CheckScore).isVisible());
-            pupil::click(screen.Label3(LabellingActivity::CheckScore));
+            QVERIFY(screen.commands(LabellingActivity::CheckScore).isVisible());
+            pupil::click(screen.commands(LabellingActivity::CheckScore));
             QCOMPARE(screen.scoreLine().Caption(), score);
             outcomes.push_back(cornersOf(screen, int(placing.size())));
         }
@@ -126,20 +116,20 @@ private slots:
     void tapsThatPutDownOrCancel()
     {
         QFETCH(QString, ending);
-        LabellingActivity& screen = open(QStringLiteral("generator"));
-        forms::Label& label = screen.Label2(2);
+        LabellingActivity& screen = screens->open<LabellingActivity>(QStringLiteral("generator"));
+        forms::Label& label = screen.answers(2);
         const QPointF home = pupil::cornerOf(label);
         const QPointF bare(6000, 6500); // open water below the diagram
         pupil::click(label);
         QCOMPARE(screen.placing.picked(), 2);
         if (ending == "screen")
-            QTest::mouseClick(&screen, Qt::LeftButton, Qt::NoModifier, pupil::pixelOf(bare));
+            QTest::mouseClick(&screen, Qt::LeftButton, Qt::NoModifier, pupil::pixelOf(bare, screen.scale()));
         else if (ending == "again")
             pupil::click(label);
         else if (ending == "escape")
             QTest::keyClick(&label, Qt::Key_Escape);
         else
-            pupil::click(screen.Label3(LabellingActivity::StartAgain));
+            pupil::click(screen.commands(LabellingActivity::StartAgain));
         QCOMPARE(screen.placing.picked(), -1);
         QCOMPARE(label.BackColor(), QColor(0, 0, 0));
         if (ending != "screen") {
@@ -149,30 +139,30 @@ private slots:
         const QPointF tapped = pupil::cornerOf(label);
         // The same place as a drag let go at the same point.
         screens = std::make_unique<TestScreens>();
-        LabellingActivity& again = open(QStringLiteral("generator"));
+        LabellingActivity& again = screens->open<LabellingActivity>(QStringLiteral("generator"));
         pupil::pickUpAndMove(again, 2, bare);
         pupil::letGo(again, 2, bare);
-        QCOMPARE(tapped, pupil::cornerOf(again.Label2(2)));
+        QCOMPARE(tapped, pupil::cornerOf(again.answers(2)));
         QVERIFY(tapped != home);
     }
 
     // A press, a move and a release is a drag as before: nothing stays picked.
     void aDragPicksNothing()
     {
-        LabellingActivity& screen = open(QStringLiteral("generator"));
+        LabellingActivity& screen = screens->open<LabellingActivity>(QStringLiteral("generator"));
         pupil::dropOnTarget(screen, 0, 0);
         QCOMPARE(screen.placing.picked(), -1);
-        QCOMPARE(pupil::cornerOf(screen.Label2(0)), pupil::cornerOf(screen.Label1(0)));
+        QCOMPARE(pupil::cornerOf(screen.answers(0)), pupil::cornerOf(screen.targets(0)));
     }
 
     // The symbols board places by tap too, and hides a score already shown.
     void symbolsPlacesByTap()
     {
-        auto& screen = open<units::Symbols>(QStringLiteral("symbols"));
-        pupil::click(screen.Label2(0));
+        auto& screen = screens->open<units::Symbols>(QStringLiteral("symbols"));
+        pupil::click(screen.answers(0));
         QCOMPARE(screen.placing.picked(), 0);
-        pupil::click(screen.Label1(5));
-        QCOMPARE(pupil::cornerOf(screen.Label2(0)), pupil::cornerOf(screen.Label1(5)));
+        pupil::click(screen.targets(5));
+        QCOMPARE(pupil::cornerOf(screen.answers(0)), pupil::cornerOf(screen.targets(5)));
         QCOMPARE(screen.placing.picked(), -1);
     }
 };

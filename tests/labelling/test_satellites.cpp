@@ -82,7 +82,7 @@ private slots:
                 const QPointF satellite = k == 0 ? scene().polarSatellite(view->seconds()).at
                                                  : scene().geostationarySatellite(view->seconds()).at;
                 QVERIFY(distance(view->leaderEnd(moving[k]), satellite) < forms::TwipsPerPixel);
-                const forms::TwipRect box = screen.Label1(targets[k]).twips();
+                const forms::TwipRect box = screen.targets(targets[k]).twips();
                 QVERIFY(activity::distanceToBox(view->leaderStart(moving[k]), box) < 0.01f);
             }
             const QRect all = view->rect();
@@ -122,7 +122,7 @@ private slots:
         QVERIFY(clock.isRunning());
         if (auto* view = s.findChild<OrbitView*>())
             QTRY_VERIFY(view->seconds() > 0);
-        s.Label3_Click(labelling::LabellingActivity::Exit);
+        s.runCommand(labelling::LabellingActivity::Exit);
         QVERIFY(!clock.isRunning());
         TestScreens::flushDeletes();
         QVERIFY(!clock.isRunning());

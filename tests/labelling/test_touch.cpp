@@ -17,19 +17,10 @@ private:
     std::unique_ptr<TestScreens> screens;
     QPointingDevice* board = nullptr;
 
-    LabellingActivity& open(const QString& name)
-    {
-        (*screens)->show(name);
-        auto& screen = (*screens)->get<LabellingActivity>(name);
-        if (!QTest::qWaitForWindowExposed(&screen))
-            qWarning("%s was not exposed", qPrintable(name));
-        return screen;
-    }
-
     static QPoint middleOf(const forms::Control& c)
     {
         const forms::TwipRect r = c.twips();
-        return pupil::pixelOf({r.left + r.width / 2, r.top + r.height / 2});
+        return pupil::pixelOf({r.left + r.width / 2, r.top + r.height / 2}, c.scale());
     }
 
 private slots:
@@ -59,17 +50,17 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QList<int>, placing);
         QFETCH(bool, fingerOnNothing);
-        LabellingActivity& screen = open(name);
+        LabellingActivity& screen = screens->open<LabellingActivity>(name);
         const int n = int(placing.size());
         std::vector<QPoint> from, to;
         for (int a = 0; a < n; ++a) {
-            from.push_back(middleOf(screen.Label2(a)));
-            to.push_back(middleOf(screen.Label1(placing[a])));
+            from.push_back(middleOf(screen.answers(a)));
+            to.push_back(middleOf(screen.targets(placing[a])));
         }
-        const QPoint bare = pupil::pixelOf({6000, 6500});
+        const QPoint bare = pupil::pixelOf({6000, 6500}, screen.scale());
         std::vector<QPointF> homes;
         for (int a = 0; a < screen.board.count(); ++a)
-            homes.push_back(pupil::cornerOf(screen.Label2(a)));
+            homes.push_back(pupil::cornerOf(screen.answers(a)));
 
         {
             auto touch = QTest::touchEvent(&screen, board);
@@ -87,7 +78,7 @@ private slots:
                 touch.move(n, bare + QPoint(40 * step, 0));
         }
         for (int a = 0; a < n; ++a) // every one on the move at once
-            QVERIFY(pupil::cornerOf(screen.Label2(a)) != homes[a]);
+            QVERIFY(pupil::cornerOf(screen.answers(a)) != homes[a]);
         {
             auto touch = QTest::touchEvent(&screen, board);
             for (int a = 0; a < n; ++a)
@@ -97,10 +88,10 @@ private slots:
         }
         QVERIFY(screen.touches.held().empty());
         for (int a = 0; a < n; ++a) // snapped by the drop pass
-            QCOMPARE(pupil::cornerOf(screen.Label2(a)), pupil::cornerOf(screen.Label1(placing[a])));
+            QCOMPARE(pupil::cornerOf(screen.answers(a)), pupil::cornerOf(screen.targets(placing[a])));
         for (int a = n; a < screen.board.count(); ++a)
-            QCOMPARE(pupil::cornerOf(screen.Label2(a)), homes[a]);
-        QCOMPARE(screen.Label3(LabellingActivity::CheckScore).isVisible(), n == screen.board.count());
+            QCOMPARE(pupil::cornerOf(screen.answers(a)), homes[a]);
+        QCOMPARE(screen.commands(LabellingActivity::CheckScore).isVisible(), n == screen.board.count());
     }
 };
 

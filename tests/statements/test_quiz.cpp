@@ -1,10 +1,12 @@
-// The statement-quiz screens driven as the class drives them, by the pointer.
-#include "activity/catalogue.h"
+// The quiz screens driven as the class drives them, by the pointer.
 #include "forms/platform.h"
+#include "statements/energytransferquiz.h"
 #include "statements/quiz.h"
 #include "statements/sankey.h"
+#include "statements/topics.h"
 #include "support/testscreens.h"
 
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QtTest>
 #include <set>
@@ -13,31 +15,28 @@ using namespace statements;
 
 namespace {
 
-const QStringList Screens{"heattransfer", "energytransfer", "resources", "emradiation",
-                          "radiationtypes", "telescopes", "gravitation", "bigbang"};
-
 void click(forms::Control& control) { QTest::mouseClick(&control, Qt::LeftButton, {}, control.rect().center()); }
 
-// The screen, shown, with the random source drawing from a seeded generator.
-StatementQuiz& open(TestScreens& t, const QString& screen, std::uint64_t seed = 7)
-{
-    forms::UniformRandom random(seed);
-    for (int i = 0; i < 5000; ++i)
-        t.fake->draws.push_back(random());
-    t->show(screen);
-    auto& quiz = t->get<StatementQuiz>(screen);
-    if (!QTest::qWaitForWindowExposed(&quiz))
-        qFatal("%s never came up", qPrintable(screen));
-    return quiz;
-}
+// The screens, with the random source drawing from a seeded generator.
+struct SeededScreens : TestScreens {
+    SeededScreens()
+    {
+        forms::UniformRandom random(7);
+        for (int i = 0; i < 5000; ++i)
+            fake->draws.push_back(random());
+    }
+};
 
-QString tally(const StatementQuiz& q) { return q.Label8.Caption(); }
+// The parts of the quiz on `screen`, shown.
+QuizParts& openQuiz(TestScreens& t, const QString& screen) { return *t.open(screen).findChild<QuizParts*>(); }
+
+QString tally(const QuizParts& q) { return q.tally.Caption(); }
 
 void addScreenRows()
 {
     QTest::addColumn<QString>("screen");
-    for (const QString& s : Screens)
-        QTest::newRow(qPrintable(s)) << s;
+    for (const activity::Topic& topic : topics())
+        QTest::newRow(qPrintable(topic.screens.front())) << topic.screens.front();
 }
 
 } // namespace
@@ -55,11 +54,11 @@ private slots:
     void opensWithItsTitle()
     {
         QFETCH(QString, screen);
-        TestScreens t;
-        StatementQuiz& q = open(t, screen);
-        QCOMPARE(q.windowTitle(), activity::topicOf(screen)->title);
-        QCOMPARE(tally(q), QStringLiteral("%1 1 of %2 \u00B7 right first time: 0").arg(q.data().noun).arg(q.questionCount()));
-        click(q.Label3(StatementQuiz::Exit));
+        SeededScreens t;
+        QuizParts& q = openQuiz(t, screen);
+        QCOMPARE(t->get(screen).windowTitle(), activity::topicOfScreen(topics(), screen)->title);
+        QCOMPARE(tally(q), QStringLiteral("%1 1 of %2 \u00B7 right first time: 0").arg(q.data().noun).arg(q.deck().size()));
+        click(q.commands(QuizParts::Exit));
         QVERIFY(!t->isLoaded(screen));
     }
 
@@ -69,21 +68,19 @@ private slots:
     void everyStatementOncePerRound()
     {
         QFETCH(QString, screen);
-        TestScreens t;
-        StatementQuiz& q = open(t, screen);
-        const int n = q.questionCount();
-        int last = -1;
+        SeededScreens t;
+        QuizParts& q = openQuiz(t, screen);
+        const int n = q.deck().size();
+        std::vector<int> cards{q.deck().current()};
+        QSignalSpy dealt(&q, &QuizParts::dealt);
+        for (int i = 1; i < 3 * n; ++i)
+            click(q.commands(QuizParts::Next));
+        for (const QList<QVariant>& card : dealt)
+            cards.push_back(card.at(0).toInt());
         for (int round = 0; round < 3; ++round) {
-            std::set<int> seen;
-            for (int i = 0; i < n; ++i) {
-                if (i > 0 || round > 0)
-                    click(q.Label3(StatementQuiz::Next));
-                if (i == 0 && round > 0)
-                    QVERIFY(q.deck().current() != last);
-                seen.insert(q.deck().current());
-                last = q.deck().current();
-            }
-            QCOMPARE(int(seen.size()), n);
+            const auto first = cards.begin() + round * n;
+            QCOMPARE(int(std::set<int>(first, first + n).size()), n);
+            QVERIFY(round == 0 || *first != first[-1]);
         }
     }
 
@@ -91,61 +88,61 @@ private slots:
     void rightWrongAndReveal()
     {
         QFETCH(QString, screen);
-        TestScreens t;
-        StatementQuiz& q = open(t, screen);
-        const int n = q.Label4.count();
+        SeededScreens t;
+        QuizParts& q = openQuiz(t, screen);
+        const int n = q.choices.count();
         const int right = q.rightChoice();
         const int wrong = (right + 1) % n;
 
-        click(q.Label4(wrong));
-        QCOMPARE(q.Mark1.shape(), Mark::Shape::Cross);
-        QCOMPARE(q.Label5.Caption(), QStringLiteral("Not quite \u2013 try again"));
-        QVERIFY(q.Label6.Caption().isEmpty());
+        click(q.choices(wrong));
+        QCOMPARE(q.mark.shape(), Mark::Shape::Cross);
+        QCOMPARE(q.feedback.Caption(), QStringLiteral("Not quite \u2013 try again"));
+        QVERIFY(q.reason.Caption().isEmpty());
         QCOMPARE(q.greyed(wrong), n > 2);       // greyed out only where more than one choice is left
         QVERIFY(!q.settled());
 
-        click(q.Label4(right));
-        QCOMPARE(q.Mark1.shape(), Mark::Shape::Tick);
-        QCOMPARE(q.Label5.Caption(), QStringLiteral("Correct"));
-        QVERIFY(q.Label6.Caption().startsWith(q.data().diagrams ? "efficiency = " : q.Label4(right).Caption()));
+        click(q.choices(right));
+        QCOMPARE(q.mark.shape(), Mark::Shape::Tick);
+        QCOMPARE(q.feedback.Caption(), QStringLiteral("Correct"));
+        QVERIFY(q.reason.Caption().startsWith(screen == "energytransfer" ? "efficiency = " : q.choices(right).Caption()));
         for (int k = 0; k < n; ++k)
             QCOMPARE(q.greyed(k), k != right);
         QVERIFY(tally(q).endsWith("right first time: 0")); // it took two tries
 
-        click(q.Label3(StatementQuiz::Next));
-        QCOMPARE(q.Mark1.shape(), Mark::Shape::None);
+        click(q.commands(QuizParts::Next));
+        QCOMPARE(q.mark.shape(), Mark::Shape::None);
         for (int k = 0; k < n; ++k)
             QVERIFY(!q.greyed(k));
-        click(q.Label4(q.rightChoice()));
+        click(q.choices(q.rightChoice()));
         QVERIFY(tally(q).startsWith(q.data().noun + " 2 of "));
         QVERIFY(tally(q).endsWith("right first time: 1"));
 
         // "Answer" shows the answer; the choices then do nothing.
-        click(q.Label3(StatementQuiz::Next));
+        click(q.commands(QuizParts::Next));
         const int answer = q.rightChoice();
-        click(q.Label3(StatementQuiz::Answer));
-        QCOMPARE(q.Label5.Caption(), "The answer is: " + q.Label4(answer).Caption());
-        QCOMPARE(q.Mark1.shape(), Mark::Shape::None);
-        QVERIFY(!q.Label6.Caption().isEmpty());
-        click(q.Label4(answer));
+        click(q.commands(QuizParts::Answer));
+        QCOMPARE(q.feedback.Caption(), "The answer is: " + q.choices(answer).Caption());
+        QCOMPARE(q.mark.shape(), Mark::Shape::None);
+        QVERIFY(!q.reason.Caption().isEmpty());
+        click(q.choices(answer));
         QVERIFY(tally(q).endsWith("right first time: 1"));
 
-        click(q.Label3(StatementQuiz::StartAgain));
-        QCOMPARE(tally(q), QStringLiteral("%1 1 of %2 \u00B7 right first time: 0").arg(q.data().noun).arg(q.questionCount()));
+        click(q.commands(QuizParts::StartAgain));
+        QCOMPARE(tally(q), QStringLiteral("%1 1 of %2 \u00B7 right first time: 0").arg(q.data().noun).arg(q.deck().size()));
     }
 
     void levelSwitch()
     {
-        TestScreens t;
-        StatementQuiz& q = open(t, "gravitation");
-        QVERIFY(q.Option1(0).isVisible() && q.Option1(0).Value());
+        SeededScreens t;
+        auto& q = t.open<StatementQuiz>("gravitation");
+        QVERIFY(q.levelSwitch(0).isVisible() && q.levelSwitch(0).Value());
         QCOMPARE(q.set().file, QStringLiteral("gravitation-level1.txt"));
-        click(q.Label4(q.rightChoice()));
-        click(q.Option1(1));
+        click(q.parts.choices(q.parts.rightChoice()));
+        click(q.levelSwitch(1));
         QCOMPARE(q.set().file, QStringLiteral("gravitation-level2.txt"));
-        QCOMPARE(tally(q), QStringLiteral("Statement 1 of %1 \u00B7 right first time: 0").arg(q.set().statements.size()));
-        QVERIFY(!q.settled());
-        click(q.Option1(0));
+        QCOMPARE(tally(q.parts), QStringLiteral("Statement 1 of %1 \u00B7 right first time: 0").arg(q.set().statements.size()));
+        QVERIFY(!q.parts.settled());
+        click(q.levelSwitch(0));
         QCOMPARE(q.set().file, QStringLiteral("gravitation-level1.txt"));
     }
 
@@ -161,12 +158,12 @@ private slots:
                       "False | The universe is shrinking. | it is expanding\n");
         }
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("bigbang.txt:2: skipped"));
-        TestScreens t;
-        StatementQuiz& q = open(t, "bigbang");
+        SeededScreens t;
+        auto& q = t.open<StatementQuiz>("bigbang");
         QFile::remove(file);
         QVERIFY(!q.set().builtIn);
         QCOMPARE(int(q.set().statements.size()), 2);
-        QVERIFY(q.Label2.Caption().startsWith("The universe is "));
+        QVERIFY(q.statement.Caption().startsWith("The universe is "));
     }
 
     // Over many seeds and every device: the branches add up, the values are
@@ -175,7 +172,7 @@ private slots:
     void sankeyValues()
     {
         QVERIFY(devices().size() >= 8);
-        const QuizData& diagrams = *std::find_if(quizzes().begin(), quizzes().end(), [](const QuizData& q) { return q.diagrams; });
+        const QuizData& diagrams = quizOf("energytransfer");
         std::set<Branch> hidden;
         for (std::uint64_t seed = 1; seed <= 400; ++seed) {
             forms::UniformRandom random(seed);
@@ -221,13 +218,13 @@ private slots:
 
     void diagramHidesThenShowsTheValue()
     {
-        TestScreens t;
-        StatementQuiz& q = open(t, "energytransfer");
-        const SankeyQuestion& s = q.Picture1.question();
-        QVERIFY(q.Picture1.labelOf(s.missing).endsWith("\n?"));
-        click(q.Label4(q.rightChoice()));
-        QVERIFY(q.Picture1.labelOf(s.missing).endsWith(QStringLiteral("\n%1 J").arg(s.valueOf(s.missing))));
-        QCOMPARE(q.Label6.Caption(), statements::efficiencyWorking(s));
+        SeededScreens t;
+        auto& q = t.open<EnergyTransferQuiz>("energytransfer");
+        const SankeyQuestion& s = q.diagram.question();
+        QVERIFY(q.diagram.labelOf(s.missing).endsWith("\n?"));
+        click(q.parts.choices(q.parts.rightChoice()));
+        QVERIFY(q.diagram.labelOf(s.missing).endsWith(QStringLiteral("\n%1 J").arg(s.valueOf(s.missing))));
+        QCOMPARE(q.parts.reason.Caption(), statements::efficiencyWorking(s));
     }
 };
 

@@ -5,6 +5,7 @@
 #include "statements/quizdata.h"
 #include "statements/statementset.h"
 #include "statements/textfit.h"
+#include "statements/topics.h"
 #include "support/testscreens.h"
 
 #include <QTemporaryDir>
@@ -14,14 +15,6 @@
 using namespace statements;
 
 namespace {
-
-const QuizData& quiz(const QString& screen)
-{
-    for (const QuizData& q : quizzes())
-        if (q.screen == screen)
-            return q;
-    qFatal("no quiz %s", qPrintable(screen));
-}
 
 QStringList answersOf(const QuizData& q)
 {
@@ -80,7 +73,7 @@ private slots:
         QFETCH(int, level);
         QFETCH(int, minimum);
         QFETCH(int, eachAnswer);
-        const QuizData& q = quiz(screen);
+        const QuizData& q = quizOf(screen);
         const StatementSet set = loadStatements(q.sets.at(level), answersOf(q), QString());
         QVERIFY2(set.problems.isEmpty(), qPrintable(set.problems.join('\n')));
         QVERIFY(set.builtIn);
@@ -104,10 +97,10 @@ private slots:
     // Every choice caption fits its button whole at its designed size.
     void choiceCaptionsFit()
     {
-        for (const QuizData& q : quizzes())
-            for (const Choice& c : q.choices) {
-                const QString caption = q.diagrams ? QStringLiteral("1500 J") : c.caption;
-                const QRect box = forms::toPixels(c.at).adjusted(2, 2, -2, -2);
+        for (const activity::Topic& topic : topics())
+            for (const QuizData& q = quizOf(topic.screens.front()); const Choice& c : q.choices) {
+                const QString caption = c.caption.isEmpty() ? QStringLiteral("1500 J") : c.caption; // a diagram's joules
+                const QRect box = forms::designArea(c.at).adjusted(2, 2, -2, -2);
                 const TextFit fit = fitText(caption, "Arial", true, box.size(), q.choicePoints, q.choicePoints);
                 // Not cut: whole, and no word wider than the button.
                 QVERIFY2(!fit.cut, qPrintable(q.screen + ": " + caption));
@@ -200,7 +193,7 @@ private slots:
         const TextFit fit = fitStatement(text);
         QCOMPARE(fit.cut, cut);
         QVERIFY2(fit.points <= atMost + 0.5 && fit.points >= atLeast - 0.01, qPrintable(QString::number(fit.points)));
-        QVERIFY(fit.heightPixels <= forms::toPixels(statementArea().height));
+        QVERIFY(fit.heightPixels <= forms::designPixels(statementArea().height));
         QCOMPARE(fit.text.endsWith(QChar(0x2026)), cut);
     }
 };

@@ -18,7 +18,7 @@ inline QPoint pixelOf(QPointF twips, float scale)
 // still held: the label's centre jumps to the pointer.
 inline void pickUpAndMove(labelling::LabellingActivity& screen, int i, QPointF pointer)
 {
-    forms::Label& label = screen.Label2(i);
+    forms::Label& label = screen.answers(i);
     QTest::mousePress(&label, Qt::LeftButton, Qt::NoModifier, label.rect().center());
     QTest::mouseMove(&label, label.mapFrom(&screen, pixelOf(pointer, screen.scale())));
 }
@@ -27,21 +27,21 @@ inline void pickUpAndMove(labelling::LabellingActivity& screen, int i, QPointF p
 // drag the label there.
 inline void letGo(labelling::LabellingActivity& screen, int i, QPointF pointer)
 {
-    forms::Label& label = screen.Label2(i);
+    forms::Label& label = screen.answers(i);
     QTest::mouseRelease(&label, Qt::LeftButton, Qt::NoModifier, label.mapFrom(&screen, pixelOf(pointer, screen.scale())));
 }
 
 // The pointer that puts answer label i's top-left corner at `corner`.
 inline QPointF pointerFor(const labelling::LabellingActivity& screen, int i, QPointF corner)
 {
-    const forms::Label& label = screen.Label2(i);
+    const forms::Label& label = screen.answers(i);
     return corner + QPointF(label.Width() / 2, label.Height() / 2);
 }
 
 // Drags answer label i and lets go over the middle of target t.
 inline void dropOnTarget(labelling::LabellingActivity& screen, int i, int t)
 {
-    const forms::TwipRect box = screen.Label1(t).twips();
+    const forms::TwipRect box = screen.targets(t).twips();
     const QPointF middle(box.left + box.width / 2, box.top + box.height / 2);
     pickUpAndMove(screen, i, middle);
     letGo(screen, i, middle);

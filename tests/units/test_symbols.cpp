@@ -1,6 +1,5 @@
 // The symbols screen driven as a pupil drives it: by the pointer.
 #include "app/menu.h"
-#include "activity/module1.h"
 #include "activity/rules.h"
 #include "support/testscreens.h"
 #include "units/symbols.h"
@@ -32,7 +31,7 @@ Question question(const Symbols& s)
 {
     Question q;
     for (int i = 0; i < Symbols::Items; ++i)
-        q << Pair{s.Label2(i).Caption(), s.Label5(i).Caption()};
+        q << Pair{s.answers(i).Caption(), s.symbols(i).Caption()};
     return q;
 }
 
@@ -41,7 +40,7 @@ activity::Corner corner(const forms::Control& c) { return {c.Left(), c.Top()}; }
 bool everyLabelHome(const Symbols& s)
 {
     for (int i = 0; i < Symbols::Items; ++i)
-        if (corner(s.Label2(i)) != corner(s.Label4(i)))
+        if (corner(s.answers(i)) != corner(s.homes(i)))
             return false;
     return true;
 }
@@ -50,7 +49,7 @@ QStringList targetCaptions(const Symbols& s)
 {
     QStringList captions;
     for (int i = 0; i < Symbols::Items; ++i)
-        captions << s.Label1(i).Caption();
+        captions << s.targets(i).Caption();
     return captions;
 }
 
@@ -58,22 +57,21 @@ QStringList targetCaptions(const Symbols& s)
 // ends at `to` (pixels of the screen) and releases it there.
 void drag(Symbols& s, int i, QPoint to)
 {
-    forms::Label& label = s.Label2(i);
+    forms::Label& label = s.answers(i);
     QTest::mousePress(&label, Qt::LeftButton, {}, label.rect().center());
     QTest::mouseMove(&label, label.mapFrom(&s, to));
     QTest::mouseRelease(&label, Qt::LeftButton, {}, label.mapFrom(&s, to));
 }
 
-void dropOnTarget(Symbols& s, int i, int target) { drag(s, i, s.Label1(target).geometry().center()); }
+void dropOnTarget(Symbols& s, int i, int target) { drag(s, i, s.targets(target).geometry().center()); }
 
 void click(forms::Control& control) { QTest::mouseClick(&control, Qt::LeftButton, {}, control.rect().center()); }
 
 // The screen, opened and shown, with its level buttons revealed.
 Symbols& open(TestScreens& t)
 {
-    t->show(QStringLiteral("symbols"));
-    auto& s = t->get<Symbols>(QStringLiteral("symbols"));
-    if (!QTest::qWaitForWindowExposed(&s) || !QTest::qWaitFor([&s] { return s.Option1(1).isVisible(); }, 2000))
+    auto& s = t.open<Symbols>(Symbols::ScreenId);
+    if (!QTest::qWaitFor([&s] { return s.levels(1).isVisible(); }, 2000))
         qFatal("the symbols screen never came up with its level buttons");
     return s;
 }
@@ -110,18 +108,16 @@ private slots:
 void TestSymbols::menuFourOpensTheActivityAndExitReturnsToIt()
 {
     TestScreens t;
-    t->show(QStringLiteral("menu4"));
-    auto& menu = t->get<app::Menu>(QStringLiteral("menu4"));
-    QVERIFY(QTest::qWaitForWindowExposed(&menu));
-    QCOMPARE(menu.Label3(3).Caption(), QStringLiteral("Units and their Symbols"));
-    click(menu.Label3(3));
+    auto& menu = t.open<app::Menu>(QStringLiteral("menu4"));
+    QCOMPARE(menu.topics(3).Caption(), QStringLiteral("Units and their Symbols"));
+    click(menu.topics(3));
     QVERIFY(t->isLoaded(QStringLiteral("symbols")));
     auto& s = t->get<Symbols>(QStringLiteral("symbols"));
     QVERIFY(s.isVisible());
     QCOMPARE(s.windowTitle(), QStringLiteral("Units and their Symbols"));
 
     QVERIFY(QTest::qWaitForWindowExposed(&s));
-    click(s.Label3(Symbols::Exit));
+    click(s.commands(Symbols::Exit));
     QVERIFY(!t->isLoaded(QStringLiteral("symbols")));
     QVERIFY(t->isLoaded(QStringLiteral("menu4")));
 }
@@ -129,25 +125,24 @@ void TestSymbols::menuFourOpensTheActivityAndExitReturnsToIt()
 void TestSymbols::freshScreenShowsTheFirstQuestionInDesignOrder()
 {
     TestScreens t;
-    Module1::LabelCount = 4; // left by another screen
     auto& s = t->get<Symbols>(QStringLiteral("symbols"));
-    QCOMPARE(Module1::LabelCount, std::optional<qint16>(8));
+    QCOMPARE(s.board.count(), Symbols::Items);
     QCOMPARE(question(s), Level1);
     for (int i = 0; i < Symbols::Items; ++i) {
-        QCOMPARE(s.Label1(i).Caption(), QStringLiteral(" %1.").arg(i + 1));
-        QVERIFY(!s.Label1(i).Opaque() && !s.Label1(i).isHidden() && !s.Label4(i).isHidden());
-        QCOMPARE(s.Label4(i).Width(), s.Label2(i).Width());
-        QCOMPARE(s.Label4(i).Height(), s.Label2(i).Height());
+        QCOMPARE(s.targets(i).Caption(), QStringLiteral(" %1.").arg(i + 1));
+        QVERIFY(!s.targets(i).Opaque() && !s.targets(i).isHidden() && !s.homes(i).isHidden());
+        QCOMPARE(s.homes(i).Width(), s.answers(i).Width());
+        QCOMPARE(s.homes(i).Height(), s.answers(i).Height());
         // Each symbol stands directly above its target.
-        QCOMPARE(s.Label5(i).Left(), s.Label1(i).Left());
-        QVERIFY(s.Label5(i).Top() < s.Label1(i).Top());
+        QCOMPARE(s.symbols(i).Left(), s.targets(i).Left());
+        QVERIFY(s.symbols(i).Top() < s.targets(i).Top());
     }
     QVERIFY(everyLabelHome(s));
-    QVERIFY(s.Option1(0).Value());
-    QVERIFY(!s.Option1(1).Value());
-    QVERIFY(s.Label3(Symbols::CheckScore).isHidden());
-    QVERIFY(s.Label3(Symbols::NewQuestion).isHidden());
-    QVERIFY(s.Label9.isHidden());
+    QVERIFY(s.levels(0).Value());
+    QVERIFY(!s.levels(1).Value());
+    QVERIFY(s.commands(Symbols::CheckScore).isHidden());
+    QVERIFY(s.commands(Symbols::NewQuestion).isHidden());
+    QVERIFY(s.scoreLine.isHidden());
 }
 
 // Where the boxes lie decides where a drop ends: no box may capture another's place.
@@ -157,7 +152,7 @@ void TestSymbols::noBoxLiesInAnotherBoxsCaptureZone()
     auto& s = t->get<Symbols>(QStringLiteral("symbols"));
     std::vector<forms::TwipRect> boxes;
     for (int i = 0; i < Symbols::Items; ++i)
-        boxes.insert(boxes.end(), {s.Label1(i).twips(), s.Label4(i).twips()});
+        boxes.insert(boxes.end(), {s.targets(i).twips(), s.homes(i).twips()});
     for (const auto& box : boxes)
         for (const auto& other : boxes)
             if (&box != &other)
@@ -168,12 +163,12 @@ void TestSymbols::levelButtonsAppearOnTheFirstTick()
 {
     TestScreens t;
     auto& s = t->get<Symbols>(QStringLiteral("symbols"));
-    QVERIFY(s.Option1(0).isHidden());
-    QVERIFY(s.Option1(1).isHidden());
-    QVERIFY(s.Timer1.Enabled());
-    QCOMPARE(s.Timer1.Interval(), 1);
-    QTRY_VERIFY_WITH_TIMEOUT(!s.Option1(0).isHidden() && !s.Option1(1).isHidden(), 2000);
-    QVERIFY(!s.Timer1.Enabled()); // stopped: later ticks would change nothing
+    QVERIFY(s.levels(0).isHidden());
+    QVERIFY(s.levels(1).isHidden());
+    QVERIFY(s.showLevels.isActive());
+    QCOMPARE(s.showLevels.interval(), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(!s.levels(0).isHidden() && !s.levels(1).isHidden(), 2000);
+    QVERIFY(!s.showLevels.isActive()); // stopped: later ticks would change nothing
 }
 
 void TestSymbols::eachLevelOneChoiceReshufflesTheSamePairs_data()
@@ -192,14 +187,14 @@ void TestSymbols::eachLevelOneChoiceReshufflesTheSamePairs()
     const std::set<Pair> level1(Level1.begin(), Level1.end());
     std::set<Question> orders;
     // Level 2 first, so that Level 1 must hide "New Question" again.
-    click(s.Option1(1));
-    QVERIFY(!s.Label3(Symbols::NewQuestion).isHidden());
+    click(s.levels(1));
+    QVERIFY(!s.commands(Symbols::NewQuestion).isHidden());
     for (int round = 0; round < 6; ++round) {
-        click(s.Option1(0));
-        QVERIFY(s.Option1(0).Value());
+        click(s.levels(0));
+        QVERIFY(s.levels(0).Value());
         const Question q = question(s);
         QCOMPARE(std::set<Pair>(q.begin(), q.end()), level1);
-        QVERIFY(s.Label3(Symbols::NewQuestion).isHidden());
+        QVERIFY(s.commands(Symbols::NewQuestion).isHidden());
         QCOMPARE(targetCaptions(s), QStringList(Symbols::Items, QString()));
         QVERIFY(everyLabelHome(s));
         orders.insert(q);
@@ -212,10 +207,10 @@ void TestSymbols::levelTwoDrawsEightDistinctTableEntries()
     TestScreens t;
     useGenerator(t, 99);
     auto& s = open(t);
-    click(s.Option1(1));
+    click(s.levels(1));
     for (int i = 0; i < Symbols::Items; ++i)
         dropOnTarget(s, i, i);
-    click(s.Label3(Symbols::CheckScore));
+    click(s.commands(Symbols::CheckScore));
     for (int round = 0; round < 25; ++round) {
         std::set<QString> quantities;
         for (const Pair& pair : question(s)) {
@@ -223,13 +218,13 @@ void TestSymbols::levelTwoDrawsEightDistinctTableEntries()
             quantities.insert(pair.first);
         }
         QCOMPARE(int(quantities.size()), Symbols::Items);
-        QVERIFY(!s.Label3(Symbols::NewQuestion).isHidden());
+        QVERIFY(!s.commands(Symbols::NewQuestion).isHidden());
         dropOnTarget(s, round % Symbols::Items, round % Symbols::Items);
-        click(s.Label3(Symbols::NewQuestion));
+        click(s.commands(Symbols::NewQuestion));
         QVERIFY(everyLabelHome(s));
         QCOMPARE(targetCaptions(s), QStringList(Symbols::Items, QString()));
-        QVERIFY(s.Label3(Symbols::CheckScore).isHidden());
-        QVERIFY(s.Label9.isHidden());
+        QVERIFY(s.commands(Symbols::CheckScore).isHidden());
+        QVERIFY(s.scoreLine.isHidden());
     }
 }
 
@@ -247,11 +242,11 @@ void TestSymbols::questionsDrawnInQuickSuccessionDiffer()
     TestScreens t;
     useGenerator(t, seed);
     auto& s = open(t);
-    click(s.Option1(1));
+    click(s.levels(1));
     const Question first = question(s);
-    click(s.Label3(Symbols::NewQuestion));
+    click(s.commands(Symbols::NewQuestion));
     const Question second = question(s);
-    click(s.Label3(Symbols::NewQuestion));
+    click(s.commands(Symbols::NewQuestion));
     QVERIFY(first != second);
     QVERIFY(second != question(s));
 }
@@ -266,7 +261,7 @@ void TestSymbols::questionsComeFromTheRandomSource()
         for (int k = 0; k < 50 * 19; ++k)
             t.fake->draws.push_back((k * 37 % 100) / 100.0);
         auto& s = t->get<Symbols>(QStringLiteral("symbols"));
-        s.Option1(1).setValue(true);
+        s.levels(1).setValue(true);
         q = question(s);
         QVERIFY(t.fake->draws.empty());
     }
@@ -279,17 +274,17 @@ void TestSymbols::levelOneByPointerScoresEightOutOfEight()
     TestScreens t;
     useGenerator(t, 7);
     auto& s = open(t);
-    click(s.Option1(0));
+    click(s.levels(0));
     const Question q = question(s);
     for (int i = 0; i < Symbols::Items; ++i) {
-        QVERIFY(s.Label3(Symbols::CheckScore).isHidden());
+        QVERIFY(s.commands(Symbols::CheckScore).isHidden());
         dropOnTarget(s, i, i);
-        QCOMPARE(corner(s.Label2(i)), corner(s.Label1(i)));
+        QCOMPARE(corner(s.answers(i)), corner(s.targets(i)));
     }
-    QVERIFY(!s.Label3(Symbols::CheckScore).isHidden());
-    click(s.Label3(Symbols::CheckScore));
-    QVERIFY(!s.Label9.isHidden());
-    QCOMPARE(s.Label9.Caption(), QStringLiteral("8 out of 8 correct"));
+    QVERIFY(!s.commands(Symbols::CheckScore).isHidden());
+    click(s.commands(Symbols::CheckScore));
+    QVERIFY(!s.scoreLine.isHidden());
+    QCOMPARE(s.scoreLine.Caption(), QStringLiteral("8 out of 8 correct"));
     QCOMPARE(question(s), q);
 }
 
@@ -298,33 +293,33 @@ void TestSymbols::sharedSymbolsCountOnEitherTargetButStackedNamesOnce()
     TestScreens t;
     useGenerator(t, 11);
     auto& s = open(t);
-    click(s.Option1(1));
+    click(s.levels(1));
     // Draw until the question holds two quantities of one unit.
     int j = -1, k = -1;
     for (int round = 0; round < 200 && j < 0; ++round) {
         for (int a = 0; a < Symbols::Items && j < 0; ++a)
             for (int b = a + 1; b < Symbols::Items; ++b)
-                if (s.Label5(a).Caption() == s.Label5(b).Caption()) {
+                if (s.symbols(a).Caption() == s.symbols(b).Caption()) {
                     j = a;
                     k = b;
                     break;
                 }
         if (j < 0)
-            click(s.Label3(Symbols::NewQuestion));
+            click(s.commands(Symbols::NewQuestion));
     }
     QVERIFY2(j >= 0, "no question with a shared symbol in 200 draws");
 
     for (int i = 0; i < Symbols::Items; ++i)
         dropOnTarget(s, i, i == j ? k : i == k ? j : i);
-    click(s.Label3(Symbols::CheckScore));
-    QCOMPARE(s.Label9.Caption(), QStringLiteral("8 out of 8 correct"));
+    click(s.commands(Symbols::CheckScore));
+    QCOMPARE(s.scoreLine.Caption(), QStringLiteral("8 out of 8 correct"));
 
     // Both names on k's target: the board is still full, j's target empty.
     dropOnTarget(s, k, k);
-    QCOMPARE(corner(s.Label2(j)), corner(s.Label2(k)));
-    QVERIFY(!s.Label3(Symbols::CheckScore).isHidden());
-    click(s.Label3(Symbols::CheckScore));
-    QCOMPARE(s.Label9.Caption(), QStringLiteral("7 out of 8 correct"));
+    QCOMPARE(corner(s.answers(j)), corner(s.answers(k)));
+    QVERIFY(!s.commands(Symbols::CheckScore).isHidden());
+    click(s.commands(Symbols::CheckScore));
+    QCOMPARE(s.scoreLine.Caption(), QStringLiteral("7 out of 8 correct"));
 }
 
 void TestSymbols::scoreLineHiddenByPointerMovementNotByRelease()
@@ -333,28 +328,28 @@ void TestSymbols::scoreLineHiddenByPointerMovementNotByRelease()
     auto& s = open(t);
     for (int i = 0; i < Symbols::Items; ++i)
         dropOnTarget(s, i, i);
-    forms::Label& last = s.Label2(Symbols::Items - 1);
+    forms::Label& last = s.answers(Symbols::Items - 1);
     const QPoint here = last.rect().center(); // where the pointer rests
     const activity::Corner place = corner(last);
 
     // Scored without moving the pointer off the label.
-    s.Label3_Click(Symbols::CheckScore);
-    QVERIFY(!s.Label9.isHidden());
+    s.runCommand(Symbols::CheckScore);
+    QVERIFY(!s.scoreLine.isHidden());
     QTest::mouseClick(&last, Qt::LeftButton, {}, here);
-    QVERIFY(!s.Label9.isHidden());
+    QVERIFY(!s.scoreLine.isHidden());
     QTest::mouseClick(&last, Qt::RightButton, {}, here);
-    QVERIFY(!s.Label9.isHidden());
+    QVERIFY(!s.scoreLine.isHidden());
     QCOMPARE(corner(last), place);
 
     // Any movement over an answer label hides it, with or without a button.
     QTest::mouseMove(&last, here + QPoint(3, 0));
-    QTRY_VERIFY(s.Label9.isHidden());
+    QTRY_VERIFY(s.scoreLine.isHidden());
     QCOMPARE(corner(last), place);
-    s.Label3_Click(Symbols::CheckScore);
-    QVERIFY(!s.Label9.isHidden());
-    forms::Label& other = s.Label2(0);
+    s.runCommand(Symbols::CheckScore);
+    QVERIFY(!s.scoreLine.isHidden());
+    forms::Label& other = s.answers(0);
     QTest::mouseMove(&other, other.rect().center());
-    QTRY_VERIFY(s.Label9.isHidden());
+    QTRY_VERIFY(s.scoreLine.isHidden());
 }
 
 void TestSymbols::startAgainKeepsQuestionAndTargetNumbers()
@@ -365,21 +360,21 @@ void TestSymbols::startAgainKeepsQuestionAndTargetNumbers()
     const QStringList numbers = targetCaptions(s);
     for (int i = 0; i < Symbols::Items; ++i)
         dropOnTarget(s, i, (i + 1) % Symbols::Items);
-    click(s.Label3(Symbols::CheckScore));
-    QCOMPARE(s.Label9.Caption(), QStringLiteral("0 out of 8 correct"));
+    click(s.commands(Symbols::CheckScore));
+    QCOMPARE(s.scoreLine.Caption(), QStringLiteral("0 out of 8 correct"));
 
-    click(s.Label3(Symbols::StartAgain));
+    click(s.commands(Symbols::StartAgain));
     QVERIFY(everyLabelHome(s));
     QCOMPARE(question(s), Level1);
     QCOMPARE(targetCaptions(s), numbers);
-    QVERIFY(s.Label3(Symbols::CheckScore).isHidden());
-    QVERIFY(s.Label9.isHidden());
+    QVERIFY(s.commands(Symbols::CheckScore).isHidden());
+    QVERIFY(s.scoreLine.isHidden());
 
     // On Level 2 the drawn question stays and the targets stay blank.
-    click(s.Option1(1));
+    click(s.levels(1));
     const Question drawn = question(s);
     dropOnTarget(s, 2, 5);
-    click(s.Label3(Symbols::StartAgain));
+    click(s.commands(Symbols::StartAgain));
     QVERIFY(everyLabelHome(s));
     QCOMPARE(question(s), drawn);
     QCOMPARE(targetCaptions(s), QStringList(Symbols::Items, QString()));
@@ -389,18 +384,18 @@ void TestSymbols::bareScreenClearsEveryCommandHighlight()
 {
     TestScreens t;
     auto& s = open(t);
-    click(s.Option1(1));
-    s.Label3(Symbols::CheckScore).show();
-    const QPoint bare(forms::toPixels(11900.0f), forms::toPixels(6500.0f));
+    click(s.levels(1));
+    s.commands(Symbols::CheckScore).show();
+    const QPoint bare(forms::toPixels(11900.0f, s.scale()), forms::toPixels(6500.0f, s.scale()));
     QTest::mouseMove(&s, bare);
     for (int k = Symbols::Exit; k <= Symbols::NewQuestion; ++k) {
-        QTRY_VERIFY(!s.Label3(k).Opaque());
-        QTest::mouseMove(&s.Label3(k), s.Label3(k).rect().center());
-        QTRY_VERIFY(s.Label3(k).Opaque());
+        QTRY_VERIFY(!s.commands(k).Opaque());
+        QTest::mouseMove(&s.commands(k), s.commands(k).rect().center());
+        QTRY_VERIFY(s.commands(k).Opaque());
     }
     QTest::mouseMove(&s, bare);
     for (int k = Symbols::Exit; k <= Symbols::NewQuestion; ++k)
-        QTRY_VERIFY(!s.Label3(k).Opaque());
+        QTRY_VERIFY(!s.commands(k).Opaque());
 }
 
 QTEST_MAIN(TestSymbols)

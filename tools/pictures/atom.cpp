@@ -51,7 +51,7 @@ void mustEnd(const Diagram& d, int target, QPointF centre, double reach, double 
         throw std::runtime_error("atom: leader line " + std::to_string(target) + " misses its part");
 }
 
-QImage atomDiagram()
+QImage atomDiagram(int resolution)
 {
     const labelling::ActivityData& screen = labelling::atomActivity();
     const labelling::AtomDrawing& atom = labelling::atomDrawing();
@@ -60,7 +60,7 @@ QImage atomDiagram()
     auto spot = [&](QPointF twips) { return activity::pictureSpot(place, twips); };
     auto pixels = [](double twips) { return twips / forms::TwipsPerPixel; };
 
-    QImage image = d.canvas(screen.background);
+    QImage image = d.canvas(screen.background, resolution);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QPointF centre = spot(atom.centre);
@@ -120,5 +120,6 @@ QImage atomDiagram()
 } // namespace
 
 std::vector<PictureFile> atomPictures() { return {{"Images/atom.jpg", atomDiagram}}; }
+const Subject registered{atomPictures};
 
 } // namespace pictures

@@ -23,7 +23,7 @@ QPainterPath sector(QPointF centre, double radius, double start, double sweep)
     return path;
 }
 
-QImage backgroundDiagram()
+QImage backgroundDiagram(int resolution)
 {
     const labelling::ActivityData& screen = labelling::backgroundActivity();
     const labelling::PieChart& pie = labelling::backgroundChart();
@@ -31,7 +31,7 @@ QImage backgroundDiagram()
     const QPointF centre = activity::pictureSpot(screen.pictures[0], pie.centre);
     const double radius = pie.radius / forms::TwipsPerPixel;
 
-    QImage image = d.canvas(screen.background);
+    QImage image = d.canvas(screen.background, resolution);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const int count = int(pie.sectors.size());
@@ -61,5 +61,6 @@ QImage backgroundDiagram()
 } // namespace
 
 std::vector<PictureFile> backgroundPictures() { return {{"Images/background.jpg", backgroundDiagram}}; }
+const Subject registered{backgroundPictures};
 
 } // namespace pictures

@@ -76,11 +76,11 @@ void bunsenBurner(QPainter& p, double x, double flameTop, double ground)
     p.drawPath(tube);
 }
 
-QImage convectionDiagram()
+QImage convectionDiagram(int resolution)
 {
     const labelling::ActivityData& table = labelling::convectionActivity();
     const Diagram d(table, QStringLiteral("Images\\convection.jpg"));
-    QImage image = d.canvas(table.background);
+    QImage image = d.canvas(table.background, resolution);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
 
@@ -176,5 +176,6 @@ std::vector<PictureFile> convectionPictures()
 {
     return {{"Images/convection.jpg", convectionDiagram}};
 }
+const Subject registered{convectionPictures};
 
 } // namespace pictures

@@ -27,9 +27,9 @@ QSize Diagram::size() const
             static_cast<int>(std::lround(picture_->height / forms::TwipsPerPixel))};
 }
 
-QImage Diagram::canvas(const QColor& background) const
+QImage Diagram::canvas(const QColor& background, int resolution) const
 {
-    QImage image = pictures::canvas(size());
+    QImage image = pictures::canvas(size(), resolution);
     image.fill(background);
     return image;
 }

@@ -22,7 +22,7 @@ public:
     QSize size() const;
     // The picture's pixels, painted in design pixels: at a finer resolution
     // the painter scales itself.
-    QImage canvas(const QColor& background) const;
+    QImage canvas(const QColor& background, int resolution) const;
 
     // Where the leader line leaving target i ends: a point on the part answer i names.
     QPointF part(int target) const;

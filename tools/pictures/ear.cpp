@@ -246,7 +246,7 @@ QPainterPath drawBones(QPainter& p, QPointF drumAt, QPointF bonesAt, QPointF ova
     return bones;
 }
 
-QImage earPicture()
+QImage earPicture(int resolution)
 {
     const labelling::ActivityData& data = earSoundActivity();
     const labelling::PicturePlace& picture = data.pictures.at(0);
@@ -254,7 +254,7 @@ QImage earPicture()
     const QPointF drumAt = points.at("ear drum"), bonesAt = points.at("ear bones");
     const QPointF cochleaAt = points.at("cochlea"), nerveAt = points.at("auditory nerve");
 
-    QImage image = canvas(QSize(qRound(picture.width / forms::TwipsPerPixel), qRound(picture.height / forms::TwipsPerPixel)));
+    QImage image = canvas(QSize(qRound(picture.width / forms::TwipsPerPixel), qRound(picture.height / forms::TwipsPerPixel)), resolution);
     const QSizeF size = designRect(image).size();
     image.fill(data.background);
     QPainter p(&image);
@@ -284,7 +284,7 @@ QImage earPicture()
 // One frame of the fork: the stem below, the two prongs above, bent outwards
 // by `spread` pixels at their tips (inwards when negative). The leader line of
 // "tuning fork" ends above the middle of the gap between the prong tips.
-QImage forkFrame(int frame)
+QImage forkFrame(int frame, int resolution)
 {
     const forms::TwipRect area = labelling::ForkPictureArea;
     const QPointF pointedAt = partPoints(QPointF(area.left, area.top)).at("tuning fork");
@@ -292,7 +292,7 @@ QImage forkFrame(int frame)
     const double spread = (frame - 2) * 3.0;
     const double crook = 200, gap = 8, prong = 8;
 
-    QImage image = canvas(QSize(qRound(area.width / forms::TwipsPerPixel), qRound(area.height / forms::TwipsPerPixel)));
+    QImage image = canvas(QSize(qRound(area.width / forms::TwipsPerPixel), qRound(area.height / forms::TwipsPerPixel)), resolution);
     const double height = designRect(image).height();
     image.fill(earSoundActivity().background);
 
@@ -337,7 +337,7 @@ QImage forkFrame(int frame)
     return image;
 }
 
-// The screen reads its pictures by their design names, with backslashes.
+// The screen names its pictures with backslashes.
 QString written(QString designPath) { return designPath.replace(QLatin1Char('\\'), QLatin1Char('/')); }
 
 } // namespace
@@ -346,8 +346,9 @@ std::vector<PictureFile> earPictures()
 {
     std::vector<PictureFile> all{{written(earSoundActivity().pictures.at(0).file), earPicture}};
     for (int frame = 0; frame < labelling::ForkFrames; ++frame)
-        all.push_back({written(labelling::forkFrameFile(frame)), [frame] { return forkFrame(frame); }});
+        all.push_back({written(labelling::forkFrameFile(frame)), [frame](int resolution) { return forkFrame(frame, resolution); }});
     return all;
 }
+const Subject registered{earPictures};
 
 } // namespace pictures

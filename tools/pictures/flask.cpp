@@ -42,12 +42,12 @@ QLinearGradient silvering(double top, double bottom)
 
 } // namespace
 
-QImage flaskDiagram()
+QImage flaskDiagram(int resolution)
 {
     const Diagram d(insulationScreen("thermos"), QStringLiteral("Images\\thermos.jpg"));
     const QPointF cap = d.part(0), cork = d.part(1), vacuum = d.part(2), liquid = d.part(3), shiny = d.part(4),
                   air = d.part(5);
-    QImage image = d.canvas(QColor(40, 65, 136));
+    QImage image = d.canvas(QColor(40, 65, 136), resolution);
     const double height = d.size().height(), centreX = d.size().width() / 2.0;
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);

@@ -67,9 +67,10 @@ std::vector<PictureFile> iconPictures()
     std::vector<PictureFile> files;
     for (int pixels : {48, 128, 256})
         files.push_back({QStringLiteral("icons/hicolor/%1x%1/apps/%2.png").arg(pixels).arg(IconName),
-                         [pixels] { return iconAt(pixels); }});
+                         [pixels](int) { return iconAt(pixels); }});
     return files;
 }
+const Subject registered{iconPictures};
 
 bool writeScalableIcon(const QString& folder)
 {

@@ -137,11 +137,11 @@ const labelling::ActivityData& insulationScreen(const QString& name)
     throw std::runtime_error("no insulation screen " + name.toStdString());
 }
 
-QImage houseDiagram()
+QImage houseDiagram(int resolution)
 {
     const Diagram d(insulationScreen("house"), QStringLiteral("Images\\house.jpg"));
     const QPointF loft = d.part(0), curtain = d.part(1), cavity = d.part(2), glazing = d.part(3), entrance = d.part(4);
-    QImage image = d.canvas(QColor(44, 72, 140));
+    QImage image = d.canvas(QColor(44, 72, 140), resolution);
     const double width = d.size().width(), height = d.size().height();
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -220,5 +220,6 @@ std::vector<PictureFile> insulationPictures()
             {"Images/thermos.jpg", flaskDiagram},
             {"Images/leslie.jpg", leslieDiagram}};
 }
+const Subject registered{insulationPictures};
 
 } // namespace pictures

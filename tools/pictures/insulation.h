@@ -9,8 +9,8 @@ namespace pictures {
 // The table of the Insulation screen of this name.
 const labelling::ActivityData& insulationScreen(const QString& name);
 
-QImage houseDiagram();
-QImage flaskDiagram();
-QImage leslieDiagram();
+QImage houseDiagram(int resolution);
+QImage flaskDiagram(int resolution);
+QImage leslieDiagram(int resolution);
 
 } // namespace pictures

@@ -167,11 +167,11 @@ void compass(QPainter& p, QPointF at)
     words(p, at + QPointF(0, 20), QStringLiteral("N"), Qt::white);
 }
 
-QImage islandMap()
+QImage islandMap(int resolution)
 {
     const labelling::ActivityData& table = labelling::energyIslandActivity();
     const Diagram d(table, QStringLiteral("Images\\island.jpg"));
-    QImage image = d.canvas(table.background); // the sea is the screen's own blue
+    QImage image = d.canvas(table.background, resolution); // the sea is the screen's own blue
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
 
@@ -285,5 +285,6 @@ std::vector<PictureFile> islandPictures()
 {
     return {{"Images/island.jpg", islandMap}};
 }
+const Subject registered{islandPictures};
 
 } // namespace pictures

@@ -57,16 +57,16 @@ void detector(QPainter& p, QPointF mouth, int side, double footY, double reading
 
 } // namespace
 
-QImage leslieDiagram()
+QImage leslieDiagram(int resolution)
 {
     const labelling::ActivityData& table = insulationScreen("thermal");
     const Diagram d(table, QStringLiteral("Images\\leslie.jpg"));
     const QPointF water = d.part(0);
-    const QPointF silver = d.partOfCaption(QStringLiteral("Label7"), 2);
-    const QPointF black = d.partOfCaption(QStringLiteral("Label7"), 3);
+    const QPointF silver = d.partOfCaption(QStringLiteral("captions"), 2);
+    const QPointF black = d.partOfCaption(QStringLiteral("captions"), 3);
     // The wall behind is the screen's own colour: the option buttons' boxes
     // reach over the picture's top-left corner and must not show there.
-    QImage image = d.canvas(table.background);
+    QImage image = d.canvas(table.background, resolution);
     const double width = d.size().width(), height = d.size().height();
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);

@@ -1,12 +1,16 @@
 // Draws every picture the program shows and writes it under the folder given
-// on the command line: JPEG, or BMP or PNG where the name says so.
+// on the command line: JPEG, or BMP or PNG where the name says so. The topics
+// of the catalogue name their pictures; each is drawn by the source that
+// registered a drawer for that file, and a picture nothing draws fails the run.
 #include "pictures.h"
 #include "diagram.h"
+#include "app/catalogue.h"
 #include "forms/fonts.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 
@@ -28,14 +32,12 @@ int writeFiner(const pictures::PictureFile& picture, const QString& path)
 {
     int failures = 0;
     for (const int factor : {2, 3}) {
-        pictures::resolution = factor;
         QImage image;
         try {
-            image = picture.draw();
+            image = picture.draw(factor);
         } catch (const std::exception&) {
             // Already reported at the design size.
         }
-        pictures::resolution = 1;
         if (image.isNull() || image.devicePixelRatio() != factor)
             break; // drawn at its design size only
         const QFileInfo design(path);
@@ -47,6 +49,31 @@ int writeFiner(const pictures::PictureFile& picture, const QString& path)
         }
     }
     return failures;
+}
+
+// The pictures no topic names: the opening screens', the buttons, the logo
+// and the program's icon.
+const char* const SharedPictures[] = {
+    "opening/cassin00.jpg", "Images/cassini.jpg", "Images/logo2.jpg", "Images/exit.jpg", "Images/next.jpg",
+    "Images/answer.jpg", "Images/check.jpg", "Images/jotter.jpg", "Images/scramble.jpg",
+    "icons/hicolor/48x48/apps/example.quorvanta.Tavrenel.png",
+    "icons/hicolor/128x128/apps/example.quorvanta.Tavrenel.png",
+    "icons/hicolor/256x256/apps/example.quorvanta.Tavrenel.png",
+};
+
+// Every picture to draw, each once: the shared ones, then those the topics
+// name, as files under the output folder.
+std::vector<QString> wanted()
+{
+    std::vector<QString> paths(std::begin(SharedPictures), std::end(SharedPictures));
+    for (const activity::Topic& topic : app::catalogue())
+        for (QString name : topic.pictures)
+            paths.push_back(name.replace(QLatin1Char('\\'), QLatin1Char('/')));
+    std::vector<QString> once;
+    for (const QString& path : paths)
+        if (std::find(once.begin(), once.end(), path) == once.end())
+            once.push_back(path);
+    return once;
 }
 
 } // namespace
@@ -61,27 +88,25 @@ int main(int argc, char* argv[])
     forms::registerFonts();
     const QDir output(QString::fromLocal8Bit(argv[1]));
 
-    std::vector<pictures::PictureFile> all;
-    for (auto list : {pictures::spinePictures, pictures::telescopicPictures, pictures::spaceTelescopePictures,
-                      pictures::powerPictures, pictures::insulationPictures, pictures::earPictures,
-                      pictures::spectrumPictures,
-                      pictures::wavesPictures,
-                      pictures::convectionPictures,
-                      pictures::islandPictures,
-                      pictures::sourcesPictures,
-                      pictures::atomPictures,
-                      pictures::backgroundPictures,
-                      pictures::iconPictures})
-        for (auto& picture : list())
-            all.push_back(std::move(picture));
-
+    const auto drawers = pictures::drawers();
     int failures = 0;
+    std::vector<pictures::PictureFile> all;
+    for (const QString& path : wanted()) {
+        const auto drawer = drawers.find(path);
+        if (drawer == drawers.end()) {
+            std::fprintf(stderr, "makepictures: nothing draws %s\n", qPrintable(path));
+            ++failures;
+        } else {
+            all.push_back({path, drawer->second});
+        }
+    }
+
     for (const pictures::PictureFile& picture : all) {
         const QString path = output.filePath(picture.path);
         QDir().mkpath(QFileInfo(path).absolutePath());
         QImage image;
         try {
-            image = picture.draw();
+            image = picture.draw(1);
         } catch (const std::exception& error) {
             // A diagram whose screen table lacks a place it needs is not drawn.
             std::fprintf(stderr, "makepictures: %s: %s\n", qPrintable(picture.path), error.what());

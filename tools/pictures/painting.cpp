@@ -79,7 +79,7 @@ double fractal(double x, double y, double z, int octaves, std::uint32_t seed)
 
 double fractal(double x, double y, int octaves, std::uint32_t seed) { return fractal(x, y, 0.5, octaves, seed); }
 
-QImage canvas(QSize designSize, QImage::Format format)
+QImage canvas(QSize designSize, int resolution, QImage::Format format)
 {
     QImage image(designSize * resolution, format);
     image.setDevicePixelRatio(resolution);

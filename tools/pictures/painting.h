@@ -50,13 +50,10 @@ double fractal(double x, double y, int octaves, std::uint32_t seed);
 double noise(double x, double y, double z, std::uint32_t seed);
 double fractal(double x, double y, double z, int octaves, std::uint32_t seed);
 
-// Pixels drawn to each design pixel by the pictures being drawn now (1, or
-// 2 and 3 for their finer files).
-inline int resolution = 1;
-
-// A picture's pixels at the current resolution, with that device pixel ratio,
-// so that painters and the helpers below work in design pixels throughout.
-QImage canvas(QSize designSize, QImage::Format format = QImage::Format_RGB32);
+// A picture's pixels at `resolution` pixels to each design pixel (1, or 2 and 3
+// for its finer files), with that device pixel ratio, so that painters and the
+// helpers below work in design pixels throughout.
+QImage canvas(QSize designSize, int resolution, QImage::Format format = QImage::Format_RGB32);
 // The picture's area in design pixels.
 QRectF designRect(const QImage& image);
 

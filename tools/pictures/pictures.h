@@ -5,32 +5,29 @@
 #include <QImage>
 #include <QString>
 #include <functional>
+#include <map>
 #include <vector>
 
 namespace pictures {
 
 struct PictureFile {
     QString path;                // relative to the program's folder, e.g. "Images/exit.jpg"
-    std::function<QImage()> draw;
+    std::function<QImage(int resolution)> draw; // at that many pixels to each design pixel
 };
 
-// One list per subject; main() writes them all.
-std::vector<PictureFile> spinePictures();
-std::vector<PictureFile> telescopicPictures();     // by eye and through a small telescope
-std::vector<PictureFile> spaceTelescopePictures(); // photographs from orbit
-std::vector<PictureFile> earPictures();
-std::vector<PictureFile> powerPictures();
-std::vector<PictureFile> insulationPictures();
-std::vector<PictureFile> spectrumPictures();
-std::vector<PictureFile> wavesPictures();
-std::vector<PictureFile> convectionPictures();
-std::vector<PictureFile> islandPictures();
-std::vector<PictureFile> sourcesPictures();
-std::vector<PictureFile> iconPictures();           // the program's icon, PNG at 48, 128 and 256 pixels
+// The files one drawing source draws.
+using PictureList = std::vector<PictureFile> (*)();
+
+// Each drawing source registers its list as the generator starts, e.g.
+// `const Subject registered{atomPictures};`; the lists are read only in main().
+struct Subject {
+    explicit Subject(PictureList list);
+};
+
+// Every registered file's drawer, by its path ("Images/atom.jpg").
+std::map<QString, std::function<QImage(int resolution)>> drawers();
 
 // The program's icon as SVG under `folder`, in the hicolor theme's layout.
 bool writeScalableIcon(const QString& folder);
-std::vector<PictureFile> atomPictures();
-std::vector<PictureFile> backgroundPictures();
 
 } // namespace pictures

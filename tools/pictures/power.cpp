@@ -248,14 +248,14 @@ QRectF transformer(QPainter& p, double centreX, double groundY)
     return tank;
 }
 
-QImage powerStation()
+QImage powerStation(int resolution)
 {
     const Diagram d(labelling::generatorActivity(), QStringLiteral("Images\\electric.jpg"));
     const QPointF fuel = d.part(0), water = d.part(1), steam = d.part(2), power = d.part(3);
     const double groundY = std::min(d.target(0).top(), d.target(1).top()) - 2;
     const double axisY = groundY - 44;
 
-    QImage image = d.canvas(QColor(24, 36, 80));
+    QImage image = d.canvas(QColor(24, 36, 80), resolution);
     const double width = d.size().width(), height = d.size().height();
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -382,5 +382,6 @@ std::vector<PictureFile> powerPictures()
 {
     return {{"Images/electric.jpg", powerStation}};
 }
+const Subject registered{powerPictures};
 
 } // namespace pictures

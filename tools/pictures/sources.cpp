@@ -147,11 +147,11 @@ void atom(QPainter& p, QPointF c)
     p.drawEllipse(c, 4, 4);
 }
 
-QImage sourcesColumn()
+QImage sourcesColumn(int resolution)
 {
     const labelling::ActivityData& table = labelling::energySourcesActivity();
     const Diagram d(table, QStringLiteral("Images\\sources.jpg"));
-    QImage image = d.canvas(table.background);
+    QImage image = d.canvas(table.background, resolution);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     void (*const icons[])(QPainter&, QPointF) = {windTurbine, dam, barrage, seaWaves,
@@ -167,5 +167,6 @@ std::vector<PictureFile> sourcesPictures()
 {
     return {{"Images/sources.jpg", sourcesColumn}};
 }
+const Subject registered{sourcesPictures};
 
 } // namespace pictures

@@ -14,25 +14,25 @@ namespace {
 
 const QSize PhotoSize(244, 184);
 
-QImage blackSky(std::uint32_t seed, int stars)
+QImage blackSky(int resolution, std::uint32_t seed, int stars)
 {
-    QImage image = canvas(PhotoSize);
+    QImage image = canvas(PhotoSize, resolution);
     image.fill(Qt::black);
     QPainter p(&image);
     paintStars(p, QRectF(0, 0, PhotoSize.width(), PhotoSize.height()), stars, seed, 0.6);
     return image;
 }
 
-QImage marsPhoto()
+QImage marsPhoto(int resolution)
 {
-    QImage image = blackSky(61, 0);
+    QImage image = blackSky(resolution, 61, 0);
     paintGlobe(image, mars({{122, 92}, 82, 0.3, -0.12, 1}, 1));
     return image;
 }
 
-QImage saturnPhoto()
+QImage saturnPhoto(int resolution)
 {
-    QImage image = blackSky(63, 0);
+    QImage image = blackSky(resolution, 63, 0);
     paintGlobe(image, saturn({{122, 94}, 50, 0.5, -0.25, 0.83}, 24, -6));
     QPainter p(&image); // a few of the moons
     for (QPointF at : {QPointF(18, 128), QPointF(226, 52), QPointF(36, 40)})
@@ -72,9 +72,9 @@ double gasDistance(double x, double y)
 
 double gasAt(double x, double y) { return smoothstep(1.2, -1.2, gasDistance(x, y)); }
 
-QImage pillarsPhoto()
+QImage pillarsPhoto(int resolution)
 {
-    QImage image = canvas(PhotoSize);
+    QImage image = canvas(PhotoSize, resolution);
     shadePixels(image, [](double x, double y) {
         const double u = x / PhotoSize.width(), v = y / PhotoSize.height();
         // Glowing gas behind, brightest towards the hot stars above the picture.
@@ -107,9 +107,9 @@ QImage pillarsPhoto()
 
 // A two-armed spiral seen nearly face on: a yellow core, blue arms dotted
 // with pink star-forming knots, dark dust lanes along the arms' inner edges.
-QImage galaxyPhoto()
+QImage galaxyPhoto(int resolution)
 {
-    QImage image = canvas(PhotoSize);
+    QImage image = canvas(PhotoSize, resolution);
     const double turn = qDegreesToRadians(-30.0), squash = 0.72, pitch = std::tan(qDegreesToRadians(17.0));
     shadePixels(image, [&](double x, double y) {
         const double dx = x - 122, dy = y - 92;
@@ -151,5 +151,6 @@ std::vector<PictureFile> spaceTelescopePictures()
         {"Images/galaxyh.jpg", galaxyPhoto},
     };
 }
+const Subject registered{spaceTelescopePictures};
 
 } // namespace pictures

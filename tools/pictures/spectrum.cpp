@@ -58,11 +58,11 @@ QPainterPath shorteningWave(const QRectF& band, double longest, double shortest,
     return wave;
 }
 
-QImage spectrumDiagram()
+QImage spectrumDiagram(int resolution)
 {
     const labelling::ActivityData& table = labelling::emSpectrumActivity();
     const Diagram d(table, QStringLiteral("Images\\spectrum.jpg"));
-    QImage image = d.canvas(table.background);
+    QImage image = d.canvas(table.background, resolution);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
 
@@ -113,5 +113,6 @@ std::vector<PictureFile> spectrumPictures()
 {
     return {{"Images/spectrum.jpg", spectrumDiagram}};
 }
+const Subject registered{spectrumPictures};
 
 } // namespace pictures

@@ -13,9 +13,9 @@ namespace pictures {
 namespace {
 
 // A glossy 119 x 33 button face with its word in yellow.
-QImage buttonPicture(const QString& word, QColor top, QColor bottom)
+QImage buttonPicture(int resolution, const QString& word, QColor top, QColor bottom)
 {
-    QImage image = canvas(QSize(119, 33));
+    QImage image = canvas(QSize(119, 33), resolution);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient face(0, 0, 0, 33);
@@ -46,9 +46,9 @@ QImage buttonPicture(const QString& word, QColor top, QColor bottom)
 
 // Deep space: a dark gradient with a faint violet-blue nebula where the
 // mask lets it show, then the stars.
-QImage spaceBackground(QSize size, int stars, std::uint32_t seed, const std::function<double(double, double)>& nebulaMask)
+QImage spaceBackground(int resolution, QSize size, int stars, std::uint32_t seed, const std::function<double(double, double)>& nebulaMask)
 {
-    QImage image = canvas(size);
+    QImage image = canvas(size, resolution);
     const double scale = 1.0 / std::max(size.width(), size.height());
     shadePixels(image, [&](double x, double y) {
         const double u = x * scale, v = y * scale;
@@ -163,20 +163,20 @@ void paintSpacecraft(QPainter& p, QPointF centre, double size, double angle)
     p.restore();
 }
 
-QImage titlePicture()
+QImage titlePicture(int resolution)
 {
-    QImage image = spaceBackground(QSize(320, 240), 260, 7, [](double x, double) { return 1 - x / 320; });
+    QImage image = spaceBackground(resolution, QSize(320, 240), 260, 7, [](double x, double) { return 1 - x / 320; });
     paintGlobe(image, saturn({{208, 112}, 50, -0.3, -0.3, 0.9}, 24, 16));
     QPainter p(&image);
     paintSpacecraft(p, {78, 168}, 64, -22);
     return image;
 }
 
-QImage openingBackground()
+QImage openingBackground(int resolution)
 {
     // The links at the right and the title across the top stay on dark sky;
     // the notice at the bottom right lies on the bright ice of a near moon.
-    QImage image = spaceBackground(QSize(800, 600), 1100, 11, [](double x, double y) {
+    QImage image = spaceBackground(resolution, QSize(800, 600), 1100, 11, [](double x, double y) {
         return (1 - smoothstep(480, 640, x)) * smoothstep(60, 160, y);
     });
     const double sunX = -0.3, sunY = -0.35, sunZ = 0.9;
@@ -191,9 +191,9 @@ QImage openingBackground()
 
 // The publisher's mark: an orbit drawn as a Q round a small planet, over the
 // name, on a deep blue card with a gold edge.
-QImage logo()
+QImage logo(int resolution)
 {
-    QImage image = canvas(QSize(100, 139));
+    QImage image = canvas(QSize(100, 139), resolution);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient card(0, 0, 0, 139);
@@ -240,7 +240,7 @@ std::vector<PictureFile> spinePictures()
 {
     const QColor blueTop(80, 130, 230), blueBottom(20, 50, 150);
     auto button = [](const char* word, QColor top, QColor bottom) {
-        return [=] { return buttonPicture(QString::fromLatin1(word), top, bottom); };
+        return [=](int resolution) { return buttonPicture(resolution, QString::fromLatin1(word), top, bottom); };
     };
     return {
         {"opening/cassin00.jpg", titlePicture},
@@ -254,5 +254,6 @@ std::vector<PictureFile> spinePictures()
         {"Images/scramble.jpg", button("Scramble", blueTop, blueBottom)},
     };
 }
+const Subject registered{spinePictures};
 
 } // namespace pictures

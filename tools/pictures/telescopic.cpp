@@ -17,9 +17,9 @@ const QSize EyepieceSize(184, 139);
 
 // A sky from zenith to horizon with a glow low down (twilight, or a town's
 // lights at night).
-QImage sky(QSize size, Rgb zenith, Rgb middle, Rgb horizon)
+QImage sky(int resolution, QSize size, Rgb zenith, Rgb middle, Rgb horizon)
 {
-    QImage image = canvas(size);
+    QImage image = canvas(size, resolution);
     shadePixels(image, [&](double, double y) {
         const double t = y / size.height();
         return t < 0.55 ? mix(zenith, middle, t / 0.55) : mix(middle, horizon, (t - 0.55) / 0.45);
@@ -67,9 +67,9 @@ Placement litBy(QPointF centre, double radius, double phase, double bearing)
     return {centre, radius, std::sin(a) * std::cos(b), std::sin(a) * std::sin(b), std::cos(a)};
 }
 
-QImage crescentMoonByEye()
+QImage crescentMoonByEye(int resolution)
 {
-    QImage image = sky(NakedEyeSize, rgb(12, 22, 62), rgb(46, 78, 140), rgb(235, 150, 80));
+    QImage image = sky(resolution, NakedEyeSize, rgb(12, 22, 62), rgb(46, 78, 140), rgb(235, 150, 80));
     {
         QPainter p(&image);
         paintStars(p, QRectF(0, 0, 244, 70), 25, 21, 0.45);
@@ -82,9 +82,9 @@ QImage crescentMoonByEye()
     return image;
 }
 
-QImage fullMoonByEye()
+QImage fullMoonByEye(int resolution)
 {
-    QImage image = sky(NakedEyeSize, rgb(4, 8, 26), rgb(14, 26, 64), rgb(40, 52, 86));
+    QImage image = sky(resolution, NakedEyeSize, rgb(4, 8, 26), rgb(14, 26, 64), rgb(40, 52, 86));
     {
         QPainter p(&image);
         paintStars(p, QRectF(0, 0, 244, 130), 40, 31, 0.5);
@@ -95,9 +95,9 @@ QImage fullMoonByEye()
     return image;
 }
 
-QImage annularEclipseByEye()
+QImage annularEclipseByEye(int resolution)
 {
-    QImage image = sky(NakedEyeSize, rgb(20, 20, 34), rgb(48, 40, 52), rgb(120, 74, 50));
+    QImage image = sky(resolution, NakedEyeSize, rgb(20, 20, 34), rgb(48, 40, 52), rgb(120, 74, 50));
     const QPointF centre(122, 76);
     {
         QPainter p(&image);
@@ -123,9 +123,9 @@ QImage annularEclipseByEye()
     return image;
 }
 
-QImage moonAndVenusByEye()
+QImage moonAndVenusByEye(int resolution)
 {
-    QImage image = sky(NakedEyeSize, rgb(8, 14, 48), rgb(34, 56, 118), rgb(215, 120, 70));
+    QImage image = sky(resolution, NakedEyeSize, rgb(8, 14, 48), rgb(34, 56, 118), rgb(215, 120, 70));
     {
         QPainter p(&image);
         paintStars(p, QRectF(0, 0, 244, 80), 30, 41, 0.5);
@@ -145,9 +145,9 @@ QImage moonAndVenusByEye()
 
 // A view through a small telescope: the scene on a dark sky, softened by the
 // air and the optics, inside the eyepiece's round field.
-QImage eyepieceView(double softness, const std::function<void(QImage&)>& scene)
+QImage eyepieceView(int resolution, double softness, const std::function<void(QImage&)>& scene)
 {
-    QImage image = canvas(EyepieceSize);
+    QImage image = canvas(EyepieceSize, resolution);
     image.fill(QColor(8, 10, 16));
     scene(image);
     image = blurred(image, softness);
@@ -155,23 +155,23 @@ QImage eyepieceView(double softness, const std::function<void(QImage&)>& scene)
     return image;
 }
 
-QImage marsByTelescope()
+QImage marsByTelescope(int resolution)
 {
-    return eyepieceView(1.3, [](QImage& image) { paintGlobe(image, mars({{92, 69}, 24, 0.25, -0.1, 1}, 0)); });
+    return eyepieceView(resolution, 1.3, [](QImage& image) { paintGlobe(image, mars({{92, 69}, 24, 0.25, -0.1, 1}, 0)); });
 }
 
-QImage venusByTelescope()
+QImage venusByTelescope(int resolution)
 {
-    return eyepieceView(1.2, [](QImage& image) {
+    return eyepieceView(resolution, 1.2, [](QImage& image) {
         Globe crescent = venus(litBy({92, 69}, 36, 118, 0));
         crescent.behindAir = true;
         paintGlobe(image, crescent);
     });
 }
 
-QImage doubleStarByTelescope()
+QImage doubleStarByTelescope(int resolution)
 {
-    return eyepieceView(0.9, [](QImage& image) {
+    return eyepieceView(resolution, 0.9, [](QImage& image) {
         QPainter p(&image);
         paintStars(p, QRectF(20, 5, 144, 129), 45, 51, 0.7);
         paintGlow(p, {76, 80}, 20, QColor(255, 190, 80, 150));
@@ -181,9 +181,9 @@ QImage doubleStarByTelescope()
     });
 }
 
-QImage jupiterByTelescope()
+QImage jupiterByTelescope(int resolution)
 {
-    return eyepieceView(1.0, [](QImage& image) {
+    return eyepieceView(resolution, 1.0, [](QImage& image) {
         const double roll = 8;
         paintGlobe(image, jupiter({{92, 69}, 22, 0.1, 0, 1}, roll));
         QPainter p(&image); // the four big moons lie along the equator
@@ -194,14 +194,14 @@ QImage jupiterByTelescope()
     });
 }
 
-QImage saturnByTelescope()
+QImage saturnByTelescope(int resolution)
 {
-    return eyepieceView(0.9, [](QImage& image) { paintGlobe(image, saturn({{92, 69}, 17, -0.15, -0.1, 1}, 22, -4)); });
+    return eyepieceView(resolution, 0.9, [](QImage& image) { paintGlobe(image, saturn({{92, 69}, 17, -0.15, -0.1, 1}, 22, -4)); });
 }
 
-QImage moonByTelescope()
+QImage moonByTelescope(int resolution)
 {
-    return eyepieceView(0.6, [](QImage& image) { paintGlobe(image, moon({{-20, 50}, 150, 0.8, 0.1, -0.45}, true)); });
+    return eyepieceView(resolution, 0.6, [](QImage& image) { paintGlobe(image, moon({{-20, 50}, 150, 0.8, 0.1, -0.45}, true)); });
 }
 
 } // namespace
@@ -221,5 +221,6 @@ std::vector<PictureFile> telescopicPictures()
         {"Images/moont4.jpg", moonByTelescope},
     };
 }
+const Subject registered{telescopicPictures};
 
 } // namespace pictures

@@ -59,11 +59,11 @@ void caption(QPainter& p, QPointF at, const QString& text)
     p.drawText(at, text);
 }
 
-QImage wavesDiagram()
+QImage wavesDiagram(int resolution)
 {
     const labelling::ActivityData& table = labelling::wavesActivity();
     const Diagram d(table, QStringLiteral("Images\\waves.jpg"));
-    QImage image = d.canvas(table.background);
+    QImage image = d.canvas(table.background, resolution);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const double tau = 2 * std::numbers::pi;
@@ -140,5 +140,6 @@ std::vector<PictureFile> wavesPictures()
 {
     return {{"Images/waves.jpg", wavesDiagram}};
 }
+const Subject registered{wavesPictures};
 
 } // namespace pictures

@@ -1,16 +1,16 @@
-#include "app/grey.h"
+#include "app/backdrop.h"
 #include "forms/screens.h"
 
 namespace app {
 
-Grey::Grey(forms::Screens& screens) : Screen(screens, QStringLiteral("Grey"))
+Backdrop::Backdrop(forms::Screens& screens) : Screen(screens, Id)
 {
     // Kept at the bottom and never focused, so a click on it cannot bring it
     // in front of the screens it hides the desktop behind.
     setBorderless();
 }
 
-void Grey::load()
+void Backdrop::load()
 {
     setBackColor(QColor(48, 133, 214));
     const QSizeF display = screens().displaySize();
@@ -19,7 +19,7 @@ void Grey::load()
 }
 
 // The backdrop covers the whole display at every scale.
-void Grey::rescaled(QSizeF, QSizeF displayNow)
+void Backdrop::rescaled(QSizeF, QSizeF displayNow)
 {
     place(0, 0, static_cast<float>(displayNow.width()), static_cast<float>(displayNow.height()));
     rescaleControls();
