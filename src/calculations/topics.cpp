@@ -1,21 +1,20 @@
-// Each topic lives in its generator's own file.
+// The calculations topics, in the order of the list.
 #include "calculations/topics.h"
-#include "calculations/efficiency.h"
-#include "calculations/energycalc.h"
-#include "calculations/moments.h"
-#include "calculations/wavespeed.h"
 
 namespace calculations {
 
+#define TOPIC(make) activity::Topic make();
+#include "calculations/topiclist.h"
+#undef TOPIC
+
 const activity::Topics& topics()
 {
-    static const activity::Topics list{
-        efficiencyTopic(),
-        energyTopic(),
-        waveTopic(),
-        momentsTopic(),
+    static const activity::Topics all{
+#define TOPIC(make) make(),
+#include "calculations/topiclist.h"
+#undef TOPIC
     };
-    return list;
+    return all;
 }
 
 } // namespace calculations

@@ -1,4 +1,4 @@
-// The statement-quiz topics, one a line, in menu order.
+// The statement-quiz topics, in the order of the list.
 #include "statements/topics.h"
 #include "statements/quiztopic.h"
 
@@ -7,23 +7,18 @@
 
 namespace statements {
 
-// Each made in its own file in sets/.
-QuizTopic heatTransfer(), energyTransfer(), energyResources(), emRadiation(), radiationTypes(), telescopes(),
-    gravitation(), bigBang();
+#define TOPIC(make) QuizTopic make();
+#include "statements/topiclist.h"
+#undef TOPIC
 
 namespace {
 
 const std::vector<QuizTopic>& list()
 {
     static const std::vector<QuizTopic> all{
-        heatTransfer(),
-        energyTransfer(),
-        energyResources(),
-        emRadiation(),
-        radiationTypes(),
-        telescopes(),
-        gravitation(),
-        bigBang(),
+#define TOPIC(make) make(),
+#include "statements/topiclist.h"
+#undef TOPIC
     };
     return all;
 }

@@ -1,15 +1,20 @@
-// Each topic lives in its screen's own file.
+// The units topics, in the order of the list.
 #include "units/topics.h"
-#include "units/symbols.h"
 
 namespace units {
 
+#define TOPIC(make) activity::Topic make();
+#include "units/topiclist.h"
+#undef TOPIC
+
 const activity::Topics& topics()
 {
-    static const activity::Topics list{
-        symbolsTopic(),
+    static const activity::Topics all{
+#define TOPIC(make) make(),
+#include "units/topiclist.h"
+#undef TOPIC
     };
-    return list;
+    return all;
 }
 
 } // namespace units

@@ -1,0 +1,15 @@
+// Every labelling topic, one a line, each made by the function of that name in
+// the topic's own file. Read twice by topics.cpp (once to declare the
+// functions, once to list them), so adding a topic adds one line here.
+TOPIC(convectionTopic)
+TOPIC(insulationTopic)
+TOPIC(generatorTopic)
+TOPIC(energyIslandTopic)
+TOPIC(energySourcesTopic)
+TOPIC(wavesTopic)
+TOPIC(emSpectrumTopic)
+TOPIC(soundTopic)
+TOPIC(atomTopic)
+TOPIC(backgroundTopic)
+TOPIC(telescopicTopic)
+TOPIC(satellitesTopic)
