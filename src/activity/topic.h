@@ -16,13 +16,13 @@ namespace activity {
 struct Topic {
     int menu = 0;                  // the menu that lists it, from 1
     int row = 0;                   // its place on that menu, from 0 at the top
-    QString title;                 // "Heat Transfer": also the caption of its screens
-    std::vector<QString> screens;  // the first opens; with `atRandom`, any one of them
+    QString title{};               // "Heat Transfer": also the caption of its screens
+    std::vector<QString> screens{}; // the first opens; with `atRandom`, any one of them
     bool atRandom = false;         // the menu picks one of `screens` at random
-    std::vector<QString> guide;    // its row in the Teachers' Guide, after the title
-    std::vector<QString> pictures; // the picture files its screens show, as they name them
+    std::vector<QString> guide{};  // its row in the Teachers' Guide, after the title
+    std::vector<QString> pictures{}; // the picture files its screens show, as they name them
     // Registers the topic's screens; the table behind them outlives the registry.
-    std::function<void(forms::Screens&)> addScreens;
+    std::function<void(forms::Screens&)> addScreens{};
 };
 
 using Topics = std::vector<Topic>;

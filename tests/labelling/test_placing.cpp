@@ -4,7 +4,7 @@
 #include "support/pupil.h"
 #include "support/testscreens.h"
 #include "labelling/activity.h"
-#include "units/symbols.h"
+#include "units/unitsmatch.h"
 
 #include <QTest>
 #include <memory>
@@ -158,7 +158,7 @@ private slots:
     // The symbols board places by tap too, and hides a score already shown.
     void symbolsPlacesByTap()
     {
-        auto& screen = screens->open<units::Symbols>(QStringLiteral("symbols"));
+        auto& screen = screens->open<units::UnitsMatch>(QStringLiteral("symbols"));
         pupil::click(screen.answers(0));
         QCOMPARE(screen.placing.picked(), 0);
         pupil::click(screen.targets(5));

@@ -3,59 +3,59 @@
 #include "activity/rules.h"
 #include "support/testscreens.h"
 #include "units/symbols.h"
+#include "units/unitsmatch.h"
 
 #include <QtTest>
 #include <set>
 
-using units::Symbols;
+using units::UnitsMatch;
 
 namespace {
 
 using Pair = std::pair<QString, QString>; // quantity, symbol
 using Question = QList<Pair>;
+constexpr int Items = 8; // the pairs of a question
 
-const Question Level1{{"Energy", "J"}, {"Power", "W"},      {"Energy Consumed", "kWh"}, {"Time", "s"},
-                      {"Wave Speed", "m/s"}, {"Frequency", "Hz"}, {"Wavelength", "m"},   {"Mass", "kg"}};
-
-const std::set<Pair> UnitTable{
-    {"Energy", "J"},       {"Power", "W"},     {"Energy Consumed", "kWh"},
-    {"Time", "s"},         {"Speed", "m/s"},   {"Frequency", "Hz"},
-    {"Wavelength", "m"},   {"Acceleration", "m/s\u00B2"}, {"Velocity", "m/s"},
-    {"Weight", "N"},       {"Force", "N"},     {"Mass", "kg"},
-    {"Gravitational Field Strength", "N/kg"},  {"Work Done", "J"},
-    {"Momentum", "kgm/s"}, {"Potential Difference", "V"}, {"Current", "A"},
-    {"Resistance", "Ohm"}, {"Charge", "C"}};
-
-// Answer label i with symbol i: the pairs of the question on the board.
-Question question(const Symbols& s)
+Question pairsOf(const std::vector<units::UnitPair>& pairs)
 {
     Question q;
-    for (int i = 0; i < Symbols::Items; ++i)
+    for (const units::UnitPair& pair : pairs)
+        q << Pair{pair.quantity, pair.symbol};
+    return q;
+}
+const Question Level1 = pairsOf(units::symbolsUnits().levelOne);
+const Question UnitTable = pairsOf(units::symbolsUnits().unitTable);
+
+// Answer label i with symbol i: the pairs of the question on the board.
+Question question(const UnitsMatch& s)
+{
+    Question q;
+    for (int i = 0; i < Items; ++i)
         q << Pair{s.answers(i).Caption(), s.symbols(i).Caption()};
     return q;
 }
 
 activity::Corner corner(const forms::Control& c) { return {c.Left(), c.Top()}; }
 
-bool everyLabelHome(const Symbols& s)
+bool everyLabelHome(const UnitsMatch& s)
 {
-    for (int i = 0; i < Symbols::Items; ++i)
+    for (int i = 0; i < Items; ++i)
         if (corner(s.answers(i)) != corner(s.homes(i)))
             return false;
     return true;
 }
 
-QStringList targetCaptions(const Symbols& s)
+QStringList targetCaptions(const UnitsMatch& s)
 {
     QStringList captions;
-    for (int i = 0; i < Symbols::Items; ++i)
+    for (int i = 0; i < Items; ++i)
         captions << s.targets(i).Caption();
     return captions;
 }
 
 // Presses the left button on answer label i, drags it so that the pointer
 // ends at `to` (pixels of the screen) and releases it there.
-void drag(Symbols& s, int i, QPoint to)
+void drag(UnitsMatch& s, int i, QPoint to)
 {
     forms::Label& label = s.answers(i);
     QTest::mousePress(&label, Qt::LeftButton, {}, label.rect().center());
@@ -63,14 +63,14 @@ void drag(Symbols& s, int i, QPoint to)
     QTest::mouseRelease(&label, Qt::LeftButton, {}, label.mapFrom(&s, to));
 }
 
-void dropOnTarget(Symbols& s, int i, int target) { drag(s, i, s.targets(target).geometry().center()); }
+void dropOnTarget(UnitsMatch& s, int i, int target) { drag(s, i, s.targets(target).geometry().center()); }
 
 void click(forms::Control& control) { QTest::mouseClick(&control, Qt::LeftButton, {}, control.rect().center()); }
 
 // The screen, opened and shown, with its level buttons revealed.
-Symbols& open(TestScreens& t)
+UnitsMatch& open(TestScreens& t)
 {
-    auto& s = t.open<Symbols>(Symbols::ScreenId);
+    auto& s = t.open<UnitsMatch>(units::symbolsUnits().screen);
     if (!QTest::qWaitFor([&s] { return s.levels(1).isVisible(); }, 2000))
         qFatal("the symbols screen never came up with its level buttons");
     return s;
@@ -112,12 +112,12 @@ void TestSymbols::menuFourOpensTheActivityAndExitReturnsToIt()
     QCOMPARE(menu.topics(3).Caption(), QStringLiteral("Units and their Symbols"));
     click(menu.topics(3));
     QVERIFY(t->isLoaded(QStringLiteral("symbols")));
-    auto& s = t->get<Symbols>(QStringLiteral("symbols"));
+    auto& s = t->get<UnitsMatch>(QStringLiteral("symbols"));
     QVERIFY(s.isVisible());
     QCOMPARE(s.windowTitle(), QStringLiteral("Units and their Symbols"));
 
     QVERIFY(QTest::qWaitForWindowExposed(&s));
-    click(s.commands(Symbols::Exit));
+    click(s.commands(UnitsMatch::Exit));
     QVERIFY(!t->isLoaded(QStringLiteral("symbols")));
     QVERIFY(t->isLoaded(QStringLiteral("menu4")));
 }
@@ -125,10 +125,10 @@ void TestSymbols::menuFourOpensTheActivityAndExitReturnsToIt()
 void TestSymbols::freshScreenShowsTheFirstQuestionInDesignOrder()
 {
     TestScreens t;
-    auto& s = t->get<Symbols>(QStringLiteral("symbols"));
-    QCOMPARE(s.board.count(), Symbols::Items);
+    auto& s = t->get<UnitsMatch>(QStringLiteral("symbols"));
+    QCOMPARE(s.board.count(), Items);
     QCOMPARE(question(s), Level1);
-    for (int i = 0; i < Symbols::Items; ++i) {
+    for (int i = 0; i < Items; ++i) {
         QCOMPARE(s.targets(i).Caption(), QStringLiteral(" %1.").arg(i + 1));
         QVERIFY(!s.targets(i).Opaque() && !s.targets(i).isHidden() && !s.homes(i).isHidden());
         QCOMPARE(s.homes(i).Width(), s.answers(i).Width());
@@ -140,8 +140,8 @@ void TestSymbols::freshScreenShowsTheFirstQuestionInDesignOrder()
     QVERIFY(everyLabelHome(s));
     QVERIFY(s.levels(0).Value());
     QVERIFY(!s.levels(1).Value());
-    QVERIFY(s.commands(Symbols::CheckScore).isHidden());
-    QVERIFY(s.commands(Symbols::NewQuestion).isHidden());
+    QVERIFY(s.commands(UnitsMatch::CheckScore).isHidden());
+    QVERIFY(s.commands(UnitsMatch::NewQuestion).isHidden());
     QVERIFY(s.scoreLine.isHidden());
 }
 
@@ -149,9 +149,9 @@ void TestSymbols::freshScreenShowsTheFirstQuestionInDesignOrder()
 void TestSymbols::noBoxLiesInAnotherBoxsCaptureZone()
 {
     TestScreens t;
-    auto& s = t->get<Symbols>(QStringLiteral("symbols"));
+    auto& s = t->get<UnitsMatch>(QStringLiteral("symbols"));
     std::vector<forms::TwipRect> boxes;
-    for (int i = 0; i < Symbols::Items; ++i)
+    for (int i = 0; i < Items; ++i)
         boxes.insert(boxes.end(), {s.targets(i).twips(), s.homes(i).twips()});
     for (const auto& box : boxes)
         for (const auto& other : boxes)
@@ -162,7 +162,7 @@ void TestSymbols::noBoxLiesInAnotherBoxsCaptureZone()
 void TestSymbols::levelButtonsAppearOnTheFirstTick()
 {
     TestScreens t;
-    auto& s = t->get<Symbols>(QStringLiteral("symbols"));
+    auto& s = t->get<UnitsMatch>(QStringLiteral("symbols"));
     QVERIFY(s.levels(0).isHidden());
     QVERIFY(s.levels(1).isHidden());
     QVERIFY(s.showLevels.isActive());
@@ -188,14 +188,14 @@ void TestSymbols::eachLevelOneChoiceReshufflesTheSamePairs()
     std::set<Question> orders;
     // Level 2 first, so that Level 1 must hide "New Question" again.
     click(s.levels(1));
-    QVERIFY(!s.commands(Symbols::NewQuestion).isHidden());
+    QVERIFY(!s.commands(UnitsMatch::NewQuestion).isHidden());
     for (int round = 0; round < 6; ++round) {
         click(s.levels(0));
         QVERIFY(s.levels(0).Value());
         const Question q = question(s);
         QCOMPARE(std::set<Pair>(q.begin(), q.end()), level1);
-        QVERIFY(s.commands(Symbols::NewQuestion).isHidden());
-        QCOMPARE(targetCaptions(s), QStringList(Symbols::Items, QString()));
+        QVERIFY(s.commands(UnitsMatch::NewQuestion).isHidden());
+        QCOMPARE(targetCaptions(s), QStringList(Items, QString()));
         QVERIFY(everyLabelHome(s));
         orders.insert(q);
     }
@@ -208,22 +208,22 @@ void TestSymbols::levelTwoDrawsEightDistinctTableEntries()
     useGenerator(t, 99);
     auto& s = open(t);
     click(s.levels(1));
-    for (int i = 0; i < Symbols::Items; ++i)
+    for (int i = 0; i < Items; ++i)
         dropOnTarget(s, i, i);
-    click(s.commands(Symbols::CheckScore));
+    click(s.commands(UnitsMatch::CheckScore));
     for (int round = 0; round < 25; ++round) {
         std::set<QString> quantities;
         for (const Pair& pair : question(s)) {
-            QVERIFY2(UnitTable.count(pair), qPrintable(pair.first + " with " + pair.second));
+            QVERIFY2(UnitTable.contains(pair), qPrintable(pair.first + " with " + pair.second));
             quantities.insert(pair.first);
         }
-        QCOMPARE(int(quantities.size()), Symbols::Items);
-        QVERIFY(!s.commands(Symbols::NewQuestion).isHidden());
-        dropOnTarget(s, round % Symbols::Items, round % Symbols::Items);
-        click(s.commands(Symbols::NewQuestion));
+        QCOMPARE(int(quantities.size()), Items);
+        QVERIFY(!s.commands(UnitsMatch::NewQuestion).isHidden());
+        dropOnTarget(s, round % Items, round % Items);
+        click(s.commands(UnitsMatch::NewQuestion));
         QVERIFY(everyLabelHome(s));
-        QCOMPARE(targetCaptions(s), QStringList(Symbols::Items, QString()));
-        QVERIFY(s.commands(Symbols::CheckScore).isHidden());
+        QCOMPARE(targetCaptions(s), QStringList(Items, QString()));
+        QVERIFY(s.commands(UnitsMatch::CheckScore).isHidden());
         QVERIFY(s.scoreLine.isHidden());
     }
 }
@@ -244,9 +244,9 @@ void TestSymbols::questionsDrawnInQuickSuccessionDiffer()
     auto& s = open(t);
     click(s.levels(1));
     const Question first = question(s);
-    click(s.commands(Symbols::NewQuestion));
+    click(s.commands(UnitsMatch::NewQuestion));
     const Question second = question(s);
-    click(s.commands(Symbols::NewQuestion));
+    click(s.commands(UnitsMatch::NewQuestion));
     QVERIFY(first != second);
     QVERIFY(second != question(s));
 }
@@ -260,7 +260,7 @@ void TestSymbols::questionsComeFromTheRandomSource()
         TestScreens t;
         for (int k = 0; k < 50 * 19; ++k)
             t.fake->draws.push_back((k * 37 % 100) / 100.0);
-        auto& s = t->get<Symbols>(QStringLiteral("symbols"));
+        auto& s = t->get<UnitsMatch>(QStringLiteral("symbols"));
         s.levels(1).setValue(true);
         q = question(s);
         QVERIFY(t.fake->draws.empty());
@@ -276,13 +276,13 @@ void TestSymbols::levelOneByPointerScoresEightOutOfEight()
     auto& s = open(t);
     click(s.levels(0));
     const Question q = question(s);
-    for (int i = 0; i < Symbols::Items; ++i) {
-        QVERIFY(s.commands(Symbols::CheckScore).isHidden());
+    for (int i = 0; i < Items; ++i) {
+        QVERIFY(s.commands(UnitsMatch::CheckScore).isHidden());
         dropOnTarget(s, i, i);
         QCOMPARE(corner(s.answers(i)), corner(s.targets(i)));
     }
-    QVERIFY(!s.commands(Symbols::CheckScore).isHidden());
-    click(s.commands(Symbols::CheckScore));
+    QVERIFY(!s.commands(UnitsMatch::CheckScore).isHidden());
+    click(s.commands(UnitsMatch::CheckScore));
     QVERIFY(!s.scoreLine.isHidden());
     QCOMPARE(s.scoreLine.Caption(), QStringLiteral("8 out of 8 correct"));
     QCOMPARE(question(s), q);
@@ -297,28 +297,28 @@ void TestSymbols::sharedSymbolsCountOnEitherTargetButStackedNamesOnce()
     // Draw until the question holds two quantities of one unit.
     int j = -1, k = -1;
     for (int round = 0; round < 200 && j < 0; ++round) {
-        for (int a = 0; a < Symbols::Items && j < 0; ++a)
-            for (int b = a + 1; b < Symbols::Items; ++b)
+        for (int a = 0; a < Items && j < 0; ++a)
+            for (int b = a + 1; b < Items; ++b)
                 if (s.symbols(a).Caption() == s.symbols(b).Caption()) {
                     j = a;
                     k = b;
                     break;
                 }
         if (j < 0)
-            click(s.commands(Symbols::NewQuestion));
+            click(s.commands(UnitsMatch::NewQuestion));
     }
     QVERIFY2(j >= 0, "no question with a shared symbol in 200 draws");
 
-    for (int i = 0; i < Symbols::Items; ++i)
+    for (int i = 0; i < Items; ++i)
         dropOnTarget(s, i, i == j ? k : i == k ? j : i);
-    click(s.commands(Symbols::CheckScore));
+    click(s.commands(UnitsMatch::CheckScore));
     QCOMPARE(s.scoreLine.Caption(), QStringLiteral("8 out of 8 correct"));
 
     // Both names on k's target: the board is still full, j's target empty.
     dropOnTarget(s, k, k);
     QCOMPARE(corner(s.answers(j)), corner(s.answers(k)));
-    QVERIFY(!s.commands(Symbols::CheckScore).isHidden());
-    click(s.commands(Symbols::CheckScore));
+    QVERIFY(!s.commands(UnitsMatch::CheckScore).isHidden());
+    click(s.commands(UnitsMatch::CheckScore));
     QCOMPARE(s.scoreLine.Caption(), QStringLiteral("7 out of 8 correct"));
 }
 
@@ -326,14 +326,14 @@ void TestSymbols::scoreLineHiddenByPointerMovementNotByRelease()
 {
     TestScreens t;
     auto& s = open(t);
-    for (int i = 0; i < Symbols::Items; ++i)
+    for (int i = 0; i < Items; ++i)
         dropOnTarget(s, i, i);
-    forms::Label& last = s.answers(Symbols::Items - 1);
+    forms::Label& last = s.answers(Items - 1);
     const QPoint here = last.rect().center(); // where the pointer rests
     const activity::Corner place = corner(last);
 
     // Scored without moving the pointer off the label.
-    s.runCommand(Symbols::CheckScore);
+    s.runCommand(UnitsMatch::CheckScore);
     QVERIFY(!s.scoreLine.isHidden());
     QTest::mouseClick(&last, Qt::LeftButton, {}, here);
     QVERIFY(!s.scoreLine.isHidden());
@@ -345,7 +345,7 @@ void TestSymbols::scoreLineHiddenByPointerMovementNotByRelease()
     QTest::mouseMove(&last, here + QPoint(3, 0));
     QTRY_VERIFY(s.scoreLine.isHidden());
     QCOMPARE(corner(last), place);
-    s.runCommand(Symbols::CheckScore);
+    s.runCommand(UnitsMatch::CheckScore);
     QVERIFY(!s.scoreLine.isHidden());
     forms::Label& other = s.answers(0);
     QTest::mouseMove(&other, other.rect().center());
@@ -358,26 +358,26 @@ void TestSymbols::startAgainKeepsQuestionAndTargetNumbers()
     useGenerator(t, 5);
     auto& s = open(t);
     const QStringList numbers = targetCaptions(s);
-    for (int i = 0; i < Symbols::Items; ++i)
-        dropOnTarget(s, i, (i + 1) % Symbols::Items);
-    click(s.commands(Symbols::CheckScore));
+    for (int i = 0; i < Items; ++i)
+        dropOnTarget(s, i, (i + 1) % Items);
+    click(s.commands(UnitsMatch::CheckScore));
     QCOMPARE(s.scoreLine.Caption(), QStringLiteral("0 out of 8 correct"));
 
-    click(s.commands(Symbols::StartAgain));
+    click(s.commands(UnitsMatch::StartAgain));
     QVERIFY(everyLabelHome(s));
     QCOMPARE(question(s), Level1);
     QCOMPARE(targetCaptions(s), numbers);
-    QVERIFY(s.commands(Symbols::CheckScore).isHidden());
+    QVERIFY(s.commands(UnitsMatch::CheckScore).isHidden());
     QVERIFY(s.scoreLine.isHidden());
 
     // On Level 2 the drawn question stays and the targets stay blank.
     click(s.levels(1));
     const Question drawn = question(s);
     dropOnTarget(s, 2, 5);
-    click(s.commands(Symbols::StartAgain));
+    click(s.commands(UnitsMatch::StartAgain));
     QVERIFY(everyLabelHome(s));
     QCOMPARE(question(s), drawn);
-    QCOMPARE(targetCaptions(s), QStringList(Symbols::Items, QString()));
+    QCOMPARE(targetCaptions(s), QStringList(Items, QString()));
 }
 
 void TestSymbols::bareScreenClearsEveryCommandHighlight()
@@ -385,16 +385,16 @@ void TestSymbols::bareScreenClearsEveryCommandHighlight()
     TestScreens t;
     auto& s = open(t);
     click(s.levels(1));
-    s.commands(Symbols::CheckScore).show();
+    s.commands(UnitsMatch::CheckScore).show();
     const QPoint bare(forms::toPixels(11900.0f, s.scale()), forms::toPixels(6500.0f, s.scale()));
     QTest::mouseMove(&s, bare);
-    for (int k = Symbols::Exit; k <= Symbols::NewQuestion; ++k) {
+    for (int k = UnitsMatch::Exit; k <= UnitsMatch::NewQuestion; ++k) {
         QTRY_VERIFY(!s.commands(k).Opaque());
         QTest::mouseMove(&s.commands(k), s.commands(k).rect().center());
         QTRY_VERIFY(s.commands(k).Opaque());
     }
     QTest::mouseMove(&s, bare);
-    for (int k = Symbols::Exit; k <= Symbols::NewQuestion; ++k)
+    for (int k = UnitsMatch::Exit; k <= UnitsMatch::NewQuestion; ++k)
         QTRY_VERIFY(!s.commands(k).Opaque());
 }
 
