@@ -2,16 +2,11 @@
 #include "app/menu.h"
 
 #include <algorithm>
-#include <map>
+#include <optional>
 
 namespace app {
 
 namespace {
-
-constexpr float RulesTop = 1200, RulesBottom = 8280;
-
-// A rule down the whole table.
-GuideRule full(float x) { return {x, RulesTop, RulesBottom}; }
 
 const std::vector<QString> ActivityColumns{"Activity", "Description", "Notes", "Options"};
 
@@ -55,65 +50,57 @@ const GuideIntro& guideIntro()
 
 namespace {
 
-// The rules of each menu's table, as designed for its five topics.
+// Each menu's table as designed for its five topics; a later menu's has the
+// columns of menu 3 and five even rows.
 GuideTable designedLayout(int menu)
 {
     switch (menu) {
     case 1:
-        return {{"Activity", "Description", "Options"},
-                {full(120), full(1680), full(4920), full(11880)},
-                {1200, 3000, 4020, 5580, 6600, 8280}, {}};
+        return {{"Activity", "Description", "Options"}, {120, 1680, 4920, 11880}, {1200, 3000, 4020, 5580, 6600, 8280}, {}};
     case 2:
-        return {ActivityColumns,
-                {full(120), full(1680), full(5400), {8280, RulesTop, 5370}, full(11880)},
-                {1200, 2520, 4080, 5370, 6690, 8280}, {}};
+        return {ActivityColumns, {120, 1680, 5400, 8280, 11880}, {1200, 2520, 4080, 5370, 6690, 8280}, {}};
     case 3:
-        return {ActivityColumns,
-                {full(120), full(2040), full(5400), full(8520), full(11880)},
-                {1200, 2760, 4080, 5640, 7200, 8280}, {}};
+        return {ActivityColumns, {120, 2040, 5400, 8520, 11880}, {1200, 2760, 4080, 5640, 7200, 8280}, {}};
     case 4:
-        return {ActivityColumns,
-                {full(120), full(1800), full(5280), {8400, RulesTop, 2400}, {8400, 5220, 6600}, full(11880)},
-                {1200, 2400, 3840, 5220, 6600, 8280}, {}};
+        return {ActivityColumns, {120, 1800, 5280, 8400, 11880}, {1200, 2400, 3840, 5220, 6600, 8280}, {}};
     case 5:
-        return {ActivityColumns,
-                {full(120), full(1560), full(4320), {8520, RulesTop, 4560}, full(11880)},
-                {1200, 2640, 4560, 5640, 6960, 8280}, {}};
+        return {ActivityColumns, {120, 1560, 4320, 8520, 11880}, {1200, 2640, 4560, 5640, 6960, 8280}, {}};
     default:
-        return {};
+        return {ActivityColumns, {120, 2040, 5400, 8520, 11880}, {1200, 2616, 4032, 5448, 6864, 8280}, {}};
     }
 }
 
-// A table for `rows` topics: the designed one where it has that many rows,
-// else four plain columns with the rows sharing the height evenly.
-GuideTable layoutFor(int menu, int rows)
+// The pages of one menu: its topics' rows in turn on its designed table, as
+// many a page as the table has rows, so that every row keeps its designed height.
+std::vector<GuideTable> menuTables(int menu, const MenuData& data)
 {
-    GuideTable table = designedLayout(menu);
-    if (static_cast<int>(table.horizontalRules.size()) == rows + 1)
-        return table;
-    table = {ActivityColumns, {full(120), full(2040), full(5400), full(8520), full(11880)}, {}, {}};
-    for (int rule = 0; rule <= rows; ++rule)
-        table.horizontalRules.push_back(RulesTop + (RulesBottom - RulesTop) * static_cast<float>(rule) / static_cast<float>(std::max(rows, 1)));
-    return table;
+    const GuideTable design = designedLayout(menu);
+    const std::size_t perPage = design.horizontalRules.size() - 1;
+    std::vector<GuideTable> tables;
+    for (std::size_t first = 0; first == 0 || first < data.topics.size(); first += perPage) {
+        GuideTable table = design;
+        const std::size_t rows = std::min(perPage, data.topics.size() - first);
+        table.horizontalRules.resize(rows + 1);
+        for (std::size_t topic = first; topic < first + rows; ++topic) {
+            table.rows.push_back({data.topics[topic]->title});
+            const std::vector<QString>& guide = data.topics[topic]->guide;
+            table.rows.back().insert(table.rows.back().end(), guide.begin(), guide.end());
+        }
+        tables.push_back(std::move(table));
+    }
+    return tables;
 }
 
 } // namespace
 
 std::vector<GuidePage> makeGuidePages(const std::vector<MenuData>& menus)
 {
-    const int count = static_cast<int>(menus.size()) + 1;
-    const auto indicator = [count](int page) { return QStringLiteral("Page %1 of %2").arg(page + 1).arg(count); };
-    std::vector<GuidePage> pages{{QStringLiteral("TeacherGuide0"), indicator(0), {}, {}}};
-    for (int menu = 1; menu < count; ++menu) {
-        const MenuData& data = menus[static_cast<std::size_t>(menu - 1)];
-        GuideTable table = layoutFor(menu, static_cast<int>(data.topics.size()));
-        for (const activity::Topic* topic : data.topics) {
-            std::vector<QString> row{topic->title};
-            row.insert(row.end(), topic->guide.begin(), topic->guide.end());
-            table.rows.push_back(std::move(row));
-        }
-        pages.push_back({QStringLiteral("TeacherGuide%1").arg(menu), indicator(menu), data.title, std::move(table)});
-    }
+    std::vector<GuidePage> pages{{QStringLiteral("TeacherGuide0"), {}, {}, {}}};
+    for (std::size_t menu = 0; menu < menus.size(); ++menu)
+        for (GuideTable& table : menuTables(static_cast<int>(menu) + 1, menus[menu]))
+            pages.push_back({QStringLiteral("TeacherGuide%1").arg(pages.size()), {}, menus[menu].title, std::move(table)});
+    for (std::size_t page = 0; page < pages.size(); ++page)
+        pages[page].indicator = QStringLiteral("Page %1 of %2").arg(page + 1).arg(pages.size());
     return pages;
 }
 
@@ -125,37 +112,57 @@ const std::vector<GuidePage>& guidePages()
 
 std::vector<forms::TwipRect> guideColumns(const GuideTable& table)
 {
-    std::vector<float> xs;
-    for (const GuideRule& rule : table.verticalRules)
-        xs.push_back(rule.x);
-    std::sort(xs.begin(), xs.end());
-    xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
     std::vector<forms::TwipRect> columns;
     if (table.horizontalRules.size() < 2)
         return columns;
     const float top = table.horizontalRules.front(), bottom = table.horizontalRules.back();
-    for (std::size_t i = 1; i < xs.size(); ++i)
-        columns.push_back({xs[i - 1], top, xs[i] - xs[i - 1], bottom - top});
+    for (std::size_t i = 1; i < table.columnEdges.size(); ++i)
+        columns.push_back({table.columnEdges[i - 1], top, table.columnEdges[i] - table.columnEdges[i - 1], bottom - top});
     return columns;
 }
+
+namespace {
+// Whether edge `edge` bounds a cell of row `row`: the row's first texts each
+// have a column, its last text runs on to the right-hand edge.
+bool edgeBounds(const GuideTable& table, std::size_t row, std::size_t edge)
+{
+    return edge + 1 == table.columnEdges.size() || edge < table.rows[row].size();
+}
+} // namespace
 
 std::vector<forms::TwipRect> guideCells(const GuideTable& table, int row)
 {
     std::vector<forms::TwipRect> cells;
     const auto r = static_cast<std::size_t>(row);
-    if (row < 0 || r + 1 >= table.horizontalRules.size())
+    if (row < 0 || r >= table.rows.size() || r + 1 >= table.horizontalRules.size())
         return cells;
     const float top = table.horizontalRules[r], bottom = table.horizontalRules[r + 1];
-    const float middle = (top + bottom) / 2;
-    std::vector<float> xs;
-    for (const GuideRule& rule : table.verticalRules)
-        if (rule.top <= middle && middle <= rule.bottom)
-            xs.push_back(rule.x);
-    std::sort(xs.begin(), xs.end());
-    xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
-    for (std::size_t i = 1; i < xs.size(); ++i)
-        cells.push_back({xs[i - 1], top, xs[i] - xs[i - 1], bottom - top});
+    std::optional<float> left;
+    for (std::size_t edge = 0; edge < table.columnEdges.size(); ++edge) {
+        if (!edgeBounds(table, r, edge))
+            continue;
+        if (left)
+            cells.push_back({*left, top, table.columnEdges[edge] - *left, bottom - top});
+        left = table.columnEdges[edge];
+    }
     return cells;
+}
+
+std::vector<GuideRule> guideRules(const GuideTable& table)
+{
+    std::vector<GuideRule> rules;
+    const std::size_t rows = std::min(table.rows.size(), std::max<std::size_t>(table.horizontalRules.size(), 1) - 1);
+    for (std::size_t edge = 0; edge < table.columnEdges.size(); ++edge)
+        for (std::size_t row = 0; row < rows; ++row) {
+            if (!edgeBounds(table, row, edge))
+                continue;
+            const bool goesOn = row > 0 && edgeBounds(table, row - 1, edge);
+            if (goesOn)
+                rules.back().bottom = table.horizontalRules[row + 1];
+            else
+                rules.push_back({table.columnEdges[edge], table.horizontalRules[row], table.horizontalRules[row + 1]});
+        }
+    return rules;
 }
 
 } // namespace app

@@ -1,8 +1,9 @@
 #pragma once
-// The texts and tables of the Teachers' Guide pages: a first page, then a
-// page for each menu with a row for each of its topics, in the words the
-// topic gives. The guide screens show them and the build writes the guide
-// document from them, so the two always say the same thing.
+// The texts and tables of the Teachers' Guide pages: a first page, then for
+// each menu a page with a row for each of its topics, in the words the topic
+// gives; a menu with more topics than its table has rows goes on to a further
+// page with the same table. The guide screens show them and the build writes
+// the guide document from them, so the two always say the same thing.
 
 #include "forms/twips.h"
 
@@ -16,18 +17,18 @@ struct GuideRule {
     float x, top, bottom;
 };
 
-// A ruled table: its column headings, its rules, and per row the texts of its
-// cells from left to right. Where a rule stops short of a row, the two cells
-// beside it are one wide cell, so that row has one text fewer.
+// A ruled table: its column headings, the edges of its columns, its rows'
+// rules, and per row the texts of its cells from left to right. A row with
+// fewer texts than columns gives its last text the rest of the row.
 struct GuideTable {
     std::vector<QString> columns;
-    std::vector<GuideRule> verticalRules;  // left to right
-    std::vector<float> horizontalRules;    // top to bottom; rows lie between them
+    std::vector<float> columnEdges;      // left to right, one more than the columns
+    std::vector<float> horizontalRules;  // top to bottom; rows lie between them
     std::vector<std::vector<QString>> rows;
 };
 
 struct GuidePage {
-    QString screen;    // "TeacherGuide0", then one for each menu
+    QString screen;    // "TeacherGuide0", then one for each page that follows
     QString indicator; // "Page 1 of 6"
     QString heading;   // the menu it describes; empty on the first page
     GuideTable table;  // empty on the first page
@@ -50,7 +51,7 @@ inline const QString ProductTitle = QStringLiteral("Physics Year 10 Tavrenel");
 
 struct MenuData;
 
-// The first page, then a page for each of `menus`.
+// The first page, then the pages of each of `menus` in turn.
 std::vector<GuidePage> makeGuidePages(const std::vector<MenuData>& menus);
 // The program's guide, for its menus.
 const std::vector<GuidePage>& guidePages();
@@ -60,8 +61,12 @@ const GuideIntro& guideIntro();
 // first row to the bottom of the last.
 std::vector<forms::TwipRect> guideColumns(const GuideTable& table);
 
-// The cell boxes of row `row`, left to right: a rule bounds a cell in this row
-// when it runs through the middle of the row.
+// The cell boxes of row `row`, left to right: one for each of its texts, up
+// to one for each column.
 std::vector<forms::TwipRect> guideCells(const GuideTable& table, int row);
+
+// The vertical rules to draw, left to right: at each column edge, one rule
+// down each run of rows in which that edge bounds a cell.
+std::vector<GuideRule> guideRules(const GuideTable& table);
 
 } // namespace app

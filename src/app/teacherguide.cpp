@@ -41,6 +41,17 @@ bool textFits(const Label& label)
     return needed.width() <= area.width() && needed.height() <= area.height();
 }
 
+// A count of ten pages or more ("Page 10 of 12") is wider than the box
+// designed for the indicator; the box grows to the right to hold it.
+void widenToFit(Label& label)
+{
+    if (textFits(label))
+        return;
+    const QRect needed = QFontMetrics(label.font()).boundingRect(QRect(0, 0, 100000, 1000), Qt::AlignLeft | Qt::AlignTop,
+                                                                 label.Caption());
+    label.setWidth(forms::designTwips(needed.width()));
+}
+
 void placeInCell(Label& label, const forms::TwipRect& cell)
 {
     label.place(cell.left + CellInsetLeft, cell.top + CellInsetTop, cell.width - CellInsetLeft - CellInsetRight,
@@ -48,16 +59,14 @@ void placeInCell(Label& label, const forms::TwipRect& cell)
     for (double points = CellPoints - PointStep; points >= SmallestCellPoints && !textFits(label); points -= PointStep)
         label.setDesignFont(QStringLiteral("Arial"), points);
 }
-
-int lastPage() { return static_cast<int>(guidePages().size()) - 1; }
 } // namespace
 
-TeacherGuide::TeacherGuide(forms::Screens& screens, int number)
-    : Screen(screens, guidePages().at(static_cast<std::size_t>(number)).screen), number_(number)
+TeacherGuide::TeacherGuide(forms::Screens& screens, int number, const std::vector<GuidePage>& pages)
+    : Screen(screens, pages.at(static_cast<std::size_t>(number)).screen), pages_(pages), number_(number)
 {
-    const GuidePage& page = guidePages().at(static_cast<std::size_t>(number));
+    const GuidePage& page = pages.at(static_cast<std::size_t>(number));
     setCaption(GuideTitle);
-    forms::design(texts.create(this, Indicator), page.indicator, {0, 0, 1065, 240}, IndicatorLook);
+    widenToFit(forms::design(texts.create(this, Indicator), page.indicator, {0, 0, 1065, 240}, IndicatorLook));
     forms::design(texts.create(this, Title), GuideTitle, {0, 120, 12000, 360}, TitleLook);
     forms::design(commands.create(this, Exit), "Exit", {11160, 60, 735, 375}, ButtonLook);
     forms::design(commands.create(this, Next), ">> Next Page", {10080, 8520, 1815, 375}, ButtonLook);
@@ -112,13 +121,13 @@ void TeacherGuide::designTable(const GuidePage& page)
     }
 
     int rule = 0;
-    const float left = table.verticalRules.front().x, right = table.verticalRules.back().x;
+    const float left = table.columnEdges.front(), right = table.columnEdges.back();
     for (float y : table.horizontalRules) {
         forms::Line& line = rules.create(this, rule++);
         line.setPen(forms::Yellow, RuleWidthPixels);
         line.setEnds(left, y, right, y);
     }
-    for (const GuideRule& vertical : table.verticalRules) {
+    for (const GuideRule& vertical : guideRules(table)) {
         forms::Line& line = rules.create(this, rule++);
         line.setPen(forms::Yellow, RuleWidthPixels);
         line.setEnds(vertical.x, vertical.top, vertical.x, vertical.bottom);
@@ -134,9 +143,9 @@ void TeacherGuide::load()
 void TeacherGuide::follow(int command)
 {
     if (command == Next && number_ < lastPage())
-        screens().show(guidePages().at(static_cast<std::size_t>(number_ + 1)).screen);
+        screens().show(pages_.at(static_cast<std::size_t>(number_ + 1)).screen);
     else if (command == Previous && number_ > 0)
-        screens().show(guidePages().at(static_cast<std::size_t>(number_ - 1)).screen);
+        screens().show(pages_.at(static_cast<std::size_t>(number_ - 1)).screen);
     else if (command != Exit)
         return;
     screens().unload(name());

@@ -1,12 +1,11 @@
 #pragma once
+#include "app/guidepages.h"
 #include "forms/controlgroup.h"
 #include "forms/label.h"
 #include "forms/line.h"
 #include "forms/screen.h"
 
 namespace app {
-
-struct GuidePage;
 
 // One page of the Teachers' Guide; the pages share this design and differ
 // only in their data. Buttons are labels: commands(Exit), commands(Next)
@@ -19,8 +18,8 @@ public:
     enum Text { Title = 0, ContactHeading = 1, Support = 2, Contacts = 3, Address = 4, About = 5,
                 Heading = 6, Indicator = 7, Opening = 9 };
 
-    // number: 0 for the first page, then one for each menu.
-    TeacherGuide(forms::Screens& screens, int number);
+    // number: the page's place in `pages`, 0 for the first; `pages` outlives the screen.
+    TeacherGuide(forms::Screens& screens, int number, const std::vector<GuidePage>& pages = guidePages());
     void load() override;
     void openDocument();
     void follow(int command);
@@ -39,7 +38,9 @@ public:
 private:
     void designIntroduction();
     void designTable(const GuidePage& page);
+    int lastPage() const { return static_cast<int>(pages_.size()) - 1; }
 
+    const std::vector<GuidePage>& pages_;
     int number_;
 };
 
