@@ -1,4 +1,5 @@
 // The quiz screens driven as the class drives them, by the pointer.
+#include "activity/fit.h"
 #include "forms/platform.h"
 #include "statements/energytransferquiz.h"
 #include "statements/quiz.h"
@@ -60,6 +61,26 @@ private slots:
         QCOMPARE(tally(q), QStringLiteral("%1 1 of %2 \u00B7 right first time: 0").arg(q.data().noun).arg(q.deck().size()));
         click(q.commands(QuizParts::Exit));
         QVERIFY(!t->isLoaded(screen));
+    }
+
+    // The statement is fitted to its box in design pixels: a fitted display
+    // shows it in the same box, whole.
+    void statementLaidOutAlikeWhenFitted_data() { addScreenRows(); }
+    void statementLaidOutAlikeWhenFitted()
+    {
+        QFETCH(QString, screen);
+        forms::TwipRect box[2];
+        for (const bool fit : {false, true}) {
+            SeededScreens t;
+            t.fake->display = {1920, 1080};
+            activity::fitToScreen(*t, fit);
+            auto* quiz = qobject_cast<StatementQuiz*>(&t.open(screen));
+            if (!quiz)
+                QSKIP("no statement on this screen");
+            box[fit] = quiz->statement.twips();
+        }
+        QCOMPARE(box[1].top, box[0].top);
+        QCOMPARE(box[1].height, box[0].height);
     }
 
     void everyStatementOncePerRound_data() { addScreenRows(); }
