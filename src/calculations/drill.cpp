@@ -157,11 +157,14 @@ void CalculationDrill::moveOverBackground(const forms::MouseArgs&)
     activity::dimCommands(commands);
 }
 
-std::function<void(forms::Screens&)> addDrill(const DrillData& drill)
+activity::Topic drillTopic(activity::Topic topic, const DrillData& drill)
 {
-    return [&drill](forms::Screens& screens) {
+    topic.title = drill.title;
+    topic.screens = {drill.screen};
+    topic.addScreens = [&drill](forms::Screens& screens) {
         screens.add(drill.screen, [&drill](forms::Screens& s) { return std::make_unique<CalculationDrill>(s, drill); });
     };
+    return topic;
 }
 
 } // namespace calculations

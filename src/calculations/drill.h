@@ -5,6 +5,7 @@
 // and hides the working again. Topics with levels switch them with option
 // buttons. Each topic's file holds its drill data: its generator and its texts.
 
+#include "activity/topic.h"
 #include "calculations/diagramview.h"
 #include "calculations/fresh.h"
 #include "calculations/question.h"
@@ -27,8 +28,9 @@ struct DrillData {
     QString instruction = QStringLiteral("Work it out on your whiteboard, then click Answer.");
 };
 
-// Registers the drill's screen; `drill` outlives the registry.
-std::function<void(forms::Screens&)> addDrill(const DrillData& drill);
+// `topic` (its place and guide) as the drill's: its title, its one screen and
+// that screen's registration; `drill` outlives the registry.
+activity::Topic drillTopic(activity::Topic topic, const DrillData& drill);
 
 // Where the parts of the drill lie, in twips: the question takes the whole
 // width when it has no diagram.

@@ -143,14 +143,13 @@ Question efficiencyQuestion(const Random& random, int)
 activity::Topic efficiencyTopic()
 {
     static const DrillData drill{.screen = "efficiency", .title = "Efficiency Calculations", .generate = efficiencyQuestion, .levels = {}};
-    return {.menu = 1, .row = 4, .title = drill.title, .screens = {drill.screen},
-            .atRandom = false,
-            .guide = {"Pupils calculate the work done, efficiency or energy output. Clicking the answer button "
-                      "shows how the answer is worked out.",
-                      "Give pupils A4 whiteboards, washable pens and erasers. Ask them to write their answer on their "
-                      "board and hold it up together, so the teacher gets instant feedback and can see at a glance "
-                      "who needs help."},
-            .pictures = {}, .addScreens = addDrill(drill)};
+    return drillTopic({.menu = 1, .row = 4,
+                       .guide = {"Pupils calculate the work done, efficiency or energy output. Clicking the answer button "
+                                 "shows how the answer is worked out.",
+                                 "Give pupils A4 whiteboards, washable pens and erasers. Ask them to write their answer on their "
+                                 "board and hold it up together, so the teacher gets instant feedback and can see at a glance "
+                                 "who needs help."}},
+                      drill);
 }
 
 } // namespace calculations

@@ -134,14 +134,13 @@ activity::Topic energyTopic()
 {
     static const DrillData drill{.screen = "energycalc", .title = "Energy Calculations", .generate = energyQuestion,
                                  .levels = {"Level 1", "Level 2"}};
-    return {.menu = 2, .row = 4, .title = drill.title, .screens = {drill.screen},
-            .atRandom = false,
-            .guide = {"Pupils calculate the energy used or cost for using different electrical appliances. Level 1 "
-                      "offers questions with numbers that are easier to manipulate.",
-                      "Give the pupils A4 whiteboards, washable pens and erasers. Ask them to write their answer on "
-                      "their board and show the teacher; answers should give the units, kilowatt-hours or pence, "
-                      "as well as the number."},
-            .pictures = {}, .addScreens = addDrill(drill)};
+    return drillTopic({.menu = 2, .row = 4,
+                       .guide = {"Pupils calculate the energy used or cost for using different electrical appliances. Level 1 "
+                                 "offers questions with numbers that are easier to manipulate.",
+                                 "Give the pupils A4 whiteboards, washable pens and erasers. Ask them to write their answer on "
+                                 "their board and show the teacher; answers should give the units, kilowatt-hours or pence, "
+                                 "as well as the number."}},
+                      drill);
 }
 
 } // namespace calculations

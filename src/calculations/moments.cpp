@@ -317,15 +317,14 @@ Question momentsQuestion(const Random& random, int)
 activity::Topic momentsTopic()
 {
     static const DrillData drill{.screen = "moments", .title = "Calculating Moments", .generate = momentsQuestion, .levels = {}};
-    return {.menu = 4, .row = 4, .title = drill.title, .screens = {drill.screen},
-            .atRandom = false,
-            .guide = {"Pupils calculate the moment, distance or force for different systems. When the answer button is "
-                      "clicked, the program shows how to do the calculation.",
-                      "Give the pupils A4 whiteboards, washable pens and erasers. Ask the pupils to write their answer "
-                      "on their board and show the teacher.  If they are unsure they could refer to their books or wait "
-                      "until other pupils have written their responses - as it is not a test. This provides the "
-                      "teacher with instant feedback."},
-            .pictures = {}, .addScreens = addDrill(drill)};
+    return drillTopic({.menu = 4, .row = 4,
+                       .guide = {"Pupils calculate the moment, distance or force for different systems. When the answer button is "
+                                 "clicked, the program shows how to do the calculation.",
+                                 "Give the pupils A4 whiteboards, washable pens and erasers. Ask the pupils to write their answer "
+                                 "on their board and show the teacher.  If they are unsure they could refer to their books or wait "
+                                 "until other pupils have written their responses - as it is not a test. This provides the "
+                                 "teacher with instant feedback."}},
+                      drill);
 }
 
 } // namespace calculations

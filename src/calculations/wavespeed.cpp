@@ -271,12 +271,11 @@ Question waveQuestion(const Random& random, int)
 activity::Topic waveTopic()
 {
     static const DrillData drill{.screen = "wavespeed", .title = "Calculation of Wave Speed", .generate = waveQuestion, .levels = {}};
-    return {.menu = 3, .row = 1, .title = drill.title, .screens = {drill.screen},
-            .atRandom = false,
-            .guide = {"Pupils calculate the frequency or wavelength of different waves.",
-                      "When the answer button is clicked, the program shows how the answer is calculated.",
-                      "Individual white boards can be used to display each answer."},
-            .pictures = {}, .addScreens = addDrill(drill)};
+    return drillTopic({.menu = 3, .row = 1,
+                       .guide = {"Pupils calculate the frequency or wavelength of different waves.",
+                                 "When the answer button is clicked, the program shows how the answer is calculated.",
+                                 "Individual white boards can be used to display each answer."}},
+                      drill);
 }
 
 } // namespace calculations

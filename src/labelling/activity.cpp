@@ -164,4 +164,16 @@ void addScreen(forms::Screens& screens, const ActivityData& data)
     screens.add(data.screen, [&data](forms::Screens& s) { return std::make_unique<LabellingActivity>(s, data); });
 }
 
+activity::Topic labellingTopic(activity::Topic topic, std::span<const ActivityData> tables)
+{
+    for (const ActivityData& table : tables)
+        topic.screens.push_back(table.screen);
+    topic.pictures = pictureFiles(tables);
+    topic.addScreens = [tables](forms::Screens& screens) {
+        for (const ActivityData& table : tables)
+            addScreen(screens, table);
+    };
+    return topic;
+}
+
 } // namespace labelling

@@ -11,6 +11,7 @@
 #include "labelling/activitydata.h"
 #include "activity/board.h"
 #include "activity/placing.h"
+#include "activity/topic.h"
 #include "activity/touchdrags.h"
 
 #include <map>
@@ -66,5 +67,13 @@ private:
 // Registers the screen made from `data`; the table must outlive the registry,
 // since each screen keeps a reference to it.
 void addScreen(forms::Screens& screens, const ActivityData& data);
+
+// `topic` (its place, title, guide and pick) made of the screens of `tables`,
+// in their order: their names, the pictures they show and their registration.
+activity::Topic labellingTopic(activity::Topic topic, std::span<const ActivityData> tables);
+inline activity::Topic labellingTopic(activity::Topic topic, const ActivityData& table)
+{
+    return labellingTopic(std::move(topic), {&table, 1});
+}
 
 } // namespace labelling

@@ -117,13 +117,11 @@ const ActivityData& atomActivity()
 
 activity::Topic atomTopic()
 {
-    return {.menu = 4, .row = 0, .title = Title, .screens = {atomActivity().screen},
-            .atRandom = false,
-            .guide = {"Drag and drop activity to label an atom.",
-                      "When all the labels have been put into position, the score can be checked.",
-                      "This activity links well with the Chemistry component of their course."},
-            .pictures = pictureFiles(atomActivity()),
-            .addScreens = [](forms::Screens& screens) { addScreen(screens, atomActivity()); }};
+    return labellingTopic({.menu = 4, .row = 0, .title = Title,
+                           .guide = {"Drag and drop activity to label an atom.",
+                                     "When all the labels have been put into position, the score can be checked.",
+                                     "This activity links well with the Chemistry component of their course."}},
+                          atomActivity());
 }
 
 } // namespace labelling

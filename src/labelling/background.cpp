@@ -91,14 +91,12 @@ const ActivityData& backgroundActivity()
 
 activity::Topic backgroundTopic()
 {
-    return {.menu = 4, .row = 2, .title = Title, .screens = {backgroundActivity().screen},
-            .atRandom = false,
-            .guide = {"Drag and drop to label a pie chart showing the sources of background radiation.",
-                      "Different areas and lifestyles mean that people are exposed to different amounts of background "
-                      "radiation. Pupils could be asked to find out which parts of the UK have high background "
-                      "radiation and why."},
-            .pictures = pictureFiles(backgroundActivity()),
-            .addScreens = [](forms::Screens& screens) { addScreen(screens, backgroundActivity()); }};
+    return labellingTopic({.menu = 4, .row = 2, .title = Title,
+                           .guide = {"Drag and drop to label a pie chart showing the sources of background radiation.",
+                                     "Different areas and lifestyles mean that people are exposed to different amounts of background "
+                                     "radiation. Pupils could be asked to find out which parts of the UK have high background "
+                                     "radiation and why."}},
+                          backgroundActivity());
 }
 
 } // namespace labelling

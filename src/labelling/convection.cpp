@@ -50,16 +50,14 @@ const ActivityData& convectionActivity()
 
 activity::Topic convectionTopic()
 {
-    return {.menu = 1, .row = 0, .title = Title, .screens = {convectionActivity().screen},
-            .atRandom = false,
-            .guide = {"Label a diagram showing a convection current in a beaker. When all the labels have been put "
-                      "into position, the score can be checked.",
-                      "Small groups of pupils could perform the practical as an extension activity. A crystal of "
-                      "potassium permanganate dropped into one side of a beaker of cold water and gently heated "
-                      "beneath that side shows the purple current rising above the flame, crossing the top and "
-                      "sinking on the far side."},
-            .pictures = pictureFiles(convectionActivity()),
-            .addScreens = [](forms::Screens& screens) { addScreen(screens, convectionActivity()); }};
+    return labellingTopic({.menu = 1, .row = 0, .title = Title,
+                           .guide = {"Label a diagram showing a convection current in a beaker. When all the labels have been put "
+                                     "into position, the score can be checked.",
+                                     "Small groups of pupils could perform the practical as an extension activity. A crystal of "
+                                     "potassium permanganate dropped into one side of a beaker of cold water and gently heated "
+                                     "beneath that side shows the purple current rising above the flame, crossing the top and "
+                                     "sinking on the far side."}},
+                          convectionActivity());
 }
 
 } // namespace labelling

@@ -113,21 +113,21 @@ void EarSound::stepFork()
 
 activity::Topic soundTopic()
 {
-    std::vector<QString> pictures = pictureFiles(earSoundActivity());
+    activity::Topic topic = labellingTopic(
+        {.menu = 3, .row = 4, .title = QStringLiteral("Sound"),
+         .guide = {"Drag and drop labelling of a diagram showing how sound waves travel into the ear.",
+                   "When all the labels are in position, the scores can be checked.",
+                   "Longitudinal waves, such as sound waves, can be explained using a slinky."}},
+        earSoundActivity());
     for (int frame = 0; frame < ForkFrames; ++frame)
-        pictures.push_back(forkFrameFile(frame));
-    return {.menu = 3, .row = 4, .title = QStringLiteral("Sound"), .screens = {earSoundActivity().screen},
-            .atRandom = false,
-            .guide = {"Drag and drop labelling of a diagram showing how sound waves travel into the ear.",
-                      "When all the labels are in position, the scores can be checked.",
-                      "Longitudinal waves, such as sound waves, can be explained using a slinky."},
-            .pictures = std::move(pictures),
-            .addScreens = [](forms::Screens& screens) {
-                // The fork's step and frames outlive each opening of the screen.
-                screens.add(earSoundActivity().screen, [fork = std::make_shared<TuningFork>()](forms::Screens& s) {
-                    return std::make_unique<EarSound>(s, fork);
-                });
-            }};
+        topic.pictures.push_back(forkFrameFile(frame));
+    topic.addScreens = [](forms::Screens& screens) {
+        // The fork's step and frames outlive each opening of the screen.
+        screens.add(earSoundActivity().screen, [fork = std::make_shared<TuningFork>()](forms::Screens& s) {
+            return std::make_unique<EarSound>(s, fork);
+        });
+    };
+    return topic;
 }
 
 } // namespace labelling

@@ -53,14 +53,12 @@ const ActivityData& emSpectrumActivity()
 
 activity::Topic emSpectrumTopic()
 {
-    return {.menu = 3, .row = 2, .title = Title, .screens = {emSpectrumActivity().screen},
-            .atRandom = false,
-            .guide = {"Drag and drop to label the different parts of the electromagnetic spectrum.",
-                      "When all the labels are in position, the scores can be checked.",
-                      "Small groups of pupils could work at the board to complete the task. The team that completes "
-                      "the activity quickest could be given a prize."},
-            .pictures = pictureFiles(emSpectrumActivity()),
-            .addScreens = [](forms::Screens& screens) { addScreen(screens, emSpectrumActivity()); }};
+    return labellingTopic({.menu = 3, .row = 2, .title = Title,
+                           .guide = {"Drag and drop to label the different parts of the electromagnetic spectrum.",
+                                     "When all the labels are in position, the scores can be checked.",
+                                     "Small groups of pupils could work at the board to complete the task. The team that completes "
+                                     "the activity quickest could be given a prize."}},
+                          emSpectrumActivity());
 }
 
 } // namespace labelling

@@ -53,15 +53,13 @@ const ActivityData& energyIslandActivity()
 
 activity::Topic energyIslandTopic()
 {
-    return {.menu = 2, .row = 1, .title = Title, .screens = {energyIslandActivity().screen},
-            .atRandom = false,
-            .guide = {"Pupils consider a fictitious island. They drag and drop electricity generation labels onto the "
-                      "most appropriate parts of the island.",
-                      "When all the labels are in position, the scores can be checked.",
-                      "Extension - Give pupils a map of the UK. Ask them to mark where each kind of power station "
-                      "could be sited."},
-            .pictures = pictureFiles(energyIslandActivity()),
-            .addScreens = [](forms::Screens& screens) { addScreen(screens, energyIslandActivity()); }};
+    return labellingTopic({.menu = 2, .row = 1, .title = Title,
+                           .guide = {"Pupils consider a fictitious island. They drag and drop electricity generation labels onto the "
+                                     "most appropriate parts of the island.",
+                                     "When all the labels are in position, the scores can be checked.",
+                                     "Extension - Give pupils a map of the UK. Ask them to mark where each kind of power station "
+                                     "could be sited."}},
+                          energyIslandActivity());
 }
 
 } // namespace labelling

@@ -91,14 +91,12 @@ const ActivityData& energySourcesActivity()
 
 activity::Topic energySourcesTopic()
 {
-    return {.menu = 2, .row = 2, .title = Title, .screens = {energySourcesActivity().screen},
-            .atRandom = false,
-            .guide = {"Complete a table matching energy sources with an explanation of how it is used to make "
-                      "electricity.",
-                      "When all the labels are in position, the scores can be checked.",
-                      "Pupils could use the internet to find real life examples of each energy source being used."},
-            .pictures = pictureFiles(energySourcesActivity()),
-            .addScreens = [](forms::Screens& screens) { addScreen(screens, energySourcesActivity()); }};
+    return labellingTopic({.menu = 2, .row = 2, .title = Title,
+                           .guide = {"Complete a table matching energy sources with an explanation of how it is used to make "
+                                     "electricity.",
+                                     "When all the labels are in position, the scores can be checked.",
+                                     "Pupils could use the internet to find real life examples of each energy source being used."}},
+                          energySourcesActivity());
 }
 
 } // namespace labelling

@@ -48,14 +48,12 @@ const ActivityData& generatorActivity()
 
 activity::Topic generatorTopic()
 {
-    return {.menu = 2, .row = 0, .title = Title, .screens = {generatorActivity().screen},
-            .atRandom = false,
-            .guide = {"Drag and drop activity, in which pupils match the names of the different processes in the "
-                      "generation of electricity.",
-                      "When all the labels are in position, the scores can be checked.",
-                      "Pupils could summarise the diagram in a flow chart."},
-            .pictures = pictureFiles(generatorActivity()),
-            .addScreens = [](forms::Screens& screens) { addScreen(screens, generatorActivity()); }};
+    return labellingTopic({.menu = 2, .row = 0, .title = Title,
+                           .guide = {"Drag and drop activity, in which pupils match the names of the different processes in the "
+                                     "generation of electricity.",
+                                     "When all the labels are in position, the scores can be checked.",
+                                     "Pupils could summarise the diagram in a flow chart."}},
+                          generatorActivity());
 }
 
 } // namespace labelling

@@ -130,18 +130,13 @@ const std::vector<ActivityData>& insulationActivities()
 
 activity::Topic insulationTopic()
 {
-    const auto& family = InsulationFamily.screens;
-    return {.menu = 1, .row = 2, .title = Title, .screens = {family.begin(), family.end()}, .atRandom = true,
-            .guide = {"Label diagrams of how heat loss can be explained and reduced. The diagrams show a Leslie's "
-                      "cube, thermos flask and a house.",
-                      "Extension - The Leslie's cube could be demonstrated in the class. Fill it with hot water and "
-                      "hold a thermometer or infrared sensor the same distance from each face: the dull black face "
-                      "radiates most and the shiny silver face least."},
-            .pictures = pictureFiles(insulationActivities()),
-            .addScreens = [](forms::Screens& screens) {
-                for (const ActivityData& data : insulationActivities())
-                    addScreen(screens, data);
-            }};
+    return labellingTopic({.menu = 1, .row = 2, .title = Title, .atRandom = true,
+                           .guide = {"Label diagrams of how heat loss can be explained and reduced. The diagrams show a "
+                                     "Leslie's cube, thermos flask and a house.",
+                                     "Extension - The Leslie's cube could be demonstrated in the class. Fill it with hot "
+                                     "water and hold a thermometer or infrared sensor the same distance from each face: "
+                                     "the dull black face radiates most and the shiny silver face least."}},
+                          insulationActivities());
 }
 
 } // namespace labelling

@@ -73,13 +73,11 @@ const ActivityData& satellitesActivity()
 
 activity::Topic satellitesTopic()
 {
-    return {.menu = 5, .row = 3, .title = Title, .screens = {satellitesActivity().screen},
-            .atRandom = false,
-            .guide = {"Pupils drag and drop labels onto a moving diagram of polar and geostationary satellites.",
-                      "Pupils could find out about real life examples of how satellites impinge on their lives (e.g. "
-                      "mobile phones, GPS, weather forecasts)."},
-            .pictures = pictureFiles(satellitesActivity()),
-            .addScreens = [](forms::Screens& screens) { addScreen(screens, satellitesActivity()); }};
+    return labellingTopic({.menu = 5, .row = 3, .title = Title,
+                           .guide = {"Pupils drag and drop labels onto a moving diagram of polar and geostationary satellites.",
+                                     "Pupils could find out about real life examples of how satellites impinge on their lives (e.g. "
+                                     "mobile phones, GPS, weather forecasts)."}},
+                          satellitesActivity());
 }
 
 } // namespace labelling

@@ -106,19 +106,14 @@ const std::vector<ActivityData>& telescopicActivities()
 
 activity::Topic telescopicTopic()
 {
-    const auto& family = TelescopeFamily.screens;
-    return {.menu = 5, .row = 1, .title = Title, .screens = {family.begin(), family.end()},
-            .atRandom = false,
-            .guide = {"Drag and drop to match photographs of various celestial bodies.",
-                      "There are three menus, showing images produced with the naked eye, an amateur telescope and "
-                      "the Hubble Space Telescope. When all the labels are in position, the scores can be checked.",
-                      "Pupils could investigate other images of celestial objects on the internet, and compare what "
-                      "the naked eye, a school telescope and a space telescope can show."},
-            .pictures = pictureFiles(telescopicActivities()),
-            .addScreens = [](forms::Screens& screens) {
-                for (const ActivityData& data : telescopicActivities())
-                    addScreen(screens, data);
-            }};
+    return labellingTopic({.menu = 5, .row = 1, .title = Title,
+                           .guide = {"Drag and drop to match photographs of various celestial bodies.",
+                                     "There are three menus, showing images produced with the naked eye, an amateur "
+                                     "telescope and the Hubble Space Telescope. When all the labels are in position, the "
+                                     "scores can be checked.",
+                                     "Pupils could investigate other images of celestial objects on the internet, and "
+                                     "compare what the naked eye, a school telescope and a space telescope can show."}},
+                          telescopicActivities());
 }
 
 } // namespace labelling

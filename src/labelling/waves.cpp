@@ -60,13 +60,11 @@ const ActivityData& wavesActivity()
 
 activity::Topic wavesTopic()
 {
-    return {.menu = 3, .row = 0, .title = Title, .screens = {wavesActivity().screen},
-            .atRandom = false,
-            .guide = {"Drag and drop activity to label the features of a wave.",
-                      "When all the labels are in position, the scores can be checked.",
-                      "An oscilloscope could be used to display the shapes of sound waves picked up by a microphone."},
-            .pictures = pictureFiles(wavesActivity()),
-            .addScreens = [](forms::Screens& screens) { addScreen(screens, wavesActivity()); }};
+    return labellingTopic({.menu = 3, .row = 0, .title = Title,
+                           .guide = {"Drag and drop activity to label the features of a wave.",
+                                     "When all the labels are in position, the scores can be checked.",
+                                     "An oscilloscope could be used to display the shapes of sound waves picked up by a microphone."}},
+                          wavesActivity());
 }
 
 } // namespace labelling
