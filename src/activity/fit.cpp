@@ -21,10 +21,11 @@ void fitToScreen(forms::Screens& screens, bool on)
     applyFit(screens, on);
 }
 
-void chooseFitToScreen(forms::Screens& screens, bool on)
+bool chooseFitToScreen(forms::Screens& screens, bool on)
 {
-    screens.choose(FitSettingKey, on);
+    const bool kept = screens.choose(FitSettingKey, on);
     applyFit(screens, on);
+    return kept;
 }
 
 bool fitsToScreen(const forms::Screens& screens) { return screens.setting(FitSettingKey).toBool(); }

@@ -14,8 +14,8 @@ inline const QString FitSettingKey = QStringLiteral("display/fitToScreen");
 // Turns fitting on or off for every screen and for this run ("--fit"),
 // loaded screens placed anew at once.
 void fitToScreen(forms::Screens& screens, bool on);
-// The same, remembered for the next run.
-void chooseFitToScreen(forms::Screens& screens, bool on);
+// The same, remembered for the next run; false when it could not be.
+bool chooseFitToScreen(forms::Screens& screens, bool on);
 // Whether the screens fit the display in this run: what was chosen in it,
 // else what the last run chose; off when nothing was chosen.
 bool fitsToScreen(const forms::Screens& screens);

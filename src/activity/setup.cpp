@@ -1,5 +1,6 @@
 #include "activity/setup.h"
 #include "forms/buttons.h"
+#include "forms/notice.h"
 #include "forms/pointer.h"
 #include "forms/screen.h"
 #include "forms/screens.h"
@@ -40,5 +41,23 @@ void prepareScreen(forms::Screen& screen, StandardParts parts)
 bool hidesDesktop(const forms::Screens& screens) { return screens.setting(HideDesktopKey).toBool(); }
 
 void chooseHideDesktop(forms::Screens& screens, bool on) { screens.chooseForThisRun(HideDesktopKey, on); }
+
+void tellOnce(forms::Screen& where, const QString& text)
+{
+    if (text.isEmpty() || !where.screens().firstTimeThisRun(text))
+        return;
+    forms::Notice::post(where, text);
+}
+
+void tellIfNotKept(forms::Screen& where, bool kept)
+{
+    if (kept)
+        return;
+    const QString text = QStringLiteral("The settings could not be saved, so this choice holds until the program closes.");
+    if (!where.screens().firstTimeThisRun(text))
+        return;
+    qWarning("%s", qPrintable(text));
+    forms::Notice::post(where, text);
+}
 
 } // namespace activity

@@ -20,6 +20,13 @@ struct StandardParts {
 // A picture that cannot be read leaves the button showing its word.
 void prepareScreen(forms::Screen& screen, StandardParts parts = {});
 
+// Shows `text` in a self-dismissing notice on `where` the first time it comes up in this run only: pupils are not interrupted
+// again by what the teacher has already been told.
+void tellOnce(forms::Screen& where, const QString& text);
+// Tells the teacher, once a run, that a choice holds for this run only
+// because the settings could not be written; nothing when `kept`.
+void tellIfNotKept(forms::Screen& where, bool kept);
+
 // "Hide Desktop": whether the plain backdrop hides the desktop, for this run.
 inline const QString HideDesktopKey = QStringLiteral("display/hideDesktop");
 bool hidesDesktop(const forms::Screens& screens);

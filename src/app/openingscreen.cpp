@@ -109,7 +109,10 @@ void OpeningScreen::toggleHideDesktop()
 
 // Every screen, this one too, is placed anew at once; the choice is kept
 // for the next run.
-void OpeningScreen::toggleFitToScreen() { activity::chooseFitToScreen(screens(), fitToScreen.Value() != 0); }
+void OpeningScreen::toggleFitToScreen()
+{
+    activity::tellIfNotKept(*this, activity::chooseFitToScreen(screens(), fitToScreen.Value() != 0));
+}
 
 void OpeningScreen::askBeforeExit()
 {

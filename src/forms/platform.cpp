@@ -53,7 +53,10 @@ Platform Platform::system()
     p.quit = [] { QCoreApplication::exit(0); };
     p.setting = [](const QString& key) { return QSettings(QStringLiteral("Quorvanta"), QStringLiteral("Tavrenel")).value(key); };
     p.remember = [](const QString& key, const QVariant& value) {
-        QSettings(QStringLiteral("Quorvanta"), QStringLiteral("Tavrenel")).setValue(key, value);
+        QSettings settings(QStringLiteral("Quorvanta"), QStringLiteral("Tavrenel"));
+        settings.setValue(key, value);
+        settings.sync();
+        return settings.status() == QSettings::NoError;
     };
     return p;
 }

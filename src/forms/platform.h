@@ -38,9 +38,10 @@ struct Platform {
     std::function<double()> refreshRate;
     // End the program at once.
     std::function<void()> quit;
-    // Choices kept between runs: read one (invalid when never kept), keep one.
+    // Choices kept between runs: read one (invalid when never kept), keep one
+    // (false when it could not be kept).
     std::function<QVariant(const QString& key)> setting;
-    std::function<void(const QString& key, const QVariant& value)> remember;
+    std::function<bool(const QString& key, const QVariant& value)> remember;
 
     static Platform system();
 };

@@ -108,11 +108,10 @@ QVariant Screens::setting(const QString& key) const
 
 void Screens::chooseForThisRun(const QString& key, const QVariant& value) { choices_[key] = value; }
 
-void Screens::choose(const QString& key, const QVariant& value)
+bool Screens::choose(const QString& key, const QVariant& value)
 {
     chooseForThisRun(key, value);
-    if (platform_.remember)
-        platform_.remember(key, value);
+    return !platform_.remember || platform_.remember(key, value);
 }
 
 void Screens::endProgram()

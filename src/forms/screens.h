@@ -14,6 +14,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <stdexcept>
 #include <vector>
 
@@ -66,8 +67,13 @@ public:
     QVariant setting(const QString& key) const;
     // Chosen for this run only, as "--fit" is.
     void chooseForThisRun(const QString& key, const QVariant& value);
-    // Chosen for this run and remembered for the next.
-    void choose(const QString& key, const QVariant& value);
+    // Chosen for this run and remembered for the next; false when it could
+    // not be remembered (the settings cannot be written).
+    bool choose(const QString& key, const QVariant& value);
+
+    // True the first time `what` is asked about in this run: for what the
+    // teacher should be told once, not at every turn.
+    bool firstTimeThisRun(const QString& what) { return told_.insert(what).second; }
 
     // Ends the program at once, with every screen still loaded.
     void endProgram();
@@ -83,6 +89,7 @@ private:
     Platform platform_;
     float scale_ = 1.0f;
     std::map<QString, QVariant> choices_; // made in this run
+    std::set<QString> told_;                // what the teacher has been told in this run
     AnimationClock animationClock_{platform_.refreshRate};
     std::map<QString, Factory> factories_;
     std::map<QString, Screen*> loaded_;

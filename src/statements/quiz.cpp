@@ -71,6 +71,7 @@ void StatementQuiz::loadSet()
     for (const Choice& choice : data_.choices)
         answers << choice.caption;
     set_ = loadStatements(data_.sets.value(level, data_.sets.front()), answers, teacherFolder());
+    activity::tellOnce(*this, set_.notice);
 }
 
 void StatementQuiz::show(int card)

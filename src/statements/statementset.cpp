@@ -1,4 +1,5 @@
 #include "statements/statementset.h"
+#include "activity/teacherfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,29 +33,49 @@ void report(const QStringList& problems)
 // The text of a file, or why it cannot be a statement set.
 struct FileText {
     QString text;
-    QString fault;
+    QString fault; // names the file: "heattransfer.txt is not UTF-8 text"
 };
 
-FileText readSetFile(const QString& path)
+FileText decodeSet(const QByteArray& bytes, const QString& name)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, QStringLiteral("cannot be read (%1)").arg(file.errorString())};
-    if (file.size() > LargestSetFile)
-        return {{}, QStringLiteral("is too large for a statement set (%1 bytes)").arg(file.size())};
-    const QByteArray bytes = file.read(LargestSetFile + 1);
-    if (bytes.size() > LargestSetFile)
-        return {{}, QStringLiteral("is too large for a statement set")};
     if (bytes.contains('\0'))
-        return {{}, QStringLiteral("is not a text file")};
+        return {{}, QStringLiteral("%1 is not a text file").arg(name)};
     QStringDecoder decode(QStringDecoder::Utf8);
     QString text = decode(bytes);
     if (decode.hasError())
-        return {{}, QStringLiteral("is not UTF-8 text")};
+        return {{}, QStringLiteral("%1 is not UTF-8 text").arg(name)};
     return {text, {}};
 }
 
-QString builtInPath(const QString& name) { return QStringLiteral(":/statements/sets/") + name; }
+FileText readTeacherSet(const QString& path)
+{
+    const activity::TeacherFile file = activity::readTeacherFile(path, LargestSetFile);
+    if (!file.ok())
+        return {{}, file.problem};
+    return decodeSet(file.bytes, QFileInfo(path).fileName());
+}
+
+FileText readBuiltInSet(const QString& name)
+{
+    QFile file(QStringLiteral(":/statements/sets/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, QStringLiteral("%1 is missing from the program").arg(name)};
+    return decodeSet(file.readAll(), name);
+}
+
+// What the teacher is told on screen: why the set fell back, or the first
+// line skipped and how many more.
+QString noticeOf(const QString& fellBack, const QString& name, const std::vector<Skipped>& skipped)
+{
+    if (!fellBack.isEmpty())
+        return fellBack;
+    if (skipped.empty())
+        return {};
+    QString text = QStringLiteral("Line %1 of %2 was skipped: %3").arg(skipped.front().line).arg(name, skipped.front().why);
+    if (skipped.size() > 1)
+        text += QStringLiteral(" (and %1 more lines)").arg(skipped.size() - 1);
+    return text;
+}
 
 } // namespace
 
@@ -73,6 +94,7 @@ StatementSet parseStatements(const QString& text, const QString& file, const QSt
             continue;
         const auto skip = [&](const QString& why) {
             set.problems << QStringLiteral("%1: skipped: %2").arg(where(file, n + 1), why);
+            set.skipped.push_back({n + 1, why});
         };
         const QStringList fields = line.split(QLatin1Char('|'));
         if (fields.size() < 2 || fields.size() > 3) {
@@ -102,28 +124,33 @@ StatementSet parseStatements(const QString& text, const QString& file, const QSt
 StatementSet loadStatements(const QString& name, const QStringList& choices, const QString& teacherFolder)
 {
     QStringList refused;
+    QString fellBack;
     const QString teacherFile = teacherFolder.isEmpty() ? QString() : QDir(teacherFolder).filePath(name);
-    if (!teacherFile.isEmpty() && QFileInfo::exists(teacherFile)) {
-        const FileText read = readSetFile(teacherFile);
+    // A link, even a broken one, is the teacher's file: it is refused with a reason, not passed over.
+    if (!teacherFile.isEmpty() && (QFileInfo::exists(teacherFile) || QFileInfo(teacherFile).isSymLink())) {
+        const FileText read = readTeacherSet(teacherFile);
         if (read.fault.isEmpty()) {
             StatementSet own = parseStatements(read.text, teacherFile, choices);
             own.builtIn = false;
             if (!own.statements.empty()) {
                 report(own.problems);
+                own.notice = noticeOf({}, name, own.skipped);
                 return own;
             }
             refused = own.problems;
-            refused << QStringLiteral("%1: no usable statements; using the set the program brings").arg(teacherFile);
+            fellBack = QStringLiteral("%1 has no usable statements, so the program's own set is shown.").arg(name);
         } else {
-            refused << QStringLiteral("%1: %2; using the set the program brings").arg(teacherFile, read.fault);
+            fellBack = QStringLiteral("%1, so the program's own set is shown.").arg(read.fault);
         }
+        refused << QStringLiteral("%1: %2").arg(teacherFile, fellBack);
     }
-    const FileText builtIn = readSetFile(builtInPath(name));
+    const FileText builtIn = readBuiltInSet(name);
     StatementSet set = parseStatements(builtIn.text, name, choices);
     set.problems = refused + set.problems;
     if (!builtIn.fault.isEmpty())
-        set.problems << QStringLiteral("%1: %2").arg(name, builtIn.fault);
+        set.problems << builtIn.fault;
     report(set.problems);
+    set.notice = fellBack;
     return set;
 }
 

@@ -19,11 +19,21 @@ struct Statement {
     int line = 0;    // where it stands in its file
 };
 
+// A line that could not be used, and why.
+struct Skipped {
+    int line = 0;
+    QString why;
+};
+
 struct StatementSet {
     QString file;    // where the statements came from, as named in reports
     std::vector<Statement> statements;
     QStringList problems; // "file:line: why", one per line skipped or file refused
+    std::vector<Skipped> skipped; // the lines of the file that could not be used
     bool builtIn = true;
+    // For the teacher, on screen: why the teacher's file was not used, or
+    // which lines of it were skipped; empty when all is well.
+    QString notice;
 };
 
 // Files larger than this are not statement sets.
@@ -36,7 +46,8 @@ StatementSet parseStatements(const QString& text, const QString& file, const QSt
 
 // The set `name` ("heattransfer.txt"): the teacher's file in `teacherFolder`
 // when it holds at least one usable statement, otherwise the built-in one.
-// Every problem is also written to standard error.
+// The teacher's file is read without ever waiting on it (a pipe, a device or
+// a link loop is refused). Every problem is also written to standard error.
 StatementSet loadStatements(const QString& name, const QStringList& choices, const QString& teacherFolder);
 
 // The folder in which a teacher's own sets are looked for.

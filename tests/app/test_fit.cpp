@@ -1,6 +1,7 @@
 // "Fit to Screen": one scale for every screen, from the display's size; the
 // pixels change, the twips and the marks a pupil earns never do.
 #include "support/pupil.h"
+#include "forms/notice.h"
 #include "support/testscreens.h"
 #include "activity/fit.h"
 #include "app/backdrop.h"
@@ -166,6 +167,23 @@ private slots:
         pupil::click((*screens)->get<app::OpeningScreen>(app::OpeningScreen::Id).fitToScreen);
         QCOMPARE((*screens)->scale(), 1.0f);
         QVERIFY(!remembered());
+    }
+
+    // Settings that cannot be written: the choice holds for the run, and the
+    // teacher is told so once, not at every tick.
+    void unsavedChoiceToldOnce()
+    {
+        screens->fake->settingsWritable = false;
+        auto& intro = screens->open<app::OpeningScreen>(app::OpeningScreen::Id);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("could not be saved"));
+        pupil::click(intro.fitToScreen);
+        QVERIFY(activity::fitsToScreen(**screens));
+        forms::Notice* told = forms::Notice::on(intro);
+        QVERIFY(told && told->Caption().contains("could not be saved"));
+        pupil::click(*told);
+        for (int tick = 0; tick < 3; ++tick)
+            pupil::click(intro.fitToScreen);
+        QVERIFY(!forms::Notice::on(intro));
     }
 };
 

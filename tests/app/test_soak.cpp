@@ -4,11 +4,16 @@
 // TAVRENEL_SOAK_SEED=<seed> (and TAVRENEL_SOAK_EVENTS=<count>).
 #include "support/soak.h"
 #include "support/testscreens.h"
+#include "statements/statementset.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QScopeGuard>
+#include <QStandardPaths>
 #include <QTest>
 #include <chrono>
 #include <cstdio>
+#include <sys/stat.h>
 
 class SoakTest : public QObject {
     Q_OBJECT
@@ -45,6 +50,8 @@ void withoutRoutineNotes(QtMsgType type, const QMessageLogContext& context, cons
     for (const char* note : routine)
         if (message.startsWith(QLatin1String(note)))
             return;
+    if (message.contains(QLatin1String("so the program's own set is shown")))
+        return; // the folder's pipe and loop, refused at every opening
     if (message.startsWith(QLatin1String("Mouse event at")) && message.contains(QLatin1String("outside target window")))
         return;
     passedOn(type, context, message);
@@ -60,6 +67,17 @@ void SoakTest::restlessClass()
                  static_cast<unsigned long long>(seed), events, static_cast<unsigned long long>(seed), events);
     std::fflush(stderr);
     passedOn = qInstallMessageHandler(withoutRoutineNotes);
+    // What a careless teacher's folder may hold: a named pipe and a link
+    // loop with the names of statement sets. Neither may hold a quiz up.
+    QStandardPaths::setTestModeEnabled(true);
+    const QDir teacher(statements::teacherFolder());
+    QVERIFY(teacher.mkpath("."));
+    const QString pipe = teacher.filePath("heattransfer.txt"), loop = teacher.filePath("bigbang.txt");
+    QFile::remove(pipe);
+    QFile::remove(loop);
+    QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+    QVERIFY(QFile::link(loop, loop));
+    const auto tidy = qScopeGuard([&] { QFile::remove(pipe); QFile::remove(loop); });
     QElapsedTimer clock;
     clock.start();
     {

@@ -1,5 +1,6 @@
 // The statement sets: the built-in ones as a teacher would check them, and a
 // teacher's own files, good and bad.
+#include "forms/notice.h"
 #include "forms/twips.h"
 #include "statements/quiz.h"
 #include "statements/quizdata.h"
@@ -8,9 +9,12 @@
 #include "statements/topics.h"
 #include "support/testscreens.h"
 
+#include <QElapsedTimer>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <map>
+#include <sys/stat.h>
 
 using namespace statements;
 
@@ -164,10 +168,53 @@ private slots:
     {
         QTemporaryDir folder;
         QVERIFY(QDir(folder.path()).mkdir("bigbang.txt")); // a folder where the file should be
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("bigbang.txt: cannot be read"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("bigbang.txt is a folder, not a file, so the program's own set is shown"));
         const StatementSet set = loadStatements("bigbang.txt", {"True", "False"}, folder.path());
         QVERIFY(set.builtIn);
         QVERIFY(set.statements.size() >= 16);
+    }
+
+    void toldOnScreenOnce_data()
+    {
+        QTest::addColumn<QString>("file"); // what stands in the teacher's folder
+        QTest::addColumn<QString>("told");
+        QTest::newRow("named pipe") << "fifo" << "heattransfer.txt is not a plain file, so the program's own set is shown.";
+        QTest::newRow("link loop") << "loop" << "heattransfer.txt is a link that leads round in a circle, so the program's own set is shown.";
+        QTest::newRow("skipped lines") << "True | Heat flows. | ok\nMaybe | Bad. | x\nno bars\n"
+                                       << "Line 2 of heattransfer.txt was skipped: the answer \"Maybe\" is not one of: True, False (and 1 more lines)";
+    }
+    // A file the quiz cannot use never holds the quiz up, and the teacher sees
+    // why on the screen, once: not again at "Next", nor when the quiz reopens.
+    void toldOnScreenOnce()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, told);
+        QStandardPaths::setTestModeEnabled(true);
+        const QDir folder(teacherFolder());
+        QVERIFY(folder.mkpath("."));
+        const QString path = folder.filePath("heattransfer.txt");
+        QFile::remove(path);
+        if (file == "fifo")
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        else if (file == "loop")
+            QVERIFY(QFile::link(path, path));
+        else
+            write(path, file.toUtf8());
+        const Reports reports;
+        QElapsedTimer clock;
+        clock.start();
+        TestScreens t;
+        auto& quiz = t.open<StatementQuiz>("heattransfer");
+        QVERIFY(clock.elapsed() < 1000);
+        QFile::remove(path);
+        forms::Notice* notice = forms::Notice::on(quiz);
+        QVERIFY(notice);
+        QCOMPARE(notice->Caption(), told);
+        QTest::mouseClick(notice, Qt::LeftButton);
+        QTest::mouseClick(&quiz.parts.commands(QuizParts::Next), Qt::LeftButton);
+        QVERIFY(!forms::Notice::on(quiz));
+        t->unload("heattransfer");
+        QVERIFY(!forms::Notice::on(t.open<StatementQuiz>("heattransfer")));
     }
 
     void fitting_data()

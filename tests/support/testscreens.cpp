@@ -25,7 +25,12 @@ forms::Platform FakePlatform::platform()
         const auto it = settings.find(key);
         return it == settings.end() ? QVariant() : it->second;
     };
-    p.remember = [this](const QString& key, const QVariant& value) { settings[key] = value; };
+    p.remember = [this](const QString& key, const QVariant& value) {
+        if (!settingsWritable)
+            return false;
+        settings[key] = value;
+        return true;
+    };
     return p;
 }
 

@@ -20,6 +20,7 @@ struct FakePlatform {
     std::deque<double> draws;     // next random numbers; 0 when run out
     int quits = 0;
     std::map<QString, QVariant> settings; // kept between runs, never the user's own
+    bool settingsWritable = true;
 
     forms::Platform platform();
 };

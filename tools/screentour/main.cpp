@@ -37,7 +37,7 @@ struct TourPlatform {
         p.refreshRate = [] { return 60.0; };
         p.quit = [] {};
         p.setting = [](const QString&) { return QVariant(); };
-        p.remember = [](const QString&, const QVariant&) {};
+        p.remember = [](const QString&, const QVariant&) { return true; };
         return p;
     }
 };
