@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Start-up: how long the program takes from exec to its first window on the
-# display, and its peak memory, over several runs; then the same for a bare Qt
-# window showing one line of text, the yardstick. Run from the project folder
+# display, and its peak memory, over several runs; again with 100 activity
+# files of the teacher's own in the user's folder (start-up reads none of
+# them); then the same for a bare Qt window showing one line of text, the
+# yardstick. Run from the project folder
 # after a build, on an X display (e.g. Xvfb :99):
 #   DISPLAY=:99 bash bench/startup.sh [runs]
+# (BUILD=<folder> times another build; WRITER=<myactivitiesbench> writes the files for one without it)
 set -euo pipefail
 runs="${1:-10}"
 build="${BUILD:-build}"
@@ -40,4 +43,8 @@ measure() { # name, then the command
 }
 
 measure program "$build/tavrenel"
+activities="$home/.local/share/tavrenel/activities"
+"${WRITER:-$build/bench/myactivitiesbench}" --write "$activities" 100
+measure "+100 files" "$build/tavrenel"
+rm -rf "$activities"
 measure bare "$build/bench/barewindow"

@@ -58,8 +58,8 @@ int main(int argc, char* argv[])
 
     forms::Screens screens(forms::Platform::system());
     app::registerEverything(screens);
-    // "--fit" fits this run to the display; otherwise the last run's choice holds.
-    activity::fitToScreen(screens, request.fit || activity::fitsToScreen(screens));
+    // "--fit" or "--no-fit" for this run only; otherwise the remembered choice holds.
+    activity::startFitted(screens, request.fit);
     app::showFirstScreen(screens, request.screen);
     return application.exec();
 }

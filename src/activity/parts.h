@@ -17,6 +17,9 @@ struct PicturePlace {
     float left, top;
     float width, height;   // the box, or the area left for a picture shown at its own size
     bool stretch;
+    // What it shows, for a screen reader, in words that leave the answers to
+    // the pupils: "Pie chart of the sources of background radiation ...".
+    QString description{};
 };
 
 // A fixed caption: the instruction, a note line, a surface caption.

@@ -1,6 +1,8 @@
 #include "app/catalogue.h"
 #include "calculations/topics.h"
+#include "labelling/ownkind.h"
 #include "labelling/topics.h"
+#include "statements/ownquiz.h"
 #include "statements/topics.h"
 #include "units/topics.h"
 
@@ -17,6 +19,12 @@ const activity::Topics& catalogue()
         return topics;
     }();
     return all;
+}
+
+const std::vector<const activity::OwnKind*>& ownKinds()
+{
+    static const std::vector<const activity::OwnKind*> kinds{&labelling::ownLabellingKind(), &statements::ownQuizKind()};
+    return kinds;
 }
 
 std::vector<const activity::Topic*> menuTopics(const activity::Topics& topics, int menu)

@@ -2,10 +2,12 @@
 #include "app/catalogue.h"
 #include "app/guidepages.h"
 #include "app/menu.h"
+#include "app/myactivities.h"
 #include "app/openingscreen.h"
 #include "app/titlescreen.h"
 
 #include "forms/screens.h"
+#include "labelling/editor/labeleditor.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
@@ -24,6 +26,7 @@ QStringList openableScreens()
                 screens << screen;
     for (const GuidePage& page : guidePages())
         screens << page.screen;
+    screens << MyActivities::Id << labelling::LabelEditorId;
     return screens;
 }
 
@@ -38,8 +41,12 @@ StartRequest readCommandLine(const QStringList& arguments)
                                   QStringLiteral("Start on SCREEN (a menu, such as menu3, or an activity)."),
                                   QStringLiteral("SCREEN"));
     const QCommandLineOption fit(QStringLiteral("fit"),
-                                 QStringLiteral("Fit every screen to the display, keeping its shape."));
-    parser.addOptions({help, version, open, fit});
+                                 QStringLiteral("Fit every screen to the display, keeping its shape, for this "
+                                                "run only (\"Fit to Screen\" on the opening screen is remembered)."));
+    const QCommandLineOption noFit(QStringLiteral("no-fit"),
+                                   QStringLiteral("Show every screen at its design size for this run only, "
+                                                  "whatever \"Fit to Screen\" remembers."));
+    parser.addOptions({help, version, open, fit, noFit});
 
     const QString list = QStringLiteral("Screens: ") + openableScreens().join(QStringLiteral(", "));
     if (!parser.parse(arguments))
@@ -56,7 +63,11 @@ StartRequest readCommandLine(const QStringList& arguments)
     if (parser.isSet(version))
         return {StartRequest::Action::Version, {}, QStringLiteral("tavrenel %1\n").arg(QStringLiteral(TAVRENEL_VERSION))};
     StartRequest run;
-    run.fit = parser.isSet(fit);
+    if (parser.isSet(fit) && parser.isSet(noFit))
+        return {StartRequest::Action::Refuse, {},
+                QStringLiteral("tavrenel: --fit and --no-fit cannot both be given\n%1").arg(list)};
+    if (parser.isSet(fit) || parser.isSet(noFit))
+        run.fit = parser.isSet(fit);
     if (parser.isSet(open)) {
         run.screen = parser.value(open);
         if (!openableScreens().contains(run.screen))

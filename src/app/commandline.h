@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace forms { class Screens; }
 
@@ -14,7 +15,9 @@ struct StartRequest {
     Action action = Action::Run;
     QString screen;  // with Run: the screen to start on; empty for the title screen
     QString message; // with Help, Version, Refuse: what to print
-    bool fit = false; // with Run: fit every screen to the display for this run
+    // With Run: "--fit" (true) or "--no-fit" (false) for this run only;
+    // unset, the run is as the opening screen's box last remembered.
+    std::optional<bool> fit = std::nullopt;
 };
 
 // The screens `--open` accepts: the opening screen, the menus, the guide

@@ -93,20 +93,62 @@ std::vector<GuideTable> menuTables(int menu, const MenuData& data)
 
 } // namespace
 
+namespace {
+void numberPages(std::vector<GuidePage>& pages)
+{
+    for (std::size_t page = 0; page < pages.size(); ++page)
+        pages[page].indicator = QStringLiteral("Page %1 of %2").arg(page + 1).arg(pages.size());
+}
+} // namespace
+
 std::vector<GuidePage> makeGuidePages(const std::vector<MenuData>& menus)
 {
     std::vector<GuidePage> pages{{QStringLiteral("TeacherGuide0"), {}, {}, {}}};
     for (std::size_t menu = 0; menu < menus.size(); ++menu)
         for (GuideTable& table : menuTables(static_cast<int>(menu) + 1, menus[menu]))
             pages.push_back({QStringLiteral("TeacherGuide%1").arg(pages.size()), {}, menus[menu].title, std::move(table)});
-    for (std::size_t page = 0; page < pages.size(); ++page)
-        pages[page].indicator = QStringLiteral("Page %1 of %2").arg(page + 1).arg(pages.size());
+    numberPages(pages);
     return pages;
+}
+
+// After the menus' pages: how teachers make activities of their own and share them.
+GuidePage ownActivitiesPage()
+{
+    return {{}, {}, QStringLiteral("Making and sharing activities"),
+            {{"Task", "What to do", "Notes"}, {120, 2040, 7800, 11880}, {1200, 2760, 4080, 5400, 6840, 8280}, {
+                {"Make a labelling activity",
+                 "In My Activities choose \"New labelling activity\". Choose a picture (a photograph, a scanned diagram), type a "
+                 "title and an instruction, click each part to be labelled, type its answer and drag its numbered box to where it "
+                 "should sit. \"Try it\" plays it; \"Save\" keeps it.",
+                 "One to ten labels. A picture up to 8000 x 8000 pixels (PNG, JPEG, BMP or GIF); a large one is made smaller."},
+                {"Play, edit or delete",
+                 "Choose an activity in the list and press \"Play\", or tap it twice. \"Edit\" opens it in the editor. \"Delete\" "
+                 "asks first, then moves the file to the wastebasket.",
+                 "It plays as our own activities do: drag, tap or keyboard, then \"Check Score\"."},
+                {"Share it",
+                 "Each activity is one .tavlabel file, picture and all, in your activities folder. E-mail it or copy it to a shared "
+                 "drive; a colleague adds it with \"Import...\".",
+                 "\"Choose shared folder...\" lists a department's network folder as well."},
+                {"Where they come from",
+                 "Yours: your own activities folder. School: installed for every classroom by the school's IT (tavrenel/activities "
+                 "in the system's data folders). Shared: the folder you chose.",
+                 "A file you cannot change is played, not edited in place: \"Save a copy\" keeps your own. A damaged file is "
+                 "listed as \"cannot be opened\", with the reason."},
+                {"True/false quizzes",
+                 "\"New true/false quiz\" in My Activities makes a quiz of your own: a title, an instruction, the choices "
+                 "(True and False, or up to four of your own) and the statements, kept as one .tavquiz file.",
+                 "Every statement quiz also has \"Edit statements\", to change its statements for your class."}}}};
 }
 
 const std::vector<GuidePage>& guidePages()
 {
-    static const std::vector<GuidePage> pages = makeGuidePages(menuTable());
+    static const std::vector<GuidePage> pages = [] {
+        std::vector<GuidePage> all = makeGuidePages(menuTable());
+        all.push_back(ownActivitiesPage());
+        all.back().screen = QStringLiteral("TeacherGuide%1").arg(all.size() - 1);
+        numberPages(all);
+        return all;
+    }();
     return pages;
 }
 

@@ -53,7 +53,10 @@ struct MenuData;
 
 // The first page, then the pages of each of `menus` in turn.
 std::vector<GuidePage> makeGuidePages(const std::vector<MenuData>& menus);
-// The program's guide, for its menus.
+// The page on making and sharing activities.
+GuidePage ownActivitiesPage();
+// The program's guide: the pages for its menus, then the page on making and
+// sharing activities.
 const std::vector<GuidePage>& guidePages();
 const GuideIntro& guideIntro();
 

@@ -5,6 +5,7 @@
 #include "app/guidepages.h"
 #include "app/links.h"
 #include "app/menu.h"
+#include "app/myactivities.h"
 #include "app/titlescreen.h"
 #include "forms/accessible.h"
 #include "forms/design.h"
@@ -18,6 +19,8 @@ namespace {
 using forms::Label;
 const forms::LabelLook TitleLook{"Tahoma", 27.75, true, forms::Yellow, forms::Black, false, true, Label::Align::Center};
 const forms::LabelLook MenuLinkLook{"Tahoma", 18, true, forms::Yellow, forms::Blue, false, true, Label::Align::Center};
+// As the menu links, in a size that fits the longer name in the same width.
+const forms::LabelLook OwnLinkLook{"Tahoma", 14.25, true, forms::Yellow, forms::Blue, false, true, Label::Align::Center};
 const forms::LabelLook BlackLinkLook{"Arial", 12, true, forms::Yellow, forms::Black, true, true, Label::Align::Center};
 const forms::LabelLook NoticeLook{"Tahoma", 9.75, false, forms::Black, {}, false, false, Label::Align::Right};
 constexpr float LinkHeight = 495, LinkColumnStep = -2400;
@@ -46,7 +49,11 @@ OpeningScreen::OpeningScreen(forms::Screens& screens)
     guideLink = new Label(this, QStringLiteral("guideLink"));
     forms::design(*guideLink, "Teachers' Guide", {9600, 1680, 2235, 375}, BlackLinkLook);
     forms::design(menuLinks.create(this, 0), "Menu 1", {9600, 2400, 2235, LinkHeight}, MenuLinkLook);
+    myActivitiesLink = new Label(this, QStringLiteral("myActivitiesLink"));
+    forms::design(*myActivitiesLink, "My Activities", {9600, 2400, 2235, LinkHeight}, OwnLinkLook);
     logo.setStretch(true);
+    logo.setAccessibleName(QStringLiteral("Quorvanta Learning logo"));
+    logo.setAccessibleDescription(QStringLiteral("The publisher's logo: a Q around a ringed planet"));
     logo.place(180, 5700, 1500, 2085);
     exitButton.place(60, 7950, 1785, 495);
     exitButton.setWord(QStringLiteral("Exit"));
@@ -63,9 +70,10 @@ OpeningScreen::OpeningScreen(forms::Screens& screens)
     connect(&exitButton, &forms::Control::clicked, this, &OpeningScreen::askBeforeExit);
     connect(&menuLinks, &forms::GroupSignals::clicked, this, &OpeningScreen::openMenu);
     connect(guideLink, &forms::Control::clicked, this, &OpeningScreen::openGuide);
+    connect(myActivitiesLink, &forms::Control::clicked, this, &OpeningScreen::openMyActivities);
     connect(webLink, &forms::Control::clicked, this, &OpeningScreen::openWebSite);
     connect(&jotterButton, &forms::Control::clicked, this, [this] { openJotter(this->screens()); });
-    for (Label* label : {&title, guideLink, webLink})
+    for (Label* label : {&title, guideLink, webLink, myActivitiesLink})
         lightUnderPointer(*label);
     lightUnderPointer(menuLinks);
 }
@@ -92,7 +100,8 @@ void OpeningScreen::load()
         menuLinks(index).setCaption(menuTable()[static_cast<std::size_t>(index)].title);
     }
     showLinks(menuLinks, menus);
-    for (Label* link : {guideLink, webLink})
+    placeAt(*myActivitiesLink, listPlace(menus, first, LinkHeight, LinkColumnStep));
+    for (Label* link : {guideLink, webLink, myActivitiesLink})
         forms::setAccessibleRole(*link, QAccessible::Link);
 }
 
@@ -134,12 +143,18 @@ void OpeningScreen::openGuide()
         screens().show(first);
 }
 
+void OpeningScreen::openMyActivities()
+{
+    if (screens().knows(MyActivities::Id))
+        screens().show(MyActivities::Id);
+}
+
 void OpeningScreen::openWebSite()
 {
     if (!screens().platform().shellOpen(WebAddress, this))
         forms::Notice::post(*this, QStringLiteral("No web browser could be opened here. Open this address by hand:\n%1").arg(WebAddress));
 }
 
-void OpeningScreen::moveOverBackground(const forms::MouseArgs&) { dimLinks(title, menuLinks, {guideLink}); }
+void OpeningScreen::moveOverBackground(const forms::MouseArgs&) { dimLinks(title, menuLinks, {guideLink, myActivitiesLink}); }
 
 } // namespace app

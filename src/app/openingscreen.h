@@ -22,6 +22,7 @@ public:
     void askBeforeExit();
     void openMenu(int index);
     void openGuide();
+    void openMyActivities();
     // Where no browser can be had, the teacher gets the address to type in elsewhere.
     void openWebSite();
 
@@ -35,6 +36,8 @@ public:
     forms::Button& jotterButton;
     forms::Label* guideLink = nullptr;
     forms::Label* webLink = nullptr;
+    // Below the menu links: the activities teachers made themselves.
+    forms::Label* myActivitiesLink = nullptr;
 };
 
 } // namespace app

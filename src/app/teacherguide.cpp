@@ -102,7 +102,7 @@ void TeacherGuide::designIntroduction()
 void TeacherGuide::designTable(const GuidePage& page)
 {
     const GuideTable& table = page.table;
-    forms::design(texts.create(this, Heading), page.heading, {120, 480, 3000, 300}, TextLook);
+    forms::design(texts.create(this, Heading), page.heading, {120, 480, 7440, 300}, TextLook);
 
     const std::vector<forms::TwipRect> columns = guideColumns(table);
     for (std::size_t c = 0; c < columns.size() && c < table.columns.size(); ++c)

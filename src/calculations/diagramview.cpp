@@ -1,5 +1,8 @@
 #include "calculations/diagramview.h"
+#include "calculations/describe.h"
+#include "forms/accessible.h"
 #include "forms/design.h"
+#include "forms/screen.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -138,17 +141,61 @@ void drawBeam(QPainter& p, const Beam& beam, const QRect& area)
         QFont measureFont = labelFont(false);
         p.setFont(measureFont);
         const QFontMetrics metrics(measureFont);
-        const double mid = (at.pivotX + x) / 2;
-        const QRectF box(mid - metrics.horizontalAdvance(f.distance) / 2.0 - 3, my - metrics.height() / 2.0,
-                         metrics.horizontalAdvance(f.distance) + 6, metrics.height());
+        const double textWidth = metrics.horizontalAdvance(f.distance) + 6;
+        // A line too short to show beside its label keeps it beyond its far end.
+        const double mid = textWidth + 16 < std::fabs(x - at.pivotX) ? (at.pivotX + x) / 2
+                                                                     : x + (x < at.pivotX ? -1 : 1) * (textWidth / 2 + 4);
+        QRectF box(mid - textWidth / 2, my - metrics.height() / 2.0, textWidth, metrics.height());
+        box.moveLeft(std::clamp(box.left(), double(area.left()), area.right() - textWidth));
         p.fillRect(box, forms::Black);
         p.drawText(box, Qt::AlignCenter, f.distance);
         p.setFont(labelFont());
     }
 }
 
+// The wavelength arrow between two marks `from` and `to`, `top` pixels down,
+// with the ticks down to `reach` and the value above.
+void markWavelength(QPainter& p, const Wave& wave, double from, double to, double top, double reach, const QRect& area)
+{
+    p.setPen(QPen(MeasureColour, 1));
+    p.drawLine(QPointF(from, reach), QPointF(from, top - 8));
+    p.drawLine(QPointF(to, reach), QPointF(to, top - 8));
+    p.setPen(QPen(ForceColour, 2));
+    arrow(p, QPointF((from + to) / 2, top), QPointF(from + 1, top));
+    arrow(p, QPointF((from + to) / 2, top), QPointF(to - 1, top));
+    p.setFont(labelFont());
+    centredText(p, QStringLiteral("wavelength = ") + wave.wavelength, QPointF((from + to) / 2, top - 20), area);
+}
+
+// Sound: a row of lines, each moved from its even rest place towards the
+// nearest compression, so that they crowd into compressions and spread into
+// rarefactions; the wavelength runs from one compression to the next.
+void drawLongitudinal(QPainter& p, const Wave& wave, const QRect& area)
+{
+    const double w = area.width(), h = area.height();
+    const double wavelength = (w - 24) / 2.25;
+    const double first = 12 + wavelength / 2, second = first + wavelength; // compressions
+    const double top = h * 0.4, bottom = h * 0.8;
+    // Below lambda / 2 pi the lines never cross; this leaves a clear gap at each compression.
+    const double shift = 0.6 * wavelength / (2 * M_PI), spacing = wavelength / 12;
+    p.setPen(QPen(QColor(120, 200, 255), 2));
+    for (double rest = 12 + spacing / 2; rest < w - 12; rest += spacing) {
+        const double x = rest + shift * std::sin(2 * M_PI * (first - rest) / wavelength);
+        p.drawLine(QPointF(x, top), QPointF(x, bottom));
+    }
+    markWavelength(p, wave, first, second, top - 18, top - 4, area);
+    QFont small = labelFont(false);
+    small.setPixelSize(13);
+    p.setFont(small);
+    p.setPen(MeasureColour);
+    centredText(p, QStringLiteral("compression"), QPointF(first, bottom + 12), area);
+    centredText(p, QStringLiteral("rarefaction"), QPointF(second + wavelength / 2, bottom + 12), area);
+}
+
 void drawWave(QPainter& p, const Wave& wave, const QRect& area)
 {
+    if (wave.longitudinal)
+        return drawLongitudinal(p, wave, area);
     const double w = area.width(), h = area.height();
     const double mid = h * 0.62, amplitude = h * 0.2;
     const double wavelength = (w - 24) / 2.25;
@@ -164,14 +211,7 @@ void drawWave(QPainter& p, const Wave& wave, const QRect& area)
     // Crests at a quarter and a quarter past one wavelength... the first two.
     const double crest1 = 12 + wavelength / 2, crest2 = crest1 + wavelength;
     const double top = mid - amplitude;
-    p.setPen(QPen(MeasureColour, 1));
-    p.drawLine(QPointF(crest1, top - 4), QPointF(crest1, top - 30));
-    p.drawLine(QPointF(crest2, top - 4), QPointF(crest2, top - 30));
-    p.setPen(QPen(ForceColour, 2));
-    arrow(p, QPointF((crest1 + crest2) / 2, top - 22), QPointF(crest1 + 1, top - 22));
-    arrow(p, QPointF((crest1 + crest2) / 2, top - 22), QPointF(crest2 - 1, top - 22));
-    p.setFont(labelFont());
-    centredText(p, QStringLiteral("wavelength = ") + wave.wavelength, QPointF((crest1 + crest2) / 2, top - 42), area);
+    markWavelength(p, wave, crest1, crest2, top - 22, top - 4, area);
 }
 void drawTransfer(QPainter& p, const Transfer& t, const QRect& area)
 {
@@ -230,6 +270,8 @@ BeamLayout layBeam(const Beam& beam, double width)
 DiagramView::DiagramView(QWidget* parent, const QString& name, int index) : Control(parent, name, index)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    forms::setAccessibleRole(*this, QAccessible::Graphic);
+    forms::setAccessibleNameSource(*this, [this] { return describe(diagram_); });
 }
 
 void DiagramView::setDiagram(const Diagram& diagram)
@@ -242,12 +284,16 @@ void DiagramView::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
+    // Drawn at the design size and scaled, so that it grows with "Fit to Screen".
+    const double scale = forms::scaleOf(*this);
+    p.scale(scale, scale);
+    const QRect area(0, 0, int(width() / scale), int(height() / scale));
     if (const auto* beam = std::get_if<Beam>(&diagram_))
-        drawBeam(p, *beam, rect());
+        drawBeam(p, *beam, area);
     else if (const auto* wave = std::get_if<Wave>(&diagram_))
-        drawWave(p, *wave, rect());
+        drawWave(p, *wave, area);
     else if (const auto* transfer = std::get_if<Transfer>(&diagram_))
-        drawTransfer(p, *transfer, rect());
+        drawTransfer(p, *transfer, area);
 }
 
 } // namespace calculations

@@ -1,7 +1,8 @@
 #pragma once
 // The small diagram beside a question, drawn from the question's own numbers:
 // a beam with its pivot, the forces on it and their distances from the pivot,
-// or a wave with one wavelength marked.
+// a wave with one wavelength marked, or an energy transfer diagram. A screen
+// reader hears what it shows (see describe.h).
 
 #include "calculations/question.h"
 #include "forms/control.h"

@@ -19,8 +19,8 @@ constexpr double QuestionPoints = 20.25;
 constexpr double WorkingPoints = 20.25;
 constexpr float Inset = 120; // twips between a frame and its text
 
-const QString LevelCaptions[] = {QStringLiteral("Level 1"), QStringLiteral("Level 2")};
-const forms::TwipRect LevelPlaces[] = {{240, 120, 1455, 375}, {240, 480, 1455, 375}};
+// Up to three levels, stacked above the question's frame.
+const forms::TwipRect LevelPlaces[] = {{240, 45, 1455, 285}, {240, 330, 1455, 285}, {240, 615, 1455, 285}};
 
 // A frame: an empty black box with the shared border.
 void frame(Label& label)

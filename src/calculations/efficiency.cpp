@@ -80,7 +80,7 @@ Question deviceQuestion(const Random& random)
     const double decimal = percent / 100.0;
     const QString name = QString::fromUtf8(device.name);
     const QString useful = QString::fromUtf8(device.useful);
-    const QString decimalText = QString::number(decimal, 'f', 2);
+    const QString decimalText = plain(decimal); // 0.3, not 0.30
     const QString conversion = QStringLiteral("%1% = %2\n").arg(percent).arg(decimalText);
 
     Question q;
@@ -98,7 +98,7 @@ Question deviceQuestion(const Random& random)
         q.answer = {{"efficiency", e.value, ""}, {"efficiency", shownPercent, "%"}};
         q.rounding = e.rounding;
         q.working = {Equation, QStringLiteral("efficiency = %1 \u00F7 %2").arg(withUnit(output, unit), withUnit(input, unit)),
-                     QStringLiteral("efficiency = %1 = %2%").arg(QString::number(e.value, 'f', 2), plain(shownPercent))
+                     QStringLiteral("efficiency = %1 = %2%").arg(e.text, plain(shownPercent))
                          + roundingNote(e.rounding)};
         break;
     }

@@ -36,6 +36,28 @@ const Appliance Level2Appliances[] = {
     {"games console", 100, 200, 10, 1, 4, 0.5, false},
 };
 
+// Level 3: an appliance's power in watts and the time it is on, in seconds,
+// minutes or hours, for the energy in joules. Powers are true to life; each
+// time step keeps the energy to at most three significant figures.
+struct Timed {
+    const char* name;
+    double powerLow, powerHigh, powerStep; // W
+    double timeLow, timeHigh, timeStep;
+    enum Unit { Seconds, Minutes, Hours } unit;
+};
+const Timed TimedAppliances[] = {
+    {"kettle", 2000, 3000, 200, 2, 4, 1, Timed::Minutes},
+    {"microwave oven", 800, 1000, 100, 30, 120, 30, Timed::Seconds},
+    {"toaster", 800, 1200, 100, 2, 4, 1, Timed::Minutes},
+    {"hairdryer", 1200, 2000, 200, 3, 8, 1, Timed::Minutes},
+    {"blender", 300, 600, 100, 30, 60, 10, Timed::Seconds},
+    {"electric shower", 8000, 10000, 500, 5, 10, 1, Timed::Minutes},
+    {"LED lamp", 6, 12, 2, 2, 6, 1, Timed::Hours},
+    {"television", 60, 120, 20, 2, 4, 1, Timed::Hours},
+    {"electric heater", 2000, 3000, 1000, 1, 3, 1, Timed::Hours},
+    {"phone charger", 10, 20, 5, 1, 3, 1, Timed::Hours},
+};
+
 // Something that used a whole number of kWh (Level 1) or tenths (Level 2)
 // within a range true to life.
 struct User {
@@ -51,7 +73,12 @@ const User Users[] = {
     {"An immersion heater transfers %1 of energy heating water.", 3, 9},
 };
 
-QString article(const QString& name) { return QStringLiteral("aeiou").contains(name.front()) ? "An" : "A"; }
+// "An LED lamp": an initialism takes "an" where its first letter's name starts with a vowel sound.
+QString article(const QString& name)
+{
+    const bool initialism = name.size() > 1 && name[1].isUpper();
+    return (initialism ? QStringLiteral("AEFHILMNORSX") : QStringLiteral("aeiou")).contains(name.front()) ? "An" : "A";
+}
 QString kilowattHours(double kWh) { return withUnit(kWh, "kWh"); }
 
 const QString EnergyEquation = QStringLiteral("energy transferred = power \u00D7 time");
@@ -89,11 +116,76 @@ Question energyUsed(const Random& random, int level)
     return q;
 }
 
+// The time as the question writes it, and the line that turns it into seconds.
+struct TimeInSeconds {
+    QString written, conversion;
+    double seconds;
+    QString unit; // as the question's record writes it
+};
+TimeInSeconds inSeconds(double time, Timed::Unit unit)
+{
+    if (unit == Timed::Seconds)
+        return {withUnit(time, "s"), {}, time, "s"};
+    const bool minutes = unit == Timed::Minutes;
+    const double each = minutes ? 60 : 3600;
+    const QString written = withUnit(time, minutes ? "minutes" : time == 1 ? "hour" : "hours");
+    const double seconds = roundFigures(time * each, 9);
+    return {written, QStringLiteral("%1 = %2 \u00D7 %3 = %4\n").arg(written, plain(time), withUnit(each, "s"), withUnit(seconds, "s")),
+            seconds, minutes ? "minutes" : "h"};
+}
+
+// E = P × t in joules: the energy from the power and time, or the power from
+// the energy and time.
+Question joules(const Random& random)
+{
+    const Timed& a = oneOf(random, TimedAppliances);
+    const double power = stepIn(random, a.powerLow, a.powerHigh, a.powerStep);
+    const double givenTime = stepIn(random, a.timeLow, a.timeHigh, a.timeStep);
+    const TimeInSeconds time = inSeconds(givenTime, a.unit);
+    const double energy = roundFigures(power * time.seconds, 9);
+    const QString name = QString::fromUtf8(a.name);
+    const QString powerText = withUnit(power, "W");
+
+    Question q;
+    q.working[0] = EnergyEquation;
+    if (pick(random, 3) == 0) { // the power
+        const Shown found = shownResult(energy / time.seconds);
+        q.text = QStringLiteral("%1 %2 transfers %3 of energy in %4. Calculate its power.")
+                     .arg(article(name), name, withUnit(energy, "J"), time.written);
+        q.given = {{"energy transferred", energy, "J"}, {"time", givenTime, time.unit}};
+        q.answer = {{"power", found.value, "W"}};
+        q.rounding = found.rounding;
+        q.working[1] = time.conversion + QStringLiteral("%1 = power \u00D7 %2").arg(withUnit(energy, "J"), withUnit(time.seconds, "s"));
+        q.working[2] = QStringLiteral("power = %1 \u00F7 %2 = %3")
+                           .arg(withUnit(energy, "J"), withUnit(time.seconds, "s"), withUnit(found.text, "W"))
+                       + roundingNote(found.rounding);
+        return q;
+    }
+    const Shown found = shownResult(energy);
+    q.text = QStringLiteral("%1 %2 has a power of %3. It is switched on for %4. How much energy does it transfer, in joules?")
+                 .arg(article(name), name, powerText, time.written);
+    q.given = {{"power", power, "W"}, {"time", givenTime, time.unit}};
+    q.answer = {{"energy transferred", found.value, "J"}};
+    q.rounding = found.rounding;
+    q.working[1] = time.conversion + QStringLiteral("energy transferred = %1 \u00D7 %2").arg(powerText, withUnit(time.seconds, "s"));
+    q.working[2] = QStringLiteral("energy transferred = %1").arg(withUnit(found.text, "J"));
+    // A large energy also in the prefix a teacher would use: 450 000 J = 450 kJ.
+    if (found.value >= 1e4) {
+        const bool mega = found.value >= 1e6;
+        const Value prefixed{"energy transferred", roundFigures(found.value / (mega ? 1e6 : 1e3), 9), mega ? "MJ" : "kJ"};
+        q.answer.push_back(prefixed);
+        q.working[2] += QStringLiteral(" = ") + withUnit(prefixed.number, prefixed.unit);
+    }
+    q.working[2] += roundingNote(found.rounding);
+    return q;
+}
+
 Question cost(const Random& random, int level)
 {
     const User& user = oneOf(random, Users);
     const double kWh = stepIn(random, user.kWhLow, user.kWhHigh, level == 0 ? 1 : 0.1);
-    const double price = level == 0 ? (pick(random, 2) == 0 ? 10 : 20) : stepIn(random, 24.5, 34.5, 0.5);
+    // Prices as UK tariffs are today: 20p to 35p per kWh.
+    const double price = level == 0 ? stepIn(random, 20, 35, 5) : stepIn(random, 24.5, 34.5, 0.5);
     // Tenths of a kWh times half pennies: the pence are exact to a thousandth.
     const double pence = roundFigures(kWh * price, 9);
 
@@ -127,18 +219,21 @@ Question cost(const Random& random, int level)
 
 Question energyQuestion(const Random& random, int level)
 {
+    if (level >= 2)
+        return joules(random);
     return pick(random, 2) == 0 ? energyUsed(random, level) : cost(random, level);
 }
 
 activity::Topic energyTopic()
 {
     static const DrillData drill{.screen = "energycalc", .title = "Energy Calculations", .generate = energyQuestion,
-                                 .levels = {"Level 1", "Level 2"}};
+                                 .levels = {"Level 1", "Level 2", "Level 3"}};
     return drillTopic({.menu = 2, .row = 4,
                        .guide = {"Pupils calculate the energy used or cost for using different electrical appliances. Level 1 "
-                                 "offers questions with numbers that are easier to manipulate.",
+                                 "offers questions with numbers that are easier to manipulate; Level 3 works in joules, with the time in "
+                                 "seconds.",
                                  "Give the pupils A4 whiteboards, washable pens and erasers. Ask them to write their answer on "
-                                 "their board and show the teacher; answers should give the units, kilowatt-hours or pence, "
+                                 "their board and show the teacher; answers should give the units, kilowatt-hours, joules or pence, "
                                  "as well as the number."}},
                       drill);
 }

@@ -25,13 +25,16 @@ enum Find { Moment, Force, Distance };
 // two givens in the order the text names them (see `order`).
 struct Turner {
     Beam::Pivot pivot;
+    const char* name;    // the diagram's name for a listener: "Spanner"
+    const char* pivotAt; // "the centre of the nut"
+    const char* force;   // "pull"
     double forceLow, forceHigh, forceStep;
     double distanceLow, distanceHigh, distanceStep;
     const char* texts[3];
     Find order[3][2]; // the givens of each text, in order
 };
 const Turner Turners[] = {
-    {Beam::Nut, 20, 150, 10, 0.15, 0.4, 0.05,
+    {Beam::Nut, "Spanner", "the centre of the nut", "pull", 20, 150, 10, 0.15, 0.4, 0.05,
      {"A mechanic pulls on a spanner with a force of %1 at right angles to the spanner, %2 from the centre of the nut. "
       "Calculate the moment of the force about the nut.",
       "A nut needs a moment of %1 to loosen it. A mechanic pulls at right angles to a spanner, %2 from the centre of the nut. "
@@ -39,7 +42,7 @@ const Turner Turners[] = {
       "A mechanic pulls at right angles to a spanner with a force of %1. The nut needs a moment of %2 to loosen it. "
       "How far from the centre of the nut must the mechanic pull?"},
      {{Force, Distance}, {Moment, Distance}, {Force, Moment}}},
-    {Beam::Hinge, 5, 40, 5, 0.5, 0.8, 0.05,
+    {Beam::Hinge, "Door", "the hinges", "push", 5, 40, 5, 0.5, 0.8, 0.05,
      {"A pupil pushes on a door at right angles with a force of %1, %2 from the hinges. "
       "Calculate the moment of the force about the hinges.",
       "A door needs a moment of %1 about its hinges to open it. A pupil pushes at right angles to the door, %2 from the hinges. "
@@ -91,7 +94,9 @@ Question turning(const Random& random)
                  : find == Force  ? QStringLiteral("force = %1 \u00F7 %2 = ").arg(text(Moment), text(Distance)) + answer
                                   : QStringLiteral("distance = %1 \u00F7 %2 = ").arg(text(Moment), text(Force)) + answer;
     q.diagram = Beam{pedal ? Beam::Nut : t.pivot,
-                     {{distance, false, find == Force ? Unknown : text(Force), find == Distance ? Unknown : text(Distance)}}};
+                     {{distance, false, find == Force ? Unknown : text(Force), find == Distance ? Unknown : text(Distance),
+                       QString::fromUtf8(pedal ? "push" : t.force)}},
+                     QString::fromUtf8(pedal ? "Pedal crank" : t.name), QString::fromUtf8(pedal ? "the axle" : t.pivotAt)};
     return q;
 }
 
@@ -101,6 +106,7 @@ Question turning(const Random& random)
 struct Push {
     double newtons, metres; // metres from the pivot, negative to its left
     bool up = false;
+    QString name = {};      // who or what pushes: "Amir", "load"
     bool clockwise() const { return (metres > 0) != up; }
 };
 
@@ -145,13 +151,25 @@ void balance(Question& q, const std::vector<Push>& pushes, int unknown, Missing 
 
     Beam beam;
     beam.pivot = Beam::Triangle;
+    beam.name = QStringLiteral("See-saw");
+    beam.pivotAt = QStringLiteral("the middle");
     for (int i = 0; i < int(pushes.size()); ++i) {
         const Push& p = pushes[std::size_t(i)];
         const bool noForce = i == unknown && missing == Missing::Force;
         const bool noDistance = i == unknown && missing == Missing::Distance;
-        beam.forces.push_back({p.metres, p.up, noForce ? Unknown : newtons(p.newtons), noDistance ? Unknown : metres(std::fabs(p.metres))});
+        beam.forces.push_back({p.metres, p.up, noForce ? Unknown : newtons(p.newtons), noDistance ? Unknown : metres(std::fabs(p.metres)),
+                               p.name});
     }
     q.diagram = beam;
+}
+
+// The balanced beam's own pivot and names, in place of the see-saw's.
+void nameBeam(Question& q, Beam::Pivot pivot, const char* what, const char* pivotAt)
+{
+    Beam& beam = std::get<Beam>(q.diagram);
+    beam.pivot = pivot;
+    beam.name = QString::fromUtf8(what);
+    beam.pivotAt = QString::fromUtf8(pivotAt);
 }
 
 const char* const Names[] = {"Amir", "Bella", "Chloe", "Dev", "Ella", "Femi", "Grace", "Harry", "Isla", "Jack", "Kiran", "Leah"};
@@ -224,17 +242,17 @@ Question seeSaw(const Random& random)
     const QString right = three ? c : b;
 
     Question q;
-    std::vector<Push> pushes{{w1, -d1}};
+    std::vector<Push> pushes{{w1, -d1, false, a}};
     q.given = {{"acw force", w1, "N"}, {"acw distance", d1, "m"}};
     if (three) {
-        pushes.push_back({w2, -d2});
+        pushes.push_back({w2, -d2, false, b});
         q.given.insert(q.given.end(), {{"acw force", w2, "N"}, {"acw distance", d2, "m"}});
         q.text = QStringLiteral("A see-saw balances. %1 (weight %2) sits %3 left of the pivot and %4 (weight %5) %6 left of it. ")
                      .arg(a, newtons(w1), metres(d1), b, newtons(w2), metres(d2));
     } else {
         q.text = QStringLiteral("A see-saw balances. %1 (weight %2) sits %3 left of the pivot. ").arg(a, newtons(w1), metres(d1));
     }
-    pushes.push_back({w3, d3});
+    pushes.push_back({w3, d3, false, right});
     if (findDistance) {
         q.text += QStringLiteral("%1 (weight %2) sits on the right. How far from the pivot is %1?").arg(right, newtons(w3));
         q.given.push_back({"cw force", w3, "N"});
@@ -257,8 +275,8 @@ Question wheelbarrow(const Random& random)
                             "What upward force does the gardener apply?")
                  .arg(newtons(load), metres(at), metres(handles));
     q.given = {{"cw force", load, "N"}, {"cw distance", at, "m"}, {"acw distance", handles, "m"}};
-    balance(q, {{load, at}, {0, handles, true}}, 1, Missing::Force, "F");
-    std::get<Beam>(q.diagram).pivot = Beam::Wheel;
+    balance(q, {{load, at, false, "load"}, {0, handles, true, "effort"}}, 1, Missing::Force, "F");
+    nameBeam(q, Beam::Wheel, "Wheelbarrow", "the wheel");
     return q;
 }
 
@@ -277,7 +295,7 @@ Question crane(const Random& random)
     }
     if (reach == 0) // no load fits: a crane known to balance
         counterweight = 100000, back = 8, load = 20000, reach = 40;
-    const std::vector<Push> pushes{{counterweight, -back}, {load, reach}};
+    const std::vector<Push> pushes{{counterweight, -back, false, "counterweight"}, {load, reach, false, "load"}};
     Question q;
     if (pick(random, 2) == 0) {
         q.text = QStringLiteral("A tower crane lifts a load of %1, %2 from the tower. Its counterweight sits on the other side, "
@@ -292,7 +310,7 @@ Question crane(const Random& random)
         q.given = {{"acw force", counterweight, "N"}, {"acw distance", back, "m"}, {"cw force", load, "N"}};
         balance(q, pushes, 1, Missing::Distance, "d");
     }
-    std::get<Beam>(q.diagram).pivot = Beam::Tower;
+    nameBeam(q, Beam::Tower, "Tower crane", "the tower");
     return q;
 }
 

@@ -35,14 +35,19 @@ struct BeamForce {
     bool up;         // pushes up; otherwise down
     QString force;   // "450 N", or "?" for the unknown
     QString distance;
+    QString name;    // what pushes, for those who cannot see it: "load", "Amir"
 };
 struct Beam {
     enum Pivot { Triangle, Nut, Hinge, Wheel, Tower } pivot = Triangle;
     std::vector<BeamForce> forces;
+    QString name;    // "Wheelbarrow"
+    QString pivotAt; // what turns about the pivot: "the wheel"
 };
-// A wave with one wavelength marked between two crests.
+// A wave with one wavelength marked: between two crests of a transverse wave,
+// between two compressions of a longitudinal one (sound).
 struct Wave {
     QString wavelength; // "0.85 m", or "?"
+    bool longitudinal = false;
 };
 // An energy transfer diagram: the input splits into the useful output and
 // the energy wasted, the arrows as wide as the energy they carry.

@@ -1,4 +1,5 @@
 #include "calculations/richtext.h"
+#include "forms/screen.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
@@ -94,19 +95,26 @@ void RichText::setParagraphs(const QStringList& paragraphs, int boldParagraph)
     update();
 }
 
+// The text is laid out at the design size and drawn scaled, so that it wraps
+// alike on every display and grows with "Fit to Screen".
 bool RichText::fits() const
 {
-    const TextExtent extent = measureText(paragraphs_, font(), width(), bold_);
-    return extent.height <= height() && extent.widest <= width();
+    const double scale = forms::scaleOf(*this);
+    const TextExtent extent = measureText(paragraphs_, font(), designWidth(), bold_);
+    return extent.height * scale <= height() && extent.widest <= designWidth();
 }
 
-void RichText::lay(QTextDocument& document) const { layOut(document, paragraphs_, font(), width(), bold_); }
+int RichText::designWidth() const { return int(width() / forms::scaleOf(*this)); }
+
+void RichText::lay(QTextDocument& document) const { layOut(document, paragraphs_, font(), designWidth(), bold_); }
 
 void RichText::paintEvent(QPaintEvent*)
 {
     QTextDocument document;
     lay(document);
     QPainter painter(this);
+    const double scale = forms::scaleOf(*this);
+    painter.scale(scale, scale);
     QAbstractTextDocumentLayout::PaintContext context;
     context.palette.setColor(QPalette::Text, ForeColor());
     document.documentLayout()->draw(&painter, context);

@@ -39,6 +39,7 @@ protected:
 
 private:
     void lay(QTextDocument& document) const;
+    int designWidth() const; // the width in design pixels
     QStringList paragraphs_;
     int bold_ = -1;
 };

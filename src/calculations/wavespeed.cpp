@@ -59,9 +59,12 @@ struct Given {
     Measure measure;
 };
 
+enum Kind { Transverse, Longitudinal };
+
 // The question, working and answer for finding `find` from the two givens,
-// written in the order of `text` (%1 and %2).
-Question solve(Find find, const QString& text, const Given& first, const Given& second, const QString& ask)
+// written in the order of `text` (%1 and %2); sound is drawn as a longitudinal wave.
+Question solve(Find find, const QString& text, const Given& first, const Given& second, const QString& ask,
+               Kind kind = Transverse)
 {
     double base[3] = {};
     for (const Given* g : {&first, &second})
@@ -103,7 +106,7 @@ Question solve(Find find, const QString& text, const Given& first, const Given& 
     for (const Given* g : {&first, &second})
         if (g->quantity == Wavelength)
             marked = written(g->measure);
-    q.diagram = Wave{marked};
+    q.diagram = Wave{marked, kind == Longitudinal};
     return q;
 }
 
@@ -129,26 +132,32 @@ Question soundInAir(const Random& random)
     switch (pick(random, 4)) {
     case 0:
         return solve(Wavelength, "A tuning fork makes a sound of frequency %1. Sound travels at %2 in air.",
-                     {Frequency, hertz(oneOf(random, fork))}, {Speed, SoundInAir}, ask);
+                     {Frequency, hertz(oneOf(random, fork))}, {Speed, SoundInAir}, ask, Longitudinal);
     case 1:
         return solve(Wavelength, "A loudspeaker plays a note of frequency %1. Sound travels at %2 in air.",
-                     {Frequency, hertz(oneOf(random, note))}, {Speed, SoundInAir}, ask);
+                     {Frequency, hertz(oneOf(random, note))}, {Speed, SoundInAir}, ask, Longitudinal);
     case 2:
         return solve(Wavelength, "A referee's whistle makes a sound of frequency %1. Sound travels at %2 in air.",
-                     {Frequency, kilohertz(oneOf(random, whistle))}, {Speed, SoundInAir}, ask);
+                     {Frequency, kilohertz(oneOf(random, whistle))}, {Speed, SoundInAir}, ask, Longitudinal);
     default:
         return solve(Frequency, "A sound wave in air has a wavelength of %1. Sound travels at %2 in air.",
                      {Wavelength, metres(oneOf(random, wavelengths))}, {Speed, SoundInAir},
-                     QStringLiteral("Calculate the frequency of the sound."));
+                     QStringLiteral("Calculate the frequency of the sound."), Longitudinal);
     }
 }
 
 Question sonar(const Random& random)
 {
-    static const double frequencies[] = {10, 12, 15, 20, 25, 30, 40, 50};
+    static const double frequencies[] = {10, 12, 15, 20, 25, 30, 40, 50}; // kHz
+    const double kHz = oneOf(random, frequencies);
+    // Above 20 kHz, beyond human hearing, sound is ultrasound.
+    if (kHz > 20)
+        return solve(Wavelength, "A ship's sonar sends out ultrasound of frequency %1. Ultrasound travels at %2 in sea water.",
+                     {Frequency, kilohertz(kHz)}, {Speed, SoundInSeaWater},
+                     QStringLiteral("Calculate the wavelength of the ultrasound."), Longitudinal);
     return solve(Wavelength, "A ship's sonar sends out sound of frequency %1. Sound travels at %2 in sea water.",
-                 {Frequency, kilohertz(oneOf(random, frequencies))}, {Speed, SoundInSeaWater},
-                 QStringLiteral("Calculate the wavelength of the sound."));
+                 {Frequency, kilohertz(kHz)}, {Speed, SoundInSeaWater}, QStringLiteral("Calculate the wavelength of the sound."),
+                 Longitudinal);
 }
 
 Question rippleTank(const Random& random)

@@ -15,11 +15,25 @@ namespace {
 
 const char* const RoleProperty = "tavrenelAccessibleRole";
 
-// Name sources by control; a control's entry goes when the control does.
-QHash<const QObject*, std::function<QString()>>& nameSources()
+// Texts worked out on demand, by control and kind of text (name or
+// description); a control's entries go when the control does.
+using SourceKey = std::pair<const QObject*, int>;
+QHash<SourceKey, std::function<QString()>>& textSources()
 {
-    static QHash<const QObject*, std::function<QString()>> sources;
+    static QHash<SourceKey, std::function<QString()>> sources;
     return sources;
+}
+
+void setTextSource(QWidget& control, QAccessible::Text kind, std::function<QString()> text)
+{
+    const QObject* key = &control;
+    const bool watched = textSources().contains({key, QAccessible::Name}) || textSources().contains({key, QAccessible::Description});
+    if (!watched)
+        QObject::connect(&control, &QObject::destroyed, [key] {
+            textSources().remove({key, QAccessible::Name});
+            textSources().remove({key, QAccessible::Description});
+        });
+    textSources()[{key, kind}] = std::move(text);
 }
 
 QAccessible::Role kindRole(const QWidget* w)
@@ -64,11 +78,11 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
+        const auto source = textSources().constFind({widget(), int(t)});
+        if (source != textSources().constEnd())
+            return (*source)();
         if (t != QAccessible::Name)
             return QAccessibleWidget::text(t);
-        const auto source = nameSources().constFind(widget());
-        if (source != nameSources().constEnd())
-            return (*source)();
         if (!widget()->accessibleName().isEmpty())
             return widget()->accessibleName();
         return captionOf(widget());
@@ -86,17 +100,53 @@ public:
         }
         return s;
     }
+
+    // What can be pressed says so, and a screen reader's "press" is a click.
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (pressable())
+            names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction() && pressable())
+            pressControl(*static_cast<Control*>(widget()));
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    bool pressable() const
+    {
+        const QAccessible::Role r = role();
+        return qobject_cast<Control*>(widget()) && widget()->isEnabled()
+            && (r == QAccessible::Button || r == QAccessible::Link || r == QAccessible::CheckBox || r == QAccessible::RadioButton);
+    }
 };
 
 QAccessibleInterface* factory(const QString&, QObject* object)
 {
     auto* w = qobject_cast<QWidget*>(object);
-    if (w && (qobject_cast<Control*>(w) || qobject_cast<Screen*>(w)))
+    // Any widget given a role of its own reads as that role: a diagram drawn by a widget of a kind's own.
+    if (w && (qobject_cast<Control*>(w) || qobject_cast<Screen*>(w) || w->property(RoleProperty).isValid()))
         return new ControlInterface(w);
     return nullptr;
 }
 
 } // namespace
+
+void pressControl(Control& control)
+{
+    if (auto* option = qobject_cast<OptionButton*>(&control))
+        option->setValue(true); // tells its click when it was not chosen already
+    else if (auto* box = qobject_cast<CheckBox*>(&control))
+        box->setValue(box->Value() ? 0 : 1); // every change tells its click
+    else
+        emit control.clicked();
+}
 
 void installAccessibility()
 {
@@ -111,10 +161,18 @@ void setAccessibleRole(QWidget& control, QAccessible::Role role) { control.setPr
 
 void setAccessibleNameSource(QWidget& control, std::function<QString()> name)
 {
-    const QObject* key = &control;
-    if (!nameSources().contains(key))
-        QObject::connect(&control, &QObject::destroyed, [key] { nameSources().remove(key); });
-    nameSources()[key] = std::move(name);
+    setTextSource(control, QAccessible::Name, std::move(name));
+}
+
+void setAccessibleDescriptionSource(QWidget& control, std::function<QString()> description)
+{
+    setTextSource(control, QAccessible::Description, std::move(description));
+}
+
+void announceName(QWidget& control)
+{
+    QAccessibleEvent changed(&control, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 } // namespace forms

@@ -11,13 +11,23 @@ class QWidget;
 
 namespace forms {
 
+class Control;
+
 // Installed once, before the first screen shows.
 void installAccessibility();
 
 // A role other than the control's kind gives it (a label that is a link or
-// a command reads as one).
+// a command reads as one); set before the control is first shown.
 void setAccessibleRole(QWidget& control, QAccessible::Role role);
 // A name worked out whenever a screen reader asks.
 void setAccessibleNameSource(QWidget& control, std::function<QString()> name);
+// A description (what a picture or diagram shows) worked out whenever asked.
+void setAccessibleDescriptionSource(QWidget& control, std::function<QString()> description);
+// What a click on `control` does, for a key or a screen reader's "press": an
+// option button is chosen, a check box turns over, anything else tells its click.
+void pressControl(Control& control);
+// Tells a screen reader that the control's name has changed, so that it reads
+// the new one out (feedback that appears where the pupil is not).
+void announceName(QWidget& control);
 
 } // namespace forms

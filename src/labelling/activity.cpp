@@ -23,12 +23,17 @@ LabellingActivity::LabellingActivity(forms::Screens& screens, const ActivityData
         forms::Image& image = pictures.create(this, k);
         image.setStretch(p.stretch);
         image.place(p.left, p.top, p.width, p.height);
+        // Named by what it shows, so that a screen reader does not pass it by as decoration.
+        image.setAccessibleName(p.description);
+        image.setAccessibleDescription(p.description);
     }
     buildLines(false);
     const int items = int(data.items.size());
     for (int i = 0; i < items; ++i) {
         const Item& item = data.items[i];
-        forms::design(targets.create(this, i), item.answer, item.target(), answerBox(data.answerPoints));
+        Label& target = forms::design(targets.create(this, i), item.answer, item.target(), answerBox(data.answerPoints));
+        if (!item.pointsTo.isEmpty())
+            target.setAccessibleDescription(QStringLiteral("Target %1: points to %2").arg(i + 1).arg(item.pointsTo));
     }
     for (int i = 0; i < items; ++i) {
         Label& home = homes.create(this, i);

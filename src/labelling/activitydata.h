@@ -37,12 +37,17 @@ using activity::VariantSwitch;
 class LabellingActivity;
 
 // Answer i: its text, target i's place, the size shared by target i, answer
-// label i and home box i, and home i (where answer label i starts).
+// label i and home box i, home i (where answer label i starts), and what
+// target i points to.
 struct Item {
     QString answer;
     float targetLeft, targetTop;
     float width, height;
     float homeLeft, homeTop;
+    // The part target i's leader points to (or the picture it names), as a
+    // screen reader says it: "Target 6: points to <pointsTo>". Worded so that
+    // it does not give the answer away.
+    QString pointsTo{};
 
     forms::TwipRect target() const { return {targetLeft, targetTop, width, height}; }
 };

@@ -71,15 +71,15 @@ ActivityData atom()
     d.background = QColor(20, 44, 100);
     d.answerPoints = 12;
     //         answer                           target        size        home
-    d.items = {{"nucleus",                       120, 3600,    2280, 375,  3360, 6600},
-               {"proton",                        8040, 1560,   2280, 375,  8880, 7320},
-               {"neutron",                       8040, 2760,   2280, 375,  600, 7320},
-               {"electron",                      120, 5400,    2280, 375,  6120, 6600},
-               {"electron shell (energy level)", 120, 1200,    2280, 615,  600, 6600},
-               {"positive charge",               8880, 4980,   2640, 375,  6120, 7320},
-               {"no charge",                     8880, 5460,   2640, 375,  8880, 6600},
-               {"negative charge",               8880, 5940,   2640, 375,  3360, 7320}};
-    d.pictures = {{"Images\\atom.jpg", 2400, 840, 9480, 5640, false}};
+    d.items = {{"nucleus",                       120, 3600,    2280, 375,  3360, 6600, "the cluster of particles at the centre of the atom"},
+               {"proton",                        8040, 1560,   2280, 375,  8880, 7320, "a red particle at the centre"},
+               {"neutron",                       8040, 2760,   2280, 375,  600, 7320, "a grey particle at the centre"},
+               {"electron",                      120, 5400,    2280, 375,  6120, 6600, "a small blue particle on the outer ring"},
+               {"electron shell (energy level)", 120, 1200,    2280, 615,  600, 6600, "the outer ring around the centre"},
+               {"positive charge",               8880, 4980,   2640, 375,  6120, 7320, "the red particle in the key"},
+               {"no charge",                     8880, 5460,   2640, 375,  8880, 6600, "the grey particle in the key"},
+               {"negative charge",               8880, 5940,   2640, 375,  3360, 7320, "the blue particle in the key"}};
+    d.pictures = {{"Images\\atom.jpg", 2400, 840, 9480, 5640, false, "Diagram of a lithium atom: a cluster of three red and four grey particles at the centre, two small blue particles on an inner ring and one on an outer ring; a key shows one red, one grey and one blue particle"}};
     d.texts = {{"captions", 0, "Label this lithium atom and its key.", {120, 120, 7200, 585},
                 timesText(24)}};
     d.scoreLine = {"scoreLine", {7560, 120, 4200, 585}, 24};

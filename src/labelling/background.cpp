@@ -13,6 +13,14 @@ namespace {
 
 constexpr char Title[] = "Background Radiation";
 
+// "ground and buildings" and "medical" are equal slices (14 % each), so a
+// pupil cannot tell them apart by size: either counts on either.
+int equalSlicesScore(std::span<const Corner> labels, std::span<const Corner> targets, int)
+{
+    static const TargetGroups groups{{0}, {1, 2}, {3}, {4}, {5}};
+    return groupedScore(labels, targets, groups);
+}
+
 // The UK average yearly dose by source, rounded as it is usually published:
 // radon about half, then medical use and the ground and buildings, food and
 // drink, cosmic rays, and a sliver from the nuclear industry, the fallout of
@@ -38,13 +46,13 @@ ActivityData background()
     d.answerPoints = 12;
     //         answer                                   target        size        home
     // Every target and home lies far enough from the edges to hold the widest label whole.
-    d.items = {{pie.sectors[0].source,                  8700, 3720,   2520, 375,  3720, 6720},
-               {pie.sectors[1].source,                  1080, 5880,   2520, 375,  6480, 7380},
-               {pie.sectors[2].source,                  240, 4320,    2520, 375,  3720, 7380},
-               {pie.sectors[3].source,                  240, 2880,    2520, 375,  240, 7380},
-               {pie.sectors[4].source,                  840, 1560,    2520, 375,  6480, 6720},
-               {pie.sectors[5].source,                  7800, 840,    3240, 615,  240, 6720}};
-    d.pictures = {{"Images\\background.jpg", 3360, 1200, 5280, 5400, false}};
+    d.items = {{pie.sectors[0].source,                  8700, 3720,   2520, 375,  3720, 6720, "the red slice, half of the chart"},
+               {pie.sectors[1].source,                  1080, 5880,   2520, 375,  6480, 7380, "the brown slice, about a seventh of the chart"},
+               {pie.sectors[2].source,                  240, 4320,    2520, 375,  3720, 7380, "the blue slice, about a seventh of the chart"},
+               {pie.sectors[3].source,                  240, 2880,    2520, 375,  240, 7380, "the green slice, about a ninth of the chart"},
+               {pie.sectors[4].source,                  840, 1560,    2520, 375,  6480, 6720, "the purple slice, a tenth of the chart"},
+               {pie.sectors[5].source,                  7800, 840,    3240, 615,  240, 6720, "the thin white sliver, under 1 per cent of the chart"}};
+    d.pictures = {{"Images\\background.jpg", 3360, 1200, 5280, 5400, false, "Pie chart of the sources of background radiation, its slices not named: a red slice of half the chart, a brown and a blue slice of about a seventh each, a green slice of about a ninth, a purple slice of a tenth and a thin white sliver under 1 per cent"}};
     d.texts = {{"captions", 0, "Label the sources of background radiation.", {120, 120, 11760, 585}, timesText(24)}};
     d.scoreLine = {"scoreLine", {7560, 6000, 4200, 585}, 24};
     // Each leader runs from its target into the middle of its sector; the
@@ -58,6 +66,7 @@ ActivityData background()
         const float boxY = std::clamp(float(part.y()), item.targetTop, item.targetTop + item.height);
         d.lines.push_back(leaderLine(i, boxX, boxY, float(part.x()), float(part.y())));
     }
+    d.score = equalSlicesScore;
     return d;
 }
 

@@ -19,14 +19,14 @@ ActivityData beaker()
     d.background = QColor(40, 65, 136);
     d.answerPoints = 12;
     //         answer                 target         size        home
-    d.items = {{"Bunsen burner",       240, 4890,     2520, 375,  6000, 7200},
-               {"crystal",             240, 3465,     2520, 375,  8880, 6600},
-               {"hot water rises",     240, 2340,     2520, 375,  3120, 7200},
-               {"cool water sinks",    9240, 2415,    2520, 375,  240, 6600},
-               {"convection current",  9240, 1620,    2520, 375,  6000, 6600},
-               {"beaker",              9240, 3015,    2520, 375,  3120, 6600},
-               {"tripod",              9240, 4740,    2520, 375,  240, 7200}};
-    d.pictures = {{"Images\\convection.jpg", 3000, 720, 6000, 5160, false}};
+    d.items = {{"Bunsen burner",       240, 4890,     2520, 375,  6000, 7200, "the burner with a blue flame under the stand"},
+               {"crystal",             240, 3465,     2520, 375,  8880, 6600, "the small purple solid on the bottom of the beaker, above the flame"},
+               {"hot water rises",     240, 2340,     2520, 375,  3120, 7200, "the red arrow pointing up on the left side of the water"},
+               {"cool water sinks",    9240, 2415,    2520, 375,  240, 6600, "the blue arrow pointing down on the right side of the water"},
+               {"convection current",  9240, 1620,    2520, 375,  6000, 6600, "the purple loop of arrows going round the water"},
+               {"beaker",              9240, 3015,    2520, 375,  3120, 6600, "the glass container holding the water"},
+               {"tripod",              9240, 4740,    2520, 375,  240, 7200, "the three-legged stand holding the container above the flame"}};
+    d.pictures = {{"Images\\convection.jpg", 3000, 720, 6000, 5160, false, "A glass beaker of water on a three-legged stand over a burner; purple colour from a crystal above the flame rises on the left, crosses the top, sinks on the right and returns along the bottom, with a red arrow up and a blue arrow down"}};
     d.texts = {{"captions", 0, "Label this diagram showing a convection current in a beaker of water.",
                 {240, 120, 11520, 555}, timesText(20.25, forms::Green)}};
     d.scoreLine = {"scoreLine", {3960, 5955, 4080, 585}, 24};

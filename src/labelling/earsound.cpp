@@ -9,9 +9,10 @@ namespace labelling {
 
 namespace {
 
-// The sound wave: twenty light grey lines every 240 twips from X 1320 to 5880.
-// The pen repeats every 960 twips: heavy lines mark compressions, dashed
-// lines rarefactions.
+// The sound wave: twenty light grey lines from X 1320 to 5880, repeating
+// every 960 twips. Heavy lines mark compressions, with the thin lines crowded
+// 120 twips either side; dashed lines mark rarefactions, 360 twips clear of
+// their neighbours, as a longitudinal wave's layers are.
 struct WavePen {
     int width;
     Qt::PenStyle style;
@@ -23,7 +24,7 @@ constexpr float WaveTop = 2280, WaveBottom = 4920;
 const WavePen WavePens[] = {
     {6, Qt::SolidLine, {2040, 3000, 3960, 4920, 5880}, {17, 20, 7, 10, 14}},
     {1, Qt::DashLine,  {1560, 2520, 3480, 4440, 5400}, {1, 19, 6, 9, 13}},
-    {2, Qt::SolidLine, {1320, 1800, 2280, 2760, 3240, 3720, 4200, 4680, 5160, 5640},
+    {2, Qt::SolidLine, {1320, 1920, 2160, 2880, 3120, 3840, 4080, 4800, 5040, 5760},
                        {26, 18, 22, 21, 23, 8, 12, 11, 16, 15}},
 };
 // The wave's first line lies above the answer labels, like its caption.
@@ -49,14 +50,14 @@ ActivityData earSound()
     d.background = QColor(9, 63, 137);
     d.answerPoints = 12;
     //         answer            target        size        home
-    d.items = {{"tuning fork",    120, 600,    1965, 375,  3000, 6840},
-               {"rarefaction",    1545, 1200,  1965, 375,  1920, 7320},
-               {"compression",    3945, 1200,  1965, 375,  6240, 7320},
-               {"ear bones",      7185, 1200,  1965, 375,  4080, 7320},
-               {"auditory nerve", 9705, 1200,  1965, 375,  7320, 6840},
-               {"ear drum",       6705, 6000,  1965, 375,  8400, 7320},
-               {"cochlea",        8985, 6000,  1965, 375,  5160, 6840}};
-    d.pictures = {{"Images\\ear.jpg", 5760, 1560, 6000, 4500, false}};
+    d.items = {{"tuning fork",    120, 600,    1965, 375,  3000, 6840, "the two-pronged metal object at the left, vibrating"},
+               {"rarefaction",    1545, 1200,  1965, 375,  1920, 7320, "one of the dashed lines of the sound wave, where the air is spread out"},
+               {"compression",    3945, 1200,  1965, 375,  6240, 7320, "one of the heavy lines of the sound wave, where the air is squashed together"},
+               {"ear bones",      7185, 1200,  1965, 375,  4080, 7320, "the three tiny linked bones in the middle ear"},
+               {"auditory nerve", 9705, 1200,  1965, 375,  7320, 6840, "the bundle running from the inner ear towards the brain"},
+               {"eardrum",        6705, 6000,  1965, 375,  8400, 7320, "the thin membrane across the inner end of the ear canal"},
+               {"cochlea",        8985, 6000,  1965, 375,  5160, 6840, "the snail-shaped coil in the inner ear"}};
+    d.pictures = {{"Images\\ear.jpg", 5760, 1560, 6000, 4500, false, "Section through a human ear: the outer ear and the ear canal, a thin membrane across its end, three tiny bones in the middle ear, a snail-shaped coil in the inner ear and a nerve leading away from it"}};
     const forms::LabelLook caption{"Arial", 24, false, forms::Yellow, forms::Black, false, false,
                                    forms::Label::Align::Center};
     d.texts = {{"captions", -1, "Label the diagram below.", {2640, 240, 5145, 825}, timesText(24)},
@@ -78,7 +79,7 @@ const std::vector<TargetLeader>& earLeaders()
         {2 /* compression */,    25,       4920, 1560,     4920, 2280},  // a heavy wave line
         {3 /* ear bones */,      3,        8160, 1560,     8160, 3000},
         {4 /* auditory nerve */, 2,        10680, 1560,    10680, 3840},
-        {5 /* ear drum */,       4,        7680, 6000,     7680, 3720},
+        {5 /* eardrum */,        4,        7680, 6000,     7680, 3720},
         {6 /* cochlea */,        0,        9960, 6000,     9960, 5280},
     };
     return all;
@@ -97,6 +98,8 @@ EarSound::EarSound(forms::Screens& screens, std::shared_ptr<TuningFork> fork)
 {
     forkPicture.place(ForkPictureArea.left, ForkPictureArea.top, ForkPictureArea.width, ForkPictureArea.height);
     forkPicture.lower(); // a picture: beneath the lines, targets and labels
+    forkPicture.setAccessibleName(QStringLiteral("A two-pronged metal object, its prongs vibrating"));
+    forkPicture.setAccessibleDescription(forkPicture.accessibleName());
     // Every frame covers the control: nothing beneath it need be painted.
     forkPicture.setAttribute(Qt::WA_OpaquePaintEvent);
     screens.animationClock().animate(*this, ForkStepsPerSecond, [this](double) { stepFork(); });

@@ -20,15 +20,15 @@ ActivityData island()
     d.background = QColor(40, 65, 136);
     d.answerPoints = 12;
     //         answer                       target         size        home
-    d.items = {{"wind farm",                 165, 1110,     2160, 630,  6000, 7200},
-               {"hydroelectric dam",         9675, 2610,    2160, 630,  240, 6480},
-               {"tidal barrage",             9675, 3360,    2160, 630,  8880, 6480},
-               {"wave generators",           165, 3585,     2160, 630,  3120, 7200},
-               {"solar farm",                165, 4860,     2160, 630,  6000, 6480},
-               {"geothermal power station",  9675, 1410,    2160, 630,  240, 7200},
-               {"coal-fired power station",  9675, 4560,    2160, 630,  3120, 6480},
-               {"nuclear power station",     165, 2160,     2160, 630,  8880, 7200}};
-    d.pictures = {{"Images\\island.jpg", 120, 660, 11760, 5160, false}};
+    d.items = {{"wind farm",                 165, 1110,     2160, 630,  6000, 7200, "the windy ridge in the north of the island"},
+               {"hydroelectric dam",         9675, 2610,    2160, 630,  240, 6480, "the lake in the mountain valley"},
+               {"tidal barrage",             9675, 3360,    2160, 630,  8880, 6480, "the estuary on the east coast"},
+               {"wave generators",           165, 3585,     2160, 630,  3120, 7200, "the big waves off the west coast"},
+               {"solar farm",                165, 4860,     2160, 630,  6000, 6480, "the sunny south-facing slope"},
+               {"geothermal power station",  9675, 1410,    2160, 630,  240, 7200, "the volcano with hot springs"},
+               {"coal-fired power station",  9675, 4560,    2160, 630,  3120, 6480, "the coal mine near the port"},
+               {"nuclear power station",     165, 2160,     2160, 630,  8880, 7200, "the remote headland in the west, far from the town"}};
+    d.pictures = {{"Images\\island.jpg", 120, 660, 11760, 5160, false, "Map of an island: a windy ridge in the north, a remote headland in the west with big waves off the coast, a volcano with hot springs, a lake in a mountain valley, an estuary in the east, a town, a sunny south-facing slope, and a coal mine near a port"}};
     d.texts = {{"captions", 0, "Drag each label to the best place for it on this island.",
                 {240, 120, 11520, 555}, timesText(20.25, forms::Green)}};
     d.scoreLine = {"scoreLine", {3960, 5850, 4080, 585}, 24};

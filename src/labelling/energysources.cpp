@@ -63,13 +63,15 @@ ActivityData sourcesTable()
     for (int row = 0; row < Rows; ++row) {
         const float top = rowTop(row), boxTop = top + BoxInset;
         d.items.push_back({Sources[row].explanation, NameRight + 60, boxTop, BoxWidth, BoxHeight, HomesLeft,
-                           rowTop(HomeRow[row]) + BoxInset});
+                           rowTop(HomeRow[row]) + BoxInset, QStringLiteral("the row for %1").arg(Sources[row].name)});
         d.texts.push_back({"captions", 3 + row, Sources[row].name, {IconRight, top + 180, NameRight - IconRight, 330},
                            cellText()});
     }
     // The pictures of the sources, one to a row, left of their names.
     d.pictures = {{"Images\\sources.jpg", TableLeft + 30, RowsTop + 30, IconRight - TableLeft - 60,
-                   Rows * RowHeight - 60, false}};
+                   Rows * RowHeight - 60, false,
+                   "Small pictures of the energy sources, one a row beside its name: a wind turbine, a dam, a barrage "
+                   "across an estuary, sea waves, a solar panel, steam rising from hot ground, a flame and an atom"}};
     // The rules: one above the headings and one above and below every row,
     // then the three columns' edges.
     d.lines.push_back(rule(line++, TableLeft, HeadTop, TableRight, HeadTop));

@@ -17,16 +17,16 @@ ActivityData powerStation()
     d.background = QColor(40, 65, 136);
     d.answerPoints = 12;
     //         answer                   target        size        home
-    d.items = {{"fuel",                 120, 4680,    1320, 375,  9000, 7440},
-               {"water",                2760, 4680,   1320, 375,  7560, 7440},
-               {"steam",                4440, 1920,   1320, 375,  7560, 6960},
-               {"electricity",          7620, 1080,   1320, 375,  9000, 6960},
-               {"boiler furnace",       960, 5400,    1440, 675,  6000, 7080},
-               {"turbine",              3480, 5400,   1440, 675,  2880, 7080},
-               {"electrical generator", 6240, 5400,   1440, 675,  4440, 7080},
-               {"step-up transformer",  9120, 5400,   1440, 675,  1320, 7080}};
+    d.items = {{"fuel",                 120, 4680,    1320, 375,  9000, 7440, "the heap of black lumps at the left, beside the furnace"},
+               {"water",                2760, 4680,   1320, 375,  7560, 7440, "the blue pipe carrying liquid back into the bottom of the boiler"},
+               {"steam",                4440, 1920,   1320, 375,  7560, 6960, "the white pipe carrying hot gas from the top of the boiler to the machine with blades"},
+               {"electricity",          7620, 1080,   1320, 375,  9000, 6960, "the cables hanging between the pylons"},
+               {"boiler furnace",       960, 5400,    1440, 675,  6000, 7080, "the part above it: the tall box with flames at the bottom and tubes of water above them"},
+               {"turbine",              3480, 5400,   1440, 675,  2880, 7080, "the part above it: the machine with rows of blades, turned by the hot gas"},
+               {"electrical generator", 6240, 5400,   1440, 675,  4440, 7080, "the part above it: the green machine with a magnet inside coils, turned by the shaft"},
+               {"step-up transformer",  9120, 5400,   1440, 675,  1320, 7080, "the part above it: the grey box with two coils, between the green machine and the pylons"}};
     // Shown at its own size; the diagram is drawn to fill this area.
-    d.pictures = {{"Images\\electric.jpg", 240, 720, 11625, 4680, false}};
+    d.pictures = {{"Images\\electric.jpg", 240, 720, 11625, 4680, false, "Diagram of a power station, left to right: a heap of black lumps, a tall furnace with tubes of water and a chimney, a white pipe to a machine with rows of blades, a blue pipe back to the furnace, a shaft to a green machine with a magnet inside coils, a grey box with two coils, and pylons carrying cables"}};
     d.texts = {{"captions", 0, "Label this diagram showing the industrial production of electricity.",
                 {240, 120, 11505, 825}, timesText(20.25, forms::Green)}};
     d.scoreLine = {"scoreLine", {3960, 6360, 4080, 585}, 24};

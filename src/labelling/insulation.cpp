@@ -52,12 +52,12 @@ ActivityData leslieCube()
 {
     ActivityData d = insulationScreen(0, QColor(41, 65, 137));
     //         answer                target        size        home
-    d.items = {{"Hot Water",          4620, 360,    2520, 375,  6000, 6960},
-               {"lower temperature",  480, 3720,    2520, 375,  3240, 6960},
-               {"emits less heat",    480, 4320,    2520, 375,  1920, 7440},
-               {"higher temperature", 8760, 3720,   2520, 375,  4680, 7440},
-               {"emits most heat",    8760, 4320,   2520, 375,  7440, 7440}};
-    d.pictures = {{"Images\\leslie.jpg", 2280, 1080, 7200, 5400, false}};
+    d.items = {{"Hot Water",          4620, 360,    2520, 375,  6000, 6960, "what is poured into the top of the cube"},
+               {"lower temperature",  480, 3720,    2520, 375,  3240, 6960, "the upper box on the silver side, by the detector facing the silver face"},
+               {"emits less heat",    480, 4320,    2520, 375,  1920, 7440, "the lower box on the silver side, by the silver face's meter"},
+               {"higher temperature", 8760, 3720,   2520, 375,  4680, 7440, "the upper box on the black side, by the detector facing the black face"},
+               {"emits most heat",    8760, 4320,   2520, 375,  7440, 7440, "the lower box on the black side, by the black face's meter"}};
+    d.pictures = {{"Images\\leslie.jpg", 2280, 1080, 7200, 5400, false, "A metal cube filled from the top, one face shiny silver and the opposite face matt black, with a detector and meter facing each of the two faces"}};
     const forms::LabelLook surface{"Arial", 15.75, false, forms::Yellow, forms::Black, false, false,
                                    forms::Label::Align::Right};
     forms::LabelLook blackSurface = surface;
@@ -77,18 +77,18 @@ ActivityData house()
 {
     ActivityData d = insulationScreen(1, QColor(41, 65, 137));
     //         answer                    target        size        home
-    d.items = {{"loft insulation",        3780, 240,    2520, 375,  6000, 6960},
-               {"thick curtains",         480, 2880,    2520, 375,  3240, 6960},
-               {"cavity wall insulation", 480, 3780,    2520, 375,  1920, 7440},
-               {"double glazing",         8880, 2880,   2520, 375,  4680, 7440},
-               {"well fitting door",      8880, 4380,   2520, 375,  7440, 7440}};
-    d.pictures = {{"Images\\house.jpg", 3360, 720, 5145, 6000, false}};
+    d.items = {{"loft insulation",        3780, 240,    2520, 375,  6000, 6960, "the space under the roof, above the top ceiling"},
+               {"thick curtains",         480, 2880,    2520, 375,  3240, 6960, "the red cloth at the windows"},
+               {"cavity wall insulation", 480, 3780,    2520, 375,  1920, 7440, "the yellow fill in the gap inside the wall, where the bricks are cut away"},
+               {"double glazing",         8880, 2880,   2520, 375,  4680, 7440, "the window at the top right, drawn with two sheets of glass"},
+               {"well-fitting door",      8880, 4380,   2520, 375,  7440, 7440, "the front door, shut close in its frame"}};
+    d.pictures = {{"Images\\house.jpg", 3360, 720, 5145, 6000, false, "A brick house seen from the front, with a roof space, windows with red cloth, a cut-away patch of wall showing the gap inside it, one window with two sheets of glass, and a front door"}};
     d.texts = {instruction("Label this diagram of a house to show how it could be insulated against heat loss.",
                            {7800, 120, 3825, 1905})};
     d.scoreLine = {"scoreLine", {7320, 5880, 3960, 585}, 24};
     d.lines = {leaderLine(0, 5040, 630, 5040, 1920),   // "loft insulation"
                leaderLine(1, 3000, 3960, 3960, 3960),  // "cavity wall insulation"
-               leaderLine(2, 7680, 4560, 8880, 4560),  // "well fitting door"
+               leaderLine(2, 7680, 4560, 8880, 4560),  // "well-fitting door"
                leaderLine(3, 7920, 3060, 8880, 3060),  // "double glazing"
                leaderLine(4, 3000, 3060, 3960, 3060)}; // "thick curtains"
     d.score = pairScore;
@@ -99,13 +99,13 @@ ActivityData thermosFlask()
 {
     ActivityData d = insulationScreen(2, QColor(40, 65, 136));
     //         answer                                      target        size        home
-    d.items = {{"tight fitting screw-on plastic cap",       9000, 540,    2520, 615,  2760, 5640},
-               {"cork stopper in cap to reduce conduction", 9000, 1320,   2520, 615,  120, 4920},
-               {"vacuum to reduce conduction",              9000, 2880,   2520, 615,  2760, 4920},
-               {"hot or cold liquid",                       9000, 3840,   2520, 615,  120, 6360},
-               {"shiny surface to reduce radiation",        9000, 4800,   2520, 615,  2760, 6360},
-               {"air space to reduce conduction",           9000, 5760,   2520, 615,  120, 5640}};
-    d.pictures = {{"Images\\thermos.jpg", 5730, 240, 2805, 7365, false}};
+    d.items = {{"tight-fitting screw-on plastic cap",       9000, 540,    2520, 615,  2760, 5640, "the red top screwed onto the flask"},
+               {"cork stopper in cap to reduce conduction", 9000, 1320,   2520, 615,  120, 4920, "the brown plug inside the top"},
+               {"vacuum to reduce conduction",              9000, 2880,   2520, 615,  2760, 4920, "the dark gap between the two glass walls"},
+               {"hot or cold liquid",                       9000, 3840,   2520, 615,  120, 6360, "what fills the inside of the inner wall"},
+               {"shiny surface to reduce radiation",        9000, 4800,   2520, 615,  2760, 6360, "the silvered faces of the glass walls"},
+               {"air space to reduce conduction",           9000, 5760,   2520, 615,  120, 5640, "the space between the glass walls and the outer case, at the bottom"}};
+    d.pictures = {{"Images\\thermos.jpg", 5730, 240, 2805, 7365, false, "Section through a flask: a red screw-on top with a brown plug in it, a double glass wall with a dark gap between its silvered faces, a brown liquid inside, and an outer case with a space under the glass"}};
     d.texts = {instruction("Label this diagram of a thermos flask indicating the features that have been "
                            "designed for good insulation.",
                            {120, 2400, 5145, 2025})};

@@ -6,6 +6,7 @@
 #include "labelling/activity.h"
 #include "labelling/orbits.h"
 #include "labelling/orbitview.h"
+#include "forms/accessible.h"
 #include "forms/screens.h"
 
 #include <algorithm>
@@ -22,6 +23,11 @@ void buildOrbitView(LabellingActivity& screen)
     auto* view = new OrbitView(&screen, satelliteScene(), OrbitArea, d.background, d.items[PolarSatelliteTarget].target(),
                                d.items[GeostationarySatelliteTarget].target());
     view->lower(); // beneath the targets, the lines and the labels
+    forms::setAccessibleRole(*view, QAccessible::Graphic);
+    view->setAccessibleName(QStringLiteral("Diagram of two satellites, not to scale"));
+    view->setAccessibleDescription(QStringLiteral(
+        "A turning globe with an orange line round its middle; one satellite circles it many times a day on a circle "
+        "passing over the poles, and another moves on a wide circle round the middle, keeping above the same place"));
     screen.screens().animationClock().animate(screen, OrbitView::FramesPerSecond,
                                               [view](double seconds) { view->advance(seconds); });
 }
@@ -35,12 +41,12 @@ ActivityData satellites()
     d.background = QColor(6, 10, 40);
     d.answerPoints = 12;
     //         answer                     target        size        home
-    d.items = {{"Earth",                   8760, 1800,   3120, 375,  600, 6720},
-               {"equator",                 8760, 4560,   3120, 375,  8400, 7320},
-               {"polar orbit",             120, 1440,    3120, 375,  4560, 6720},
-               {"geostationary orbit",     120, 5040,    3120, 375,  600, 7320},
-               {"polar satellite",         8760, 840,    3120, 375,  8400, 6720},
-               {"geostationary satellite", 120, 5880,    3120, 375,  4560, 7320}};
+    d.items = {{"Earth",                   8760, 1800,   3120, 375,  600, 6720, "the globe at the centre"},
+               {"equator",                 8760, 4560,   3120, 375,  8400, 7320, "the orange line round the middle of the globe"},
+               {"polar orbit",             120, 1440,    3120, 375,  4560, 6720, "the circle passing over the north and south poles"},
+               {"geostationary orbit",     120, 5040,    3120, 375,  600, 7320, "the wide circle round the middle of the globe, far out"},
+               {"polar satellite",         8760, 840,    3120, 375,  8400, 6720, "the satellite moving on the circle over the poles"},
+               {"geostationary satellite", 120, 5880,    3120, 375,  4560, 7320, "the satellite on the wide circle, keeping above the same place"}};
     d.texts = {{"captions", 0, "Label this diagram of two satellites.", {120, 120, 7200, 585}, timesText(24)},
                {"captions", 1, "Not to scale", {8760, 5640, 3120, 465}, noteText()}};
     d.scoreLine = {"scoreLine", {7560, 120, 4200, 585}, 24};

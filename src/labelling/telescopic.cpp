@@ -27,14 +27,14 @@ ActivityData nakedEye()
     d.background = QColor(25, 25, 25);
     d.answerPoints = 15.75;
     //         answer                 target        size        home
-    d.items = {{"Crescent Moon",      4230, 3120,   3360, 450,  240, 6240},
-               {"Full Moon",          8310, 3120,   3360, 450,  240, 4440},
-               {"Annular Eclipse",    4230, 6840,   3360, 450,  240, 5640},
-               {"The Moon and Venus", 8310, 6840,   3360, 450,  240, 5040}};
-    d.pictures = {{"Images\\crescentn.jpg", 4080, 240,  3660, 2760, true},
-                  {"Images\\moonn.jpg",     8160, 240,  3660, 2760, true},
-                  {"Images\\eclipsen.jpg",  4080, 3960, 3660, 2760, true},
-                  {"Images\\venusn.jpg",    8160, 3960, 3660, 2760, true}};
+    d.items = {{"Crescent Moon",      4230, 3120,   3360, 450,  240, 6240, "the picture above it"},
+               {"Full Moon",          8310, 3120,   3360, 450,  240, 4440, "the picture above it"},
+               {"Annular Eclipse",    4230, 6840,   3360, 450,  240, 5640, "the picture above it"},
+               {"The Moon and Venus", 8310, 6840,   3360, 450,  240, 5040, "the picture above it"}};
+    d.pictures = {{"Images\\crescentn.jpg", 4080, 240,  3660, 2760, true, "Evening sky over houses and trees, with a thin curved sliver of light low in the sky"},
+                  {"Images\\moonn.jpg",     8160, 240,  3660, 2760, true, "Night sky over houses and trees, with a bright round grey disc with dark patches"},
+                  {"Images\\eclipsen.jpg",  4080, 3960, 3660, 2760, true, "A black disc with a thin bright ring of light all round it, above a skyline"},
+                  {"Images\\venusn.jpg",    8160, 3960, 3660, 2760, true, "Evening sky with a thin crescent and a very bright point of light beside it"}};
     d.texts = {{"captions", 0, "Label the images. They are shown as they might be seen with the naked eye.",
                 {120, 2400, 3735, 2025}, timesText(20.25)},
                {"captions", 1, "Never look directly at the Sun", {3570, 7440, 4695, 465}, noteText()}};
@@ -51,20 +51,20 @@ ActivityData amateurTelescope()
     d.background = QColor(25, 25, 25);
     d.answerPoints = 15.75;
     //         answer          target        size        home
-    d.items = {{"Mars",        600, 4320,    2040, 450,  9480, 5520},
-               {"Venus",       3600, 4320,   2040, 450,  9480, 3120},
-               {"Double Star", 6600, 4320,   2040, 450,  9480, 4920},
-               {"Jupiter",     600, 7200,    2040, 450,  9480, 4320},
-               {"Saturn",      3600, 7200,   2040, 450,  9480, 2520},
-               {"The Moon",    6600, 7200,   2040, 450,  9480, 3720}};
-    d.pictures = {{"Images\\marst2.jpg",    240, 2160,  2760, 2085, true},
-                  {"Images\\venust.jpg",    3240, 2160, 2760, 2085, true},
-                  {"Images\\albireot.jpg",  6240, 2160, 2760, 2085, true},
-                  {"Images\\jupitert2.jpg", 240, 5040,  2760, 2085, true},
-                  {"Images\\saturnt2.jpg",  3240, 5040, 2760, 2085, true},
-                  {"Images\\moont4.jpg",    6240, 5040, 2760, 2085, true}};
+    d.items = {{"Mars",        600, 4320,    2040, 450,  9480, 5520, "the picture above it"},
+               {"Venus",       3600, 4320,   2040, 450,  9480, 3120, "the picture above it"},
+               {"Double Star", 6600, 4320,   2040, 450,  9480, 4920, "the picture above it"},
+               {"Jupiter",     600, 7200,    2040, 450,  9480, 4320, "the picture above it"},
+               {"Saturn",      3600, 7200,   2040, 450,  9480, 2520, "the picture above it"},
+               {"The Moon",    6600, 7200,   2040, 450,  9480, 3720, "the picture above it"}};
+    d.pictures = {{"Images\\marst2.jpg",    240, 2160,  2760, 2085, true, "Through a small telescope: a small orange-red disc"},
+                  {"Images\\venust.jpg",    3240, 2160, 2760, 2085, true, "Through a small telescope: a bright white crescent"},
+                  {"Images\\albireot.jpg",  6240, 2160, 2760, 2085, true, "Through a small telescope: two close points of light, one orange and one blue"},
+                  {"Images\\jupitert2.jpg", 240, 5040,  2760, 2085, true, "Through a small telescope: a pale disc with faint bands and small points of light in a line on either side of it"},
+                  {"Images\\saturnt2.jpg",  3240, 5040, 2760, 2085, true, "Through a small telescope: a small yellowish disc inside a ring"},
+                  {"Images\\moont4.jpg",    6240, 5040, 2760, 2085, true, "Through a small telescope: a large grey surface covered in craters"}};
     d.texts = {{"captions", 0,
-                "Label these images that are shown as they might be seen through an earth-based amateur telescope.",
+                "Label these images that are shown as they might be seen through an Earth-based amateur telescope.",
                 {3960, 120, 7785, 1905}, timesText(26.25)}};
     d.scoreLine = {"scoreLine", {9240, 6360, 2520, 1185}, 24};
     d.variants = TelescopeFamily.seenFrom(1);
@@ -79,14 +79,14 @@ ActivityData spaceTelescope()
     d.background = QColor(0, 0, 0);
     d.answerPoints = 15.75;
     //         answer               target        size        home
-    d.items = {{"Mars",             4650, 3120,   2745, 450,  600, 6000},
-               {"Saturn",           8625, 3120,   2745, 450,  600, 4200},
-               {"The Eagle Nebula", 4650, 6840,   2745, 450,  600, 5400},
-               {"Spiral Galaxy",    8625, 6840,   2745, 450,  600, 4800}};
-    d.pictures = {{"Images\\marsh.jpg",   4200, 240,  3660, 2760, true},
-                  {"Images\\saturnh.jpg", 8160, 240,  3660, 2760, true},
-                  {"Images\\eagleh.jpg",  4200, 3960, 3660, 2760, true},
-                  {"Images\\galaxyh.jpg", 8160, 3960, 3660, 2760, true}};
+    d.items = {{"Mars",             4650, 3120,   2745, 450,  600, 6000, "the picture above it"},
+               {"Saturn",           8625, 3120,   2745, 450,  600, 4200, "the picture above it"},
+               {"The Eagle Nebula", 4650, 6840,   2745, 450,  600, 5400, "the picture above it"},
+               {"Spiral Galaxy",    8625, 6840,   2745, 450,  600, 4800, "the picture above it"}};
+    d.pictures = {{"Images\\marsh.jpg",   4200, 240,  3660, 2760, true, "A reddish-orange planet with dark markings and a white polar cap"},
+                  {"Images\\saturnh.jpg", 8160, 240,  3660, 2760, true, "A banded planet with wide, bright rings round it"},
+                  {"Images\\eagleh.jpg",  4200, 3960, 3660, 2760, true, "Tall dark pillars of gas and dust against a blue-green glow"},
+                  {"Images\\galaxyh.jpg", 8160, 3960, 3660, 2760, true, "A spiral of stars winding out from a bright centre"}};
     d.texts = {{"captions", 0, "Label these photographs that were taken by the Hubble Space Telescope.",
                 {120, 2760, 3855, 1305}, timesText(18)},
                {"captions", 1, "Drawings by Quorvanta after Hubble photographs",

@@ -26,15 +26,15 @@ ActivityData twoWaves()
     d.background = QColor(40, 65, 136);
     d.answerPoints = 12;
     //         answer            target         size        home
-    d.items = {{"wavelength",     3735, 720,     2160, 375,  6000, 7200},  // between two crests
-               {"wavelength",     4410, 5400,    2160, 375,  240, 6600},   // between two compressions
-               {"amplitude",      1410, 720,     2160, 375,  8880, 6600},
-               {"crest",          9240, 1440,    2160, 375,  3120, 7200},
-               {"trough",         9240, 3060,    2160, 375,  6000, 6600},
-               {"rest position",  9240, 2490,    2160, 375,  240, 7200},
-               {"compression",    3060, 3480,    2160, 375,  8880, 7200},
-               {"rarefaction",    7110, 3480,    2160, 375,  3120, 6600}};
-    d.pictures = {{"Images\\waves.jpg", 240, 720, 11520, 5160, false}};
+    d.items = {{"wavelength",     3735, 720,     2160, 375,  6000, 7200, "the double-headed arrow from one peak of the upper wave to the next"},  // between two crests
+               {"wavelength",     4410, 5400,    2160, 375,  240, 6600, "the double-headed arrow from the middle of one crowded region of the lower wave to the next"},   // between two compressions
+               {"amplitude",      1410, 720,     2160, 375,  8880, 6600, "the arrow from the middle line up to a peak of the upper wave"},
+               {"crest",          9240, 1440,    2160, 375,  3120, 7200, "the highest point of the upper wave"},
+               {"trough",         9240, 3060,    2160, 375,  6000, 6600, "the lowest point of the upper wave"},
+               {"rest position",  9240, 2490,    2160, 375,  240, 7200, "the straight middle line the upper wave moves about"},
+               {"compression",    3060, 3480,    2160, 375,  8880, 7200, "a region where the lines of the lower wave are crowded together"},
+               {"rarefaction",    7110, 3480,    2160, 375,  3120, 6600, "a region where the lines of the lower wave are spread apart"}};
+    d.pictures = {{"Images\\waves.jpg", 240, 720, 11520, 5160, false, "Two waves: above, a transverse wave drawn as a curve of displacement against distance, with peaks and dips about a straight middle line; below, a longitudinal wave drawn as vertical lines, crowded together in some places and spread apart in others"}};
     d.texts = {{"captions", 0, "Label the features of these two waves.", {240, 120, 11520, 555},
                 timesText(20.25, forms::Green)}};
     d.scoreLine = {"scoreLine", {3960, 5955, 4080, 585}, 24};

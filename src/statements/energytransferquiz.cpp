@@ -2,6 +2,7 @@
 #include "activity/commands.h"
 #include "activity/looks.h"
 #include "activity/setup.h"
+#include "forms/accessible.h"
 #include "forms/design.h"
 #include "forms/screens.h"
 
@@ -39,6 +40,7 @@ void EnergyTransferQuiz::show(int device)
     for (int k = 0; k < parts.choices.count(); ++k)
         parts.choices(k).setCaption(QStringLiteral("%1 J").arg(question.choices[std::size_t(k)]));
     diagram.setQuestion(question, false);
+    forms::announceName(diagram);
     parts.ask(question.answer, efficiencyWorking(question));
 }
 

@@ -8,11 +8,13 @@ namespace statements {
 Mark::Mark(QWidget* parent, const QString& name) : Control(parent, name)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    hide(); // no mark yet: nothing for a screen reader to find
 }
 
 void Mark::setShape(Shape shape)
 {
     shape_ = shape;
+    setVisible(shape != Shape::None);
     update();
 }
 

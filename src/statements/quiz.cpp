@@ -3,7 +3,13 @@
 #include "activity/commands.h"
 #include "activity/looks.h"
 #include "activity/setup.h"
+#include "forms/accessible.h"
 #include "forms/design.h"
+#include "forms/screens.h"
+#include "statements/editor/statementeditor.h"
+#include "statements/ownquiz.h"
+
+#include <QFileInfo>
 
 namespace statements {
 
@@ -14,6 +20,9 @@ using forms::Label;
 const forms::TwipRect LevelPlaces[] = {{240, 120, 1335, 435}, {240, 600, 1335, 435}};
 // Beside the level switch where there is one, across the screen where not.
 const forms::TwipRect InstructionPlace{1800, 180, 8400, 900}, WideInstructionPlace{600, 180, 10800, 900};
+
+// At the far left of the commands, away from the pupils' Answer and Next.
+const activity::Command EditCommand{"Edit statements", {120, 7920, 2685, 495}};
 
 const forms::LabelLook StatementLook{StatementFamily, StatementPoints, true, forms::Yellow, forms::Black, false, false,
                                      Label::Align::Center};
@@ -48,6 +57,14 @@ StatementQuiz::StatementQuiz(forms::Screens& screens, const QuizData& data, cons
         activity::buildOptions(this, levelSwitch,
                                {std::span<const QString>(data.levels.constData(), std::size_t(data.levels.size())),
                                 LevelPlaces, forms::Orange, 14.25, 0});
+    // A level is pressed like a choice: a button to a screen reader, after the choices for Tab.
+    levelSwitch.forEach([this](int, forms::OptionButton& level) {
+        forms::setAccessibleRole(level, QAccessible::Button);
+        parts.keys().take(level);
+    });
+    activity::buildCommands(this, teacherCommands, {&EditCommand, 1});
+    parts.keys().take(teacherCommands(0)); // last in the Tab order, out of the pupils' way
+    connect(&teacherCommands, &forms::GroupSignals::clicked, this, &StatementQuiz::editStatements);
     connect(&parts, &QuizParts::dealt, this, &StatementQuiz::show);
     connect(&levelSwitch, &forms::GroupSignals::clicked, this, &StatementQuiz::switchLevel);
 }
@@ -63,6 +80,14 @@ void StatementQuiz::load()
 
 void StatementQuiz::loadSet()
 {
+    if (!data_.ownFile.isEmpty()) {
+        QStringList answers;
+        for (const Choice& choice : data_.choices)
+            answers << choice.caption;
+        set_ = ownQuizSet(data_.ownFile, answers);
+        activity::tellOnce(*this, set_.notice);
+        return;
+    }
     if (data_.sets.isEmpty())
         return;
     int level = 0;
@@ -89,6 +114,8 @@ void StatementQuiz::show(int card)
     statement.setDesignFont(StatementFamily, fit.points, true);
     statement.place(area.left, area.top + (area.height - height) / 2, area.width, height);
     statement.setCaption(fit.text);
+    forms::setAccessibleNameSource(statement, [text = shown.text] { return text; }); // whole, even when cut short
+    forms::announceName(statement);
 
     const QString answer = data_.choices[std::size_t(shown.answer)].caption;
     parts.ask(shown.answer, shown.reason.isEmpty() ? answer : answer + QStringLiteral(" \u2013 ") + shown.reason);
@@ -100,6 +127,22 @@ void StatementQuiz::switchLevel(int)
     parts.restart(int(set_.statements.size()));
 }
 
-void StatementQuiz::moveOverBackground(const forms::MouseArgs&) { activity::dimCommands(parts.commands); }
+void StatementQuiz::moveOverBackground(const forms::MouseArgs&)
+{
+    activity::dimCommands(parts.commands);
+    activity::dimCommands(teacherCommands);
+}
+
+void StatementQuiz::editStatements()
+{
+    if (!data_.ownFile.isEmpty()) {
+        openQuizEditor(screens(), data_.ownFile, QFileInfo(data_.ownFile).absolutePath(), data_.screen);
+    } else {
+        int level = 0;
+        levelSwitch.forEach([&level](int k, forms::OptionButton& option) { if (option.Value()) level = k; });
+        openSetEditor(screens(), data_, level, windowTitle());
+    }
+    screens().unload(data_.screen); // shown afresh on leaving the editor, with what was saved
+}
 
 } // namespace statements

@@ -26,6 +26,8 @@ public:
     void load() override;
     void moveOverBackground(const forms::MouseArgs&) override;
     void switchLevel(int level);
+    // For the teacher: the editor on the statements this screen deals.
+    void editStatements();
 
     const StatementSet& set() const { return set_; }
 
@@ -34,6 +36,7 @@ public:
     forms::Label& statement;
     QuizParts parts;
     forms::ControlGroup<forms::OptionButton> levelSwitch{QStringLiteral("levelSwitch")};
+    forms::ControlGroup<forms::Label> teacherCommands{QStringLiteral("teacherCommands")}; // "Edit statements"
 
 private:
     void loadSet();

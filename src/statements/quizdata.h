@@ -28,6 +28,7 @@ struct QuizData {
     QStringList sets;               // statement files, one a level: "heattransfer.txt"
     QStringList levels;             // captions of the level switch; empty for none
     float feedbackTop = 5640;       // the feedback line; the reason below it
+    QString ownFile{};              // a teacher's own quiz: the ".tavquiz" its statements come from
 };
 
 // A row of choices of one size, centred on the screen, in the default colours.

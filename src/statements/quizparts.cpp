@@ -2,6 +2,7 @@
 #include "statements/quizparts.h"
 #include "activity/commands.h"
 #include "activity/looks.h"
+#include "forms/accessible.h"
 #include "forms/design.h"
 #include "forms/screen.h"
 #include "forms/screens.h"
@@ -14,6 +15,8 @@ namespace {
 using forms::Label;
 
 const QColor GreyBack(85, 85, 85), GreyText(160, 160, 160);
+
+QString spoken(QString caption) { return caption.remove(QChar(0x00AD)).trimmed(); }
 
 const activity::Command Commands[] = {activity::ExitCommand, activity::StartAgainCommand,
                                       {"Answer", {6000, 7920, 2040, 495}}, {"Next", {8160, 7920, 2280, 495}}};
@@ -45,7 +48,8 @@ QuizParts::QuizParts(forms::Screen& screen, const QuizData& data)
       reason(*new Label(&screen, "reason")),
       tally(*new Label(&screen, "tally")),
       screen_(screen),
-      data_(data)
+      data_(data),
+      keys_(*new QuizKeys(screen, choices))
 {
     const float top = data.feedbackTop;
     mark.place(0, top, MarkSize, MarkSize);
@@ -58,9 +62,43 @@ QuizParts::QuizParts(forms::Screen& screen, const QuizData& data)
                       activity::answerBox(data.choicePoints));
     greyed_.assign(data.choices.size(), false);
     activity::buildCommands(&screen, commands, Commands);
+    makeAccessible();
 
     connect(&choices, &forms::GroupSignals::clicked, this, &QuizParts::choose);
     connect(&commands, &forms::GroupSignals::clicked, this, &QuizParts::runCommand);
+}
+
+void QuizParts::makeAccessible()
+{
+    choices.forEach([this](int k, Label& choice) {
+        forms::setAccessibleRole(choice, QAccessible::Button);
+        // Its caption as spoken: a soft hyphen only says where the board may break it.
+        forms::setAccessibleNameSource(choice, [&choice] { return spoken(choice.Caption()); });
+        keys_.take(choice);
+        // The name stays the caption; what the choice has become is said beside it.
+        forms::setAccessibleDescriptionSource(choice, [this, k] {
+            if (settled_ && k == right_)
+                return QStringLiteral("the answer");
+            return greyed_.at(std::size_t(k)) ? QStringLiteral("ruled out") : QString();
+        });
+    });
+    commands.forEach([this](int, Label& command) { keys_.take(command); });
+    forms::setAccessibleNameSource(feedback, [this] { return feedbackText(); });
+    forms::setAccessibleNameSource(mark, [this] {
+        return mark.shape() == Mark::Shape::Tick ? QStringLiteral("tick") : mark.shape() == Mark::Shape::Cross ? QStringLiteral("cross") : QString();
+    });
+    forms::setAccessibleRole(mark, QAccessible::Graphic);
+    forms::setAccessibleDescriptionSource(mark, [this] {
+        return mark.shape() == Mark::Shape::Tick ? QStringLiteral("A tick: right") : QStringLiteral("A cross: not right");
+    });
+}
+
+QString QuizParts::feedbackText() const
+{
+    const QString words = spoken(feedback.Caption());
+    if (!settled_ || reasonText_.isEmpty())
+        return words;
+    return words + QStringLiteral(". ") + spoken(reasonText_);
 }
 
 void QuizParts::restart(int count)
@@ -150,13 +188,14 @@ void QuizParts::choose(int choice)
     if (choice == right_) {
         showFeedback(Mark::Shape::Tick, QStringLiteral("Correct"));
         settle(true);
-        return;
+    } else {
+        ++wrongTries_;
+        showFeedback(Mark::Shape::Cross, QStringLiteral("Not quite \u2013 try again"));
+        // With two choices the other one is plainly left; with more, rule this one out.
+        if (choices.count() > 2)
+            setChoiceLook(choice, true);
     }
-    ++wrongTries_;
-    showFeedback(Mark::Shape::Cross, QStringLiteral("Not quite \u2013 try again"));
-    // With two choices the other one is plainly left; with more, rule this one out.
-    if (choices.count() > 2)
-        setChoiceLook(choice, true);
+    forms::announceName(feedback);
 }
 
 void QuizParts::showAnswer()
@@ -165,6 +204,7 @@ void QuizParts::showAnswer()
         return;
     showFeedback(Mark::Shape::None, QStringLiteral("The answer is: %1").arg(choices(right_).Caption()));
     settle(false);
+    forms::announceName(feedback);
 }
 
 void QuizParts::runCommand(int command)

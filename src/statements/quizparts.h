@@ -5,13 +5,16 @@
 // "Correct" and the reason; a wrong one a cross and "Not quite – try again",
 // and with more than two choices that choice greys out. "Answer" shows the
 // answer without a pupil touching the board; "Next" moves on, each question
-// once a round; "Start Again" reshuffles and clears the tally.
+// once a round; "Start Again" reshuffles and clears the tally. A screen reader
+// hears the choices and commands as buttons named by their captions, and the
+// feedback line read out as it appears.
 
 #include "forms/controlgroup.h"
 #include "forms/label.h"
 #include "statements/deck.h"
 #include "statements/mark.h"
 #include "statements/quizdata.h"
+#include "statements/quizkeys.h"
 #include "statements/textfit.h"
 
 #include <QColor>
@@ -52,6 +55,12 @@ public:
     bool greyed(int choice) const { return greyed_.at(std::size_t(choice)); }
     const Deck& deck() const { return deck_; }
     const QuizData& data() const { return data_; }
+    // The keyboard: the choices and commands are taken; a screen takes the
+    // controls of its own that the keyboard should reach.
+    QuizKeys& keys() { return keys_; }
+    // The feedback as a screen reader reads it: the words and, once the
+    // question is over, the reason in full.
+    QString feedbackText() const;
 
     Mark& mark;
     forms::Label& feedback;  // "Correct", "Not quite – try again"
@@ -73,6 +82,7 @@ private:
     void showReason(const QString& text);
     void setChoiceLook(int choice, bool grey);
     void showTally();
+    void makeAccessible();
 
     forms::Screen& screen_;
     const QuizData& data_;
@@ -84,6 +94,7 @@ private:
     int wrongTries_ = 0;
     int rightFirstTime_ = 0;
     bool settled_ = false;
+    QuizKeys& keys_;
 };
 
 } // namespace statements

@@ -91,14 +91,29 @@ SankeyQuestion makeSankey(int device, const std::function<double()>& random)
     return q;
 }
 
+QString missingWorking(const SankeyQuestion& q)
+{
+    switch (q.missing) {
+    case Branch::Input:
+        return QStringLiteral("input = %1 J + %2 J = %3 J").arg(q.useful).arg(q.wasted).arg(q.input);
+    case Branch::Useful:
+        return QStringLiteral("useful = %1 J \u2212 %2 J = %3 J").arg(q.input).arg(q.wasted).arg(q.useful);
+    case Branch::Wasted:
+        break;
+    }
+    return QStringLiteral("wasted = %1 J \u2212 %2 J = %3 J").arg(q.input).arg(q.useful).arg(q.wasted);
+}
+
 QString efficiencyWorking(const SankeyQuestion& q)
 {
-    return QStringLiteral("efficiency = useful output energy transfer \u00F7 total input energy transfer\n"
-                          "= %1 J \u00F7 %2 J = %3 (%4%)")
-        .arg(q.useful)
-        .arg(q.input)
-        .arg(decimal(q.efficiencyPercent()))
-        .arg(q.efficiencyPercent());
+    // The hidden value first: the pupil found it before the efficiency.
+    return missingWorking(q)
+        + QStringLiteral("\nefficiency = useful output energy transfer \u00F7 total input energy transfer\n"
+                         "= %1 J \u00F7 %2 J = %3 (%4%)")
+              .arg(q.useful)
+              .arg(q.input)
+              .arg(decimal(q.efficiencyPercent()))
+              .arg(q.efficiencyPercent());
 }
 
 } // namespace statements

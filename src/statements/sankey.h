@@ -36,8 +36,11 @@ struct SankeyQuestion {
 // A diagram of device `device`, its numbers and the hidden branch drawn from `random`.
 SankeyQuestion makeSankey(int device, const std::function<double()>& random);
 
+// The hidden branch worked from the other two: "wasted = 100 J − 20 J = 80 J".
+QString missingWorking(const SankeyQuestion& q);
+// The working shown after an answer: the hidden branch's line, then
 // "efficiency = useful output energy transfer ÷ total input energy transfer"
-// and "= 20 J ÷ 100 J = 0.2 (20%)" on a second line.
+// and "= 20 J ÷ 100 J = 0.2 (20%)".
 QString efficiencyWorking(const SankeyQuestion& q);
 
 } // namespace statements

@@ -1,4 +1,5 @@
 #include "statements/sankeyview.h"
+#include "forms/accessible.h"
 #include "forms/twips.h"
 
 #include <QPainter>
@@ -52,7 +53,27 @@ void label(QPainter& p, const QRect& box, const QString& what, const QString& va
 }
 } // namespace
 
-SankeyView::SankeyView(QWidget* parent, const QString& name) : Control(parent, name) {}
+SankeyView::SankeyView(QWidget* parent, const QString& name) : Control(parent, name)
+{
+    forms::setAccessibleRole(*this, QAccessible::Graphic);
+    forms::setAccessibleNameSource(*this, [this] {
+        return question_.input <= 0 ? QString()
+                                    : QStringLiteral("Energy transfer diagram: %1").arg(devices().at(std::size_t(question_.device)).name);
+    });
+    forms::setAccessibleDescriptionSource(*this, [this] { return description(); });
+}
+
+QString SankeyView::description() const
+{
+    if (question_.input <= 0)
+        return {};
+    const Device& d = devices().at(std::size_t(question_.device));
+    const auto value = [this](Branch b) {
+        return b == question_.missing && !revealed_ ? QStringLiteral("?") : QStringLiteral("%1 J").arg(question_.valueOf(b));
+    };
+    return QStringLiteral("Sankey diagram, %1: input %2 (%3), useful %4 (%5), wasted %6 (%7)")
+        .arg(d.name, value(Branch::Input), d.input, value(Branch::Useful), d.useful, value(Branch::Wasted), d.wasted);
+}
 
 void SankeyView::setQuestion(const SankeyQuestion& question, bool revealed)
 {

@@ -18,6 +18,9 @@ public:
     bool revealed() const { return revealed_; }
     // The text beside a branch, as the pupils read it.
     QString labelOf(Branch branch) const;
+    // What the diagram shows, for a screen reader: "Sankey diagram, filament
+    // lamp: input 600 J (energy transferred electrically), useful ? (light), ...".
+    QString description() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

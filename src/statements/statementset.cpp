@@ -115,6 +115,10 @@ StatementSet parseStatements(const QString& text, const QString& file, const QSt
             skip(QStringLiteral("the same statement again"));
             continue;
         }
+        if (int(set.statements.size()) >= MostStatements) {
+            skip(QStringLiteral("more than %1 statements: this one is not played").arg(MostStatements));
+            continue;
+        }
         seen.insert(statement.toLower());
         set.statements.push_back({statement, answer, fields.size() == 3 ? fields[2].simplified() : QString(), n + 1});
     }

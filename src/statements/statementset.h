@@ -38,6 +38,8 @@ struct StatementSet {
 
 // Files larger than this are not statement sets.
 inline constexpr qint64 LargestSetFile = 1024 * 1024;
+// More statements than any lesson uses: the rest of a longer set is not played.
+inline constexpr int MostStatements = 500;
 
 // Reads the lines of one set; `choices` are the answers a line may name
 // (compared ignoring case, spaces and punctuation). Lines that cannot be used

@@ -28,7 +28,7 @@ inline std::vector<ReadNumber> readNumbers(const QString& text)
     static const QRegularExpression number(QStringLiteral(
         "(\u00A3)?((?:\\d{1,3}(?:\u00A0\\d{3})+(?!\\d)|\\d+)(?:\\.\\d+)?)"       // £, digits in groups of three
         "(?:\u00A0\u00D7\u00A010([\u207B]?[\u2070\u00B9\u00B2\u00B3\u2074-\u2079]+))?"       // × 10ⁿ
-        "(?:\u00A0?(N\u00A0m|m/s|kWh|kHz|MHz|GHz|Hz|kW|kJ|MJ|minutes|hours|hour|cm|nm|W|J|N|m|h|p|%)(?![A-Za-z]))?"));
+        "(?:\u00A0?(N\u00A0m|m/s|kWh|kHz|MHz|GHz|Hz|kW|kJ|MJ|minutes|hours|hour|cm|nm|W|J|N|m|h|p|s|%)(?![A-Za-z]))?"));
     std::vector<ReadNumber> found;
     auto it = number.globalMatch(text);
     while (it.hasNext()) {
@@ -44,12 +44,12 @@ inline std::vector<ReadNumber> readNumbers(const QString& text)
 }
 
 // What one of a unit is in the base unit the checks work in: J, N, m, N m, Hz,
-// m/s, kW, h, kWh, pence, and a fraction for efficiency.
+// m/s, kW, h (seconds too), kWh, pence, and a fraction for efficiency.
 inline double baseFactor(const QString& unit)
 {
     static const std::pair<const char*, double> factors[] = {
         {"kJ", 1e3}, {"MJ", 1e6}, {"kHz", 1e3}, {"MHz", 1e6}, {"GHz", 1e9}, {"cm", 1e-2}, {"nm", 1e-9},
-        {"W", 1e-3}, {"minutes", 1.0 / 60}, {"\u00A3", 100}, {"%", 1e-2},
+        {"W", 1e-3}, {"minutes", 1.0 / 60}, {"s", 1.0 / 3600}, {"\u00A3", 100}, {"%", 1e-2},
     };
     for (const auto& [name, factor] : factors)
         if (unit == QString::fromUtf8(name))

@@ -5,9 +5,11 @@
 #include "support/pupil.h"
 #include "support/testscreens.h"
 #include "app/menu.h"
+#include "calculations/describe.h"
 #include "calculations/drill.h"
 #include "calculations/topics.h"
 
+#include <QAccessible>
 #include <QTest>
 #include <memory>
 
@@ -86,7 +88,7 @@ private slots:
     void energyLevels()
     {
         CalculationDrill& drill = openFromMenu(2, 4);
-        QCOMPARE(drill.levels.count(), 2);
+        QCOMPARE(drill.levels.count(), 3);
         QVERIFY(drill.levels(0).Value());
         pupil::click(drill.commands(CalculationDrill::ShowAnswer));
         pupil::click(drill.levels(1));
@@ -100,8 +102,32 @@ private slots:
             }));
             pupil::click(drill.commands(CalculationDrill::Next));
         }
+        // Level 3 in joules, the time in seconds.
+        pupil::click(drill.levels(2));
+        QCOMPARE(drill.level(), 2);
+        for (int click = 0; click < 5; ++click) {
+            QVERIFY(drill.question().working[1].contains(QStringLiteral("\u00A0s")));
+            const QString unit = drill.question().answer.front().unit;
+            QVERIFY2(unit == "J" || unit == "W", qPrintable(drill.question().text));
+            pupil::click(drill.commands(CalculationDrill::Next));
+        }
         pupil::click(drill.levels(0));
         QCOMPARE(drill.level(), 0);
+    }
+
+    // A screen reader hears what the diagram shows, and hears it afresh with each question.
+    void diagramIsDescribed()
+    {
+        CalculationDrill& drill = openFromMenu(4, 4);
+        for (int click = 0; click < 5; ++click) {
+            QAccessibleInterface* diagram = QAccessible::queryAccessibleInterface(&drill.diagram);
+            QVERIFY(diagram);
+            QCOMPARE(diagram->role(), QAccessible::Graphic);
+            const QString name = diagram->text(QAccessible::Name);
+            QVERIFY2(name.contains(QStringLiteral(": pivot at ")), qPrintable(name));
+            QCOMPARE(name, calculations::describe(drill.question().diagram));
+            pupil::click(drill.commands(CalculationDrill::Next));
+        }
     }
 };
 

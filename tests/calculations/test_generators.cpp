@@ -6,6 +6,7 @@
 // back within ten "Next" clicks; and every text fits its box.
 #include "reading.h"
 #include "support/testscreens.h"
+#include "calculations/describe.h"
 #include "calculations/drill.h"
 #include "calculations/efficiency.h"
 #include "calculations/energycalc.h"
@@ -54,6 +55,9 @@ double workedAgain(const Givens& g, const QString& find)
     if (find == "output") return only(g, "efficiency") * only(g, "input");
     if (find == "input") return only(g, "output") / only(g, "efficiency");
     if (find == "energy") return only(g, "power") * only(g, "time");
+    // In joules: kW times hours, 3.6 million joules to the kWh.
+    if (find == "energy transferred") return only(g, "power") * only(g, "time") * 3.6e6;
+    if (find == "power") return only(g, "energy transferred") / 3.6e6 / only(g, "time");
     if (find == "cost") return only(g, "energy") * only(g, "price");
     if (find == "wave speed") return only(g, "frequency") * only(g, "wavelength");
     if (find == "frequency") return only(g, "wave speed") / only(g, "wavelength");
@@ -153,10 +157,14 @@ private slots:
                                               {"input", {20, 1e9}}, {"output", {1, 1e9}}, {"work done", {20, 5e5}}};
         QTest::newRow("energy, Level 1") << Generator(energyQuestion) << 0
                                          << Ranges{{"power", {1, 3}}, {"time", {1, 8}}, {"energy", {1, 24}},
-                                                   {"price", {10, 20}}, {"cost", {10, 240}}};
+                                                   {"price", {20, 35}}, {"cost", {20, 420}}};
         QTest::newRow("energy, Level 2") << Generator(energyQuestion) << 1
                                          << Ranges{{"power", {0.06, 10.5}}, {"time", {0.05, 5}}, {"energy", {0.005, 15}},
                                                    {"price", {24.5, 34.5}}, {"cost", {1, 520}}};
+        // Level 3: a 6 W lamp to a 10 kW shower, 30 seconds to 6 hours.
+        QTest::newRow("energy, Level 3") << Generator(energyQuestion) << 2
+                                         << Ranges{{"power", {0.006, 10}}, {"time", {30.0 / 3600, 6}},
+                                                   {"energy transferred", {9000, 3.3e7}}};
         QTest::newRow("wave speed") << Generator(waveQuestion) << 0
                                     << Ranges{{"frequency", {0.1, 7.5e14}}, {"wavelength", {4e-7, 2000}}, {"wave speed", {0.02, 3e8}}};
         QTest::newRow("moments") << Generator(momentsQuestion) << 0
@@ -192,7 +200,72 @@ private slots:
                 return v.unit == "W" || v.unit == "minutes";
             }) || hard.answer.back().unit == "\u00A3";
             QVERIFY2(converts, qPrintable(hard.text));
+            // Level 3: joules, with a time in minutes or hours turned into seconds first.
+            const Question joules = energyQuestion(seeded(seed), 2);
+            const QString timeUnit = joules.given.back().unit;
+            QVERIFY2(joules.answer.front().unit == "J" || joules.answer.front().unit == "W", qPrintable(joules.text));
+            QCOMPARE(joules.working[0], QStringLiteral("energy transferred = power \u00D7 time"));
+            QCOMPARE(joules.working[1].contains(QStringLiteral(" \u00D7 60\u00A0s = ")), timeUnit == "minutes");
+            QCOMPARE(joules.working[1].contains(QStringLiteral(" \u00D7 3600\u00A0s = ")), timeUnit == "h");
         }
+    }
+
+    // Efficiencies as decimals are written as a teacher writes them: 0.3, not
+    // 0.30; the percentage and the decimal agree.
+    void efficiencyDecimals()
+    {
+        static const QRegularExpression trailingZero(QStringLiteral("\\d\\.\\d*0(?!\\d)"));
+        static const QRegularExpression percentAsDecimal(QStringLiteral("(\\d+)% = (\\d(?:\\.\\d+)?)"));
+        int conversions = 0;
+        for (std::uint64_t seed = 0; seed < Seeds; ++seed) {
+            const Question q = efficiencyQuestion(seeded(seed), 0);
+            for (const QString& line : q.working) {
+                QVERIFY2(!trailingZero.match(line).hasMatch(), qPrintable(line));
+                for (auto it = percentAsDecimal.globalMatch(line); it.hasNext(); ++conversions) {
+                    const auto m = it.next();
+                    QCOMPARE(m.captured(2).toDouble(), m.captured(1).toDouble() / 100);
+                }
+            }
+        }
+        QVERIFY(conversions > Seeds / 4);
+    }
+
+    // Sound is drawn as a longitudinal wave and every other wave as a
+    // transverse one; above 20 kHz the sound is called ultrasound.
+    void soundIsLongitudinal()
+    {
+        int longitudinal = 0;
+        for (std::uint64_t seed = 0; seed < Seeds; ++seed) {
+            const Question q = waveQuestion(seeded(seed), 0);
+            const Wave& wave = std::get<Wave>(q.diagram);
+            const bool sound = q.text.contains(QStringLiteral("ound travels"));
+            QVERIFY2(wave.longitudinal == sound, qPrintable(q.text));
+            longitudinal += wave.longitudinal;
+            if (!sound)
+                continue;
+            const auto frequency = std::find_if(q.given.begin(), q.given.end(), [](const Value& v) { return v.role == "frequency"; });
+            const bool ultra = frequency != q.given.end() && frequency->number * baseFactor(frequency->unit) > 20000;
+            QVERIFY2(q.text.contains(QStringLiteral("ultrasound")) == ultra, qPrintable(q.text));
+            QVERIFY2(describe(q.diagram).startsWith(QStringLiteral("Longitudinal wave: ")), qPrintable(describe(q.diagram)));
+        }
+        QVERIFY(longitudinal > Seeds / 10);
+    }
+
+    // Every diagram is described in words, with every distance of a beam and
+    // no bare "?".
+    void diagramsDescribed()
+    {
+        for (const Generator& generate : {Generator(momentsQuestion), Generator(waveQuestion), Generator(efficiencyQuestion)})
+            for (std::uint64_t seed = 0; seed < 2000; ++seed) {
+                const Question q = generate(seeded(seed), 0);
+                if (std::holds_alternative<std::monostate>(q.diagram))
+                    continue;
+                const QString text = describe(q.diagram);
+                QVERIFY2(!text.isEmpty() && !text.contains(QLatin1Char('?')), qPrintable(text));
+                if (const auto* beam = std::get_if<Beam>(&q.diagram))
+                    for (const BeamForce& f : beam->forces)
+                        QVERIFY2(f.distance == "?" || text.contains(QStringLiteral(" at ") + f.distance), qPrintable(text));
+            }
     }
 
     void noRepeatWithinTenClicks_data()
@@ -202,6 +275,7 @@ private slots:
         QTest::newRow("efficiency") << Generator(efficiencyQuestion) << 0;
         QTest::newRow("energy, Level 1") << Generator(energyQuestion) << 0;
         QTest::newRow("energy, Level 2") << Generator(energyQuestion) << 1;
+        QTest::newRow("energy, Level 3") << Generator(energyQuestion) << 2;
         QTest::newRow("wave speed") << Generator(waveQuestion) << 0;
         QTest::newRow("moments") << Generator(momentsQuestion) << 0;
     }

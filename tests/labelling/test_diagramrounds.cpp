@@ -74,6 +74,31 @@ private slots:
         QVERIFY(screens->get<app::Menu>(menu).isVisible());
     }
 
+    void equalSlicesInterchange_data()
+    {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("second");
+        QTest::addColumn<int>("score");
+        QTest::newRow("ground and medical, both 14 %") << 1 << 2 << 6;
+        QTest::newRow("food and cosmic rays, 11.5 % and 10 %") << 3 << 4 << 4;
+        QTest::newRow("radon and ground") << 0 << 1 << 4;
+    }
+
+    // The two 14 % slices look alike, so their labels count either way round;
+    // every other swap still costs two marks.
+    void equalSlicesInterchange()
+    {
+        QFETCH(int, first);
+        QFETCH(int, second);
+        QFETCH(int, score);
+        TestScreens screens;
+        auto& s = screens.open<LabellingActivity>("background");
+        for (int i = 0; i < s.board.count(); ++i)
+            pupil::dropOnTarget(s, i, i == first ? second : i == second ? first : i);
+        pupil::click(s.commands(LabellingActivity::CheckScore));
+        QCOMPARE(s.scoreLine().Caption(), QStringLiteral("%1 out of 6 correct").arg(score));
+    }
+
     // Each sector's angle is its share of 360 degrees; radon is about half,
     // the nuclear sliver under one per cent; each leader ends within its own
     // sector, inside the circle.

@@ -9,6 +9,7 @@
 #include "support/testscreens.h"
 
 #include <QtTest>
+#include <map>
 #include <set>
 
 using labelling::EarSound;
@@ -73,31 +74,33 @@ private slots:
     // rarefactions, thin in between.
     void waveLines()
     {
-        std::set<float> xs;
+        std::map<float, const labelling::LineData*> wave; // by X
         for (const labelling::LineData& l : labelling::earSoundActivity().lines) {
             if (l.colour != QColor(192, 192, 192))
                 continue;
             QCOMPARE(l.x1, l.x2);
             QCOMPARE(l.y1, 2280.0f);
             QCOMPARE(l.y2, 4920.0f);
-            xs.insert(l.x1);
-            const int phase = int(l.x1 - 1320) % 960;
-            if (phase == 720) {
-                QCOMPARE(l.width, 6);
-                QCOMPARE(l.style, Qt::SolidLine);
-            } else if (phase == 240) {
-                QCOMPARE(l.width, 1);
-                QCOMPARE(l.style, Qt::DashLine);
-            } else {
-                QVERIFY(phase == 0 || phase == 480);
-                QCOMPARE(l.width, 2);
-                QCOMPARE(l.style, Qt::SolidLine);
-            }
             QCOMPARE(l.aboveAnswers, l.index == 26);
+            wave[l.x1] = &l;
         }
-        QCOMPARE(int(xs.size()), 20);
-        QCOMPARE(*xs.begin(), 1320.0f);
-        QCOMPARE(*xs.rbegin(), 5880.0f);
+        QCOMPARE(int(wave.size()), 20);
+        QCOMPARE(wave.begin()->first, 1320.0f);
+        QCOMPARE(wave.rbegin()->first, 5880.0f);
+        // Layers crowd at a compression (heavy) and spread at a rarefaction
+        // (dashed), which repeat a wavelength apart.
+        for (auto at = std::next(wave.begin()); at != wave.end(); ++at) {
+            const labelling::LineData& l = *at->second;
+            if (l.width == 6) {
+                QCOMPARE(int(l.x1 - 2040) % 960, 0);
+                QCOMPARE(at->first - std::prev(at)->first, 120.0f);
+            } else if (l.style == Qt::DashLine) {
+                QCOMPARE(int(l.x1 - 1560) % 960, 0);
+                QCOMPARE(std::next(at)->first - at->first, 360.0f);
+            } else {
+                QCOMPARE(l.width, 2);
+            }
+        }
     }
 
     // Every leader line touches its own target and ends on the thing its

@@ -1,10 +1,14 @@
 #include "support/testscreens.h"
+#include "app/catalogue.h"
+#include "app/myactivities.h"
 #include "app/register.h"
+#include "labelling/editor/labeleditor.h"
 #include "forms/fonts.h"
 #include "forms/twips.h"
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QTemporaryDir>
 
 forms::Platform FakePlatform::platform()
 {
@@ -38,6 +42,15 @@ TestScreens::TestScreens()
 {
     screens = std::make_unique<forms::Screens>(fake->platform());
     app::registerEverything(*screens);
+    // A teacher's activities come from a folder of this registry's own, never
+    // the user's, and no desktop dialog opens: a test that needs one gives its own.
+    auto folder = std::make_shared<QTemporaryDir>();
+    const QString activities = folder->filePath(QStringLiteral("activities"));
+    screens->add(app::MyActivities::Id, [folder, activities](forms::Screens& s) {
+        app::MyActivitiesPlaces places{{activities, {}}, folder->filePath(QStringLiteral("index.json")), {}, {}, {}};
+        return std::make_unique<app::MyActivities>(s, app::ownKinds(), places);
+    });
+    labelling::registerLabelEditor(*screens, activities);
 }
 
 TestScreens::~TestScreens()

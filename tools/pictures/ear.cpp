@@ -251,7 +251,7 @@ QImage earPicture(int resolution)
     const labelling::ActivityData& data = earSoundActivity();
     const labelling::PicturePlace& picture = data.pictures.at(0);
     const auto points = partPoints(QPointF(picture.left, picture.top));
-    const QPointF drumAt = points.at("ear drum"), bonesAt = points.at("ear bones");
+    const QPointF drumAt = points.at("eardrum"), bonesAt = points.at("ear bones");
     const QPointF cochleaAt = points.at("cochlea"), nerveAt = points.at("auditory nerve");
 
     QImage image = canvas(QSize(qRound(picture.width / forms::TwipsPerPixel), qRound(picture.height / forms::TwipsPerPixel)), resolution);
@@ -271,12 +271,12 @@ QImage earPicture(int resolution)
     const QPainterPath cochlea = drawInnerEar(p, vestibule, cochleaAt, cochleaCentre);
     const QPainterPath nerve = drawNerve(p, cochleaCentre, vestibule, nerveAt, size.width() - 16);
     const QPainterPath bones = drawBones(p, drumAt, bonesAt, oval);
-    // The ear drum: a thin membrane across the end of the canal.
+    // The eardrum: a thin membrane across the end of the canal.
     const QPainterPath drum = QTransform().translate(drumAt.x(), drumAt.y()).rotate(10).map(disc(QPointF(0, 0), 4, 30));
     fill(p, drum, Drum);
     p.end();
 
-    const bool placed = holds(drum, drumAt, "ear drum") && holds(bones, bonesAt, "ear bones")
+    const bool placed = holds(drum, drumAt, "eardrum") && holds(bones, bonesAt, "ear bones")
         && holds(cochlea, cochleaAt, "cochlea") && holds(nerve, nerveAt, "auditory nerve");
     return placed ? image : QImage();
 }

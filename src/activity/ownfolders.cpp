@@ -1,0 +1,117 @@
+#include "activity/ownfolders.h"
+#include "activity/teacherfile.h"
+#include "forms/screens.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+namespace activity {
+
+QString originName(Origin origin)
+{
+    switch (origin) {
+    case Origin::Yours:
+        return QStringLiteral("Yours");
+    case Origin::School:
+        return QStringLiteral("School");
+    case Origin::Shared:
+        return QStringLiteral("Shared");
+    }
+    return {};
+}
+
+ActivityPlaces standardPlaces()
+{
+    ActivityPlaces places{QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/activities"), {}};
+    const QString userData = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    for (const QString& data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        if (data != userData) // the user's own data folder holds the user's folder
+            places.school << data + QStringLiteral("/tavrenel/activities");
+    return places;
+}
+
+QString sharedFolder(const forms::Screens& screens) { return screens.setting(SharedFolderKey).toString(); }
+
+void chooseSharedFolder(forms::Screens& screens, const QString& folder) { screens.choose(SharedFolderKey, folder); }
+
+std::vector<ActivityFolder> activityFolders(const ActivityPlaces& places, const QString& shared)
+{
+    std::vector<ActivityFolder> folders;
+    QStringList seen;
+    const auto add = [&](const QString& path, Origin origin) {
+        if (path.isEmpty())
+            return;
+        const QString clean = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+        const QString canonical = QFileInfo(clean).canonicalFilePath();
+        const QString key = canonical.isEmpty() ? clean : canonical;
+        if (seen.contains(key))
+            return;
+        seen << key;
+        folders.push_back({clean, origin});
+    };
+    add(places.user, Origin::Yours);
+    for (const QString& school : places.school)
+        add(school, Origin::School);
+    add(shared, Origin::Shared);
+    return folders;
+}
+
+std::vector<FoundFile> findActivityFiles(std::span<const ActivityFolder> folders, std::span<const OwnKind* const> kinds)
+{
+    std::vector<FoundFile> found;
+    for (const ActivityFolder& folder : folders) {
+        const QDir dir(folder.path);
+        if (!dir.exists())
+            continue;
+        const bool folderWritable = folder.origin != Origin::School && QFileInfo(folder.path).isWritable();
+        const QFileInfoList entries = dir.entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+        for (const QFileInfo& entry : entries)
+            for (const OwnKind* kind : kinds)
+                if (entry.suffix().compare(kind->extension, Qt::CaseInsensitive) == 0) {
+                    const bool writable = folderWritable && (entry.isFile() ? entry.isWritable() : true);
+                    found.push_back({entry.absoluteFilePath(), folder.origin, !writable, kind, entry.size(), entry.lastModified()});
+                }
+    }
+    return found;
+}
+
+namespace {
+// Larger than any activity file of any kind.
+constexpr qint64 LargestImport = 64 * 1024 * 1024;
+
+QString freeName(const QString& folder, const QFileInfo& name)
+{
+    QString candidate = folder + QLatin1Char('/') + name.fileName();
+    for (int n = 2; QFileInfo::exists(candidate); ++n)
+        candidate = QStringLiteral("%1/%2 (%3).%4").arg(folder, name.completeBaseName()).arg(n).arg(name.suffix());
+    return candidate;
+}
+} // namespace
+
+Imported importActivity(const QString& path, std::span<const OwnKind* const> kinds, const QString& folder)
+{
+    const QFileInfo from(path);
+    const auto kind = std::find_if(kinds.begin(), kinds.end(), [&](const OwnKind* k) {
+        return from.suffix().compare(k->extension, Qt::CaseInsensitive) == 0;
+    });
+    if (kind == kinds.end())
+        return {{}, {}, QStringLiteral("%1 is not an activity file, so it was not imported.").arg(from.fileName())};
+    const OwnSummary summary = (*kind)->summarise(path);
+    const TeacherFile file = readTeacherFile(path, LargestImport);
+    if (!summary.problem.isEmpty() || !file.ok()) {
+        const QString why = summary.problem.isEmpty() ? file.problem : QStringLiteral("it %1").arg(summary.problem);
+        return {{}, {}, QStringLiteral("%1 was not imported: %2").arg(from.fileName(), why)};
+    }
+    QDir().mkpath(folder);
+    const QString to = QFileInfo(freeName(folder, from)).absoluteFilePath();
+    QSaveFile out(to);
+    if (!out.open(QIODevice::WriteOnly) || out.write(file.bytes) != file.bytes.size() || !out.commit())
+        return {{}, {}, QStringLiteral("%1 could not be imported: %2").arg(from.fileName(), out.errorString())};
+    return {to, summary.title, {}};
+}
+
+} // namespace activity

@@ -1,0 +1,70 @@
+#pragma once
+// Where the activities teachers make are found: the user's own folder
+// (written to), the school's folders deployed by its IT (read-only in place),
+// then one shared folder chosen in the program, such as a department's
+// network drive. Tests give folders of their own.
+
+#include "activity/ownkind.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <span>
+#include <vector>
+
+namespace forms { class Screens; }
+
+namespace activity {
+
+enum class Origin { Yours, School, Shared };
+// "Yours", "School", "Shared": where a file came from, as the list shows it.
+QString originName(Origin origin);
+
+struct ActivityPlaces {
+    QString user;       // <AppDataLocation>/activities: new activities are saved here
+    QStringList school; // <each XDG data dir>/tavrenel/activities
+};
+
+// The program's own places, from the desktop's standard folders.
+ActivityPlaces standardPlaces();
+
+// The shared folder chosen in the program; empty when none is.
+inline const QString SharedFolderKey = QStringLiteral("activities/sharedFolder");
+QString sharedFolder(const forms::Screens& screens);
+void chooseSharedFolder(forms::Screens& screens, const QString& folder);
+
+struct ActivityFolder {
+    QString path;
+    Origin origin;
+};
+
+// The folders searched, in order: the user's, each school folder, the shared
+// one. A folder named twice (the shared folder may be a school's) is searched
+// once, where it comes first.
+std::vector<ActivityFolder> activityFolders(const ActivityPlaces& places, const QString& shared);
+
+struct FoundFile {
+    QString path;
+    Origin origin;
+    bool readOnly;      // played, never edited in place nor deleted
+    const OwnKind* kind;
+    qint64 size;
+    QDateTime modified;
+};
+
+// Every file of one of `kinds` in `folders`, in the folders' order and by
+// name within each; a folder or device given such a name is found too, so
+// that the list can say why it cannot be opened. Reads no file.
+std::vector<FoundFile> findActivityFiles(std::span<const ActivityFolder> folders, std::span<const OwnKind* const> kinds);
+
+struct Imported {
+    QString path;    // the copy
+    QString title;
+    QString problem; // why nothing was copied; empty when copied
+};
+
+// Copies the activity file at `path`, read whole and found sound by its kind,
+// into `folder` under a name not yet taken there ("motor (2).tavlabel").
+Imported importActivity(const QString& path, std::span<const OwnKind* const> kinds, const QString& folder);
+
+} // namespace activity

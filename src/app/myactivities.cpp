@@ -1,0 +1,386 @@
+#include "app/myactivities.h"
+#include "activity/ownindex.h"
+#include "activity/setup.h"
+#include "app/links.h"
+#include "app/openingscreen.h"
+#include "forms/accessible.h"
+#include "forms/design.h"
+#include "forms/notice.h"
+#include "forms/pictures.h"
+#include "forms/screens.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QKeyEvent>
+
+#include <algorithm>
+
+namespace app {
+
+namespace {
+using forms::Label;
+const forms::LabelLook TitleLook{"Tahoma", 36, true, forms::Yellow, forms::Black, true, true, Label::Align::Center};
+// Opaque, so that long lines stay readable over the backdrop.
+const forms::LabelLook RowLook{"Tahoma", 12, true, forms::Yellow, forms::Black, true, true, Label::Align::Left};
+const forms::LabelLook OriginLook{"Tahoma", 12, true, forms::Yellow, forms::Black, true, true, Label::Align::Center};
+const forms::LabelLook CommandLook{"Tahoma", 12, true, forms::Yellow, forms::Blue, true, true, Label::Align::Center};
+const forms::LabelLook QuestionLook{"Tahoma", 15.75, true, forms::Yellow, forms::Black, true, true, Label::Align::Center};
+const forms::LabelLook PageLook{"Tahoma", 12, true, forms::Yellow, forms::Black, false, false, Label::Align::Center};
+const QColor Selected(0, 0, 160);
+constexpr float FirstRowTop = 1440, RowHeight = 600, RowGap = 690;
+constexpr float CommandsLeft = 9000, CommandWidth = 2880, CommandHeight = 540, CommandGap = 660;
+
+QString quoted(const QString& title) { return QStringLiteral("\u201C%1\u201D").arg(title); }
+
+} // namespace
+
+MyActivitiesPlaces standardActivityPlaces()
+{
+    const activity::ActivityPlaces places = activity::standardPlaces();
+    return {places, QFileInfo(places.user).absolutePath() + QStringLiteral("/activities-index.json"),
+            [](QWidget* owner) {
+                return QFileDialog::getOpenFileName(owner, QStringLiteral("Import an activity"), QDir::homePath(),
+                                                    QStringLiteral("Activities (*.tavlabel *.tavquiz)"));
+            },
+            [](QWidget* owner, const QString& start) {
+                return QFileDialog::getExistingDirectory(owner, QStringLiteral("Choose the shared folder"), start);
+            },
+            [](const QString& path) { return QFile::moveToTrash(path); }};
+}
+
+QString ListedActivity::caption() const
+{
+    if (summary.problem.isEmpty())
+        return summary.title;
+    QString caption = summary.problem;
+    caption[0] = caption[0].toUpper();
+    return caption;
+}
+
+MyActivities::MyActivities(forms::Screens& screens, std::vector<const activity::OwnKind*> kinds, MyActivitiesPlaces places)
+    : Screen(screens, Id),
+      title(*new Label(this, "title")),
+      pageIndicator(*new Label(this, "pageIndicator")),
+      question(*new Label(this, "question")),
+      exitButton(*new forms::Button(this, "exitButton")),
+      jotterButton(*new forms::Button(this, "jotterButton")),
+      kinds_(std::move(kinds)),
+      places_(std::move(places))
+{
+    setCaption(QStringLiteral("Quorvanta"));
+    forms::design(title, "My Activities", {2797.5f, 120, 6405, 1020}, TitleLook);
+    for (int r = 0; r < RowsPerPage; ++r) {
+        const float top = FirstRowTop + RowGap * float(r);
+        forms::design(rows.create(this, r), {}, {240, top, 6960, RowHeight}, RowLook);
+        forms::design(origins.create(this, r), {}, {7320, top, 1440, RowHeight}, OriginLook);
+    }
+    QStringList captions{"Play", "Edit", "Delete", "Import...", "Choose shared folder..."};
+    for (const activity::OwnKind* kind : kinds_)
+        captions << kind->newCommand;
+    for (int k = 0; k < int(captions.size()); ++k) {
+        // Each kind's "New" command stands first, then the others in turn.
+        const int place = k >= FirstNew ? k - FirstNew : k + int(kinds_.size());
+        forms::design(commands.create(this, k), captions[k],
+                      {CommandsLeft, FirstRowTop + CommandGap * float(place), CommandWidth, CommandHeight}, CommandLook);
+    }
+    forms::design(pageLinks.create(this, 0), "Previous page", {2160, 7950, 2040, 495}, CommandLook);
+    forms::design(pageLinks.create(this, 1), "Next page", {6600, 7950, 2040, 495}, CommandLook);
+    forms::design(pageIndicator, {}, {4260, 8010, 2280, 420}, PageLook);
+    forms::design(question, {}, {1200, 3000, 7200, 1500}, QuestionLook);
+    forms::design(questionAnswers.create(this, 0), {}, {1800, 4680, 2880, 540}, CommandLook);
+    forms::design(questionAnswers.create(this, 1), "Keep it", {4920, 4680, 2880, 540}, CommandLook);
+    question.hide();
+    questionAnswers.forEach([](int, Label& answer) { answer.hide(); });
+    exitButton.place(60, 7950, 1785, 495);
+    exitButton.setWord(QStringLiteral("Exit"));
+    jotterButton.place(10050, 7950, 1785, 495);
+
+    connect(&exitButton, &forms::Control::clicked, this, [this] { showInstead(OpeningScreen::Id); });
+    connect(&jotterButton, &forms::Control::clicked, this, [this] { openJotter(this->screens()); });
+    connect(&rows, &forms::GroupSignals::clicked, this, &MyActivities::tapRow);
+    connect(&commands, &forms::GroupSignals::clicked, this, &MyActivities::runCommand);
+    connect(&pageLinks, &forms::GroupSignals::clicked, this, [this](int link) { showPage(page_ + (link == 0 ? -1 : 1)); });
+    connect(&questionAnswers, &forms::GroupSignals::clicked, this, &MyActivities::answerQuestion);
+    lightUnderPointer(title);
+    for (const forms::ControlGroup<Label>* group : {&rows, &commands, &pageLinks, &questionAnswers})
+        group->forEach([this](int, Label& control) {
+            control.setFocusPolicy(Qt::TabFocus);
+            control.installEventFilter(this);
+        });
+}
+
+bool MyActivities::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto* control = qobject_cast<forms::Control*>(watched);
+    const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+    const int pressed = key ? static_cast<QKeyEvent*>(event)->key() : 0;
+    if (!control || (pressed != Qt::Key_Return && pressed != Qt::Key_Enter && pressed != Qt::Key_Space))
+        return Screen::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyRelease)
+        return true;
+    const QString& group = control->name();
+    if (group == rows.name())
+        tapRow(control->index());
+    else if (group == commands.name())
+        runCommand(control->index());
+    else if (group == pageLinks.name())
+        showPage(page_ + (control->index() == 0 ? -1 : 1));
+    else if (group == questionAnswers.name())
+        answerQuestion(control->index());
+    return true;
+}
+
+void MyActivities::load()
+{
+    activity::prepareScreen(*this, {.jotter = &jotterButton});
+    setBackColor(QColor(49, 135, 215));
+    const forms::Screen* hub = screens().find(OpeningScreen::Id);
+    const QString backdrop = QStringLiteral("Images\\cassini.jpg");
+    setPicture(hub && hub->PictureFile() == backdrop ? hub->Picture() : forms::loadPicture(backdrop, scale()), backdrop);
+    exitButton.loadPicture(QStringLiteral("Images\\exit.jpg"));
+    exitButton.place(60, 7950, 1785, 495);
+    for (Label* link : {&pageLinks(0), &pageLinks(1)})
+        forms::setAccessibleRole(*link, QAccessible::Link);
+    commands.forEach([](int, Label& command) { forms::setAccessibleRole(command, QAccessible::Button); });
+    refresh();
+}
+
+void MyActivities::refresh()
+{
+    const QString keep = current() ? current()->file.path : QString();
+    const auto folders = activity::activityFolders(places_.places, activity::sharedFolder(screens()));
+    const auto found = activity::findActivityFiles(folders, kinds_);
+    activity::SummaryIndex index(places_.indexFile, QStringLiteral(TAVRENEL_VERSION));
+    listed_.clear();
+    for (const activity::FoundFile& file : found)
+        listed_.push_back({file, index.summary(file)});
+    index.save(found);
+    // Yours, then the school's, then the shared ones; by title within each.
+    std::stable_sort(listed_.begin(), listed_.end(), [](const ListedActivity& a, const ListedActivity& b) {
+        if (a.file.origin != b.file.origin)
+            return a.file.origin < b.file.origin;
+        return a.caption().compare(b.caption(), Qt::CaseInsensitive) < 0;
+    });
+    const auto kept = std::find_if(listed_.begin(), listed_.end(), [&](const ListedActivity& a) { return a.file.path == keep; });
+    selected_ = kept == listed_.end() ? -1 : int(kept - listed_.begin());
+    showPage(selected_ >= 0 ? selected_ / RowsPerPage : page_);
+}
+
+int MyActivities::pageCount() const { return std::max(1, (int(listed_.size()) + RowsPerPage - 1) / RowsPerPage); }
+
+void MyActivities::showPage(int page)
+{
+    page_ = std::clamp(page, 0, pageCount() - 1);
+    for (int r = 0; r < RowsPerPage; ++r) {
+        const int index = page_ * RowsPerPage + r;
+        const bool shown = index < int(listed_.size());
+        rows(r).setVisible(shown);
+        origins(r).setVisible(shown);
+        if (!shown)
+            continue;
+        rows(r).setCaption(listed_[index].caption());
+        origins(r).setCaption(activity::originName(listed_[index].file.origin));
+        forms::setAccessibleRole(rows(r), QAccessible::ListItem);
+    }
+    if (listed_.empty()) {
+        rows(0).setCaption(QStringLiteral("No activities yet. Make one with \u201C%1\u201D.")
+                               .arg(kinds_.empty() ? QString() : kinds_.front()->newCommand));
+        rows(0).show();
+    }
+    pageIndicator.setCaption(QStringLiteral("Page %1 of %2").arg(page_ + 1).arg(pageCount()));
+    const bool paged = pageCount() > 1;
+    pageIndicator.setVisible(paged);
+    pageLinks(0).setVisible(paged && page_ > 0);
+    pageLinks(1).setVisible(paged && page_ + 1 < pageCount());
+    moveOverBackground({});
+}
+
+void MyActivities::select(int index)
+{
+    selected_ = index >= 0 && index < int(listed_.size()) ? index : -1;
+    moveOverBackground({});
+}
+
+void MyActivities::tapRow(int row)
+{
+    const int index = page_ * RowsPerPage + row;
+    if (index >= int(listed_.size()))
+        return;
+    if (index == selected_)
+        play();
+    else
+        select(index);
+}
+
+const ListedActivity* MyActivities::current() const
+{
+    return selected_ >= 0 && selected_ < int(listed_.size()) ? &listed_[selected_] : nullptr;
+}
+
+void MyActivities::runCommand(int index)
+{
+    switch (index) {
+    case Play:
+        play();
+        break;
+    case Edit:
+        edit();
+        break;
+    case Delete:
+        askToDelete();
+        break;
+    case Import:
+        if (places_.pickFile)
+            importFile(places_.pickFile(this));
+        break;
+    case ChooseShared:
+        if (places_.pickFolder)
+            chooseShared(places_.pickFolder(this, activity::sharedFolder(screens())));
+        break;
+    default:
+        makeNew(index - FirstNew);
+        break;
+    }
+}
+
+void MyActivities::play()
+{
+    const ListedActivity* chosen = current();
+    if (!chosen) {
+        forms::Notice::post(*this, QStringLiteral("Choose an activity first."));
+        return;
+    }
+    const QString problem = chosen->file.kind->play(screens(), chosen->file.path);
+    if (!problem.isEmpty())
+        forms::Notice::post(*this, problem);
+}
+
+// The editor takes this screen's place; this screen is read afresh when the
+// editor shows it again.
+void MyActivities::openElsewhere(const std::function<void()>& open)
+{
+    open();
+    unloadSelf();
+}
+
+void MyActivities::edit()
+{
+    const ListedActivity* chosen = current();
+    if (!chosen) {
+        forms::Notice::post(*this, QStringLiteral("Choose an activity first."));
+        return;
+    }
+    if (!chosen->summary.problem.isEmpty()) {
+        forms::Notice::post(*this, chosen->caption());
+        return;
+    }
+    const activity::FoundFile file = chosen->file;
+    openElsewhere([&] { file.kind->edit(screens(), file.path, places_.places.user); });
+}
+
+void MyActivities::makeNew(int kind)
+{
+    if (kind < 0 || kind >= int(kinds_.size()))
+        return;
+    const activity::OwnKind* made = kinds_[kind];
+    openElsewhere([&] { made->edit(screens(), {}, places_.places.user); });
+}
+
+void MyActivities::askToDelete()
+{
+    const ListedActivity* chosen = current();
+    if (!chosen) {
+        forms::Notice::post(*this, QStringLiteral("Choose an activity first."));
+        return;
+    }
+    const QString name = chosen->summary.title.isEmpty() ? QFileInfo(chosen->file.path).fileName() : chosen->summary.title;
+    if (chosen->file.readOnly) {
+        forms::Notice::post(*this, QStringLiteral("%1 is in a folder that cannot be changed from here, so it cannot be deleted.").arg(quoted(name)));
+        return;
+    }
+    ask(QStringLiteral("Delete %1?\nIt goes to the wastebasket.").arg(quoted(name)), QStringLiteral("Delete"), [this] { deleteSelected(false); });
+}
+
+void MyActivities::deleteSelected(bool forGood)
+{
+    const ListedActivity* chosen = current();
+    if (!chosen)
+        return;
+    const QString path = chosen->file.path, name = QFileInfo(path).fileName();
+    if (!forGood && !(places_.moveToTrash && places_.moveToTrash(path))) {
+        ask(QStringLiteral("There is no wastebasket here.\nDelete %1 for good?").arg(quoted(name)), QStringLiteral("Delete for good"),
+            [this] { deleteSelected(true); });
+        return;
+    }
+    if (forGood && !QFile::remove(path)) {
+        forms::Notice::post(*this, QStringLiteral("%1 could not be deleted.").arg(name));
+        return;
+    }
+    selected_ = -1;
+    refresh();
+}
+
+void MyActivities::ask(const QString& text, const QString& yes, std::function<void()> onYes)
+{
+    onYes_ = std::move(onYes);
+    question.setCaption(text);
+    questionAnswers(0).setCaption(yes);
+    question.show();
+    question.raise();
+    questionAnswers.forEach([](int, Label& answer) {
+        answer.show();
+        answer.raise();
+    });
+}
+
+void MyActivities::answerQuestion(int answer)
+{
+    question.hide();
+    questionAnswers.forEach([](int, Label& a) { a.hide(); });
+    auto onYes = std::exchange(onYes_, nullptr);
+    if (answer == 0 && onYes)
+        onYes();
+}
+
+void MyActivities::importFile(const QString& path)
+{
+    if (path.isEmpty())
+        return;
+    const activity::Imported imported = activity::importActivity(path, kinds_, places_.places.user);
+    if (!imported.problem.isEmpty()) {
+        forms::Notice::post(*this, imported.problem);
+        return;
+    }
+    selected_ = -1;
+    refresh();
+    const auto added = std::find_if(listed_.begin(), listed_.end(), [&](const ListedActivity& a) { return a.file.path == imported.path; });
+    if (added != listed_.end()) {
+        select(int(added - listed_.begin()));
+        showPage(selected_ / RowsPerPage);
+    }
+    forms::Notice::post(*this, QStringLiteral("Imported %1.").arg(quoted(imported.title)));
+}
+
+void MyActivities::chooseShared(const QString& folder)
+{
+    if (folder.isEmpty())
+        return;
+    activity::chooseSharedFolder(screens(), folder);
+    refresh();
+    forms::Notice::post(*this, QStringLiteral("Activities are also read from %1").arg(QDir::toNativeSeparators(folder)));
+}
+
+// The pointer on the bare screen puts out the title; the chosen row stands out in blue.
+void MyActivities::moveOverBackground(const forms::MouseArgs&)
+{
+    title.setOpaque(false);
+    for (int r = 0; r < RowsPerPage; ++r) {
+        const bool chosen = page_ * RowsPerPage + r == selected_;
+        rows(r).setBackColor(chosen ? Selected : forms::Black);
+        origins(r).setBackColor(chosen ? Selected : forms::Black);
+    }
+}
+
+} // namespace app

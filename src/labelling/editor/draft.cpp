@@ -1,0 +1,308 @@
+#include "labelling/editor/draft.h"
+#include "labelling/editor/draftsteps.h"
+#include "labelling/editor/playarea.h"
+
+#include <QBuffer>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QImageReader>
+#include <cmath>
+
+namespace labelling {
+
+namespace {
+
+// Twips of the playing screen between a new box and its part, so that the
+// leader line shows.
+constexpr double LeaderGap = 600;
+// Twips around a part kept clear of new boxes: its ring, as the editor draws it.
+constexpr double PartRing = 300;
+// Padding inside an answer box, in twips, and each further line of text.
+constexpr double BoxPadding = 180, FurtherLine = 240;
+
+QSize decodedSize(const QByteArray& bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer);
+    return reader.canRead() ? reader.size() : QSize();
+}
+
+// `box` moved by the least that keeps it inside `area`.
+QRectF clampInside(QRectF box, const QRectF& area)
+{
+    box.moveLeft(std::clamp(box.left(), area.left(), std::max(area.left(), area.right() - box.width())));
+    box.moveTop(std::clamp(box.top(), area.top(), std::max(area.top(), area.bottom() - box.height())));
+    return box;
+}
+
+// Twips from `point` to the nearest point of `box`.
+double reach(QPointF point, const QRectF& box)
+{
+    const double dx = std::max({box.left() - point.x(), 0.0, point.x() - box.right()});
+    const double dy = std::max({box.top() - point.y(), 0.0, point.y() - box.bottom()});
+    return std::hypot(dx, dy);
+}
+
+QRectF whole(QRectF box) { return QRectF(QPointF(std::round(box.left()), std::round(box.top())), box.size()); }
+
+} // namespace
+
+LabelDraft::LabelDraft(QObject* parent) : QObject(parent) {}
+
+bool LabelDraft::reset(const OwnActivity& activity)
+{
+    const QSize size = activity.picture.isEmpty() ? QSize() : decodedSize(activity.picture);
+    if (!activity.picture.isEmpty() && size.isEmpty())
+        return false;
+    history_.clear();
+    activity_ = activity;
+    pictureSize_ = size;
+    emit pictureChanged();
+    emit titleChanged(activity_.title);
+    emit instructionChanged(activity_.instruction);
+    emit changed();
+    return true;
+}
+
+bool LabelDraft::refuse(const QString& why)
+{
+    emit refused(why);
+    return false;
+}
+
+QPointF LabelDraft::onPicture(QPointF point) const
+{
+    return {std::clamp(std::round(point.x()), 0.0, double(pictureSize_.width())),
+            std::clamp(std::round(point.y()), 0.0, double(pictureSize_.height()))};
+}
+
+bool LabelDraft::fits(const QRectF& box, int ignoring) const
+{
+    if (!QRectF(QPointF(0, 0), QSizeF(pictureSize_)).contains(box))
+        return false;
+    for (int k = 0; k < count(); ++k)
+        if (k != ignoring && label(k).target.intersects(box))
+            return false;
+    return true;
+}
+
+QSizeF LabelDraft::boxSize(const QString& answer) const
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(forms::fontPixels(AnswerBoxPoints));
+    font.setBold(true);
+    const double text = forms::designTwips(QFontMetricsF(font).horizontalAdvance(answer.trimmed()));
+    const double roomPerLine = WidestBox - BoxPadding;
+    const double width = std::clamp(text + BoxPadding, double(AnswerBoxWidth), double(WidestBox));
+    const int lines = std::clamp(int(std::ceil(text / roomPerLine)), 1, 3);
+    const double perPixel = playTwipsPerPixel(pictureSize_);
+    return QSizeF(std::round(width / perPixel), std::round((AnswerBoxHeight + (lines - 1) * FurtherLine) / perPixel));
+}
+
+QRectF LabelDraft::freePlace(QPointF part, QSizeF size, int ignoring) const
+{
+    const double perPixel = playTwipsPerPixel(pictureSize_);
+    const double width = pictureSize_.width() - size.width(), height = pictureSize_.height() - size.height();
+    if (width < 0 || height < 0)
+        return {};
+    const double step = std::max({1.0, size.height() / 2, std::max(width, height) / 120});
+    QRectF best;
+    double bestCost = 0;
+    auto consider = [&](double x, double y) {
+        const QRectF box(std::round(x), std::round(y), size.width(), size.height());
+        if (!fits(box, ignoring))
+            return;
+        // Near its part with room for the leader, covering no part, and
+        // where there is room, clear of every part's ring.
+        double cost = std::abs(reach(part, box) * perPixel - LeaderGap);
+        auto covers = [&](QPointF other) {
+            const double near = reach(other, box);
+            cost += near == 0 ? 1e8 : near * perPixel < PartRing ? 1e6 : 0;
+        };
+        for (int k = 0; k < count(); ++k)
+            if (k != ignoring)
+                covers(label(k).part);
+        covers(part);
+        if (best.isNull() || cost < bestCost) {
+            best = box;
+            bestCost = cost;
+        }
+    };
+    for (double y = 0;; y = std::min(y + step, height)) {
+        for (double x = 0;; x = std::min(x + step, width)) {
+            consider(x, y);
+            if (x >= width)
+                break;
+        }
+        if (y >= height)
+            break;
+    }
+    return best;
+}
+
+QString LabelDraft::unfinished() const
+{
+    if (!hasPicture())
+        return tr("Choose a picture first.");
+    if (activity_.title.trimmed().isEmpty())
+        return tr("Type a title for the activity.");
+    if (activity_.labels.empty())
+        return tr("Click on the picture to add a part to label.");
+    for (int k = 0; k < count(); ++k)
+        if (label(k).answer.trimmed().isEmpty())
+            return tr("Type the answer for label %1.").arg(k + 1);
+    return {};
+}
+
+OwnActivity LabelDraft::finished() const
+{
+    OwnActivity done = activity_;
+    done.title = done.title.trimmed();
+    done.instruction = done.instruction.trimmed();
+    for (OwnLabel& l : done.labels)
+        l.answer = l.answer.trimmed();
+    return done;
+}
+
+bool LabelDraft::addPart(QPointF part)
+{
+    if (!hasPicture())
+        return refuse(tr("Choose a picture first."));
+    if (count() >= MostOwnLabels)
+        return refuse(tr("An activity has at most %1 labels.").arg(MostOwnLabels));
+    if (!QRectF(QPointF(0, 0), QSizeF(pictureSize_)).contains(part))
+        return refuse(tr("Click on the picture to add a part."));
+    const QRectF box = freePlace(part, boxSize({}));
+    if (box.isNull())
+        return refuse(tr("There is no room left on the picture for another answer box."));
+    history_.push(new AddPartStep(*this, count(), OwnLabel{{}, box, onPicture(part)}));
+    return true;
+}
+
+bool LabelDraft::moveBox(int index, QPointF topLeft)
+{
+    if (index < 0 || index >= count())
+        return false;
+    const QRectF box = clampInside(whole(QRectF(topLeft, label(index).target.size())), QRectF(QPointF(0, 0), QSizeF(pictureSize_)));
+    if (!fits(box, index))
+        return refuse(tr("Answer boxes may not overlap: the box went back."));
+    if (box != label(index).target)
+        history_.push(new MoveBoxStep(*this, index, box));
+    return true;
+}
+
+bool LabelDraft::movePart(int index, QPointF part)
+{
+    if (index < 0 || index >= count())
+        return false;
+    if (const QPointF at = onPicture(part); at != label(index).part)
+        history_.push(new MovePartStep(*this, index, at));
+    return true;
+}
+
+bool LabelDraft::rename(int index, const QString& answer)
+{
+    if (index < 0 || index >= count())
+        return false;
+    OwnLabel renamed = label(index);
+    renamed.answer = answer.left(LongestAnswer);
+    if (renamed.answer == label(index).answer)
+        return true;
+    // The box grows to hold the answer where there is room; else it keeps its size.
+    const QRectF area(QPointF(0, 0), QSizeF(pictureSize_));
+    const QRectF grown = clampInside(QRectF(renamed.target.topLeft(), boxSize(renamed.answer)), area);
+    if (fits(grown, index))
+        renamed.target = grown;
+    history_.push(new RenameStep(*this, index, renamed));
+    return true;
+}
+
+bool LabelDraft::remove(int index)
+{
+    if (index < 0 || index >= count())
+        return false;
+    history_.push(new DeleteStep(*this, index));
+    return true;
+}
+
+void LabelDraft::setTitle(const QString& title)
+{
+    if (title.left(LongestTitle) != activity_.title)
+        history_.push(new TitleStep(*this, title.left(LongestTitle)));
+}
+
+void LabelDraft::setInstruction(const QString& instruction)
+{
+    if (instruction.left(LongestInstruction) != activity_.instruction)
+        history_.push(new InstructionStep(*this, instruction.left(LongestInstruction)));
+}
+
+void LabelDraft::setPicture(const EmbeddedPicture& picture)
+{
+    std::vector<OwnLabel> labels = activity_.labels;
+    if (hasPicture()) {
+        const double sx = double(picture.size.width()) / pictureSize_.width();
+        const double sy = double(picture.size.height()) / pictureSize_.height();
+        // Edges rounded one by one, so that boxes clear of each other stay so.
+        for (OwnLabel& l : labels) {
+            const QRectF& t = l.target;
+            const double left = std::round(t.left() * sx), top = std::round(t.top() * sy);
+            l.target = QRectF(left, top, std::round(t.right() * sx) - left, std::round(t.bottom() * sy) - top);
+            l.part = QPointF(std::round(l.part.x() * sx), std::round(l.part.y() * sy));
+        }
+    }
+    history_.push(new PictureStep(*this, picture, std::move(labels)));
+}
+
+void LabelDraft::applyInsert(int index, const OwnLabel& label)
+{
+    activity_.labels.insert(activity_.labels.begin() + index, label);
+    emit labelAdded(index);
+    emit changed();
+}
+
+void LabelDraft::applyRemove(int index)
+{
+    activity_.labels.erase(activity_.labels.begin() + index);
+    emit labelRemoved(index);
+    emit changed();
+}
+
+void LabelDraft::applyLabel(int index, const OwnLabel& label, bool renamed)
+{
+    const bool moved = label.target != activity_.labels[std::size_t(index)].target
+                       || label.part != activity_.labels[std::size_t(index)].part;
+    activity_.labels[std::size_t(index)] = label;
+    if (renamed)
+        emit labelRenamed(index);
+    if (moved)
+        emit labelMoved(index);
+    emit changed();
+}
+
+void LabelDraft::applyTitle(const QString& title)
+{
+    activity_.title = title;
+    emit titleChanged(title);
+    emit changed();
+}
+
+void LabelDraft::applyInstruction(const QString& instruction)
+{
+    activity_.instruction = instruction;
+    emit instructionChanged(instruction);
+    emit changed();
+}
+
+void LabelDraft::applyPicture(const EmbeddedPicture& picture, const std::vector<OwnLabel>& labels)
+{
+    activity_.picture = picture.bytes;
+    activity_.pictureType = picture.type;
+    activity_.labels = labels;
+    pictureSize_ = picture.size;
+    emit pictureChanged();
+    emit changed();
+}
+
+} // namespace labelling

@@ -1,0 +1,93 @@
+#pragma once
+// The labelling activity being made, with its rules: at most ten labels,
+// answer boxes inside the picture and clear of each other, parts on the
+// picture. Every change a teacher makes is one step of the history, so it
+// can be undone and redone; each step tells what changed through a signal.
+
+#include "labelling/ownactivity.h"
+
+#include <QObject>
+#include <QSize>
+#include <QUndoStack>
+
+namespace labelling {
+
+// The longest texts an activity file holds.
+inline constexpr int LongestTitle = 120, LongestInstruction = 400, LongestAnswer = 60;
+
+// A picture ready to embed: its encoded bytes, "png" or "jpeg", its size.
+struct EmbeddedPicture {
+    QByteArray bytes;
+    QString type;
+    QSize size;
+};
+
+class LabelDraft : public QObject {
+    Q_OBJECT
+public:
+    explicit LabelDraft(QObject* parent = nullptr);
+
+    // Starts over on `activity` (as read from a file), with no history.
+    // False when its picture cannot be shown.
+    bool reset(const OwnActivity& activity);
+
+    const OwnActivity& activity() const { return activity_; }
+    int count() const { return static_cast<int>(activity_.labels.size()); }
+    const OwnLabel& label(int index) const { return activity_.labels.at(std::size_t(index)); }
+    QSize pictureSize() const { return pictureSize_; }
+    bool hasPicture() const { return !pictureSize_.isEmpty(); }
+    QUndoStack& history() { return history_; }
+
+    // The steps a teacher takes. Each is refused (false, with `refused`)
+    // when it would break a rule; then nothing changes.
+    bool addPart(QPointF part);
+    bool moveBox(int index, QPointF topLeft); // kept inside the picture
+    bool movePart(int index, QPointF part);   // kept on the picture
+    bool rename(int index, const QString& answer);
+    bool remove(int index);
+    void setTitle(const QString& title);
+    void setInstruction(const QString& instruction);
+    // The labels keep their places relative to the picture.
+    void setPicture(const EmbeddedPicture& picture);
+
+    // Whether `box` lies inside the picture and overlaps no box but `ignoring`'s.
+    bool fits(const QRectF& box, int ignoring = -1) const;
+    // The box for `answer` near `part`, clear of the others, or empty when there is no room.
+    QRectF freePlace(QPointF part, QSizeF size, int ignoring = -1) const;
+    // An answer box's size for `answer`, in picture pixels.
+    QSizeF boxSize(const QString& answer) const;
+    // Why the activity cannot be played or saved yet; empty when it can.
+    QString unfinished() const;
+    // The activity as it is saved and played: its texts trimmed.
+    OwnActivity finished() const;
+
+    // What the history's steps do and undo; they emit the signals below.
+    void applyInsert(int index, const OwnLabel& label);
+    void applyRemove(int index);
+    void applyLabel(int index, const OwnLabel& label, bool renamed);
+    void applyTitle(const QString& title);
+    void applyInstruction(const QString& instruction);
+    void applyPicture(const EmbeddedPicture& picture, const std::vector<OwnLabel>& labels);
+
+signals:
+    void labelAdded(int index);
+    void labelRemoved(int index);
+    void labelMoved(int index);
+    void labelRenamed(int index);
+    void titleChanged(const QString& title);
+    void instructionChanged(const QString& instruction);
+    void pictureChanged();
+    // Anything above, and a reset.
+    void changed();
+    void refused(const QString& why);
+
+private:
+    bool refuse(const QString& why);
+    QPointF onPicture(QPointF point) const;
+
+    OwnActivity activity_;
+    QSize pictureSize_;
+    QUndoStack history_;
+};
+
+} // namespace labelling

@@ -1,0 +1,295 @@
+#include "labelling/editor/editorscreen.h"
+#include "labelling/editor/labeleditor.h"
+#include "labelling/editor/picturefile.h"
+#include "labelling/ownplay.h"
+#include "activity/commands.h"
+#include "activity/setup.h"
+#include "forms/accessible.h"
+#include "forms/design.h"
+#include "forms/notice.h"
+#include "forms/screens.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QShortcut>
+#include <QStandardPaths>
+
+namespace labelling {
+
+namespace {
+
+// Where the picture lies: as large as when played, below the typed texts.
+constexpr forms::TwipRect PictureArea{OwnPictureArea.left, 1230, OwnPictureArea.width, OwnPictureArea.height};
+
+const activity::Command Commands[] = {
+    {QObject::tr("Choose Picture..."), {8160, 90, 3600, 510}},
+    {QObject::tr("Delete Label"), {8160, 6480, 3600, 510}},
+    {QObject::tr("Undo"), {240, 7920, 1500, 495}},
+    {QObject::tr("Redo"), {1860, 7920, 1500, 495}},
+    {QObject::tr("Try it"), {3720, 7920, 1800, 495}},
+    {QObject::tr("Save"), {5640, 7920, 2400, 495}},
+    activity::ExitCommand,
+};
+
+const forms::LabelLook CaptionLook{QStringLiteral("Arial"), 14, true, forms::Yellow, forms::Black, false, false,
+                                   forms::Label::Align::Right};
+const forms::LabelLook HintLook{QStringLiteral("Arial"), 12, false, QColor(255, 255, 255), forms::Black, false, false,
+                                forms::Label::Align::Center};
+const QColor Unavailable{150, 150, 150};
+const QString PictureFolderKey = QStringLiteral("editor/pictureFolder");
+
+forms::Label& caption(QWidget* screen, const QString& name, const QString& text, const forms::TwipRect& at)
+{
+    return forms::design(*new forms::Label(screen, name), text, at, CaptionLook);
+}
+
+} // namespace
+
+LabelEditor::LabelEditor(forms::Screens& screens, const QString& path, const QString& folder)
+    : Screen(screens, LabelEditorId), file(path, folder),
+      title(*new TextField(this, QStringLiteral("title"), tr("Title"), LongestTitle)),
+      instruction(*new TextField(this, QStringLiteral("instruction"), tr("Instruction"), LongestInstruction)),
+      answer(*new TextField(this, QStringLiteral("answer"), tr("Answer"), LongestAnswer)),
+      answerCaption(caption(this, QStringLiteral("answerCaption"), tr("Answer"), {240, 6540, 1860, 450})),
+      hint(forms::design(*new forms::Label(this, QStringLiteral("hint")), {}, {240, 7080, 11520, 690}, HintLook)),
+      emptyPicture(forms::design(*new forms::Label(this, QStringLiteral("emptyPicture")), tr("No picture yet"), PictureArea,
+                                 {QStringLiteral("Arial"), 20, true, QColor(200, 220, 255), forms::Black, false, true,
+                                  forms::Label::Align::Center})),
+      board(*this, draft, PictureArea),
+      question(*new Question(this, {120, 6420, 11760, 2160}))
+{
+    setCaption(tr("Make a Labelling Activity"));
+    caption(this, QStringLiteral("titleCaption"), tr("Title"), {240, 150, 1860, 450});
+    caption(this, QStringLiteral("instructionCaption"), tr("Instruction"), {240, 690, 1860, 450});
+    title.place(2220, 90, 5760, 510);
+    instruction.place(2220, 630, 9540, 510);
+    answer.place(2220, 6480, 5760, 510);
+    activity::buildCommands(this, commands, Commands);
+    commands.forEach([this](int k, forms::Label& command) { runOnKeys(command, [this, k] { runCommand(k); }); });
+    connect(&commands, &forms::GroupSignals::clicked, this, &LabelEditor::runCommand);
+
+    connect(&title.edit(), &QLineEdit::textEdited, &draft, &LabelDraft::setTitle);
+    connect(&instruction.edit(), &QLineEdit::textEdited, &draft, &LabelDraft::setInstruction);
+    connect(&answer.edit(), &QLineEdit::textEdited, this, [this](const QString& text) { draft.rename(board.chosen(), text); });
+    connect(&draft, &LabelDraft::titleChanged, this, [this](const QString& text) { title.show(text); });
+    connect(&draft, &LabelDraft::instructionChanged, this, [this](const QString& text) { instruction.show(text); });
+    connect(&draft, &LabelDraft::labelRenamed, this, [this](int k) { if (k == board.chosen()) showChosen(k); });
+    connect(&draft, &LabelDraft::labelAdded, this, [this] { answer.setFocus(Qt::OtherFocusReason); });
+    connect(&draft, &LabelDraft::changed, this, &LabelEditor::showState);
+    connect(&draft, &LabelDraft::refused, this, &LabelEditor::say);
+    connect(&draft.history(), &QUndoStack::cleanChanged, this, &LabelEditor::showState);
+    connect(&board, &PictureBoard::chosenChanged, this, &LabelEditor::showChosen);
+
+    // The draft's history, not a text box's own, answers Undo and Redo.
+    for (QLineEdit* edit : {&title.edit(), &instruction.edit(), &answer.edit()})
+        edit->installEventFilter(this);
+    auto shortcut = [this](const QKeySequence& keys, auto run) { connect(new QShortcut(keys, this), &QShortcut::activated, this, run); };
+    shortcut(QKeySequence::Undo, [this] { runCommand(Undo); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { runCommand(Redo); });
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { runCommand(Redo); });
+    shortcut(QKeySequence::Save, [this] { runCommand(Save); });
+}
+
+// The draft outlives the commands and boxes it would update as it goes.
+LabelEditor::~LabelEditor()
+{
+    disconnect(&draft, nullptr, this, nullptr);
+    disconnect(&draft.history(), nullptr, this, nullptr);
+}
+
+void LabelEditor::load()
+{
+    activity::prepareScreen(*this);
+    if (!file.isNew()) {
+        const OwnRead read = file.open();
+        if (!read.ok() || !draft.reset(read.activity)) {
+            say(tr("%1. A new activity was started instead.").arg(read.ok() ? tr("Its picture cannot be shown") : read.problem));
+            file = EditedFile({}, file.folder());
+        }
+    }
+    if (file.readOnly())
+        commands(Save).setCaption(tr("Save a copy"));
+    showChosen(board.chosen());
+    showState();
+}
+
+void LabelEditor::moveOverBackground(const forms::MouseArgs&) { activity::dimCommands(commands); }
+
+void LabelEditor::runCommand(int index)
+{
+    if (question.asking())
+        return;
+    switch (index) {
+    case ChoosePicture: choosePictureFile(); break;
+    case DeleteLabel:
+        if (!draft.remove(board.chosen()))
+            say(tr("Tap the box of the label to delete first."));
+        break;
+    case Undo: draft.history().undo(); break;
+    case Redo: draft.history().redo(); break;
+    case TryIt: tryIt(); break;
+    case Save: save(); break;
+    case Exit: leave(); break;
+    default: break;
+    }
+}
+
+void LabelEditor::choosePictureFile()
+{
+    if (pictureDialog_) {
+        pictureDialog_->raise();
+        return;
+    }
+    // Where the last picture came from, else the desktop's pictures folder, else home.
+    QString start = screens().setting(PictureFolderKey).toString();
+    for (const QString& place : {QStandardPaths::writableLocation(QStandardPaths::PicturesLocation), QDir::homePath()})
+        if (start.isEmpty() || !QFileInfo(start).isDir())
+            start = place;
+    // Opened without waiting in a loop of its own: the screens go on working
+    // beneath it, and nothing can be unloaded while a modal call is pending.
+    pictureDialog_ = new QFileDialog(this, tr("Choose a picture to label"), start,
+                                     tr("Pictures (*.png *.jpg *.jpeg *.bmp *.gif);;All files (*)"));
+    pictureDialog_->setAttribute(Qt::WA_DeleteOnClose);
+    pictureDialog_->setFileMode(QFileDialog::ExistingFile);
+    connect(pictureDialog_, &QFileDialog::fileSelected, this, [this](const QString& path) {
+        screens().choose(PictureFolderKey, QFileInfo(path).absolutePath());
+        usePicture(path);
+    });
+    pictureDialog_->open();
+}
+
+bool LabelEditor::usePicture(const QString& path)
+{
+    const PictureChoice choice = readPictureFile(path);
+    if (!choice.ok()) {
+        say(choice.problem);
+        return false;
+    }
+    // A refusal shown for an earlier choice no longer holds.
+    if (forms::Notice* notice = forms::Notice::on(*this))
+        notice->lifetime.start(0);
+    draft.setPicture(choice.picture);
+    return true;
+}
+
+void LabelEditor::tryIt()
+{
+    if (const QString why = draft.unfinished(); !why.isEmpty())
+        return say(why);
+    if (const QString why = playOwnActivity(screens(), draft.finished()); !why.isEmpty())
+        say(why);
+}
+
+void LabelEditor::save(std::function<void()> then)
+{
+    if (const QString why = draft.unfinished(); !why.isEmpty())
+        return say(tr("Not saved yet: %1").arg(why));
+    if (file.readOnly())
+        return write(true, then);
+    if (file.changedOnDisk()) {
+        const QString name = QFileInfo(file.path()).fileName();
+        question.ask(tr("%1 was changed by someone else since you opened it. Save anyway?").arg(name),
+                     {tr("Save anyway"), tr("Save a copy"), tr("Cancel")}, [this, then](int k) {
+                         if (k < 2)
+                             write(k == 1, then);
+                     });
+        return;
+    }
+    write(false, then);
+}
+
+void LabelEditor::write(bool asCopy, const std::function<void()>& then)
+{
+    const OwnActivity done = draft.finished();
+    const QString problem = asCopy ? file.saveCopy(done) : file.save(done);
+    if (!problem.isEmpty())
+        return say(tr("Not saved: %1. Everything you typed is still here.").arg(problem));
+    draft.history().setClean();
+    commands(Save).setCaption(tr("Save"));
+    say(tr("Saved as %1").arg(QDir::toNativeSeparators(file.path())));
+    if (then)
+        then();
+}
+
+void LabelEditor::leave()
+{
+    if (!hasChanges())
+        return goBack();
+    question.ask(tr("Save the changes to this activity before leaving?"), {tr("Save"), tr("Leave without saving"), tr("Stay")},
+                 [this](int k) {
+                     if (k == 0)
+                         save([this] { goBack(); });
+                     else if (k == 1)
+                         goBack();
+                 });
+}
+
+void LabelEditor::goBack()
+{
+    draft.history().setClean(); // nothing more to ask
+    showInstead(QStringLiteral("myactivities"));
+}
+
+void LabelEditor::closeEvent(QCloseEvent* event)
+{
+    if (!hasChanges())
+        return Screen::closeEvent(event);
+    event->ignore();
+    leave();
+}
+
+bool LabelEditor::eventFilter(QObject*, QEvent* event)
+{
+    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool undo = key->matches(QKeySequence::Undo);
+    const bool redo = key->matches(QKeySequence::Redo) || key->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y);
+    if (!undo && !redo)
+        return false;
+    // The draft's history answers, not the text box's own: the key is
+    // claimed from the shortcuts and taken here when it is pressed.
+    if (event->type() == QEvent::KeyPress)
+        runCommand(undo ? Undo : Redo);
+    event->accept();
+    return true;
+}
+
+void LabelEditor::showChosen(int index)
+{
+    const bool any = index >= 0 && index < draft.count();
+    answer.setEnabled(any);
+    answer.show(any ? draft.label(index).answer : QString());
+    answerCaption.setCaption(any ? tr("Answer %1").arg(index + 1) : tr("Answer"));
+    answer.edit().setAccessibleName(any ? tr("Answer for label %1").arg(index + 1) : tr("Answer"));
+    commands(DeleteLabel).setForeColor(any ? forms::Yellow : Unavailable);
+    showState();
+}
+
+void LabelEditor::showState()
+{
+    emptyPicture.setVisible(!draft.hasPicture());
+    commands(Undo).setForeColor(draft.history().canUndo() ? forms::Yellow : Unavailable);
+    commands(Redo).setForeColor(draft.history().canRedo() ? forms::Yellow : Unavailable);
+    setWindowTitle(tr("Make a Labelling Activity") + (hasChanges() ? QStringLiteral(" *") : QString()));
+    QString text;
+    if (!draft.hasPicture())
+        text = tr("Choose a picture to label: a diagram, a photograph, an exam question.");
+    else if (draft.count() == 0)
+        text = tr("Tap a part of the picture to label it.");
+    else if (board.chosen() >= 0 && draft.label(board.chosen()).answer.trimmed().isEmpty())
+        text = tr("Type the answer for label %1, then drag its box where it should sit.").arg(board.chosen() + 1);
+    else if (const QString why = draft.unfinished(); !why.isEmpty())
+        text = why;
+    else
+        text = draft.count() < MostOwnLabels ? tr("Tap another part to label it, drag a box or a ring to move it, or \"Try it\".")
+                                             : tr("Ten labels: drag a box or a ring to move it, or \"Try it\".");
+    hint.setCaption(text);
+}
+
+void LabelEditor::say(const QString& text) { forms::Notice::post(*this, text); }
+
+} // namespace labelling

@@ -1,0 +1,71 @@
+#pragma once
+// The screen on which a teacher makes a labelling activity: a title and an
+// instruction typed at the top, the picture below with its answer boxes,
+// the chosen label's answer typed beneath it, and the commands along the
+// foot. Every control is large enough for a finger on the board.
+
+#include "labelling/editor/draft.h"
+#include "labelling/editor/editedfile.h"
+#include "labelling/editor/pictureboard.h"
+#include "labelling/editor/question.h"
+#include "labelling/editor/textfield.h"
+#include "forms/controlgroup.h"
+#include "forms/label.h"
+#include "forms/screen.h"
+
+#include <QPointer>
+
+class QFileDialog;
+
+namespace labelling {
+
+class LabelEditor : public forms::Screen {
+    Q_OBJECT
+public:
+    enum Command { ChoosePicture, DeleteLabel, Undo, Redo, TryIt, Save, Exit };
+
+    LabelEditor(forms::Screens& screens, const QString& path, const QString& folder);
+    ~LabelEditor() override;
+
+    void load() override;
+    void moveOverBackground(const forms::MouseArgs&) override;
+
+    void runCommand(int index);
+    // Takes the picture file at `path` into the activity, or says why not.
+    bool usePicture(const QString& path);
+    void tryIt();
+    // Saves, asking first when the file changed on disk since it was opened.
+    // `then` runs once the activity is saved.
+    void save(std::function<void()> then = {});
+    // Leaves, asking first when there are changes not saved.
+    void leave();
+    bool hasChanges() { return !draft.history().isClean(); }
+
+    LabelDraft draft;
+    EditedFile file;
+    TextField& title;
+    TextField& instruction;
+    TextField& answer;
+    forms::Label& answerCaption;
+    forms::Label& hint;
+    forms::Label& emptyPicture;
+    PictureBoard board;
+    forms::ControlGroup<forms::Label> commands{QStringLiteral("commands")};
+    Question& question;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void choosePictureFile();
+    void write(bool asCopy, const std::function<void()>& then);
+    void showChosen(int index);
+    void showState();
+    void say(const QString& text);
+    void goBack();
+
+    QPointer<QFileDialog> pictureDialog_;
+};
+
+} // namespace labelling

@@ -1,0 +1,302 @@
+#include "labelling/editor/pictureboard.h"
+#include "labelling/editor/playarea.h"
+#include "activity/looks.h"
+#include "forms/accessible.h"
+#include "forms/design.h"
+#include "forms/screen.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace labelling {
+
+namespace {
+
+constexpr float MarkSize = 480;     // twips: a ring a finger can take hold of, whole on the screen
+constexpr float DragStart = 60;     // twips the pointer moves before a press is a drag
+constexpr float KeyStep = 150;      // twips an arrow key moves a box or ring
+const QColor ChosenBack{0, 0, 150};
+const QColor Placeholder{255, 160, 60};
+
+QString caption(int index, const QString& answer)
+{
+    return answer.trimmed().isEmpty() ? QObject::tr("%1: type its answer").arg(index + 1)
+                                      : QStringLiteral("%1: %2").arg(index + 1).arg(answer);
+}
+
+} // namespace
+
+PartMark::PartMark(QWidget* parent, const QString& name, int index) : Control(parent, name, index)
+{
+    setCursor(Qt::SizeAllCursor);
+}
+
+void PartMark::setChosen(bool chosen)
+{
+    chosen_ = chosen;
+    update();
+}
+
+void PartMark::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF area = forms::paintInDesignPixels(painter, twips(), size());
+    const QPointF centre = area.center();
+    const double radius = area.width() / 2 - 4;
+    // Dark under light, so that the ring shows on any picture.
+    painter.setPen(QPen(Qt::black, chosen_ ? 6 : 5));
+    painter.drawEllipse(centre, radius, radius);
+    painter.setPen(QPen(chosen_ ? forms::Green : forms::Yellow, chosen_ ? 3 : 2.5));
+    painter.drawEllipse(centre, radius, radius);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    painter.drawEllipse(centre, 3, 3);
+    painter.setBrush(forms::Yellow);
+    painter.drawEllipse(centre, 2, 2);
+    if (hasFocus()) {
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(forms::Yellow, 1, Qt::DotLine));
+        painter.drawRect(area.adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+}
+
+PictureBoard::PictureBoard(forms::Screen& screen, LabelDraft& draft, const forms::TwipRect& area)
+    : QObject(&screen), picture(*new forms::Image(&screen, QStringLiteral("picture"))), screen_(screen),
+      draft_(draft), area_(area), shown_(area)
+{
+    picture.setStretch(true);
+    picture.setCursor(Qt::CrossCursor);
+    forms::setAccessibleNameSource(picture, [] { return tr("The picture: tap a part of it to label that part"); });
+    for (int k = 0; k < MostOwnLabels; ++k) {
+        forms::Line& leader = leaders.create(&screen, k);
+        leader.setPen(forms::Yellow, 2);
+        leader.hide();
+    }
+    for (int k = 0; k < MostOwnLabels; ++k) {
+        PartMark& mark = parts.create(&screen, k);
+        mark.setFocusPolicy(Qt::StrongFocus);
+        mark.installEventFilter(this);
+        mark.hide();
+        forms::setAccessibleNameSource(mark, [this, k] {
+            return tr("Part named by label %1: arrow keys move it").arg(k + 1);
+        });
+    }
+    for (int k = 0; k < MostOwnLabels; ++k) {
+        forms::Label& box = boxes.create(&screen, k);
+        forms::style(box, activity::answerBox(AnswerBoxPoints));
+        box.setFocusPolicy(Qt::StrongFocus);
+        box.setCursor(Qt::SizeAllCursor);
+        box.installEventFilter(this);
+        box.hide();
+        forms::setAccessibleRole(box, QAccessible::Button);
+        forms::setAccessibleNameSource(box, [this, k] {
+            const QString answer = k < draft_.count() ? draft_.label(k).answer.trimmed() : QString();
+            return tr("Answer box %1: %2. Arrow keys move it; Shift and the arrow keys move its part; Delete deletes it")
+                .arg(k + 1).arg(answer.isEmpty() ? tr("no answer yet") : answer);
+        });
+    }
+
+    connect(&picture, &forms::Control::pressed, this, [this](const forms::MouseArgs& a) {
+        if (a.button == forms::LeftButton)
+            press(Held::Picture, -1, {picture.Left() + a.x, picture.Top() + a.y});
+    });
+    connect(&picture, &forms::Control::moved, this, [this](const forms::MouseArgs& a) { drag({picture.Left() + a.x, picture.Top() + a.y}, a.button); });
+    connect(&picture, &forms::Control::released, this, [this](const forms::MouseArgs& a) { release({picture.Left() + a.x, picture.Top() + a.y}); });
+    connect(&boxes, &forms::GroupSignals::pressed, this, [this](int k, const forms::MouseArgs& a) {
+        if (a.button == forms::LeftButton)
+            press(Held::Box, k, {boxes(k).Left() + a.x, boxes(k).Top() + a.y});
+    });
+    connect(&boxes, &forms::GroupSignals::moved, this, [this](int k, const forms::MouseArgs& a) { drag({boxes(k).Left() + a.x, boxes(k).Top() + a.y}, a.button); });
+    connect(&boxes, &forms::GroupSignals::released, this, [this](int k, const forms::MouseArgs& a) { release({boxes(k).Left() + a.x, boxes(k).Top() + a.y}); });
+    connect(&parts, &forms::GroupSignals::pressed, this, [this](int k, const forms::MouseArgs& a) {
+        if (a.button == forms::LeftButton)
+            press(Held::Part, k, {parts(k).Left() + a.x, parts(k).Top() + a.y});
+    });
+    connect(&parts, &forms::GroupSignals::moved, this, [this](int k, const forms::MouseArgs& a) { drag({parts(k).Left() + a.x, parts(k).Top() + a.y}, a.button); });
+    connect(&parts, &forms::GroupSignals::released, this, [this](int k, const forms::MouseArgs& a) { release({parts(k).Left() + a.x, parts(k).Top() + a.y}); });
+
+    connect(&draft_, &LabelDraft::pictureChanged, this, &PictureBoard::layOut);
+    connect(&draft_, &LabelDraft::labelMoved, this, &PictureBoard::placeLabel);
+    connect(&draft_, &LabelDraft::labelRenamed, this, &PictureBoard::placeLabel);
+    connect(&draft_, &LabelDraft::labelAdded, this, [this](int k) {
+        layOut();
+        choose(k);
+    });
+    connect(&draft_, &LabelDraft::labelRemoved, this, [this](int k) {
+        layOut();
+        choose(std::min(k, draft_.count() - 1));
+    });
+    layOut();
+}
+
+QPointF PictureBoard::toPicture(QPointF twips) const
+{
+    const QSize size = draft_.pictureSize();
+    if (size.isEmpty())
+        return {};
+    return {(twips.x() - shown_.left) * size.width() / shown_.width, (twips.y() - shown_.top) * size.height() / shown_.height};
+}
+
+QPointF PictureBoard::toScreen(QPointF pixel) const
+{
+    const QSize size = draft_.pictureSize();
+    if (size.isEmpty())
+        return {shown_.left, shown_.top};
+    return {shown_.left + pixel.x() * shown_.width / size.width(), shown_.top + pixel.y() * shown_.height / size.height()};
+}
+
+QRectF PictureBoard::toScreen(const QRectF& box) const { return QRectF(toScreen(box.topLeft()), toScreen(box.bottomRight())); }
+
+void PictureBoard::layOut()
+{
+    held_ = Held::Nothing;
+    QPixmap pixmap;
+    if (draft_.hasPicture())
+        pixmap.loadFromData(draft_.activity().picture);
+    shown_ = fitPicture(QSizeF(draft_.pictureSize()), area_);
+    picture.place(shown_.left, shown_.top, shown_.width, shown_.height);
+    picture.setPicture(pixmap);
+    picture.setVisible(draft_.hasPicture());
+    for (int k = 0; k < MostOwnLabels; ++k) {
+        const bool used = k < draft_.count();
+        leaders(k).setVisible(used);
+        parts(k).setVisible(used);
+        boxes(k).setVisible(used);
+        if (used)
+            placeLabel(k);
+    }
+    if (chosen_ >= draft_.count())
+        choose(draft_.count() - 1);
+}
+
+void PictureBoard::placeLabel(int index)
+{
+    if (index < 0 || index >= draft_.count())
+        return;
+    const OwnLabel& label = draft_.label(index);
+    const QRectF box = toScreen(label.target);
+    forms::Label& shown = boxes(index);
+    shown.place(float(box.left()), float(box.top()), float(box.width()), float(box.height()));
+    shown.setCaption(caption(index, label.answer));
+    shown.setForeColor(label.answer.trimmed().isEmpty() ? Placeholder : forms::Yellow);
+    shown.setBackColor(index == chosen_ ? ChosenBack : forms::Black);
+    // The box's text as large, beside the picture, as it will be when played.
+    const double ratio = draft_.hasPicture() ? shown_.width / draft_.pictureSize().width() / playTwipsPerPixel(draft_.pictureSize()) : 1;
+    shown.setDesignFont(QStringLiteral("Arial"), AnswerBoxPoints * ratio, true);
+    const QPointF part = toScreen(label.part);
+    parts(index).place(float(part.x()) - MarkSize / 2, float(part.y()) - MarkSize / 2, MarkSize, MarkSize);
+    parts(index).setChosen(index == chosen_);
+    placeLeader(index, box, part);
+}
+
+void PictureBoard::placeLeader(int index, const QRectF& box, QPointF part)
+{
+    const QPointF near(std::clamp(part.x(), box.left(), box.right()), std::clamp(part.y(), box.top(), box.bottom()));
+    leaders(index).setEnds(float(near.x()), float(near.y()), float(part.x()), float(part.y()));
+}
+
+void PictureBoard::choose(int index)
+{
+    const int before = chosen_;
+    chosen_ = index;
+    if (before != index) {
+        placeLabel(before);
+        placeLabel(index);
+        emit chosenChanged(index);
+    }
+}
+
+void PictureBoard::press(Held what, int index, QPointF pointer)
+{
+    held_ = what;
+    heldIndex_ = index;
+    heldFrom_ = pointer;
+    heldMoved_ = false;
+    if (what == Held::Box)
+        heldOrigin_ = {boxes(index).Left(), boxes(index).Top()};
+    else if (what == Held::Part)
+        heldOrigin_ = toScreen(draft_.label(index).part);
+    if (index >= 0) {
+        choose(index);
+        (what == Held::Box ? static_cast<QWidget&>(boxes(index)) : parts(index)).raise();
+    }
+}
+
+void PictureBoard::drag(QPointF pointer, int buttons)
+{
+    if (held_ == Held::Nothing || held_ == Held::Picture || !(buttons & forms::LeftButton))
+        return;
+    const QPointF shift = pointer - heldFrom_;
+    if (!heldMoved_ && std::hypot(shift.x(), shift.y()) < DragStart)
+        return;
+    heldMoved_ = true;
+    const QRectF area(shown_.left, shown_.top, shown_.width, shown_.height);
+    if (held_ == Held::Box) {
+        forms::Label& box = boxes(heldIndex_);
+        const float x = std::clamp(float(heldOrigin_.x() + shift.x()), shown_.left, shown_.left + shown_.width - box.Width());
+        const float y = std::clamp(float(heldOrigin_.y() + shift.y()), shown_.top, shown_.top + shown_.height - box.Height());
+        box.moveTo(x, y);
+        placeLeader(heldIndex_, QRectF(x, y, box.Width(), box.Height()), toScreen(draft_.label(heldIndex_).part));
+    } else {
+        const QPointF at(std::clamp(heldOrigin_.x() + shift.x(), area.left(), area.right()),
+                         std::clamp(heldOrigin_.y() + shift.y(), area.top(), area.bottom()));
+        parts(heldIndex_).moveTo(float(at.x()) - MarkSize / 2, float(at.y()) - MarkSize / 2);
+        placeLeader(heldIndex_, toScreen(draft_.label(heldIndex_).target), at);
+    }
+}
+
+void PictureBoard::release(QPointF pointer)
+{
+    const Held what = std::exchange(held_, Held::Nothing);
+    const int index = heldIndex_;
+    const QPointF shift = pointer - heldFrom_;
+    const bool tap = std::hypot(shift.x(), shift.y()) < DragStart;
+    if (what == Held::Picture && tap) {
+        draft_.addPart(toPicture(pointer));
+    } else if (what == Held::Box && heldMoved_) {
+        const QPointF topLeft = toPicture({boxes(index).Left(), boxes(index).Top()});
+        if (!draft_.moveBox(index, topLeft))
+            placeLabel(index); // refused: back where it was
+    } else if (what == Held::Part && heldMoved_) {
+        draft_.movePart(index, toPicture(heldOrigin_ + shift));
+        placeLabel(index);
+    }
+}
+
+bool PictureBoard::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const auto* control = qobject_cast<forms::Control*>(watched);
+    if (!control || control->index() < 0 || control->index() >= draft_.count())
+        return false;
+    const bool onPart = qobject_cast<PartMark*>(watched) != nullptr;
+    return keyPressed(control->index(), key->key(), onPart || key->modifiers().testFlag(Qt::ShiftModifier));
+}
+
+bool PictureBoard::keyPressed(int index, int key, bool part)
+{
+    choose(index);
+    if (key == Qt::Key_Delete) {
+        draft_.remove(index);
+        return true;
+    }
+    QPointF step;
+    switch (key) {
+    case Qt::Key_Left: step = {-KeyStep, 0}; break;
+    case Qt::Key_Right: step = {KeyStep, 0}; break;
+    case Qt::Key_Up: step = {0, -KeyStep}; break;
+    case Qt::Key_Down: step = {0, KeyStep}; break;
+    default: return false;
+    }
+    const OwnLabel& label = draft_.label(index);
+    if (part)
+        draft_.movePart(index, toPicture(toScreen(label.part) + step));
+    else
+        draft_.moveBox(index, toPicture(toScreen(label.target.topLeft()) + step));
+    return true;
+}
+
+} // namespace labelling

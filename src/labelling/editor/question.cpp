@@ -1,0 +1,116 @@
+#include "labelling/editor/question.h"
+#include "activity/looks.h"
+#include "forms/accessible.h"
+#include "forms/design.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace labelling {
+
+namespace {
+constexpr int MostAnswers = 3;
+constexpr float Margin = 240, TextTop = 240, TextHeight = 780, AnswerTop = 1140, AnswerHeight = 600, AnswerGap = 240;
+// Watches one command label's keys.
+class CommandKeys : public QObject {
+public:
+    CommandKeys(QObject* command, std::function<void()> run) : QObject(command), run_(std::move(run))
+    {
+        command->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space)
+            return false;
+        run_();
+        return true;
+    }
+
+private:
+    std::function<void()> run_;
+};
+
+} // namespace
+
+void runOnKeys(forms::Label& command, std::function<void()> run)
+{
+    command.setFocusPolicy(Qt::StrongFocus);
+    new CommandKeys(&command, std::move(run));
+}
+
+Question::Question(QWidget* parent, const forms::TwipRect& at)
+    : Control(parent, QStringLiteral("question")), text_(*new forms::Label(this, QStringLiteral("questionText")))
+{
+    place(at.left, at.top, at.width, at.height);
+    forms::design(text_, {}, {Margin, TextTop, at.width - 2 * Margin, TextHeight},
+                  {QStringLiteral("Arial"), 14, true, forms::Yellow, forms::Black, false, false, forms::Label::Align::Center});
+    forms::setAccessibleRole(*this, QAccessible::AlertMessage);
+    forms::setAccessibleNameSource(*this, [this] { return text_.Caption(); });
+    for (int k = 0; k < MostAnswers; ++k) {
+        forms::Label& command = answers.create(this, k);
+        forms::LabelLook look = activity::CommandLook;
+        look.family = QStringLiteral("Arial");
+        look.points = 14;
+        forms::style(command, look);
+        forms::setAccessibleRole(command, QAccessible::Button);
+        runOnKeys(command, [this, k] { answer(k); });
+    }
+    connect(&answers, &forms::GroupSignals::clicked, this, &Question::answer);
+    setFocusPolicy(Qt::StrongFocus);
+    hide();
+}
+
+void Question::ask(const QString& text, const QStringList& choices, std::function<void(int)> answered)
+{
+    text_.setCaption(text);
+    answered_ = std::move(answered);
+    const int count = std::min<int>(int(choices.size()), MostAnswers);
+    const float width = (Width() - 2 * Margin - (count - 1) * AnswerGap) / std::max(count, 1);
+    for (int k = 0; k < MostAnswers; ++k) {
+        forms::Label& command = answers(k);
+        command.setVisible(k < count);
+        if (k < count) {
+            command.setCaption(choices[k]);
+            command.place(Margin + k * (width + AnswerGap), AnswerTop, width, AnswerHeight);
+        }
+    }
+    show();
+    raise();
+    if (count > 0)
+        answers(0).setFocus(Qt::OtherFocusReason);
+}
+
+void Question::answer(int index)
+{
+    if (!asking())
+        return;
+    hide();
+    // Taken first: the answer may ask again.
+    if (auto answered = std::exchange(answered_, nullptr))
+        answered(index);
+}
+
+void Question::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), forms::Black);
+    painter.setPen(QPen(forms::Yellow, 2));
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+}
+
+void Question::keyPressEvent(QKeyEvent* event)
+{
+    int visible = 0;
+    answers.forEach([&visible](int, forms::Label& a) { visible += a.isVisibleTo(a.parentWidget()) ? 1 : 0; });
+    if (event->key() == Qt::Key_Escape && visible > 0)
+        answer(visible - 1);
+    else
+        Control::keyPressEvent(event);
+}
+
+} // namespace labelling

@@ -1,0 +1,230 @@
+#include "labelling/ownfile.h"
+#include "activity/teacherfile.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageReader>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace labelling {
+
+namespace {
+
+// Longer than any title, instruction or answer a board can show.
+constexpr int LongestTitle = 120, LongestInstruction = 400, LongestAnswer = 60;
+constexpr int LargestPictureSide = 8000;
+
+// Thrown inside the parser only: the first thing wrong, in a teacher's words.
+struct Refusal {
+    QString reason;
+};
+
+[[noreturn]] void refuse(const QString& reason) { throw Refusal{reason}; }
+
+// The text under `key`; `what` names it for a teacher ("its title", "label 2's answer").
+QString text(const QJsonObject& object, const QString& key, const QString& what, int longest, bool required)
+{
+    const QJsonValue value = object.value(key);
+    if (value.isUndefined() && !required)
+        return {};
+    if (value.isUndefined())
+        refuse(QStringLiteral("%1 is missing").arg(what));
+    if (!value.isString())
+        refuse(QStringLiteral("%1 is not text").arg(what));
+    const QString s = value.toString().trimmed();
+    if (required && s.isEmpty())
+        refuse(QStringLiteral("%1 is empty").arg(what));
+    if (s.size() > longest)
+        refuse(QStringLiteral("%1 is longer than %2 characters").arg(what).arg(longest));
+    return s;
+}
+
+// `count` finite numbers, or a refusal naming `what`.
+std::vector<double> numbers(const QJsonValue& value, qsizetype count, const QString& what)
+{
+    const QJsonArray array = value.toArray();
+    if (!value.isArray() || array.size() != count)
+        refuse(QStringLiteral("%1 is not a list of %2 numbers").arg(what).arg(count));
+    std::vector<double> result;
+    for (const QJsonValue& n : array) {
+        if (!n.isDouble() || !std::isfinite(n.toDouble()))
+            refuse(QStringLiteral("%1 is not a list of %2 numbers").arg(what).arg(count));
+        result.push_back(n.toDouble());
+    }
+    return result;
+}
+
+// The picture's size in pixels, once it is known to decode.
+QSize readPicture(const QJsonValue& value, OwnActivity& activity)
+{
+    if (value.isUndefined())
+        refuse(QStringLiteral("it has no picture"));
+    const QJsonObject picture = value.toObject();
+    const QString type = picture.value(QStringLiteral("type")).toString().toLower();
+    if (!value.isObject() || !picture.value(QStringLiteral("data")).isString())
+        refuse(QStringLiteral("its picture is not a picture type and data"));
+    if (type != QLatin1String("png") && type != QLatin1String("jpeg") && type != QLatin1String("jpg"))
+        refuse(QStringLiteral("its picture is neither PNG nor JPEG"));
+    const auto decoded = QByteArray::fromBase64Encoding(picture.value(QStringLiteral("data")).toString().toLatin1(),
+                                                        QByteArray::AbortOnBase64DecodingErrors);
+    if (!decoded || decoded.decoded.isEmpty())
+        refuse(QStringLiteral("its picture data is damaged"));
+    // The size first, from the header alone, so that a huge picture is never decoded.
+    QBuffer buffer;
+    buffer.setData(decoded.decoded);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (!size.isValid() || size.isEmpty())
+        refuse(QStringLiteral("its picture cannot be shown"));
+    if (size.width() > LargestPictureSide || size.height() > LargestPictureSide)
+        refuse(QStringLiteral("its picture is %1 x %2 pixels, more than %3 x %3")
+                   .arg(size.width()).arg(size.height()).arg(LargestPictureSide));
+    // Decoded whole to be sure it can be shown; a JPEG at an eighth of its
+    // size, which reads every byte at a small part of the cost, so that a
+    // list of many activities opens at once.
+    if (reader.format() == "jpeg")
+        reader.setScaledSize(QSize(std::max(1, size.width() / 8), std::max(1, size.height() / 8)));
+    if (reader.read().isNull())
+        refuse(QStringLiteral("its picture cannot be shown"));
+    activity.picture = decoded.decoded;
+    activity.pictureType = type == QLatin1String("png") ? QStringLiteral("png") : QStringLiteral("jpeg");
+    return size;
+}
+
+OwnLabel readLabel(const QJsonValue& value, int number, QSize picture)
+{
+    const QString which = QStringLiteral("label %1").arg(number);
+    if (!value.isObject())
+        refuse(QStringLiteral("%1 is not a label").arg(which));
+    const QJsonObject object = value.toObject();
+    OwnLabel label;
+    label.answer = text(object, QStringLiteral("answer"), which + QStringLiteral("'s answer"), LongestAnswer, true);
+    const std::vector<double> box = numbers(object.value(QStringLiteral("target")), 4, which + QStringLiteral("'s answer box"));
+    const std::vector<double> part = numbers(object.value(QStringLiteral("part")), 2, which + QStringLiteral("'s part"));
+    const QRectF whole(0, 0, picture.width(), picture.height());
+    label.target = QRectF(box[0], box[1], box[2], box[3]);
+    if (box[2] <= 0 || box[3] <= 0)
+        refuse(QStringLiteral("%1's answer box has no size").arg(which));
+    if (!whole.contains(label.target))
+        refuse(QStringLiteral("%1's answer box lies outside the picture").arg(which));
+    label.part = QPointF(part[0], part[1]);
+    if (!whole.contains(label.part))
+        refuse(QStringLiteral("%1's part lies outside the picture").arg(which));
+    label.unknown = object;
+    for (const char* known : {"answer", "target", "part"})
+        label.unknown.remove(QLatin1String(known));
+    return label;
+}
+
+OwnActivity readActivity(const QJsonObject& top)
+{
+    const QJsonValue format = top.value(QStringLiteral("format"));
+    if (!format.isDouble() || format.toDouble() < 1 || format.toDouble() != std::floor(format.toDouble()))
+        refuse(QStringLiteral("it is not a labelling activity (it has no format number)"));
+    if (format.toDouble() > OwnLabelFormat)
+        refuse(QStringLiteral("it was made by a newer version of this program (format %1; this one reads format %2)")
+                   .arg(format.toDouble()).arg(OwnLabelFormat));
+    if (top.value(QStringLiteral("kind")).toString() != QLatin1String("labelling"))
+        refuse(QStringLiteral("it is not a labelling activity"));
+    OwnActivity activity;
+    activity.title = text(top, QStringLiteral("title"), QStringLiteral("its title"), LongestTitle, true);
+    activity.instruction = text(top, QStringLiteral("instruction"), QStringLiteral("its instruction"), LongestInstruction, false);
+    const QSize picture = readPicture(top.value(QStringLiteral("picture")), activity);
+    const QJsonValue labels = top.value(QStringLiteral("labels"));
+    if (!labels.isArray())
+        refuse(QStringLiteral("it has no list of labels"));
+    const QJsonArray list = labels.toArray();
+    if (list.size() < FewestOwnLabels || list.size() > MostOwnLabels)
+        refuse(QStringLiteral("it has %1 labels; an activity has %2 to %3").arg(list.size()).arg(FewestOwnLabels).arg(MostOwnLabels));
+    for (int i = 0; i < list.size(); ++i)
+        activity.labels.push_back(readLabel(list[i], i + 1, picture));
+    activity.unknown = top;
+    for (const char* known : {"format", "kind", "title", "instruction", "labels"})
+        activity.unknown.remove(QLatin1String(known));
+    // The picture's own unknown fields stay under "picture"; type and data are rewritten.
+    QJsonObject pictureExtras = top.value(QStringLiteral("picture")).toObject();
+    pictureExtras.remove(QStringLiteral("type"));
+    pictureExtras.remove(QStringLiteral("data"));
+    activity.unknown.insert(QStringLiteral("picture"), pictureExtras);
+    return activity;
+}
+
+QJsonArray array(std::initializer_list<double> values)
+{
+    QJsonArray a;
+    for (double v : values)
+        a.append(v);
+    return a;
+}
+
+} // namespace
+
+OwnRead parseOwnActivity(const QByteArray& json, const QString& fileName)
+{
+    if (json.trimmed().isEmpty())
+        return {{}, QStringLiteral("%1 is empty").arg(fileName)};
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError)
+        return {{}, QStringLiteral("%1 is damaged or is not an activity file").arg(fileName)};
+    if (!document.isObject())
+        return {{}, QStringLiteral("%1 is not a labelling activity").arg(fileName)};
+    try {
+        return {readActivity(document.object()), {}};
+    } catch (const Refusal& refusal) {
+        return {{}, QStringLiteral("%1: %2").arg(fileName, refusal.reason)};
+    }
+}
+
+OwnRead readOwnActivity(const QString& path)
+{
+    const activity::TeacherFile file = activity::readTeacherFile(path, LargestOwnFile);
+    if (!file.ok())
+        return {{}, file.problem};
+    return parseOwnActivity(file.bytes, QFileInfo(path).fileName());
+}
+
+QByteArray ownActivityJson(const OwnActivity& activity)
+{
+    QJsonObject top = activity.unknown;
+    QJsonObject picture = activity.unknown.value(QStringLiteral("picture")).toObject();
+    picture.insert(QStringLiteral("type"), activity.pictureType);
+    picture.insert(QStringLiteral("data"), QString::fromLatin1(activity.picture.toBase64()));
+    top.insert(QStringLiteral("format"), OwnLabelFormat);
+    top.insert(QStringLiteral("kind"), QStringLiteral("labelling"));
+    top.insert(QStringLiteral("title"), activity.title);
+    top.insert(QStringLiteral("instruction"), activity.instruction);
+    top.insert(QStringLiteral("picture"), picture);
+    QJsonArray labels;
+    for (const OwnLabel& label : activity.labels) {
+        QJsonObject object = label.unknown;
+        object.insert(QStringLiteral("answer"), label.answer);
+        const QRectF& t = label.target;
+        object.insert(QStringLiteral("target"), array({t.x(), t.y(), t.width(), t.height()}));
+        object.insert(QStringLiteral("part"), array({label.part.x(), label.part.y()}));
+        labels.append(object);
+    }
+    top.insert(QStringLiteral("labels"), labels);
+    return QJsonDocument(top).toJson(QJsonDocument::Indented);
+}
+
+QString writeOwnActivity(const QString& path, const OwnActivity& activity)
+{
+    const QString name = QFileInfo(path).fileName();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("%1 could not be saved: %2").arg(name, file.errorString());
+    const QByteArray json = ownActivityJson(activity);
+    if (file.write(json) != json.size() || !file.commit())
+        return QStringLiteral("%1 could not be saved: %2").arg(name, file.errorString());
+    return {};
+}
+
+} // namespace labelling

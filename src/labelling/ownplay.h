@@ -1,0 +1,30 @@
+#pragma once
+// Playing a teacher's own labelling activity on the ordinary labelling
+// screen: the picture scaled to fit the picture area, targets numbered in the
+// file's order, leader lines to the parts, the answers in their home boxes.
+
+#include "forms/twips.h"
+#include "labelling/ownactivity.h"
+
+#include <QSize>
+
+namespace forms { class Screens; }
+
+namespace labelling {
+
+// The name the screen playing a teacher's activity is registered under.
+inline const QString OwnActivityScreen = QStringLiteral("ownactivity");
+
+// The box the picture is fitted into, keeping its shape: centred across, at
+// the box's top. The home boxes stand in rows beneath the picture.
+inline constexpr forms::TwipRect OwnPictureArea{240, 960, 11520, 5160};
+
+// Where a picture `pixels` in size is shown, in twips: fitted to OwnPictureArea.
+forms::TwipRect ownPicturePlace(QSize pixels);
+
+// Shows `activity` (saved or not) on the labelling screen, in place of any
+// activity already playing there; the screen keeps its own copy. Returns why
+// it cannot be shown (a picture that does not decode), or empty.
+QString playOwnActivity(forms::Screens& screens, const OwnActivity& activity);
+
+} // namespace labelling

@@ -1,0 +1,53 @@
+#pragma once
+// What the statement editor edits: a statement set of one of our topics, or
+// a teacher's own quiz, as rows the teacher can change. A row that could not
+// be used when its file was read keeps its line exactly as read, and is
+// written back so, until the teacher changes or deletes it: nothing typed is
+// dropped on the way through the editor.
+
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace statements {
+
+struct DraftRow {
+    QString text;
+    QString answer;          // as written; one of the choices when usable
+    QString reason;          // may be empty
+    QString asRead{};        // a set file's line that could not be used, until changed
+    int line = 0;            // where it stood in its file; 0 once changed or new
+    QStringList notes{};     // a set file's note lines ("# ...") just before it
+    QJsonObject unknown{};   // a quiz file's fields this program does not know
+    bool operator==(const DraftRow&) const = default;
+};
+
+struct Draft {
+    bool ownQuiz = false;    // a ".tavquiz" of the teacher's own, not one of our sets
+    QString title;           // own quiz only
+    QString instruction;     // own quiz only
+    QStringList choices;
+    std::vector<DraftRow> rows;
+    QStringList trailingNotes{}; // a set file's notes after its last statement
+    QJsonObject unknown{};
+    bool operator==(const Draft&) const = default;
+};
+
+// What is wrong with each row, in order; empty where nothing is. Rows are
+// checked as the quiz will check them: the answer one of the choices, no
+// statement twice, no more than the most a quiz plays.
+QStringList rowProblems(const Draft& draft);
+
+// Whether a statement will be cut short on the quiz screen even at the
+// smallest size the screen gives it.
+bool tooLongToShow(const QString& text);
+
+// A row's line in a set file: "answer | statement | reason", or the line as read.
+QString setLine(const DraftRow& row);
+// The rows of a set file's text, with notes and unusable lines kept.
+Draft setDraft(const QString& text, const QStringList& choices);
+// The text of a set file holding `draft`.
+QString setText(const Draft& draft);
+
+} // namespace statements

@@ -1,0 +1,357 @@
+// The statement editor: its layout and its handlers.
+#include "statements/editor/statementeditor.h"
+#include "activity/commands.h"
+#include "activity/looks.h"
+#include "activity/setup.h"
+#include "forms/notice.h"
+#include "forms/screens.h"
+#include "statements/ownquiz.h"
+#include "statements/ownquizscreen.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QShortcut>
+
+namespace statements {
+
+namespace {
+using forms::Label;
+using forms::TwipRect;
+
+// Own quizzes have a title, an instruction and choices above the list; our sets do not.
+constexpr float QuizFieldsHeight = 1320, ListBottom = 5340;
+
+const activity::Command Commands[] = {{"Undo", {240, 7920, 1200, 495}},          {"Redo", {1560, 7920, 1200, 495}},
+                                      {"Save", {2880, 7920, 1500, 495}},         {"Restore our set", {4500, 7920, 2700, 495}},
+                                      {"Play", {4500, 7920, 1500, 495}},         activity::ExitCommand};
+const activity::Command RowCommands[] = {{"Add", {240, 5400, 1500, 435}},     {"Delete", {1860, 5400, 1500, 435}},
+                                         {"Move up", {3480, 5400, 1800, 435}}, {"Move down", {5400, 5400, 1980, 435}}};
+const TwipRect ReplyPlaces[] = {{240, 7920, 3000, 495}, {3360, 7920, 4200, 495}, {7680, 7920, 1500, 495}};
+
+forms::LabelLook words(double points, QColor colour = forms::Yellow, bool bold = false)
+{
+    return {"Arial", points, bold, colour, forms::Black, false, false, Label::Align::Left};
+}
+
+Label& caption(forms::Screen* screen, const QString& name, const QString& text, const TwipRect& at)
+{
+    return forms::design(*new Label(screen, name), text, at, words(12, forms::Yellow, true));
+}
+
+bool isUndo(const QKeyEvent& key)
+{
+    return key.modifiers() == Qt::ControlModifier && key.key() == Qt::Key_Z;
+}
+bool isRedo(const QKeyEvent& key)
+{
+    return (key.modifiers() == Qt::ControlModifier && key.key() == Qt::Key_Y) ||
+           (key.modifiers() == (Qt::ControlModifier | Qt::ShiftModifier) && key.key() == Qt::Key_Z);
+}
+
+} // namespace
+
+StatementEditor::StatementEditor(forms::Screens& screens, EditorTarget target)
+    : Screen(screens, StatementEditorId),
+      history(this),
+      heading(forms::design(*new Label(this, "heading"), target.heading, {240, 120, 11520, 480},
+                            words(18, forms::Yellow, true))),
+      fileNote(forms::design(*new Label(this, "fileNote"), {}, {240, 0, 11520, 600}, words(11.25, forms::Orange, true))),
+      rowNote(forms::design(*new Label(this, "rowNote"), {}, {240, 7260, 11520, 600}, words(11.25, forms::Orange, true))),
+      question(forms::design(*new Label(this, "question"), {}, {240, 7260, 11520, 600}, words(12, forms::Yellow, true))),
+      title(*new Hosted<QLineEdit>(this, "title", {1800, 660, 9960, 375})),
+      instruction(*new Hosted<QLineEdit>(this, "instruction", {1800, 1080, 9960, 375})),
+      list(*new Hosted<QListWidget>(this, "list", {240, 0, 11520, 0}, 11.25)),
+      statement(*new Hosted<QPlainTextEdit>(this, "statement", {1800, 5940, 9960, 660})),
+      answer(*new Hosted<QComboBox>(this, "answer", {1800, 6720, 3600, 405})),
+      reason(*new Hosted<QLineEdit>(this, "reason", {6600, 6720, 5160, 405})),
+      target_(std::move(target))
+{
+    setCaption(target_.heading);
+    for (int k = 0; k < int(choices.size()); ++k)
+        choices[std::size_t(k)] = new Hosted<QLineEdit>(this, QStringLiteral("choice%1").arg(k + 1),
+                                                       {1800 + k * 2505.0f, 1500, 2445, 375});
+    build();
+}
+
+// The parts whose place depends on what is edited, and every handler.
+void StatementEditor::build()
+{
+    const bool ownQuiz = target_.setName.isEmpty();
+    const float top = ownQuiz ? 660 + QuizFieldsHeight : 660;
+    fileNote.setTop(top);
+    list.place(240, top + 600, 11520, ListBottom - top - 660);
+    for (forms::Control* field : std::initializer_list<forms::Control*>{&title, &instruction, choices[0], choices[1],
+                                                                         choices[2], choices[3]})
+        field->setVisible(ownQuiz);
+    if (ownQuiz) {
+        caption(this, "titleCaption", tr("Title"), {240, 690, 1500, 375});
+        caption(this, "instructionCaption", tr("Instruction"), {240, 1110, 1500, 375});
+        caption(this, "choicesCaption", tr("Choices"), {240, 1530, 1500, 375});
+    }
+    caption(this, "statementCaption", tr("Statement"), {240, 5970, 1500, 375});
+    caption(this, "answerCaption", tr("Answer"), {240, 6750, 1500, 375});
+    caption(this, "reasonCaption", tr("Reason"), {5580, 6750, 1000, 375});
+
+    activity::buildCommands(this, commands, Commands);
+    activity::buildCommands(this, rowCommands, RowCommands);
+    activity::buildCommands(this, replies, {Commands, 3});
+    commands(ownQuiz ? Restore : Play).hide();
+    for (int k = 0; k < replies.count(); ++k) {
+        const TwipRect& at = ReplyPlaces[k];
+        replies(k).place(at.left, at.top, at.width, at.height);
+        replies(k).hide();
+    }
+    question.hide();
+    list.widget.setWordWrap(true);
+    answer.widget.setPlaceholderText(tr("Choose the answer"));
+    statement.widget.setTabChangesFocus(true);
+    statement.widget.setPlaceholderText(tr("Type the statement the pupils judge"));
+    reason.widget.setPlaceholderText(tr("Shown after a right answer (may be left empty)"));
+    title.widget.setPlaceholderText(tr("The quiz's name, as the list of your activities shows it"));
+    for (QWidget* field : std::initializer_list<QWidget*>{&title.widget, &instruction.widget, &statement.widget,
+                                                           &reason.widget, &list.widget, &answer.widget})
+        field->installEventFilter(this);
+    for (Hosted<QLineEdit>* choice : choices)
+        choice->widget.installEventFilter(this);
+
+    connect(&commands, &forms::GroupSignals::clicked, this, &StatementEditor::runCommand);
+    connect(&rowCommands, &forms::GroupSignals::clicked, this, &StatementEditor::runRowCommand);
+    connect(&replies, &forms::GroupSignals::clicked, this, [this](int k) {
+        const auto then = std::move(answered_);
+        endQuestion();
+        if (then)
+            then(k);
+    });
+    connect(&history, &DraftHistory::changed, this, &StatementEditor::refresh);
+    connect(&list.widget, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!refreshing_)
+            showRow(row);
+    });
+    connect(&statement.widget, &QPlainTextEdit::textChanged, this, [this] {
+        if (!refreshing_)
+            history.changeText(current(), statement.widget.toPlainText().replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    });
+    connect(&answer.widget, &QComboBox::activated, this,
+            [this](int k) { history.changeAnswer(current(), history.draft().choices.value(k)); });
+    connect(&reason.widget, &QLineEdit::textEdited, this, [this](const QString& text) { history.changeReason(current(), text); });
+    connect(&title.widget, &QLineEdit::textEdited, &history, &DraftHistory::changeTitle);
+    connect(&instruction.widget, &QLineEdit::textEdited, &history, &DraftHistory::changeInstruction);
+    for (int k = 0; k < int(choices.size()); ++k)
+        connect(&choices[std::size_t(k)]->widget, &QLineEdit::editingFinished, this, &StatementEditor::commitChoices);
+    connect(&history.stack, &QUndoStack::indexChanged, this, &StatementEditor::greyCommands);
+    connect(&history.stack, &QUndoStack::cleanChanged, this, &StatementEditor::greyCommands);
+    auto* undoKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this);
+    auto* redoKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), this);
+    connect(undoKey, &QShortcut::activated, &history.stack, &QUndoStack::undo);
+    connect(redoKey, &QShortcut::activated, &history.stack, &QUndoStack::redo);
+}
+
+void StatementEditor::load()
+{
+    activity::prepareScreen(*this);
+    source_ = target_.setName.isEmpty()
+                  ? (target_.path.isEmpty() ? DraftSource{newQuizDraft()} : readQuizDraft(target_.path))
+                  : readSetDraft(target_.setName, target_.choices, target_.folder);
+    if (!source_.keepsFile)
+        target_.path.clear(); // never written over: a file this version cannot read
+    if (!target_.path.isEmpty() && !source_.draft.title.simplified().isEmpty()) {
+        target_.heading = tr("Edit quiz: %1").arg(source_.draft.title.simplified());
+        heading.setCaption(target_.heading);
+        setCaption(target_.heading);
+    }
+    history.reset(source_.draft);
+    greyCommands();
+    // The first line to mend is the one shown.
+    if (const int bad = int(std::find_if(problems_.begin(), problems_.end(), [](const QString& p) { return !p.isEmpty(); }) -
+                            problems_.begin());
+        bad < int(problems_.size()))
+        list.widget.setCurrentRow(bad);
+}
+
+// The draft changed: the list, the fields and the marks follow it.
+void StatementEditor::refresh(int row)
+{
+    const Draft& draft = history.draft();
+    problems_ = rowProblems(draft);
+    refreshing_ = true;
+    const int rows = int(draft.rows.size());
+    const int shown = row >= 0 ? row : std::min(current(), rows - 1);
+    if (list.widget.count() != rows) {
+        list.widget.clear();
+        for (int k = 0; k < rows; ++k)
+            list.widget.addItem(itemText(k, problems_[k]));
+    } else {
+        for (int k = 0; k < rows; ++k)
+            if (const QString text = itemText(k, problems_[k]); list.widget.item(k)->text() != text)
+                list.widget.item(k)->setText(text);
+    }
+    for (int k = 0; k < rows; ++k)
+        list.widget.item(k)->setForeground(problems_[k].isEmpty() ? QColor(0, 0, 0) : QColor(190, 0, 0));
+    if (title.widget.text() != draft.title)
+        title.widget.setText(draft.title);
+    if (instruction.widget.text() != draft.instruction)
+        instruction.widget.setText(draft.instruction);
+    for (int k = 0; k < int(choices.size()); ++k)
+        if (!choices[std::size_t(k)]->widget.hasFocus())
+            choices[std::size_t(k)]->widget.setText(draft.choices.value(k));
+    answer.widget.clear();
+    answer.widget.addItems(draft.choices);
+    list.widget.setCurrentRow(shown);
+    refreshing_ = false;
+    showRow(shown);
+    showFileNote();
+}
+
+QString StatementEditor::itemText(int row, const QString& problem)
+{
+    const DraftRow& r = history.draft().rows[std::size_t(row)];
+    QString text = QStringLiteral("%1.  %2 \u2013 %3").arg(row + 1).arg(r.answer.isEmpty() ? QStringLiteral("?") : r.answer,
+                                                                     r.text.isEmpty() ? tr("(no statement)") : r.text);
+    if (!r.reason.simplified().isEmpty())
+        text += QStringLiteral("\n      ") + tr("Reason: %1").arg(r.reason.simplified());
+    if (!problem.isEmpty())
+        text += QStringLiteral("\n      \u26A0 %1%2").arg(r.line ? tr("Line %1: ").arg(r.line) : QString(), problem);
+    else if (tooLong(r.text))
+        text += QStringLiteral("\n      \u26A0 ") + tr("too long: it would be cut short on the quiz screen");
+    return text;
+}
+
+bool StatementEditor::tooLong(const QString& text)
+{
+    const auto known = tooLong_.constFind(text);
+    if (known != tooLong_.constEnd())
+        return *known;
+    return tooLong_[text] = tooLongToShow(text);
+}
+
+// The fields show row `row`; each is set only where it differs, so the caret
+// stays where the teacher is typing.
+void StatementEditor::showRow(int row)
+{
+    const Draft& draft = history.draft();
+    const bool any = row >= 0 && row < int(draft.rows.size());
+    const DraftRow shown = any ? draft.rows[std::size_t(row)] : DraftRow{};
+    refreshing_ = true;
+    for (QWidget* field : std::initializer_list<QWidget*>{&statement.widget, &answer.widget, &reason.widget})
+        field->setEnabled(any);
+    if (statement.widget.toPlainText().replace(QLatin1Char('\n'), QLatin1Char(' ')) != shown.text)
+        statement.widget.setPlainText(shown.text);
+    if (reason.widget.text() != shown.reason) {
+        reason.widget.setText(shown.reason);
+        reason.widget.setCursorPosition(0); // its start in view
+    }
+    const auto choice = std::find_if(draft.choices.begin(), draft.choices.end(),
+                                     [&](const QString& c) { return !shown.answer.isEmpty() && sameAnswer(c, shown.answer); });
+    answer.widget.setCurrentIndex(choice == draft.choices.end() ? -1 : int(choice - draft.choices.begin()));
+    refreshing_ = false;
+    QString note = any ? problems_.value(row) : QString();
+    if (any && !note.isEmpty() && shown.line)
+        note = tr("Line %1 of the file: %2").arg(shown.line).arg(note);
+    if (any && tooLong(shown.text))
+        note += (note.isEmpty() ? QString() : QStringLiteral(". ")) +
+                tr("Too long: even at the smallest size it would be cut short on the quiz screen. Shorten it.");
+    if (!note.isEmpty())
+        note[0] = note[0].toUpper();
+    rowNote.setCaption(note);
+    for (const int command : {Delete, Up, Down})
+        rowCommands(command).setEnabled(any);
+}
+
+void StatementEditor::commitChoices()
+{
+    if (!history.draft().ownQuiz)
+        return;
+    QStringList captions;
+    for (const Hosted<QLineEdit>* choice : choices)
+        captions << choice->widget.text();
+    history.changeChoices(captions);
+}
+
+void StatementEditor::runRowCommand(int command)
+{
+    switch (command) {
+    case Add:
+        if (int(history.draft().rows.size()) >= MostStatements) {
+            tell(tr("A quiz holds at most %1 statements.").arg(MostStatements));
+            return;
+        }
+        history.addStatement(current());
+        statement.widget.setFocus();
+        break;
+    case Delete:
+        history.deleteStatement(current());
+        break;
+    case Up:
+        history.moveStatement(current(), -1);
+        break;
+    case Down:
+        history.moveStatement(current(), 1);
+        break;
+    default:
+        break;
+    }
+}
+
+void StatementEditor::runCommand(int command)
+{
+    switch (command) {
+    case Undo:
+        history.stack.undo();
+        break;
+    case Redo:
+        history.stack.redo();
+        break;
+    case Save:
+        save();
+        break;
+    case Restore:
+        restoreOurs();
+        break;
+    case Play:
+        play();
+        break;
+    case Exit:
+        leave();
+        break;
+    default:
+        break;
+    }
+}
+
+void StatementEditor::moveOverBackground(const forms::MouseArgs&)
+{
+    for (auto* group : {&commands, &rowCommands, &replies})
+        activity::dimCommands(*group);
+}
+
+void StatementEditor::tell(const QString& text) { forms::Notice::post(*this, text); }
+
+void StatementEditor::closeEvent(QCloseEvent* event)
+{
+    if (!history.unsaved())
+        return Screen::closeEvent(event);
+    event->ignore();
+    leave();
+}
+
+// Ctrl+Z and Ctrl+Y undo and redo the editor's steps, also while typing:
+// the fields' own undo would not know of the other fields' steps.
+bool StatementEditor::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        const auto& key = static_cast<QKeyEvent&>(*event);
+        if (isUndo(key) || isRedo(key) || (watched == &statement.widget && (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter))) {
+            if (event->type() == QEvent::KeyPress) {
+                if (isUndo(key))
+                    history.stack.undo();
+                else if (isRedo(key))
+                    history.stack.redo();
+            }
+            event->accept();
+            return true;
+        }
+    }
+    return Screen::eventFilter(watched, event);
+}
+
+} // namespace statements

@@ -1,0 +1,109 @@
+#pragma once
+// The statement editor: the statements of one of our sets, or of a teacher's
+// own quiz, listed with their answers and reasons; added, changed, moved and
+// deleted with undo and redo; each row that cannot be used is marked with
+// what is wrong, and a statement too long to show whole is marked before it
+// is saved. Leaving with changes unsaved asks first; a save that fails keeps
+// the old file whole and every change on the screen, and says why.
+
+#include "forms/controlgroup.h"
+#include "forms/label.h"
+#include "forms/screen.h"
+#include "statements/editor/draftfiles.h"
+#include "statements/editor/drafthistory.h"
+#include "statements/editor/hosted.h"
+#include "statements/quizdata.h"
+
+#include <QComboBox>
+#include <QHash>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <array>
+#include <functional>
+
+namespace statements {
+
+// The editor's screen, as it is registered.
+inline const QString StatementEditorId = QStringLiteral("statementeditor");
+
+// What the editor edits, and the screen it goes back to.
+struct EditorTarget {
+    QString heading;        // "Edit statements: Heat Transfer"
+    QString path;           // the file saved to; empty for a quiz not yet saved
+    QString folder;         // where a new quiz is saved
+    QString setName;        // one of our sets ("heattransfer.txt"); empty for a teacher's quiz
+    QStringList choices;    // one of our sets: its topic's choices
+    QString returnTo;       // shown again on leaving
+};
+
+// The editor on the set `quiz` deals at `level`, in the teacher's folder.
+void openSetEditor(forms::Screens& screens, const QuizData& quiz, int level, const QString& title);
+// The editor on the teacher's quiz at `path`, or on a new one when it is empty.
+void openQuizEditor(forms::Screens& screens, const QString& path, const QString& folder, const QString& returnTo);
+
+class StatementEditor : public forms::Screen {
+    Q_OBJECT
+public:
+    enum Command { Undo = 0, Redo = 1, Save = 2, Restore = 3, Play = 4, Exit = 5 };
+    enum RowCommand { Add = 0, Delete = 1, Up = 2, Down = 3 };
+
+    StatementEditor(forms::Screens& screens, EditorTarget target);
+
+    void load() override;
+    void moveOverBackground(const forms::MouseArgs&) override;
+
+    // Each as its command does it; a save returns whether it was written.
+    bool save();
+    void restoreOurs();
+    void leave();
+    void play();
+    int current() const { return list.widget.currentRow(); }
+    const EditorTarget& target() const { return target_; }
+
+    DraftHistory history;
+    forms::Label& heading;
+    forms::Label& fileNote;  // what is wrong with the file, or why a save failed
+    forms::Label& rowNote;   // what is wrong with the statement shown
+    forms::Label& question;  // a question before something that cannot be undone
+    Hosted<QLineEdit>& title;
+    Hosted<QLineEdit>& instruction;
+    std::array<Hosted<QLineEdit>*, 4> choices{};
+    Hosted<QListWidget>& list;
+    Hosted<QPlainTextEdit>& statement;
+    Hosted<QComboBox>& answer;
+    Hosted<QLineEdit>& reason;
+    forms::ControlGroup<forms::Label> rowCommands{QStringLiteral("rowCommands")};
+    forms::ControlGroup<forms::Label> commands{QStringLiteral("commands")};
+    forms::ControlGroup<forms::Label> replies{QStringLiteral("replies")};
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void build();
+    void refresh(int row);
+    void showRow(int row);
+    void runCommand(int command);
+    void runRowCommand(int command);
+    void ask(const QString& text, const QStringList& answers, std::function<void(int)> then);
+    void endQuestion();
+    void goBack();
+    void greyCommands();
+    void showFileNote();
+    void commitChoices();
+    void tell(const QString& text);
+    bool tooLong(const QString& text);
+    QString itemText(int row, const QString& problem);
+
+    EditorTarget target_;
+    DraftSource source_;
+    QStringList problems_;
+    QHash<QString, bool> tooLong_; // measured once per text: measuring is slow
+    std::function<void(int)> answered_;
+    QString saveProblem_; // why the last save failed, until one succeeds
+    bool refreshing_ = false;
+};
+
+} // namespace statements

@@ -1,0 +1,251 @@
+#include "statements/ownquiz.h"
+#include "activity/teacherfile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+#include <algorithm>
+
+namespace statements {
+
+namespace {
+
+const QStringList KnownTop{"format", "kind", "title", "instruction", "choices", "statements"};
+const QStringList KnownStatement{"text", "answer", "reason"};
+
+QString answerKey(const QString& answer)
+{
+    QString key;
+    for (const QChar c : answer)
+        if (c.isLetterOrNumber())
+            key += c.toLower();
+    return key;
+}
+
+QJsonObject unknownOf(const QJsonObject& object, const QStringList& known)
+{
+    QJsonObject unknown;
+    for (auto it = object.begin(); it != object.end(); ++it)
+        if (!known.contains(it.key()))
+            unknown.insert(it.key(), it.value());
+    return unknown;
+}
+
+// The file's text, or why it is no quiz at all.
+QString refusal(const QByteArray& bytes, const QString& name)
+{
+    if (bytes.trimmed().isEmpty())
+        return QStringLiteral("%1 is empty").arg(name);
+    if (bytes.contains('\0'))
+        return QStringLiteral("%1 is not a text file").arg(name);
+    QStringDecoder decode(QStringDecoder::Utf8);
+    (void)QString(decode(bytes));
+    if (decode.hasError())
+        return QStringLiteral("%1 is not UTF-8 text").arg(name);
+    return {};
+}
+
+// The top of the file, or why it cannot be read as a quiz of this version.
+QString headProblem(const QJsonObject& top, const QString& name)
+{
+    if (!top.value("format").isDouble())
+        return QStringLiteral("%1 has no format number: it is not a quiz file").arg(name);
+    const int format = top.value("format").toInt();
+    if (format > OwnQuizFormat)
+        return QStringLiteral("%1 needs a newer version of the program (its format is %2)").arg(name).arg(format);
+    if (format < 1)
+        return QStringLiteral("%1 has an unknown format number (%2)").arg(name).arg(format);
+    if (top.value("kind").toString() != QStringLiteral("statements"))
+        return QStringLiteral("%1 is not a true/false quiz (its kind is \"%2\")").arg(name, top.value("kind").toString());
+    if (!top.value("choices").isArray())
+        return QStringLiteral("%1 has no list of choices").arg(name);
+    return {};
+}
+
+OwnStatement statementOf(const QJsonValue& value, QString& problem)
+{
+    const QJsonObject object = value.toObject();
+    if (!value.isObject())
+        problem = QStringLiteral("not a statement (expected \"text\", \"answer\" and \"reason\")");
+    else if (!object.value("text").isString())
+        problem = QStringLiteral("no statement text");
+    else if (!object.value("answer").isString())
+        problem = QStringLiteral("no answer");
+    else if (object.contains("reason") && !object.value("reason").isString())
+        problem = QStringLiteral("the reason is not text");
+    return {object.value("text").toString(), object.value("answer").toString(), object.value("reason").toString(),
+            unknownOf(object, KnownStatement)};
+}
+
+} // namespace
+
+bool sameAnswer(const QString& a, const QString& b) { return answerKey(a) == answerKey(b); }
+
+QString choicesProblem(const QStringList& choices)
+{
+    if (choices.size() < FewestChoices || choices.size() > MostChoices)
+        return QStringLiteral("there must be %1 to %2 choices").arg(FewestChoices).arg(MostChoices);
+    for (int k = 0; k < int(choices.size()); ++k) {
+        if (answerKey(choices[k]).isEmpty())
+            return QStringLiteral("choice %1 has no name").arg(k + 1);
+        for (int j = 0; j < k; ++j)
+            if (sameAnswer(choices[j], choices[k]))
+                return QStringLiteral("two choices are both \"%1\"").arg(choices[k]);
+    }
+    return {};
+}
+
+QString statementProblem(const QString& text, const QString& answer, const QStringList& choices, const QStringList& earlier)
+{
+    if (text.simplified().isEmpty())
+        return QStringLiteral("no statement");
+    if (answer.trimmed().isEmpty())
+        return QStringLiteral("no answer: choose one of %1").arg(choices.join(", "));
+    if (std::none_of(choices.begin(), choices.end(), [&](const QString& c) { return sameAnswer(c, answer); }))
+        return QStringLiteral("the answer \"%1\" is not one of: %2").arg(answer.trimmed(), choices.join(", "));
+    const qsizetype before = earlier.indexOf(text.simplified().toLower());
+    if (before >= 0)
+        return QStringLiteral("the same statement as number %1").arg(before + 1);
+    if (earlier.size() - earlier.count(QString()) >= MostStatements)
+        return QStringLiteral("more than %1 statements: this one is not played").arg(MostStatements);
+    return {};
+}
+
+QuizRead parseOwnQuiz(const QByteArray& bytes, const QString& fileName)
+{
+    QuizRead read;
+    read.problem = refusal(bytes, fileName);
+    if (!read.ok())
+        return read;
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject()) {
+        read.problem = QStringLiteral("%1 is not a quiz file (%2)")
+                           .arg(fileName, error.error != QJsonParseError::NoError ? error.errorString()
+                                                                                   : QStringLiteral("not a JSON object"));
+        return read;
+    }
+    const QJsonObject top = document.object();
+    read.problem = headProblem(top, fileName);
+    if (!read.ok())
+        return read;
+    OwnQuiz& quiz = read.quiz;
+    quiz.title = top.value("title").toString();
+    quiz.instruction = top.value("instruction").toString();
+    quiz.unknown = unknownOf(top, KnownTop);
+    quiz.choices.clear();
+    for (const QJsonValue& choice : top.value("choices").toArray())
+        quiz.choices << choice.toString();
+    if (const QString why = choicesProblem(quiz.choices); !why.isEmpty()) {
+        read.problem = QStringLiteral("%1: %2").arg(fileName, why);
+        return read;
+    }
+    QStringList earlier;
+    for (const QJsonValue& value : top.value("statements").toArray()) {
+        QString why;
+        quiz.statements.push_back(statementOf(value, why));
+        const OwnStatement& s = quiz.statements.back();
+        if (why.isEmpty())
+            why = statementProblem(s.text, s.answer, quiz.choices, earlier);
+        earlier << (why.isEmpty() ? s.text.simplified().toLower() : QString());
+        if (!why.isEmpty())
+            read.skipped.push_back({int(quiz.statements.size()), why});
+    }
+    return read;
+}
+
+QuizRead readOwnQuiz(const QString& path)
+{
+    const activity::TeacherFile file = activity::readTeacherFile(path, LargestQuizFile);
+    if (!file.ok()) {
+        QuizRead refused;
+        refused.problem = file.problem;
+        return refused;
+    }
+    return parseOwnQuiz(file.bytes, QFileInfo(path).fileName());
+}
+
+QByteArray ownQuizJson(const OwnQuiz& quiz)
+{
+    QJsonObject top = quiz.unknown;
+    top.insert("format", OwnQuizFormat);
+    top.insert("kind", QStringLiteral("statements"));
+    top.insert("title", quiz.title);
+    top.insert("instruction", quiz.instruction);
+    top.insert("choices", QJsonArray::fromStringList(quiz.choices));
+    QJsonArray statements;
+    for (const OwnStatement& s : quiz.statements) {
+        QJsonObject object = s.unknown;
+        object.insert("text", s.text);
+        object.insert("answer", s.answer);
+        object.insert("reason", s.reason);
+        statements.append(object);
+    }
+    top.insert("statements", statements);
+    return QJsonDocument(top).toJson(QJsonDocument::Indented);
+}
+
+QString writeOwnQuiz(const QString& path, const OwnQuiz& quiz)
+{
+    QSaveFile file(path);
+    const QString name = QFileInfo(path).fileName();
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return QStringLiteral("%1 could not be saved: its folder cannot be made").arg(name);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("%1 could not be saved: %2").arg(name, file.errorString());
+    const QByteArray json = ownQuizJson(quiz);
+    if (file.write(json) != json.size() || !file.commit())
+        return QStringLiteral("%1 could not be saved: %2").arg(name, file.errorString());
+    return {};
+}
+
+StatementSet playableSet(const QuizRead& read, const QString& fileName, const QStringList& choices)
+{
+    StatementSet set;
+    set.file = fileName;
+    set.builtIn = false;
+    set.skipped = read.skipped;
+    std::size_t next = 0;
+    for (int k = 0; k < int(read.quiz.statements.size()); ++k) {
+        const OwnStatement& s = read.quiz.statements[std::size_t(k)];
+        const auto choice = std::find_if(choices.begin(), choices.end(), [&](const QString& c) { return sameAnswer(c, s.answer); });
+        if (next < read.skipped.size() && read.skipped[next].line == k + 1) {
+            ++next;
+            continue;
+        }
+        if (choice == choices.end()) // the file changed under the screen: its choices are not these
+            set.skipped.push_back({k + 1, statementProblem(s.text, s.answer, choices, {})});
+        else
+            set.statements.push_back({s.text.simplified(), int(choice - choices.begin()), s.reason.simplified(), k + 1});
+    }
+    for (const Skipped& skipped : set.skipped)
+        set.problems << QStringLiteral("%1: statement %2 skipped: %3").arg(fileName).arg(skipped.line).arg(skipped.why);
+    if (!set.skipped.empty()) {
+        set.notice = QStringLiteral("Statement %1 of %2 was skipped: %3")
+                         .arg(set.skipped.front().line)
+                         .arg(fileName, set.skipped.front().why);
+        if (set.skipped.size() > 1)
+            set.notice += QStringLiteral(" (and %1 more)").arg(set.skipped.size() - 1);
+    }
+    return set;
+}
+
+StatementSet ownQuizSet(const QString& path, const QStringList& choices)
+{
+    const QString name = QFileInfo(path).fileName();
+    const QuizRead read = readOwnQuiz(path);
+    if (read.ok())
+        return playableSet(read, name, choices);
+    StatementSet none;
+    none.file = name;
+    none.builtIn = false;
+    none.notice = read.problem;
+    none.problems << read.problem;
+    return none;
+}
+
+} // namespace statements

@@ -1,0 +1,74 @@
+#pragma once
+// A true/false quiz a teacher made: one self-contained ".tavquiz" file (JSON,
+// UTF-8) holding a title, an instruction, two to four choices and the
+// statements, each with its answer (one of the choices) and an optional
+// reason. It plays on the ordinary statement screen. Fields this program does
+// not know are kept on rewrite; a file of a newer format is refused, never
+// rewritten. Statements that cannot be used are kept, named with their number
+// and what is wrong, so the editor can show them and the quiz can skip them.
+
+#include "activity/ownkind.h"
+#include "statements/statementset.h"
+
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace statements {
+
+struct OwnStatement {
+    QString text;
+    QString answer;        // as written: one of the choices when usable
+    QString reason;        // may be empty
+    QJsonObject unknown{}; // fields this program does not know, kept on rewrite
+};
+
+struct OwnQuiz {
+    QString title;
+    QString instruction;
+    QStringList choices{QStringLiteral("True"), QStringLiteral("False")};
+    std::vector<OwnStatement> statements;
+    QJsonObject unknown{}; // top-level fields this program does not know
+};
+
+inline constexpr int OwnQuizFormat = 1;
+inline constexpr int FewestChoices = 2, MostChoices = 4;
+
+struct QuizRead {
+    OwnQuiz quiz;           // every statement as written, usable or not
+    QString problem;        // why the whole file cannot be used, naming it; empty when it can
+    std::vector<Skipped> skipped; // statement number (from 1) and why it is not played
+    bool ok() const { return problem.isEmpty(); }
+};
+
+// Files larger than this are not quizzes.
+inline constexpr qint64 LargestQuizFile = 1024 * 1024;
+
+QuizRead readOwnQuiz(const QString& path);
+QuizRead parseOwnQuiz(const QByteArray& bytes, const QString& fileName);
+QByteArray ownQuizJson(const OwnQuiz& quiz);
+// Writes atomically; returns why it could not, or empty. The old file stays whole on failure.
+QString writeOwnQuiz(const QString& path, const OwnQuiz& quiz);
+
+// Why a statement cannot be played, or empty: checked against the choices and
+// the statements before it (`earlier`: each one's simplified, lower-cased
+// text, or an empty string for one that cannot be played).
+QString statementProblem(const QString& text, const QString& answer, const QStringList& choices,
+                         const QStringList& earlier);
+// Two answers are one when they differ only in case, spaces and punctuation.
+bool sameAnswer(const QString& a, const QString& b);
+// Why the choices cannot be used, or empty.
+QString choicesProblem(const QStringList& choices);
+
+// The statements of `read` that can be played on a screen with `choices`, as
+// the quiz screen deals them; its notice names the first one skipped and how
+// many more.
+StatementSet playableSet(const QuizRead& read, const QString& fileName, const QStringList& choices);
+// The same, read from the file at `path`; the notice says why when it cannot be read.
+StatementSet ownQuizSet(const QString& path, const QStringList& choices);
+
+// The kind "My Activities" lists: ".tavquiz" files, made with "New true/false quiz".
+const activity::OwnKind& ownQuizKind();
+
+} // namespace statements

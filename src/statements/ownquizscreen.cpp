@@ -1,0 +1,103 @@
+#include "statements/ownquizscreen.h"
+#include "forms/screens.h"
+#include "statements/textfit.h"
+#include "statements/editor/statementeditor.h"
+
+#include <QFileInfo>
+
+namespace statements {
+
+namespace {
+
+std::vector<Choice> layOut(const QStringList& captions)
+{
+    if (captions.size() <= 2)
+        return choiceRow(captions, 4200, 3000, 600, 1200); // as our true/false quizzes
+    if (captions.size() == 3)
+        return choiceRow(captions, 4200, 3480, 600, 240);
+    const std::vector<Choice> top = choiceRow(captions.mid(0, 2), 4020, 5040, 600, 480);
+    const std::vector<Choice> bottom = choiceRow(captions.mid(2, 2), 4740, 5040, 600, 480);
+    return {top[0], top[1], bottom[0], bottom[1]};
+}
+
+// The largest size, down to a floor, at which every caption fits its button.
+double choicePoints(const std::vector<Choice>& choices, double largest)
+{
+    double points = largest;
+    for (const Choice& c : choices) {
+        const QRect box = forms::designArea(c.at).adjusted(2, 2, -2, -2);
+        points = std::min(points, fitText(c.caption, QStringLiteral("Arial"), true, box.size(), largest, 12).points);
+    }
+    return points;
+}
+
+QString titleOf(const OwnQuiz& quiz, const QString& path)
+{
+    return quiz.title.simplified().isEmpty() ? QFileInfo(path).completeBaseName() : quiz.title.simplified();
+}
+
+} // namespace
+
+QuizData ownQuizData(const OwnQuiz& quiz, const QString& path)
+{
+    const std::vector<Choice> choices = layOut(quiz.choices);
+    QuizData data{OwnQuizId,
+                  quiz.instruction.simplified().isEmpty() ? QStringLiteral("Choose the answer.") : quiz.instruction.simplified(),
+                  QStringLiteral("Statement"),
+                  choices,
+                  choicePoints(choices, quiz.choices.size() <= 3 ? 24.0 : 18.0),
+                  {},
+                  {},
+                  quiz.choices.size() <= 3 ? 5640.0f : 5460.0f};
+    data.ownFile = path;
+    return data;
+}
+
+OwnQuizScreen::OwnQuizScreen(forms::Screens& screens, std::shared_ptr<const QuizData> data)
+    : StatementQuiz(screens, *data, {}), data_(std::move(data))
+{
+    // A teacher's quiz is opened from the list of their activities: "Exit" goes back to it.
+    connect(&parts.commands, &forms::GroupSignals::clicked, this, [this](int command) {
+        if (command == QuizParts::Exit && this->screens().knows(MyActivitiesId))
+            this->screens().show(MyActivitiesId);
+    });
+}
+
+QString playOwnQuiz(forms::Screens& screens, const QString& path)
+{
+    const QuizRead read = readOwnQuiz(path);
+    if (!read.ok())
+        return read.problem;
+    if (int(read.skipped.size()) == int(read.quiz.statements.size()))
+        return QStringLiteral("%1 has no statements that can be played yet").arg(QFileInfo(path).fileName());
+    auto data = std::make_shared<const QuizData>(ownQuizData(read.quiz, path));
+    const QString title = titleOf(read.quiz, path);
+    screens.unload(OwnQuizId);
+    screens.add(OwnQuizId, [data, title](forms::Screens& s) {
+        auto screen = std::make_unique<OwnQuizScreen>(s, data);
+        screen->setCaption(title);
+        return screen;
+    });
+    screens.show(OwnQuizId);
+    return {};
+}
+
+const activity::OwnKind& ownQuizKind()
+{
+    static const activity::OwnKind kind{
+        QStringLiteral("tavquiz"),
+        QStringLiteral("New true/false quiz"),
+        [](const QString& path) {
+            const QuizRead read = readOwnQuiz(path);
+            if (!read.ok())
+                return activity::OwnSummary{{}, QStringLiteral("cannot be opened: ") + read.problem};
+            return activity::OwnSummary{titleOf(read.quiz, path), {}};
+        },
+        &playOwnQuiz,
+        [](forms::Screens& screens, const QString& path, const QString& folder) {
+            openQuizEditor(screens, path, folder, MyActivitiesId);
+        }};
+    return kind;
+}
+
+} // namespace statements

@@ -1,0 +1,34 @@
+#pragma once
+// A teacher's own quiz on the ordinary statement screen, under a screen name
+// of its own: the layout comes from the file's choices, the statements are
+// read from the file whenever the screen loads.
+
+#include "statements/ownquiz.h"
+#include "statements/quiz.h"
+
+#include <memory>
+
+namespace statements {
+
+// The name the screen playing a teacher's quiz is registered under.
+inline const QString OwnQuizId = QStringLiteral("ownquiz");
+// Where "Exit" on a teacher's quiz or its editor goes back to, when the program has it.
+inline const QString MyActivitiesId = QStringLiteral("myactivities");
+
+// The screen's data for `quiz` read from `path`: two choices side by side,
+// three in a row, four in two rows, sized for their captions.
+QuizData ownQuizData(const OwnQuiz& quiz, const QString& path);
+
+class OwnQuizScreen : public StatementQuiz {
+public:
+    OwnQuizScreen(forms::Screens& screens, std::shared_ptr<const QuizData> data);
+
+private:
+    std::shared_ptr<const QuizData> data_; // the screen's template keeps a reference to it
+};
+
+// Opens the quiz at `path` to play, in place of any teacher's quiz playing;
+// returns why it cannot be played, or empty.
+QString playOwnQuiz(forms::Screens& screens, const QString& path);
+
+} // namespace statements

@@ -1,0 +1,253 @@
+// "My Activities": the folders searched in order, the school's files kept
+// from change, bad files listed with the reason, paging, playing by tap and
+// by keyboard, deleting after asking, importing, and the index that spares
+// reading unchanged files again.
+#include "app/myactivities.h"
+#include "forms/notice.h"
+#include "labelling/ownfile.h"
+#include "labelling/ownkind.h"
+#include "labelling/ownplay.h"
+#include "support/pupil.h"
+#include "support/testscreens.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+using app::MyActivities;
+
+namespace {
+
+labelling::OwnActivity activityTitled(const QString& title)
+{
+    QImage image(300, 200, QImage::Format_RGB32);
+    image.fill(Qt::darkGreen);
+    labelling::OwnActivity a;
+    a.title = title;
+    QBuffer buffer(&a.picture);
+    image.save(&buffer, "PNG");
+    a.pictureType = "png";
+    a.labels = {{"magnet", {10, 150, 120, 30}, {60, 50}}, {"coil", {160, 150, 120, 30}, {200, 60}}};
+    return a;
+}
+
+// Folders of its own for each test, and the kind's calls counted.
+struct Fixture {
+    QTemporaryDir root;
+    QString user = root.filePath("user"), school = root.filePath("school"), shared = root.filePath("shared");
+    int summaries = 0;
+    QStringList trashed, edited;
+    bool trashWorks = true;
+    QString toImport;
+    activity::OwnKind kind = labelling::ownLabellingKind();
+
+    Fixture()
+    {
+        for (const QString& folder : {user, school, shared})
+            QDir().mkpath(folder);
+        const auto real = kind.summarise;
+        kind.summarise = [this, real](const QString& path) { ++summaries; return real(path); };
+        kind.edit = [this](forms::Screens&, const QString& path, const QString&) { edited << path; };
+    }
+    void write(const QString& folder, const QString& name, const QString& title)
+    {
+        QCOMPARE(labelling::writeOwnActivity(folder + "/" + name, activityTitled(title)), QString());
+    }
+    MyActivities& open(TestScreens& t)
+    {
+        t->chooseForThisRun(activity::SharedFolderKey, shared);
+        app::MyActivitiesPlaces places{{user, {school}}, root.filePath("index.json"),
+                                       [this](QWidget*) { return toImport; }, [](QWidget*, const QString&) { return QString(); },
+                                       [this](const QString& path) {
+                                           trashed << path;
+                                           return trashWorks && QFile::remove(path);
+                                       }};
+        t->add(MyActivities::Id, [this, places](forms::Screens& s) { return std::make_unique<MyActivities>(s, std::vector<const activity::OwnKind*>{&kind}, places); });
+        return t.open<MyActivities>(MyActivities::Id);
+    }
+};
+
+QStringList captions(const MyActivities& s)
+{
+    QStringList shown;
+    for (const app::ListedActivity& a : s.listed())
+        shown << activity::originName(a.file.origin) + ": " + a.caption();
+    return shown;
+}
+
+} // namespace
+
+class MyActivitiesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { initTestFonts(); }
+    void cleanup() { TestScreens::flushDeletes(); }
+
+    void listsEveryFolderInOrderWithBadFilesExplained();
+    void aFolderNamedTwiceIsSearchedOnce();
+    void schoolFilesCannotBeDeleted();
+    void deletingAsksFirstThenUsesTheWastebasket_data();
+    void deletingAsksFirstThenUsesTheWastebasket();
+    void tapAndKeyboardPlayTheChosenActivity();
+    void longListsArePaged();
+    void importCopiesAGoodFileAndRefusesABadOne();
+    void unchangedFilesAreNotReadAgain();
+};
+
+void MyActivitiesTest::listsEveryFolderInOrderWithBadFilesExplained()
+{
+    Fixture f;
+    f.write(f.shared, "a.tavlabel", "Transformer");
+    f.write(f.school, "b.tavlabel", "Nuclear reactor");
+    f.write(f.user, "c.tavlabel", "Simple motor");
+    f.write(f.user, "d.tavlabel", "Bicycle dynamo");
+    QFile bad(f.user + "/broken.tavlabel");
+    QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("{\"format\": 1,"));
+    bad.close();
+    QDir().mkpath(f.school + "/x.tavlabel");
+    TestScreens t;
+    const MyActivities& s = f.open(t);
+    QCOMPARE(captions(s), (QStringList{"Yours: Bicycle dynamo", "Yours: Cannot be opened: broken.tavlabel is damaged or is not an activity file",
+                                       "Yours: Simple motor", "School: Cannot be opened: x.tavlabel is a folder, not a file",
+                                       "School: Nuclear reactor", "Shared: Transformer"}));
+    QCOMPARE(s.rows(5).Caption(), QStringLiteral("Transformer"));
+    QCOMPARE(s.origins(3).Caption(), QStringLiteral("School"));
+    QVERIFY(!s.listed()[0].file.readOnly && s.listed()[4].file.readOnly);
+}
+
+void MyActivitiesTest::aFolderNamedTwiceIsSearchedOnce()
+{
+    const auto folders = activity::activityFolders({"/data/user", {"/usr/share/a", "/usr/share/b/"}}, "/usr/share/b");
+    QCOMPARE(int(folders.size()), 3);
+    QCOMPARE(folders[2].path, QStringLiteral("/usr/share/b"));
+    QCOMPARE(folders[2].origin, activity::Origin::School);
+}
+
+void MyActivitiesTest::schoolFilesCannotBeDeleted()
+{
+    Fixture f;
+    f.write(f.school, "b.tavlabel", "Nuclear reactor");
+    TestScreens t;
+    MyActivities& s = f.open(t);
+    pupil::click(s.rows(0));
+    pupil::click(s.commands(MyActivities::Delete));
+    QVERIFY(!s.question.isVisible());
+    QVERIFY(forms::Notice::on(s)->Caption().contains("cannot be deleted"));
+    QVERIFY(QFile::exists(f.school + "/b.tavlabel"));
+}
+
+void MyActivitiesTest::deletingAsksFirstThenUsesTheWastebasket_data()
+{
+    QTest::addColumn<bool>("trashWorks");
+    QTest::addColumn<QStringList>("answers"); // the captions clicked in turn
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("kept") << true << QStringList{"Keep it"} << true;
+    QTest::newRow("to the wastebasket") << true << QStringList{"Delete"} << false;
+    QTest::newRow("no wastebasket, kept") << false << QStringList{"Delete", "Keep it"} << true;
+    QTest::newRow("no wastebasket, for good") << false << QStringList{"Delete", "Delete for good"} << false;
+}
+
+void MyActivitiesTest::deletingAsksFirstThenUsesTheWastebasket()
+{
+    QFETCH(bool, trashWorks);
+    QFETCH(QStringList, answers);
+    QFETCH(bool, kept);
+    Fixture f;
+    f.trashWorks = trashWorks;
+    f.write(f.user, "c.tavlabel", "Simple motor");
+    f.write(f.user, "d.tavlabel", "Bicycle dynamo");
+    TestScreens t;
+    MyActivities& s = f.open(t);
+    pupil::click(s.rows(1));
+    pupil::click(s.commands(MyActivities::Delete));
+    for (const QString& answer : answers) {
+        QVERIFY(s.question.isVisible() && QFile::exists(f.user + "/c.tavlabel"));
+        const int which = s.questionAnswers(0).Caption() == answer ? 0 : 1;
+        QCOMPARE(s.questionAnswers(which).Caption(), answer);
+        pupil::click(s.questionAnswers(which));
+    }
+    QVERIFY(!s.question.isVisible());
+    QCOMPARE(QFile::exists(f.user + "/c.tavlabel"), kept);
+    QCOMPARE(int(s.listed().size()), kept ? 2 : 1);
+    QVERIFY(QFile::exists(f.user + "/d.tavlabel"));
+}
+
+void MyActivitiesTest::tapAndKeyboardPlayTheChosenActivity()
+{
+    Fixture f;
+    f.write(f.user, "c.tavlabel", "Simple motor");
+    f.write(f.user, "d.tavlabel", "Bicycle dynamo");
+    TestScreens t;
+    MyActivities& s = f.open(t);
+    pupil::click(s.rows(1)); // chosen at the first tap, played at the second
+    QCOMPARE(s.selected(), 1);
+    QVERIFY(!t->isLoaded(labelling::OwnActivityScreen));
+    pupil::click(s.rows(1));
+    QCOMPARE(t->get(labelling::OwnActivityScreen).windowTitle(), QStringLiteral("Simple motor"));
+    t->unload(labelling::OwnActivityScreen);
+
+    QTest::keyClick(&s.rows(0), Qt::Key_Space);
+    QCOMPARE(s.selected(), 0);
+    QTest::keyClick(&s.commands(MyActivities::Edit), Qt::Key_Return);
+    QCOMPARE(f.edited, QStringList{QDir(f.user).absoluteFilePath("d.tavlabel")});
+}
+
+void MyActivitiesTest::longListsArePaged()
+{
+    Fixture f;
+    for (int i = 0; i < 20; ++i)
+        f.write(f.user, QStringLiteral("m%1.tavlabel").arg(i, 2, 10, QLatin1Char('0')), QStringLiteral("Motor %1").arg(i, 2, 10, QLatin1Char('0')));
+    TestScreens t;
+    MyActivities& s = f.open(t);
+    QCOMPARE(s.pageCount(), 3);
+    QVERIFY(!s.pageLinks(0).isVisible() && s.pageLinks(1).isVisible());
+    pupil::click(s.pageLinks(1));
+    pupil::click(s.pageLinks(1));
+    QCOMPARE(s.rows(1).Caption(), QStringLiteral("Motor 19"));
+    QVERIFY(!s.rows(2).isVisible() && !s.pageLinks(1).isVisible());
+    QCOMPARE(s.pageIndicator.Caption(), QStringLiteral("Page 3 of 3"));
+}
+
+void MyActivitiesTest::importCopiesAGoodFileAndRefusesABadOne()
+{
+    Fixture f;
+    QTemporaryDir elsewhere;
+    f.write(elsewhere.path(), "motor.tavlabel", "Simple motor");
+    QFile bad(elsewhere.filePath("empty.tavlabel"));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.close();
+    TestScreens t;
+    MyActivities& s = f.open(t);
+    f.toImport = bad.fileName();
+    pupil::click(s.commands(MyActivities::Import));
+    QCOMPARE(forms::Notice::on(s)->Caption(), QStringLiteral("empty.tavlabel was not imported: it cannot be opened: empty.tavlabel is empty"));
+    QVERIFY(s.listed().empty());
+    f.toImport = elsewhere.filePath("motor.tavlabel");
+    for (int twice = 0; twice < 2; ++twice)
+        pupil::click(s.commands(MyActivities::Import));
+    QCOMPARE(QDir(f.user).entryList(QDir::Files), (QStringList{"motor (2).tavlabel", "motor.tavlabel"}));
+    QCOMPARE(int(s.listed().size()), 2);
+    QCOMPARE(s.listed()[s.selected()].file.path, QDir(f.user).absoluteFilePath("motor (2).tavlabel"));
+}
+
+void MyActivitiesTest::unchangedFilesAreNotReadAgain()
+{
+    Fixture f;
+    for (const char* name : {"a.tavlabel", "b.tavlabel", "c.tavlabel"})
+        f.write(f.user, name, "Simple motor");
+    TestScreens t;
+    MyActivities& s = f.open(t);
+    QCOMPARE(f.summaries, 3);
+    t->unload(MyActivities::Id);
+    TestScreens::flushDeletes();
+    f.write(f.user, "b.tavlabel", "A changed title");
+    MyActivities& again = f.open(t);
+    QCOMPARE(f.summaries, 4);
+    QCOMPARE(again.listed()[0].caption(), QStringLiteral("A changed title"));
+    Q_UNUSED(s);
+}
+
+QTEST_MAIN(MyActivitiesTest)
+#include "test_myactivities.moc"

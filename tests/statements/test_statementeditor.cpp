@@ -1,0 +1,273 @@
+// The statement editor as a teacher drives it: opened from a quiz, rows
+// added, changed, moved and deleted, undone and redone, saved and restored;
+// a teacher's bad file shown line by line and nothing of it lost.
+#include "forms/screens.h"
+#include "statements/editor/statementeditor.h"
+#include "statements/ownquiz.h"
+#include "statements/quiz.h"
+#include "statements/topics.h"
+#include "support/testscreens.h"
+
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QtTest>
+
+using namespace statements;
+
+namespace {
+
+void click(forms::Control& control) { QTest::mouseClick(&control, Qt::LeftButton, {}, control.rect().center()); }
+
+const QString Set = QStringLiteral("heattransfer.txt");
+QString teacherFile() { return QDir(teacherFolder()).filePath(Set); }
+
+void write(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray read(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The editor on Heat Transfer's set, opened from the quiz as the teacher opens it.
+StatementEditor& openEditor(TestScreens& t)
+{
+    auto& quiz = t.open<StatementQuiz>("heattransfer");
+    click(quiz.teacherCommands(0));
+    TestScreens::flushDeletes();
+    return t.open<StatementEditor>(StatementEditorId);
+}
+
+QStringList texts(const Draft& draft)
+{
+    QStringList all;
+    for (const DraftRow& row : draft.rows)
+        all << row.text;
+    return all;
+}
+
+} // namespace
+
+class TestStatementEditor : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        initTestFonts();
+        QStandardPaths::setTestModeEnabled(true);
+    }
+    void cleanup() { QFile::remove(teacherFile()); }
+
+    void editing_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("rowsAdded");
+        QTest::newRow("add") << "add" << 1;
+        QTest::newRow("change") << "change" << 0;
+        QTest::newRow("reorder") << "reorder" << 0;
+        QTest::newRow("delete") << "delete" << -1;
+    }
+    // Each edit through the screen's controls changes the draft and is
+    // announced; Ctrl+Z takes it back exactly, Ctrl+Y brings it again.
+    void editing()
+    {
+        QFETCH(QString, action);
+        QFETCH(int, rowsAdded);
+        TestScreens t;
+        StatementEditor& editor = openEditor(t);
+        QVERIFY(!t->isLoaded("heattransfer")); // shown afresh on leaving
+        const Draft before = editor.history.draft();
+        QSignalSpy changed(&editor.history, &DraftHistory::changed);
+        editor.list.widget.setCurrentRow(1);
+        if (action == "add") {
+            click(editor.rowCommands(StatementEditor::Add));
+            QCOMPARE(editor.current(), 2);
+            QTest::keyClicks(&editor.statement.widget, "Ice melts at 0 degrees Celsius.");
+            editor.answer.widget.activated(0);
+        } else if (action == "change") {
+            editor.statement.widget.selectAll();
+            QTest::keyClicks(&editor.statement.widget, "Conduction happens in solids.");
+            QTest::keyClicks(&editor.reason.widget, " Mostly.");
+        } else if (action == "reorder") {
+            click(editor.rowCommands(StatementEditor::Up));
+            QCOMPARE(editor.current(), 0);
+        } else {
+            click(editor.rowCommands(StatementEditor::Delete));
+        }
+        QVERIFY(changed.count() > 0);
+        QVERIFY(editor.history.unsaved());
+        const Draft after = editor.history.draft();
+        QCOMPARE(int(after.rows.size()), int(before.rows.size()) + rowsAdded);
+        if (action == "change")
+            QCOMPARE(after.rows[1].text, QString("Conduction happens in solids."));
+        if (action == "reorder")
+            QCOMPARE(after.rows[0].text, before.rows[1].text); // its notes stay at the top
+        if (action == "add")
+            QCOMPARE(after.rows[2].answer, QString("True"));
+        while (editor.history.stack.canUndo())
+            QTest::keyClick(&editor.statement.widget, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(editor.history.draft(), before);
+        QVERIFY(!editor.history.unsaved());
+        while (editor.history.stack.canRedo())
+            QTest::keyClick(&editor.list.widget, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(editor.history.draft(), after);
+    }
+
+    // Saved, the set is the teacher's: the quiz plays it and the editor reads
+    // it back as saved. Restored (after asking), ours is back.
+    void saveReloadRestore()
+    {
+        TestScreens t;
+        StatementEditor& editor = openEditor(t);
+        editor.statement.widget.selectAll();
+        QTest::keyClicks(&editor.statement.widget, "Metals are good conductors.");
+        click(editor.commands(StatementEditor::Save));
+        QVERIFY(!editor.history.unsaved());
+        const Draft saved = editor.history.draft();
+        const StatementSet set = loadStatements(Set, {"True", "False"}, teacherFolder());
+        QVERIFY(!set.builtIn);
+        QCOMPARE(set.statements.front().text, QString("Metals are good conductors."));
+        QCOMPARE(int(set.statements.size()), int(saved.rows.size()));
+
+        click(editor.commands(StatementEditor::Exit)); // nothing unsaved: no question
+        QVERIFY(!t->isLoaded(StatementEditorId));
+        QVERIFY(!t->get<StatementQuiz>("heattransfer").set().builtIn);
+        TestScreens::flushDeletes();
+        StatementEditor& again = openEditor(t);
+        QCOMPARE(texts(again.history.draft()), texts(saved));
+
+        click(again.commands(StatementEditor::Restore));
+        QVERIFY(again.question.Visible());
+        QVERIFY(QFile::exists(teacherFile())); // not before the answer
+        click(again.replies(0));
+        QVERIFY(!QFile::exists(teacherFile()));
+        QVERIFY(loadStatements(Set, {"True", "False"}, teacherFolder()).builtIn);
+        QVERIFY(texts(again.history.draft()) != texts(saved));
+    }
+
+    // Leaving with changes asks; staying keeps them; leaving without saving writes nothing.
+    void leavingAsksFirst()
+    {
+        TestScreens t;
+        StatementEditor& editor = openEditor(t);
+        click(editor.rowCommands(StatementEditor::Delete));
+        click(editor.commands(StatementEditor::Exit));
+        QVERIFY(editor.question.Visible());
+        click(editor.replies(2)); // "Stay"
+        QVERIFY(t->isLoaded(StatementEditorId));
+        QVERIFY(editor.history.unsaved());
+        click(editor.commands(StatementEditor::Exit));
+        QCOMPARE(editor.replies(1).Caption(), QString("Leave without saving"));
+        click(editor.replies(1));
+        QVERIFY(!t->isLoaded(StatementEditorId));
+        QVERIFY(t->isLoaded("heattransfer"));
+        QVERIFY(!QFile::exists(teacherFile()));
+    }
+
+    void badTeacherFiles_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("note");   // what the editor says of the file
+        QTest::addColumn<int>("marked");     // the row marked, -1 for none
+        QTest::addColumn<int>("line");       // its line in the file
+        QTest::addColumn<QString>("problem"); // what is wrong with it
+        QByteArray many;
+        for (int k = 0; k <= MostStatements; ++k)
+            many += QStringLiteral("True | Statement %1. | r\n").arg(k).toUtf8();
+        QTest::newRow("empty") << QByteArray() << "has no statements, so our set is shown" << -1 << 0 << "";
+        QTest::newRow("over 1 MB") << QByteArray(LargestSetFile + 1, 'a') << "too large" << -1 << 0 << "";
+        QTest::newRow("binary") << QByteArray("True | \0 | x\n", 12) << "not a text file" << -1 << 0 << "";
+        QTest::newRow("not UTF-8") << QByteArray("True | Caf\xE9s have hot drinks. | x\n") << "read as Latin-1" << -1 << 0 << "";
+        QTest::newRow("answer not a choice") << QByteArray("True | A. | r\nMaybe | B. | r\n") << "1 line cannot be used" << 1
+                                             << 2 << "the answer \"Maybe\" is not one of: True, False";
+        QTest::newRow("fields missing") << QByteArray("# mine\nTrue | A. | r\n\nno bars here\n") << "cannot be used" << 1
+                                        << 4 << "expected \"answer | statement | reason\"";
+        QTest::newRow("over 500 statements") << many << "1 line cannot be used" << MostStatements << MostStatements + 1
+                                             << "more than 500";
+    }
+    // The quiz still opens; the editor names what is wrong, line by line; a
+    // line that cannot be used is saved back exactly as it was until mended.
+    void badTeacherFiles()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, note);
+        QFETCH(int, marked);
+        QFETCH(int, line);
+        QFETCH(QString, problem);
+        write(teacherFile(), bytes);
+        TestScreens t;
+        StatementEditor& editor = openEditor(t);
+        QVERIFY2(editor.fileNote.Caption().contains(note), qPrintable(editor.fileNote.Caption()));
+        const QStringList problems = rowProblems(editor.history.draft());
+        QCOMPARE(problems.size() - problems.count(QString()), marked < 0 ? 0 : 1);
+        // The quiz opens with what is good, skipping just the lines the editor marks.
+        const StatementSet played = loadStatements(Set, {"True", "False"}, teacherFolder());
+        QVERIFY(!played.statements.empty() && played.statements.size() <= std::size_t(MostStatements));
+        if (!played.builtIn)
+            QCOMPARE(int(played.skipped.size()), marked < 0 ? 0 : 1);
+        if (marked < 0)
+            return;
+        QVERIFY2(problems[marked].startsWith(problem), qPrintable(problems[marked]));
+        editor.list.widget.setCurrentRow(marked);
+        QVERIFY(editor.list.widget.item(marked)->text().contains(QStringLiteral("Line %1: ").arg(line)));
+        QVERIFY(editor.rowNote.Caption().contains(problem));
+        const QByteArray badLine = bytes.split('\n').value(line - 1);
+        editor.list.widget.setCurrentRow(0); // a change elsewhere, then saved
+        QTest::keyClicks(&editor.reason.widget, " too");
+        QVERIFY(editor.save());
+        QVERIFY2(read(teacherFile()).contains(badLine + '\n'), badLine.constData());
+    }
+
+    // A save that cannot be written says why and keeps every change.
+    void failedSaveKeepsChanges()
+    {
+        QTemporaryDir folder;
+        write(folder.filePath("blocked"), "a file where a folder should be");
+        TestScreens t;
+        openQuizEditor(*t, {}, folder.filePath("blocked/quizzes"), {});
+        auto& editor = t.open<StatementEditor>(StatementEditorId);
+        QTest::keyClicks(&editor.title.widget, "Forces");
+        click(editor.rowCommands(StatementEditor::Add));
+        QTest::keyClicks(&editor.statement.widget, "Friction opposes motion.");
+        click(editor.commands(StatementEditor::Save));
+        QVERIFY2(editor.fileNote.Caption().contains("could not be saved"), qPrintable(editor.fileNote.Caption()));
+        QVERIFY(editor.history.unsaved());
+        QCOMPARE(editor.history.draft().rows.front().text, QString("Friction opposes motion."));
+    }
+
+    // A new quiz made in the editor: named choices, saved under its title, played.
+    void newQuizMadeAndPlayed()
+    {
+        QTemporaryDir folder;
+        TestScreens t;
+        openQuizEditor(*t, {}, folder.path(), {});
+        auto& editor = t.open<StatementEditor>(StatementEditorId);
+        QTest::keyClicks(&editor.title.widget, "Circuits");
+        editor.choices[0]->widget.selectAll();
+        QTest::keyClicks(&editor.choices[0]->widget, "Series");
+        editor.choices[1]->widget.selectAll();
+        QTest::keyClicks(&editor.choices[1]->widget, "Parallel");
+        QTest::keyClick(&editor.choices[1]->widget, Qt::Key_Return);
+        for (const auto& [text, choice] : {std::pair{"The current is the same everywhere.", 0}, {"Each bulb can be switched on its own.", 1}}) {
+            click(editor.rowCommands(StatementEditor::Add));
+            QTest::keyClicks(&editor.statement.widget, text);
+            editor.answer.widget.activated(choice);
+        }
+        click(editor.commands(StatementEditor::Play));
+        const QuizRead read = readOwnQuiz(folder.filePath("Circuits.tavquiz"));
+        QVERIFY2(read.ok() && read.skipped.empty(), qPrintable(read.problem));
+        QCOMPARE(read.quiz.choices, QStringList({"Series", "Parallel"}));
+        QCOMPARE(read.quiz.statements[1].answer, QString("Parallel"));
+        QVERIFY(!t->isLoaded(StatementEditorId));
+        QCOMPARE(t->get<StatementQuiz>("ownquiz").parts.choices(1).Caption(), QString("Parallel"));
+    }
+};
+
+QTEST_MAIN(TestStatementEditor)
+#include "test_statementeditor.moc"
