@@ -73,6 +73,12 @@ StatementEditor::StatementEditor(forms::Screens& screens, EditorTarget target)
     build();
 }
 
+StatementEditor::~StatementEditor()
+{
+    disconnect(&history, nullptr, this, nullptr);
+    disconnect(&history.stack, nullptr, this, nullptr);
+}
+
 // The parts whose place depends on what is edited, and every handler.
 void StatementEditor::build()
 {

@@ -49,6 +49,8 @@ public:
     enum RowCommand { Add = 0, Delete = 1, Up = 2, Down = 3 };
 
     StatementEditor(forms::Screens& screens, EditorTarget target);
+    // The history outlives the controls it greys: it is told nothing more.
+    ~StatementEditor() override;
 
     void load() override;
     void moveOverBackground(const forms::MouseArgs&) override;

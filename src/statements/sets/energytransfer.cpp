@@ -7,7 +7,7 @@ namespace statements {
 QuizTopic energyTransfer()
 {
     static const QuizData quiz{"energytransfer", "Find the missing energy on this diagram.", "Diagram",
-                               choiceRow({"", "", "", ""}, 5100, 2160, 600, 360), 20.25, {}, {}, 5500};
+                               choiceRow({"", "", "", ""}, 5100, 2160, 600, 360), 20.25, {}, {}, 5580};
     return quizTopic<EnergyTransferQuiz>({.menu = 1, .row = 3, .title = "Energy Transfer Diagrams",
             .guide = {"Pupils find the missing energy on an energy transfer diagram.",
                       "Extension - When the correct answer has been chosen, the efficiency of the system could be "
