@@ -287,8 +287,12 @@ def main():
     args = parser.parse_args()
     screens = args.screens or screens_of(args.program)
     reader = Reader(args.program, args.verbose, args.keys)
-    for screen in screens:
+    for n, screen in enumerate(screens):
         reader.read(screen)
+        # Nothing at all on the bus from the first screen: the bus, not the program, is at fault.
+        if n == 0 and reader.failures and all("no window on the accessibility bus" in f for f in reader.failures):
+            print("atspi-read: no window reached the accessibility bus; AT-SPI is not working here", file=sys.stderr)
+            sys.exit(2)
     print()
     print(f"{len(screens)} screens read, {len(reader.failures)} problems")
     for f in reader.failures:
