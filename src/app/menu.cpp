@@ -85,17 +85,23 @@ Menu::Menu(forms::Screens& screens, const std::vector<MenuData>& menus, int numb
     lightUnderPointer(menuLinks);
 }
 
-void Menu::load()
+void prepareLikeMenu(forms::Screen& screen, forms::Button& exitButton, forms::Button& jotterButton)
 {
-    activity::prepareScreen(*this, {.jotter = &jotterButton});
-    setBackColor(QColor(49, 135, 215));
-    // The opening screen is loaded beneath every menu; its background is
-    // shared, and each reads it again at a new scale.
-    const forms::Screen* hub = screens().find(OpeningScreen::Id);
+    activity::prepareScreen(screen, {.jotter = &jotterButton});
+    screen.setBackColor(QColor(49, 135, 215));
+    // The opening screen is loaded beneath; its background is shared, and
+    // each screen reads it again at a new scale.
+    const forms::Screen* hub = screen.screens().find(OpeningScreen::Id);
     const QString backdrop = QStringLiteral("Images\\cassini.jpg");
-    setPicture(hub && hub->PictureFile() == backdrop ? hub->Picture() : forms::loadPicture(backdrop, scale()), backdrop);
+    screen.setPicture(hub && hub->PictureFile() == backdrop ? hub->Picture() : forms::loadPicture(backdrop, screen.scale()),
+                      backdrop);
     exitButton.loadPicture(QStringLiteral("Images\\exit.jpg"));
     exitButton.place(60, 7950, 1785, 495);
+}
+
+void Menu::load()
+{
+    prepareLikeMenu(*this, exitButton, jotterButton);
     title.setLeft((ScreenWidth - title.Width()) / 2);
 
     const int topicCount = static_cast<int>(data().topics.size());

@@ -23,6 +23,10 @@ std::vector<MenuData> makeMenus(const activity::Topics& topics);
 // The program's menus, made from its catalogue.
 const std::vector<MenuData>& menuTable();
 
+// The look of a screen reached from the opening screen (a menu, My Activities):
+// the set-up routine, the opening screen's blue and backdrop, and Exit in its corner.
+void prepareLikeMenu(forms::Screen& screen, forms::Button& exitButton, forms::Button& jotterButton);
+
 // The menu design, shared by every menu screen: its topics down the middle,
 // links to every menu down the right.
 class Menu : public forms::Screen {

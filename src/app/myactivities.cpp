@@ -1,12 +1,11 @@
 #include "app/myactivities.h"
 #include "activity/ownindex.h"
-#include "activity/setup.h"
 #include "app/links.h"
+#include "app/menu.h"
 #include "app/openingscreen.h"
 #include "forms/accessible.h"
 #include "forms/design.h"
 #include "forms/notice.h"
-#include "forms/pictures.h"
 #include "forms/screens.h"
 
 #include <QDir>
@@ -134,13 +133,7 @@ bool MyActivities::eventFilter(QObject* watched, QEvent* event)
 
 void MyActivities::load()
 {
-    activity::prepareScreen(*this, {.jotter = &jotterButton});
-    setBackColor(QColor(49, 135, 215));
-    const forms::Screen* hub = screens().find(OpeningScreen::Id);
-    const QString backdrop = QStringLiteral("Images\\cassini.jpg");
-    setPicture(hub && hub->PictureFile() == backdrop ? hub->Picture() : forms::loadPicture(backdrop, scale()), backdrop);
-    exitButton.loadPicture(QStringLiteral("Images\\exit.jpg"));
-    exitButton.place(60, 7950, 1785, 495);
+    prepareLikeMenu(*this, exitButton, jotterButton);
     for (Label* link : {&pageLinks(0), &pageLinks(1)})
         forms::setAccessibleRole(*link, QAccessible::Link);
     commands.forEach([](int, Label& command) { forms::setAccessibleRole(command, QAccessible::Button); });

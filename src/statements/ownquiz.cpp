@@ -17,15 +17,6 @@ namespace {
 const QStringList KnownTop{"format", "kind", "title", "instruction", "choices", "statements"};
 const QStringList KnownStatement{"text", "answer", "reason"};
 
-QString answerKey(const QString& answer)
-{
-    QString key;
-    for (const QChar c : answer)
-        if (c.isLetterOrNumber())
-            key += c.toLower();
-    return key;
-}
-
 QJsonObject unknownOf(const QJsonObject& object, const QStringList& known)
 {
     QJsonObject unknown;

@@ -10,9 +10,6 @@
 
 namespace statements {
 
-namespace {
-
-// "Land-based advantage", "land based: Advantage" and "LAND-BASED ADVANTAGE" are one answer.
 QString answerKey(const QString& answer)
 {
     QString key;
@@ -21,6 +18,8 @@ QString answerKey(const QString& answer)
             key += c.toLower();
     return key;
 }
+
+namespace {
 
 QString where(const QString& file, int line) { return QStringLiteral("%1:%2").arg(file).arg(line); }
 

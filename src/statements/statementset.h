@@ -36,6 +36,10 @@ struct StatementSet {
     QString notice;
 };
 
+// The form in which answers are compared: "Land-based advantage", "land based:
+// Advantage" and "LAND-BASED ADVANTAGE" are one answer.
+QString answerKey(const QString& answer);
+
 // Files larger than this are not statement sets.
 inline constexpr qint64 LargestSetFile = 1024 * 1024;
 // More statements than any lesson uses: the rest of a longer set is not played.

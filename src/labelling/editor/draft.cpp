@@ -229,13 +229,13 @@ bool LabelDraft::remove(int index)
 void LabelDraft::setTitle(const QString& title)
 {
     if (title.left(LongestTitle) != activity_.title)
-        history_.push(new TitleStep(*this, title.left(LongestTitle)));
+        history_.push(new TextStep(*this, TextStep::Title, title.left(LongestTitle)));
 }
 
 void LabelDraft::setInstruction(const QString& instruction)
 {
     if (instruction.left(LongestInstruction) != activity_.instruction)
-        history_.push(new InstructionStep(*this, instruction.left(LongestInstruction)));
+        history_.push(new TextStep(*this, TextStep::Instruction, instruction.left(LongestInstruction)));
 }
 
 void LabelDraft::setPicture(const EmbeddedPicture& picture)

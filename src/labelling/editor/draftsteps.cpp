@@ -60,26 +60,24 @@ bool RenameStep::mergeWith(const QUndoCommand* other)
     return true;
 }
 
-TitleStep::TitleStep(LabelDraft& draft, QString title)
-    : QUndoCommand(QStringLiteral("type the title")), draft_(draft), before_(draft.activity().title), after_(std::move(title))
+TextStep::TextStep(LabelDraft& draft, Field field, QString text)
+    : QUndoCommand(field == Title ? QStringLiteral("type the title") : QStringLiteral("type the instruction")),
+      draft_(draft), field_(field),
+      before_(field == Title ? draft.activity().title : draft.activity().instruction), after_(std::move(text))
 {
 }
 
-bool TitleStep::mergeWith(const QUndoCommand* other)
+void TextStep::apply(const QString& text)
 {
-    after_ = static_cast<const TitleStep*>(other)->after_;
-    return true;
+    if (field_ == Title)
+        draft_.applyTitle(text);
+    else
+        draft_.applyInstruction(text);
 }
 
-InstructionStep::InstructionStep(LabelDraft& draft, QString instruction)
-    : QUndoCommand(QStringLiteral("type the instruction")), draft_(draft), before_(draft.activity().instruction),
-      after_(std::move(instruction))
+bool TextStep::mergeWith(const QUndoCommand* other)
 {
-}
-
-bool InstructionStep::mergeWith(const QUndoCommand* other)
-{
-    after_ = static_cast<const InstructionStep*>(other)->after_;
+    after_ = static_cast<const TextStep*>(other)->after_;
     return true;
 }
 

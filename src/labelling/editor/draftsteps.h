@@ -64,29 +64,21 @@ public:
     bool mergeWith(const QUndoCommand* other) override;
 };
 
-class TitleStep : public QUndoCommand {
+// Typing the title or the instruction: a run of typing in one field is one step.
+class TextStep : public QUndoCommand {
 public:
-    TitleStep(LabelDraft& draft, QString title);
-    void redo() override { draft_.applyTitle(after_); }
-    void undo() override { draft_.applyTitle(before_); }
-    int id() const override { return 2; }
+    enum Field { Title = 2, Instruction = 3 }; // also the step's id, so the two never merge
+    TextStep(LabelDraft& draft, Field field, QString text);
+    void redo() override { apply(after_); }
+    void undo() override { apply(before_); }
+    int id() const override { return field_; }
     bool mergeWith(const QUndoCommand* other) override;
 
 private:
-    LabelDraft& draft_;
-    QString before_, after_;
-};
+    void apply(const QString& text);
 
-class InstructionStep : public QUndoCommand {
-public:
-    InstructionStep(LabelDraft& draft, QString instruction);
-    void redo() override { draft_.applyInstruction(after_); }
-    void undo() override { draft_.applyInstruction(before_); }
-    int id() const override { return 3; }
-    bool mergeWith(const QUndoCommand* other) override;
-
-private:
     LabelDraft& draft_;
+    Field field_;
     QString before_, after_;
 };
 
