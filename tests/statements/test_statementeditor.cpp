@@ -8,6 +8,7 @@
 #include "statements/topics.h"
 #include "support/testscreens.h"
 
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QtTest>
@@ -266,6 +267,28 @@ private slots:
         QCOMPARE(read.quiz.statements[1].answer, QString("Parallel"));
         QVERIFY(!t->isLoaded(StatementEditorId));
         QCOMPARE(t->get<StatementQuiz>("ownquiz").parts.choices(1).Caption(), QString("Parallel"));
+    }
+
+    // On a board a long press is a right-click: on a scroll bar it opens no
+    // menu of the bar's own (whose loop would hold the screen until answered).
+    void scrollBarsOpenNoMenu()
+    {
+        TestScreens t;
+        StatementEditor& editor = openEditor(t);
+        QScrollBar* bar = editor.list.widget.verticalScrollBar();
+        QTRY_VERIFY(bar->isVisible());
+        bool menuOpened = false;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&] {
+            if (QWidget* popup = QApplication::activePopupWidget()) {
+                menuOpened = true;
+                popup->close();
+            }
+        });
+        closer.start(50);
+        QTest::mouseClick(bar, Qt::RightButton, {}, bar->rect().center());
+        QTest::qWait(100);
+        QVERIFY(!menuOpened);
     }
 };
 

@@ -6,15 +6,25 @@
 #include "forms/screen.h"
 #include "forms/windowwatch.h"
 
+#include <QAbstractButton>
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFileDialog>
 #include <QTest>
+#include <QThread>
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
 const QString Jotter = QStringLiteral("notepad");
 constexpr int RecentShown = 12;
+// A nested event loop the soak cannot close within this is a fault; an event
+// that returns to no event loop at all for HangSeconds ends the run.
+constexpr int NestedLoopMs = 3000, NestedLoopCheckMs = 250, HangSeconds = 30;
 
 // A control's place in its screen's client area, through any frames it sits in.
 forms::TwipRect onScreen(const forms::Control& c, const forms::Screen& screen)
@@ -40,18 +50,155 @@ QString describe(const forms::Control& c)
     return c.index() < 0 ? c.name() : QStringLiteral("%1(%2)").arg(c.name()).arg(c.index());
 }
 
+// A widget by its class and name, and what it sits in up to its window: a
+// menu a scroll bar opened names the scroll bar and the screen.
+QString describeWidget(const QWidget* w)
+{
+    QStringList chain;
+    for (const QWidget* p = w; p; p = p->parentWidget()) {
+        const QString name = p->objectName();
+        chain << (name.isEmpty() ? QString::fromLatin1(p->metaObject()->className())
+                                 : QStringLiteral("%1 \"%2\"").arg(QString::fromLatin1(p->metaObject()->className()), name));
+        if (p->isWindow() && p != w)
+            break;
+    }
+    return chain.join(QStringLiteral(" in "));
+}
+
 const Qt::Key Keys[] = {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Left, Qt::Key_Right,
                         Qt::Key_Up, Qt::Key_Down, Qt::Key_A, Qt::Key_1, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_F1};
 const Qt::MouseButton Buttons[] = {Qt::LeftButton, Qt::LeftButton, Qt::LeftButton, Qt::LeftButton, Qt::RightButton};
 
 } // namespace
 
-Soak::Soak(TestScreens& screens, std::uint64_t seed) : t_(screens), random_(seed)
+Soak::Soak(TestScreens& screens, std::uint64_t seed, SoakFolders folders)
+    : t_(screens), seed_(seed), random_(seed), folders_(std::move(folders))
 {
     qApp->installEventFilter(this);
+    nestedLoopWatch_.setInterval(NestedLoopCheckMs);
+    connect(&nestedLoopWatch_, &QTimer::timeout, this, &Soak::watchNestedLoop);
+    nestedLoopWatch_.start();
+    hangWatch_ = std::thread([this] { watchForHangs(); });
 }
 
-Soak::~Soak() { qApp->removeEventFilter(this); }
+Soak::~Soak()
+{
+    qApp->removeEventFilter(this);
+    {
+        const std::lock_guard lock(lastMutex_);
+        stopping_ = true;
+    }
+    stop_.notify_one();
+    hangWatch_.join();
+}
+
+void Soak::watchForHangs()
+{
+    std::unique_lock lock(lastMutex_);
+    int seen = -1;
+    while (!stop_.wait_for(lock, std::chrono::seconds(HangSeconds), [this] { return stopping_; })) {
+        const int now = progress_.load();
+        if (now == seen) {
+            std::fprintf(stderr, "soak seed %llu: no event came back in %d s; the last one began after: %s\n",
+                         static_cast<unsigned long long>(seed_), HangSeconds, qPrintable(last_));
+            std::fflush(stderr);
+            std::abort();
+        }
+        seen = now;
+    }
+}
+
+void Soak::remember(const QString& what)
+{
+    recent_ << what;
+    if (recent_.size() > RecentShown)
+        recent_.removeFirst();
+    ++progress_;
+    const std::lock_guard lock(lastMutex_);
+    last_ = what;
+}
+
+void Soak::answerWhatIsOpen()
+{
+    // Answering may open the next one (a file dialog's warning), which is
+    // answered in turn, from within its own loop.
+    for (int round = 0; round < 4; ++round) {
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            remember(QStringLiteral("close the popup %1").arg(describeWidget(popup))); fprintf(stderr, "DBG %s\n", qPrintable(last_));
+            popup->close();
+        } else if (QWidget* modal = QApplication::activeModalWidget()) {
+            answerModal(modal);
+        } else {
+            return;
+        }
+    }
+}
+
+// A file dialog is cancelled, or given one of the soak's own files (or
+// folders); any other modal window is answered with one of its buttons.
+void Soak::answerModal(QWidget* modal)
+{
+    const QString what = describeWidget(modal); fprintf(stderr, "DBG modal %s\n", qPrintable(what));
+    if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+        const bool folders = dialog->fileMode() == QFileDialog::Directory;
+        const QDir pickable(folders_.pickable);
+        QStringList choices;
+        if (!folders_.pickable.isEmpty())
+            for (const QFileInfo& f : pickable.entryInfoList((folders ? QDir::Dirs : QDir::Files) | QDir::NoDotAndDotDot))
+                choices << f.absoluteFilePath();
+        const int pick = below(int(choices.size()) + 1);
+        if (pick == int(choices.size())) {
+            remember(QStringLiteral("cancel %1").arg(what));
+            dialog->reject();
+            return;
+        }
+        remember(QStringLiteral("choose %1 in %2").arg(choices[pick], what));
+        dialog->setDirectory(pickable);
+        dialog->selectFile(choices[pick]);
+        QPointer<QFileDialog> still(dialog);
+        static_cast<QDialog*>(dialog)->accept(); // the file dialog's own check of the choice runs
+        if (still && still->isVisible())
+            still->reject(); // the dialog would not take it (and said so in a warning, answered meanwhile)
+        return;
+    }
+    QList<QAbstractButton*> buttons;
+    for (QAbstractButton* b : modal->findChildren<QAbstractButton*>())
+        if (b->isVisibleTo(modal) && b->isEnabled())
+            buttons << b;
+    if (!buttons.isEmpty()) {
+        QAbstractButton* b = buttons[below(int(buttons.size()))];
+        remember(QStringLiteral("answer \"%1\" in %2").arg(b->text(), what));
+        b->click();
+    } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+        remember(QStringLiteral("dismiss %1").arg(what));
+        dialog->reject();
+    } else {
+        remember(QStringLiteral("close %1").arg(what));
+        modal->close();
+    }
+}
+
+// Runs only inside a nested event loop (the soak's own calls run in none):
+// answers what is open, and past NestedLoopMs names what holds the loop and
+// leaves it, so that the run ends with a fault instead of a timeout.
+void Soak::watchNestedLoop()
+{
+    if (QThread::currentThread()->loopLevel() == 0) {
+        inNestedLoop_.invalidate();
+        return;
+    }
+    if (!inNestedLoop_.isValid())
+        inNestedLoop_.start();
+    answerWhatIsOpen();
+    if (inNestedLoop_.elapsed() < NestedLoopMs || !fault_.isEmpty())
+        return;
+    QWidget* holder = QApplication::activePopupWidget() ? QApplication::activePopupWidget() : QApplication::activeModalWidget();
+    fault_ = QStringLiteral("a nested event loop stayed open for %1 s, held by %2\n  after:\n    %3")
+                 .arg(NestedLoopMs / 1000)
+                 .arg(holder ? describeWidget(holder) : QStringLiteral("no window (a loop of the program's own)"),
+                      recent_.join(QStringLiteral("\n    ")));
+    QCoreApplication::exit(1); // every event loop of the thread returns, and later ones at once
+}
 
 // Keeps the order in which the program raised its windows: a window shown or
 // raised goes on top, as it does on a desktop with no window manager.
@@ -63,15 +210,20 @@ bool Soak::eventFilter(QObject* watched, QEvent* event)
             stacking_.emplace_back(screen);
         }
     }
+    // A popup or modal window answered as soon as the loop it opens runs.
+    if (event->type() == QEvent::Show && watched->isWidgetType()) {
+        const auto* w = static_cast<QWidget*>(watched);
+        if (w->isWindow() && (w->windowType() == Qt::Popup || w->isModal()))
+            QTimer::singleShot(0, this, &Soak::answerWhatIsOpen);
+    }
     return false;
 }
 
 void Soak::note(const QString& what)
 {
     ++events_;
-    recent_ << QStringLiteral("%1: %2").arg(events_).arg(what);
-    if (recent_.size() > RecentShown)
-        recent_.removeFirst();
+    remember(QStringLiteral("%1: %2").arg(events_).arg(what));
+    answerWhatIsOpen();
     settle();
     if (fault_.isEmpty()) {
         const QString problem = broken();

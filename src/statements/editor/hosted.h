@@ -6,7 +6,12 @@
 #include "forms/control.h"
 #include "forms/twips.h"
 
+#include <QAbstractItemView>
+#include <QAbstractScrollArea>
+#include <QComboBox>
 #include <QFont>
+#include <QScrollBar>
+#include <type_traits>
 
 namespace statements {
 
@@ -17,6 +22,10 @@ public:
         : Control(parent, name), widget(*new Widget(this)), points_(points)
     {
         widget.setObjectName(name);
+        if constexpr (std::is_base_of_v<QAbstractScrollArea, Widget>)
+            withoutScrollBarMenus(widget);
+        if constexpr (std::is_base_of_v<QComboBox, Widget>)
+            withoutScrollBarMenus(*widget.view());
         place(at.left, at.top, at.width, at.height);
     }
 
@@ -34,6 +43,14 @@ protected:
     }
 
 private:
+    // A scroll bar's own menu ("Scroll here", "Top", ...) has no place on a
+    // board, where a long press is a right-click: the bars just scroll.
+    static void withoutScrollBarMenus(QAbstractScrollArea& area)
+    {
+        area.horizontalScrollBar()->setContextMenuPolicy(Qt::NoContextMenu);
+        area.verticalScrollBar()->setContextMenuPolicy(Qt::NoContextMenu);
+    }
+
     double points_ = 0;
 };
 
