@@ -6,7 +6,7 @@
 namespace activity {
 
 namespace {
-Corner cornerOf(const forms::Control& c) { return {c.Left(), c.Top()}; }
+Corner cornerOf(const forms::Control& c) { return {c.left(), c.top()}; }
 
 constexpr char AnswerLabelMark[] = "answerLabel";
 
@@ -16,13 +16,13 @@ Corner keptInside(const forms::Label& label, Corner wanted)
 {
     QSizeF area;
     if (const auto* screen = qobject_cast<const forms::Screen*>(label.parentWidget()))
-        area = {screen->Width(), screen->Height()};
+        area = {screen->twipWidth(), screen->twipHeight()};
     else if (const auto* frame = qobject_cast<const forms::Control*>(label.parentWidget()))
-        area = {frame->Width(), frame->Height()};
+        area = {frame->twipWidth(), frame->twipHeight()};
     else
         return wanted;
-    const float right = std::max(0.0f, static_cast<float>(area.width()) - label.Width());
-    const float bottom = std::max(0.0f, static_cast<float>(area.height()) - label.Height());
+    const float right = std::max(0.0f, static_cast<float>(area.width()) - label.twipWidth());
+    const float bottom = std::max(0.0f, static_cast<float>(area.height()) - label.twipHeight());
     return {std::clamp(wanted.left, 0.0f, right), std::clamp(wanted.top, 0.0f, bottom)};
 }
 } // namespace
@@ -38,20 +38,20 @@ void AnswerBoard::sizeHomes()
 {
     for (int i = 0; i < count(); ++i) {
         targets_(i).hide();
-        homes_(i).setWidth(answers_(i).Width());
-        homes_(i).setHeight(answers_(i).Height());
+        homes_(i).setTwipWidth(answers_(i).twipWidth());
+        homes_(i).setTwipHeight(answers_(i).twipHeight());
     }
 }
 
 void AnswerBoard::dealAnswers(bool numberTargets)
 {
     for (int i = 0; i < count(); ++i) {
-        answers_(i).setCaption(targets_(i).Caption());
+        answers_(i).setCaption(targets_(i).caption());
         if (numberTargets)
             targets_(i).setCaption(targetNumber(i));
         targets_(i).setOpaque(false);
         targets_(i).show();
-        homes_(i).moveTo(answers_(i).Left(), answers_(i).Top());
+        homes_(i).moveTo(answers_(i).left(), answers_(i).top());
     }
     for (int i = 0; i < count(); ++i) {
         answers_(i).setProperty(AnswerLabelMark, true);
@@ -66,8 +66,8 @@ void AnswerBoard::drag(int index, const forms::MouseArgs& args)
         return;
     // Both from the label's current place, in one geometry update per move.
     forms::Label& label = answers_(index);
-    const Corner to = keptInside(label, {label.Left() + args.x - label.Width() / 2.0f,
-                                         label.Top() + args.y - label.Height() / 2.0f});
+    const Corner to = keptInside(label, {label.left() + args.x - label.twipWidth() / 2.0f,
+                                         label.top() + args.y - label.twipHeight() / 2.0f});
     label.moveTo(to.left, to.top);
 }
 
@@ -87,7 +87,7 @@ bool AnswerBoard::drop(int index)
 void AnswerBoard::sendHome()
 {
     for (int i = 0; i < count(); ++i)
-        answers_(i).moveTo(homes_(i).Left(), homes_(i).Top());
+        answers_(i).moveTo(homes_(i).left(), homes_(i).top());
 }
 
 std::vector<Corner> AnswerBoard::answerCorners() const

@@ -50,8 +50,8 @@ QString Placing::targetName(int t) const
     const forms::Label& target = board_.target(t);
     QStringList held;
     for (int i = 0; i < board_.count(); ++i)
-        if (board_.answer(i).Left() == target.Left() && board_.answer(i).Top() == target.Top())
-            held << QStringLiteral("'%1'").arg(board_.answer(i).Caption());
+        if (board_.answer(i).left() == target.left() && board_.answer(i).top() == target.top())
+            held << QStringLiteral("'%1'").arg(board_.answer(i).caption());
     const QString which = QStringLiteral("target %1 of %2, ").arg(t + 1).arg(board_.count());
     return which + (held.isEmpty() ? QStringLiteral("empty") : QStringLiteral("holds ") + held.join(QStringLiteral(" and ")));
 }
@@ -140,9 +140,9 @@ void Placing::tapped(QWidget* on, QPointF twipsOnScreen)
         return;
     }
     if (const int t = boxIndex(on, true); t >= 0)
-        putDownAt({board_.target(t).Left(), board_.target(t).Top()});
+        putDownAt({board_.target(t).left(), board_.target(t).top()});
     else if (const int h = boxIndex(on, false); h >= 0)
-        putDownAt({board_.home(h).Left(), board_.home(h).Top()});
+        putDownAt({board_.home(h).left(), board_.home(h).top()});
     else
         putDownCentredOn(twipsOnScreen);
 }
@@ -158,7 +158,7 @@ bool Placing::keyPressed(int answer, int key)
         const forms::Label& label = board_.answer(answer);
         cursor_ = 0;
         for (int t = 0; t < board_.count(); ++t)
-            if (board_.target(t).Left() == label.Left() && board_.target(t).Top() == label.Top())
+            if (board_.target(t).left() == label.left() && board_.target(t).top() == label.top())
                 cursor_ = t;
         showCursor(true);
         return true;
@@ -180,7 +180,7 @@ bool Placing::keyPressed(int answer, int key)
         return false;
     if (cursor_ < 0)
         cursor_ = 0;
-    putDownAt({board_.target(cursor_).Left(), board_.target(cursor_).Top()});
+    putDownAt({board_.target(cursor_).left(), board_.target(cursor_).top()});
     return true;
 }
 
@@ -191,9 +191,9 @@ void Placing::pickUp(int answer)
         return;
     forms::Label& label = board_.answer(answer);
     picked_ = answer;
-    pickedFore_ = label.ForeColor();
-    pickedBack_ = label.BackColor();
-    pickedOpaque_ = label.Opaque();
+    pickedFore_ = label.foreColor();
+    pickedBack_ = label.backColor();
+    pickedOpaque_ = label.isOpaque();
     label.setForeColor(PickedFore);
     label.setBackColor(PickedBack);
     label.setOpaque(true);
@@ -216,10 +216,10 @@ void Placing::putDownCentredOn(QPointF twips)
     if (picked_ < 0)
         return;
     const forms::Label& label = board_.answer(picked_);
-    const float left = static_cast<float>(twips.x()) - label.Width() / 2;
-    const float top = static_cast<float>(twips.y()) - label.Height() / 2;
-    putDownAt({std::clamp(left, 0.0f, std::max(0.0f, screen_.Width() - label.Width())),
-               std::clamp(top, 0.0f, std::max(0.0f, screen_.Height() - label.Height()))});
+    const float left = static_cast<float>(twips.x()) - label.twipWidth() / 2;
+    const float top = static_cast<float>(twips.y()) - label.twipHeight() / 2;
+    putDownAt({std::clamp(left, 0.0f, std::max(0.0f, screen_.twipWidth() - label.twipWidth())),
+               std::clamp(top, 0.0f, std::max(0.0f, screen_.twipHeight() - label.twipHeight()))});
 }
 
 void Placing::cancel()
@@ -251,9 +251,9 @@ void Placing::showCursor(bool on)
         return;
     forms::Label& target = board_.target(cursor_);
     if (on) {
-        cursorFore_ = target.ForeColor();
-        cursorBack_ = target.BackColor();
-        cursorOpaque_ = target.Opaque();
+        cursorFore_ = target.foreColor();
+        cursorBack_ = target.backColor();
+        cursorOpaque_ = target.isOpaque();
         target.setForeColor(CursorFore);
         target.setBackColor(CursorBack);
         target.setOpaque(true);

@@ -19,21 +19,21 @@ void prepareScreen(forms::Screen& screen, StandardParts parts)
     screen.setWindowIcon(QIcon());
     if (parts.panel)
         parts.panel->setBackColor(ScreenBlue);
-    screen.setWidth(12000);
-    screen.setHeight(9000);
+    screen.setTwipWidth(12000);
+    screen.setTwipHeight(9000);
 
     const QSizeF display = screen.screens().displaySize();
     forms::setBusyPointer();
-    screen.setTop(static_cast<float>(display.height()) / 2 - screen.Height() / 2);
-    screen.setLeft(static_cast<float>(display.width()) / 2 - screen.Width() / 2);
+    screen.setTop(static_cast<float>(display.height()) / 2 - screen.twipHeight() / 2);
+    screen.setLeft(static_cast<float>(display.width()) / 2 - screen.twipWidth() / 2);
     forms::setDefaultPointer();
 
     if (forms::Button* jotter = parts.jotter) {
         jotter->setWord(QStringLiteral("Jotter"));
         jotter->loadPicture(QStringLiteral("images\\jotter.jpg"));
         jotter->setLeft(10050);
-        jotter->setHeight(495);
-        jotter->setWidth(1785);
+        jotter->setTwipHeight(495);
+        jotter->setTwipWidth(1785);
         jotter->setTabStop(false);
     }
 }

@@ -45,7 +45,7 @@ void TouchDrags::follow(int answer, QPointF pixels)
 {
     forms::Label& label = board_.answer(answer);
     const QPointF twips = pixels * forms::twipsPerPixel(label.scale());
-    label.moveTo(static_cast<float>(twips.x()) - label.Width() / 2, static_cast<float>(twips.y()) - label.Height() / 2);
+    label.moveTo(static_cast<float>(twips.x()) - label.twipWidth() / 2, static_cast<float>(twips.y()) - label.twipHeight() / 2);
 }
 
 bool TouchDrags::eventFilter(QObject* watched, QEvent* event)

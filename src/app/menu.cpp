@@ -93,7 +93,7 @@ void prepareLikeMenu(forms::Screen& screen, forms::Button& exitButton, forms::Bu
     // each screen reads it again at a new scale.
     const forms::Screen* hub = screen.screens().find(OpeningScreen::Id);
     const QString backdrop = QStringLiteral("Images\\cassini.jpg");
-    screen.setPicture(hub && hub->PictureFile() == backdrop ? hub->Picture() : forms::loadPicture(backdrop, screen.scale()),
+    screen.setPicture(hub && hub->pictureFile() == backdrop ? hub->picture() : forms::loadPicture(backdrop, screen.scale()),
                       backdrop);
     exitButton.loadPicture(QStringLiteral("Images\\exit.jpg"));
     exitButton.place(60, 7950, 1785, 495);
@@ -102,14 +102,14 @@ void prepareLikeMenu(forms::Screen& screen, forms::Button& exitButton, forms::Bu
 void Menu::load()
 {
     prepareLikeMenu(*this, exitButton, jotterButton);
-    title.setLeft((ScreenWidth - title.Width()) / 2);
+    title.setLeft((ScreenWidth - title.twipWidth()) / 2);
 
     const int topicCount = static_cast<int>(data().topics.size());
     const int linkCount = static_cast<int>(menus_.size());
     const int rows = rowsThatFit(FirstRowTop, RowHeight);
     const int columns = std::max(1, (topicCount + rows - 1) / rows);
-    const QPointF firstTopic = firstTopicPlace(columns, topics(0).Width());
-    const QPointF firstLink(menuLinks(0).Left(), menuLinks(0).Top());
+    const QPointF firstTopic = firstTopicPlace(columns, topics(0).twipWidth());
+    const QPointF firstLink(menuLinks(0).left(), menuLinks(0).top());
     placeAt(topics(0), firstTopic);
     for (int index = 1; index < std::max(topicCount, linkCount); ++index) {
         if (index < linkCount) {

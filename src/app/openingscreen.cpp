@@ -94,7 +94,7 @@ void OpeningScreen::load()
     exitButton.loadPicture(QStringLiteral("Images\\exit.jpg"));
     exitButton.place(60, 7950, 1785, 495);
     const int menus = static_cast<int>(menuTable().size());
-    const QPointF first(menuLinks(0).Left(), menuLinks(0).Top());
+    const QPointF first(menuLinks(0).left(), menuLinks(0).top());
     for (int index = 1; index < menus; ++index) {
         placeAt(menuLinks.load(index), listPlace(index, first, LinkHeight, LinkColumnStep));
         menuLinks(index).setCaption(menuTable()[static_cast<std::size_t>(index)].title);
@@ -107,7 +107,7 @@ void OpeningScreen::load()
 
 void OpeningScreen::toggleHideDesktop()
 {
-    const bool hide = hideDesktop.Value() != 0;
+    const bool hide = hideDesktop.value() != 0;
     activity::chooseHideDesktop(screens(), hide);
     if (hide)
         screens().show(Backdrop::Id);
@@ -120,7 +120,7 @@ void OpeningScreen::toggleHideDesktop()
 // for the next run.
 void OpeningScreen::toggleFitToScreen()
 {
-    activity::tellIfNotKept(*this, activity::chooseFitToScreen(screens(), fitToScreen.Value() != 0));
+    activity::tellIfNotKept(*this, activity::chooseFitToScreen(screens(), fitToScreen.value() != 0));
 }
 
 void OpeningScreen::askBeforeExit()

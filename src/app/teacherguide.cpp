@@ -37,7 +37,7 @@ bool textFits(const Label& label)
     // In design pixels, as the label paints its text at every scale.
     const QRect area = forms::designArea(label.twips());
     const QRect needed = QFontMetrics(label.font()).boundingRect(
-        QRect(0, 0, area.width(), 100000), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label.Caption());
+        QRect(0, 0, area.width(), 100000), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label.caption());
     return needed.width() <= area.width() && needed.height() <= area.height();
 }
 
@@ -48,8 +48,8 @@ void widenToFit(Label& label)
     if (textFits(label))
         return;
     const QRect needed = QFontMetrics(label.font()).boundingRect(QRect(0, 0, 100000, 1000), Qt::AlignLeft | Qt::AlignTop,
-                                                                 label.Caption());
-    label.setWidth(forms::designTwips(needed.width()));
+                                                                 label.caption());
+    label.setTwipWidth(forms::designTwips(needed.width()));
 }
 
 void placeInCell(Label& label, const forms::TwipRect& cell)

@@ -44,8 +44,8 @@ TitleScreen::TitleScreen(forms::Screens& screens)
 void TitleScreen::load()
 {
     const QSizeF display = screens().displaySize();
-    setTop(static_cast<float>(display.height()) / 2 - Height() / 2);
-    setLeft(static_cast<float>(display.width()) / 2 - Width() / 2);
+    setTop(static_cast<float>(display.height()) / 2 - twipHeight() / 2);
+    setLeft(static_cast<float>(display.width()) / 2 - twipWidth() / 2);
     if (picture.loadPicture(TitlePicture))
         return;
     // Without its picture the screen falls back on the common full-size look;

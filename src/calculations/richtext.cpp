@@ -116,7 +116,7 @@ void RichText::paintEvent(QPaintEvent*)
     const double scale = forms::scaleOf(*this);
     painter.scale(scale, scale);
     QAbstractTextDocumentLayout::PaintContext context;
-    context.palette.setColor(QPalette::Text, ForeColor());
+    context.palette.setColor(QPalette::Text, foreColor());
     document.documentLayout()->draw(&painter, context);
 }
 

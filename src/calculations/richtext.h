@@ -29,7 +29,7 @@ class RichText : public forms::Control {
 public:
     RichText(QWidget* parent, const QString& name, int index = -1);
 
-    const QStringList& Paragraphs() const { return paragraphs_; }
+    const QStringList& paragraphs() const { return paragraphs_; }
     void setParagraphs(const QStringList& paragraphs, int boldParagraph = -1);
     // Whether the text lies wholly inside the control.
     bool fits() const;

@@ -51,13 +51,13 @@ QAccessible::Role kindRole(const QWidget* w)
 // A picture button without a caption is named by its picture: "exit.jpg" is "Exit".
 QString captionOf(const QWidget* w)
 {
-    if (const auto* label = qobject_cast<const Label*>(w)) return label->Caption().trimmed();
-    if (const auto* box = qobject_cast<const CheckBox*>(w)) return box->Caption();
-    if (const auto* option = qobject_cast<const OptionButton*>(w)) return option->Caption();
+    if (const auto* label = qobject_cast<const Label*>(w)) return label->caption().trimmed();
+    if (const auto* box = qobject_cast<const CheckBox*>(w)) return box->caption();
+    if (const auto* option = qobject_cast<const OptionButton*>(w)) return option->caption();
     if (const auto* button = qobject_cast<const Button*>(w)) {
-        if (!button->Caption().isEmpty() || button->PictureFile().isEmpty())
-            return button->Caption();
-        QString base = QFileInfo(QString(button->PictureFile()).replace(QLatin1Char('\\'), QLatin1Char('/'))).baseName();
+        if (!button->caption().isEmpty() || button->pictureFile().isEmpty())
+            return button->caption();
+        QString base = QFileInfo(QString(button->pictureFile()).replace(QLatin1Char('\\'), QLatin1Char('/'))).baseName();
         if (!base.isEmpty())
             base[0] = base[0].toUpper();
         return base;
@@ -93,10 +93,10 @@ public:
         QAccessible::State s = QAccessibleWidget::state();
         if (const auto* box = qobject_cast<const CheckBox*>(widget())) {
             s.checkable = true;
-            s.checked = box->Value() != 0;
+            s.checked = box->value() != 0;
         } else if (const auto* option = qobject_cast<const OptionButton*>(widget())) {
             s.checkable = true;
-            s.checked = option->Value();
+            s.checked = option->value();
         }
         return s;
     }
@@ -143,7 +143,7 @@ void pressControl(Control& control)
     if (auto* option = qobject_cast<OptionButton*>(&control))
         option->setValue(true); // tells its click when it was not chosen already
     else if (auto* box = qobject_cast<CheckBox*>(&control))
-        box->setValue(box->Value() ? 0 : 1); // every change tells its click
+        box->setValue(box->value() ? 0 : 1); // every change tells its click
     else
         emit control.clicked();
 }

@@ -73,28 +73,28 @@ void Button::keyPressEvent(QKeyEvent* event)
 void Button::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), BackColor());
+    painter.fillRect(rect(), backColor());
     const QRect area = paintInDesignPixels(painter, twips(), size());
     const QPoint shift = down_ ? QPoint(1, 1) : QPoint(0, 0);
-    if (!Picture().isNull()) {
-        const QRect target = QRect(QPoint(0, 0), Picture().deviceIndependentSize().toSize());
-        painter.drawPixmap(target.translated(area.center() - target.center() + shift), Picture());
+    if (!picture().isNull()) {
+        const QRect target = QRect(QPoint(0, 0), picture().deviceIndependentSize().toSize());
+        painter.drawPixmap(target.translated(area.center() - target.center() + shift), picture());
     }
     if (!caption_.isEmpty()) {
-        painter.setPen(ForeColor());
+        painter.setPen(foreColor());
         painter.setFont(font());
         painter.drawText(area.translated(shift), Qt::AlignCenter | Qt::TextWordWrap, caption_);
-    } else if (Picture().isNull() && !word_.isEmpty()) {
+    } else if (picture().isNull() && !word_.isEmpty()) {
         QFont face(QStringLiteral("Arial"));
         face.setPixelSize(fontPixels(12));
         face.setBold(true);
-        painter.setPen(ForeColor());
+        painter.setPen(foreColor());
         painter.setFont(face);
         painter.drawText(area.translated(shift), Qt::AlignCenter, word_);
     }
     drawRaisedEdge(painter, area, down_);
     if (hasFocus()) {
-        painter.setPen(QPen(ForeColor(), 1, Qt::DotLine));
+        painter.setPen(QPen(foreColor(), 1, Qt::DotLine));
         painter.drawRect(area.adjusted(3, 3, -4, -4));
     }
 }
@@ -120,7 +120,7 @@ void CheckBox::activate() { setValue(value_ ? 0 : 1); }
 void CheckBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), BackColor());
+    painter.fillRect(rect(), backColor());
     const QRect area = paintInDesignPixels(painter, twips(), size());
     const QRect box = indicatorRect(area);
     painter.fillRect(box, Qt::white);
@@ -133,7 +133,7 @@ void CheckBox::paintEvent(QPaintEvent*)
                                         QPointF(box.left() + 5.5, box.bottom() - 3),
                                         QPointF(box.right() - 2.5, box.top() + 3)}));
     }
-    drawCaption(painter, *this, area, ForeColor(), caption_);
+    drawCaption(painter, *this, area, foreColor(), caption_);
 }
 
 OptionButton::OptionButton(QWidget* parent, const QString& name, int index) : Control(parent, name, index)
@@ -175,7 +175,7 @@ void OptionButton::setCaption(const QString& caption) { caption_ = caption; upda
 void OptionButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), BackColor());
+    painter.fillRect(rect(), backColor());
     const QRect area = paintInDesignPixels(painter, twips(), size());
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF circle = QRectF(indicatorRect(area)).adjusted(0.5, 0.5, -0.5, -0.5);
@@ -188,7 +188,7 @@ void OptionButton::paintEvent(QPaintEvent*)
         painter.drawEllipse(circle.center(), 2.5, 2.5);
     }
     painter.setBrush(Qt::NoBrush);
-    drawCaption(painter, *this, area, ForeColor(), caption_);
+    drawCaption(painter, *this, area, foreColor(), caption_);
 }
 
 Frame::Frame(QWidget* parent, const QString& name, int index) : Control(parent, name, index)
@@ -202,7 +202,7 @@ void Frame::setBorder(bool border) { border_ = border; update(); }
 void Frame::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), BackColor());
+    painter.fillRect(rect(), backColor());
     if (!border_)
         return;
     const QRect area = paintInDesignPixels(painter, twips(), size());
@@ -214,8 +214,8 @@ void Frame::paintEvent(QPaintEvent*)
     painter.drawRect(r.translated(1, 1));
     if (!caption_.isEmpty()) {
         const QRect text(8, 0, fontMetrics().horizontalAdvance(caption_) + 4, fontMetrics().height());
-        painter.fillRect(text, BackColor());
-        painter.setPen(ForeColor());
+        painter.fillRect(text, backColor());
+        painter.setPen(foreColor());
         painter.drawText(text, Qt::AlignCenter, caption_);
     }
 }

@@ -6,15 +6,16 @@ namespace forms {
 // A push button with a caption, a picture, or both, on a raised face.
 class Button : public PictureHolder {
     Q_OBJECT
+    Q_PROPERTY(QString caption READ caption WRITE setCaption)
 public:
     Button(QWidget* parent, const QString& name, int index = -1);
-    const QString& Caption() const { return caption_; }
+    const QString& caption() const { return caption_; }
     void setCaption(const QString& caption);
     // The word the button shows while it has neither picture nor caption, so
     // that a picture which cannot be read leaves "Exit", not a blank face.
-    const QString& Word() const { return word_; }
+    const QString& word() const { return word_; }
     void setWord(const QString& word);
-    bool TabStop() const { return focusPolicy() != Qt::NoFocus; }
+    bool hasTabStop() const { return focusPolicy() != Qt::NoFocus; }
     void setTabStop(bool tabStop);
 
 protected:
@@ -33,11 +34,13 @@ private:
 // by the pointer or by the program, emits clicked.
 class CheckBox : public Control {
     Q_OBJECT
+    Q_PROPERTY(QString caption READ caption WRITE setCaption)
+    Q_PROPERTY(int value READ value WRITE setValue)
 public:
     CheckBox(QWidget* parent, const QString& name, int index = -1);
-    int Value() const { return value_; }
+    int value() const { return value_; }
     void setValue(int value);
-    const QString& Caption() const { return caption_; }
+    const QString& caption() const { return caption_; }
     void setCaption(const QString& caption);
 
 protected:
@@ -54,13 +57,15 @@ private:
 // emits clicked when it was not selected before.
 class OptionButton : public Control {
     Q_OBJECT
+    Q_PROPERTY(QString caption READ caption WRITE setCaption)
+    Q_PROPERTY(bool value READ value WRITE setValue)
 public:
     OptionButton(QWidget* parent, const QString& name, int index = -1);
-    bool Value() const { return value_; }
+    bool value() const { return value_; }
     void setValue(bool value);
     // Selection while the screen is laid out: nothing is emitted.
     void setDesignValue(bool value);
-    const QString& Caption() const { return caption_; }
+    const QString& caption() const { return caption_; }
     void setCaption(const QString& caption);
 
 protected:

@@ -17,8 +17,8 @@ Control::Control(QWidget* parent, const QString& name, int index)
 
 void Control::setLeft(float left) { twips_.left = left; applyGeometry(); }
 void Control::setTop(float top) { twips_.top = top; applyGeometry(); }
-void Control::setWidth(float width) { twips_.width = width; applyGeometry(); }
-void Control::setHeight(float height) { twips_.height = height; applyGeometry(); }
+void Control::setTwipWidth(float width) { twips_.width = width; applyGeometry(); }
+void Control::setTwipHeight(float height) { twips_.height = height; applyGeometry(); }
 void Control::moveTo(float left, float top) { twips_.left = left; twips_.top = top; applyGeometry(); }
 void Control::place(float left, float top, float width, float height)
 {

@@ -13,6 +13,13 @@ namespace forms {
 
 class Control : public QWidget {
     Q_OBJECT
+    // The design geometry, in twips; QWidget's own geometry holds the pixels.
+    Q_PROPERTY(float left READ left WRITE setLeft)
+    Q_PROPERTY(float top READ top WRITE setTop)
+    Q_PROPERTY(float twipWidth READ twipWidth WRITE setTwipWidth)
+    Q_PROPERTY(float twipHeight READ twipHeight WRITE setTwipHeight)
+    Q_PROPERTY(QColor backColor READ backColor WRITE setBackColor)
+    Q_PROPERTY(QColor foreColor READ foreColor WRITE setForeColor)
 public:
     // index is the element number in an indexed group, or -1 for a lone control.
     Control(QWidget* parent, const QString& name, int index = -1);
@@ -20,15 +27,15 @@ public:
     const QString& name() const { return name_; }
     int index() const { return index_; }
 
-    float Left() const { return twips_.left; }
-    float Top() const { return twips_.top; }
-    float Width() const { return twips_.width; }
-    float Height() const { return twips_.height; }
+    float left() const { return twips_.left; }
+    float top() const { return twips_.top; }
+    float twipWidth() const { return twips_.width; }
+    float twipHeight() const { return twips_.height; }
     TwipRect twips() const { return twips_; }
     void setLeft(float left);
     void setTop(float top);
-    void setWidth(float width);
-    void setHeight(float height);
+    void setTwipWidth(float width);
+    void setTwipHeight(float height);
     void moveTo(float left, float top);
     void place(float left, float top, float width, float height);
     // Takes the pixels of the current scale; the twips stay as they are.
@@ -37,10 +44,8 @@ public:
     // it is on none.
     float scale() const;
 
-    bool Visible() const { return !isHidden(); }
-
-    QColor BackColor() const { return backColor_; }
-    QColor ForeColor() const { return foreColor_; }
+    QColor backColor() const { return backColor_; }
+    QColor foreColor() const { return foreColor_; }
     void setBackColor(const QColor& colour);
     void setForeColor(const QColor& colour);
     // Family as designed ("Arial", "Tahoma", "Times New Roman"), size in points.

@@ -40,13 +40,13 @@ void Label::setAutoSize(bool autoSize) { autoSize_ = autoSize; fitToText(); }
 void Label::copyFrom(const Label& other)
 {
     setFont(other.font());
-    setForeColor(other.ForeColor());
-    setBackColor(other.BackColor());
+    setForeColor(other.foreColor());
+    setBackColor(other.backColor());
     opaque_ = other.opaque_;
     border_ = other.border_;
     align_ = other.align_;
     autoSize_ = other.autoSize_;
-    place(other.Left(), other.Top(), other.Width(), other.Height());
+    place(other.left(), other.top(), other.twipWidth(), other.twipHeight());
     setCaption(other.caption_);
 }
 
@@ -58,8 +58,8 @@ void Label::fitToText()
     const QFontMetrics metrics(font());
     const int inset = border_ ? 2 * BorderPixels : 0;
     const QSize size = metrics.size(0, caption_.isEmpty() ? QStringLiteral(" ") : caption_);
-    setWidth(designTwips(size.width() + inset));
-    setHeight(designTwips(size.height() + inset));
+    setTwipWidth(designTwips(size.width() + inset));
+    setTwipHeight(designTwips(size.height() + inset));
 }
 
 void Label::changeEvent(QEvent* event)
@@ -90,7 +90,7 @@ void Label::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     if (opaque_)
-        painter.fillRect(rect(), BackColor());
+        painter.fillRect(rect(), backColor());
     const QRect area = paintInDesignPixels(painter, twips(), size());
     QRect textRect = area;
     if (border_) {
@@ -111,12 +111,12 @@ void Label::paintEvent(QPaintEvent*)
         painter.drawLine(r.topRight() + QPoint(-1, 1), r.bottomRight() + QPoint(-1, -1));
         textRect.adjust(BorderPixels, BorderPixels, -BorderPixels, -BorderPixels);
     }
-    painter.setPen(ForeColor());
+    painter.setPen(foreColor());
     painter.setFont(font());
     painter.drawText(textRect, textFlags(align_), caption_);
     // A label that takes the keyboard shows when it has it.
     if (hasFocus() && keyboardFocus_) {
-        painter.setPen(QPen(ForeColor(), 1, Qt::DotLine));
+        painter.setPen(QPen(foreColor(), 1, Qt::DotLine));
         painter.drawRect(area.adjusted(3, 3, -4, -4));
     }
 }

@@ -8,18 +8,21 @@ namespace forms {
 // boundaries and starts at the top of the box, as labels always have.
 class Label : public Control {
     Q_OBJECT
+    Q_PROPERTY(QString caption READ caption WRITE setCaption)
+    Q_PROPERTY(bool opaque READ isOpaque WRITE setOpaque)
+    Q_PROPERTY(bool border READ hasBorder WRITE setBorder)
 public:
     enum class Align { Left, Right, Center };
 
     Label(QWidget* parent, const QString& name, int index = -1);
 
-    const QString& Caption() const { return caption_; }
+    const QString& caption() const { return caption_; }
     void setCaption(const QString& caption);
-    bool Opaque() const { return opaque_; }
+    bool isOpaque() const { return opaque_; }
     void setOpaque(bool opaque);
-    bool Border() const { return border_; }
+    bool hasBorder() const { return border_; }
     void setBorder(bool border);
-    Align Alignment() const { return align_; }
+    Align alignment() const { return align_; }
     void setAlignment(Align align);
     void setAutoSize(bool autoSize);
 

@@ -37,10 +37,10 @@ void Line::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const float scale = this->scale();
-    QPen pen(ForeColor(), width_ * scale, style_, Qt::FlatCap);
+    QPen pen(foreColor(), width_ * scale, style_, Qt::FlatCap);
     painter.setPen(pen);
     const float perPixel = twipsPerPixel(scale);
-    const QPointF origin(toPixels(Left(), scale), toPixels(Top(), scale));
+    const QPointF origin(toPixels(left(), scale), toPixels(top(), scale));
     const QPointF a = QPointF(x1_ / perPixel, y1_ / perPixel) - origin;
     const QPointF b = QPointF(x2_ / perPixel, y2_ / perPixel) - origin;
     painter.drawLine(a, b);

@@ -12,12 +12,12 @@ public:
 
     void setEnds(float x1, float y1, float x2, float y2);
     void setPen(const QColor& colour, int widthPixels, Qt::PenStyle style = Qt::SolidLine);
-    float X1() const { return x1_; }
-    float Y1() const { return y1_; }
-    float X2() const { return x2_; }
-    float Y2() const { return y2_; }
-    int BorderWidth() const { return width_; }
-    Qt::PenStyle BorderStyle() const { return style_; }
+    float x1() const { return x1_; }
+    float y1() const { return y1_; }
+    float x2() const { return x2_; }
+    float y2() const { return y2_; }
+    int borderWidth() const { return width_; }
+    Qt::PenStyle borderStyle() const { return style_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

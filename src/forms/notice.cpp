@@ -22,7 +22,7 @@ Notice::Notice(Screen& screen, const QString& text)
     const int textHeight = QFontMetrics(font()).boundingRect(QRect(0, 0, textWidth, 10000),
                                                              Qt::AlignCenter | Qt::TextWordWrap, caption_).height();
     const float height = toTwips(textHeight + 2 * PaddingPixels, screen.scale());
-    place((screen.Width() - NoticeWidth) / 2, NoticeBottom - height, NoticeWidth, height);
+    place((screen.twipWidth() - NoticeWidth) / 2, NoticeBottom - height, NoticeWidth, height);
     lifetime.setTimerType(Qt::PreciseTimer);
     lifetime.setSingleShot(true);
     connect(&lifetime, &QTimer::timeout, this, &Notice::close);
@@ -59,8 +59,8 @@ void Notice::activate() { close(); }
 void Notice::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), BackColor());
-    painter.setPen(QPen(ForeColor(), 2));
+    painter.fillRect(rect(), backColor());
+    painter.setPen(QPen(foreColor(), 2));
     painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     painter.setFont(font());
     painter.drawText(rect().adjusted(PaddingPixels, PaddingPixels, -PaddingPixels, -PaddingPixels),

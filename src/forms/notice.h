@@ -21,7 +21,7 @@ public:
     // The notice shown on `screen`, or null.
     static Notice* on(const Screen& screen);
 
-    const QString& Caption() const { return caption_; }
+    const QString& caption() const { return caption_; }
     // Ends the notice once it has lasted long enough.
     QTimer& lifetime;
 

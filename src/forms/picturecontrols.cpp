@@ -26,7 +26,7 @@ Image::Image(QWidget* parent, const QString& name, int index) : PictureHolder(pa
 void Image::setStretch(bool stretch)
 {
     stretch_ = stretch;
-    setPicture(Picture());
+    setPicture(picture());
 }
 
 void Image::setPicture(const QPixmap& picture)
@@ -34,22 +34,22 @@ void Image::setPicture(const QPixmap& picture)
     PictureHolder::setPicture(picture);
     if (!stretch_ && !picture.isNull()) {
         const QSizeF own = picture.deviceIndependentSize();
-        setWidth(designTwips(own.width()));
-        setHeight(designTwips(own.height()));
+        setTwipWidth(designTwips(own.width()));
+        setTwipHeight(designTwips(own.height()));
     }
 }
 
 void Image::paintEvent(QPaintEvent*)
 {
-    if (Picture().isNull())
+    if (picture().isNull())
         return;
     QPainter painter(this);
     paintInDesignPixels(painter, twips(), size());
     if (stretch_) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawPixmap(designArea(twips()), Picture());
+        painter.drawPixmap(designArea(twips()), picture());
     } else {
-        painter.drawPixmap(0, 0, Picture());
+        painter.drawPixmap(0, 0, picture());
     }
 }
 
@@ -61,10 +61,10 @@ PictureBox::PictureBox(QWidget* parent, const QString& name, int index) : Pictur
 void PictureBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), BackColor());
+    painter.fillRect(rect(), backColor());
     paintInDesignPixels(painter, twips(), size());
-    if (!Picture().isNull())
-        painter.drawPixmap(0, 0, Picture());
+    if (!picture().isNull())
+        painter.drawPixmap(0, 0, picture());
 }
 
 } // namespace forms

@@ -10,9 +10,9 @@ class PictureHolder : public Control {
     Q_OBJECT
 public:
     using Control::Control;
-    const QPixmap& Picture() const { return picture_; }
+    const QPixmap& picture() const { return picture_; }
     // The design name of the file the picture came from; empty when set directly.
-    const QString& PictureFile() const { return pictureFile_; }
+    const QString& pictureFile() const { return pictureFile_; }
     virtual void setPicture(const QPixmap& picture);
     // Loads the file; on failure the picture stays as it was and false comes back.
     bool loadPicture(const QString& designPath);
@@ -28,7 +28,7 @@ class Image : public PictureHolder {
     Q_OBJECT
 public:
     Image(QWidget* parent, const QString& name, int index = -1);
-    bool Stretch() const { return stretch_; }
+    bool stretches() const { return stretch_; }
     void setStretch(bool stretch);
     void setPicture(const QPixmap& picture) override;
 

@@ -20,8 +20,8 @@ Screen::Screen(Screens& screens, const QString& name) : QWidget(nullptr), screen
 
 void Screen::setLeft(float left) { twips_.left = left; applyGeometry(); }
 void Screen::setTop(float top) { twips_.top = top; applyGeometry(); }
-void Screen::setWidth(float width) { twips_.width = width; applyGeometry(); }
-void Screen::setHeight(float height) { twips_.height = height; applyGeometry(); }
+void Screen::setTwipWidth(float width) { twips_.width = width; applyGeometry(); }
+void Screen::setTwipHeight(float height) { twips_.height = height; applyGeometry(); }
 void Screen::place(float left, float top, float width, float height)
 {
     twips_ = {left, top, width, height};
@@ -43,8 +43,8 @@ void Screen::rescaleControls()
     for (Control* c : findChildren<Control*>()) {
         c->rescale();
         // A picture from a file is read again at the resolution that now suits.
-        if (auto* holder = qobject_cast<PictureHolder*>(c); holder && !holder->PictureFile().isEmpty())
-            holder->loadPicture(holder->PictureFile());
+        if (auto* holder = qobject_cast<PictureHolder*>(c); holder && !holder->pictureFile().isEmpty())
+            holder->loadPicture(holder->pictureFile());
     }
     if (!pictureFile_.isEmpty())
         setPictureFile(pictureFile_);

@@ -18,6 +18,12 @@ class Screens;
 
 class Screen : public QWidget {
     Q_OBJECT
+    // The design geometry, in twips; QWidget's own geometry holds the pixels.
+    Q_PROPERTY(float left READ left WRITE setLeft)
+    Q_PROPERTY(float top READ top WRITE setTop)
+    Q_PROPERTY(float twipWidth READ twipWidth WRITE setTwipWidth)
+    Q_PROPERTY(float twipHeight READ twipHeight WRITE setTwipHeight)
+    Q_PROPERTY(QColor backColor READ backColor WRITE setBackColor)
 public:
     Screen(Screens& screens, const QString& name);
 
@@ -38,28 +44,28 @@ public:
     // Display pixels for each design pixel, as the screens object has it.
     float scale() const;
 
-    float Left() const { return twips_.left; }
-    float Top() const { return twips_.top; }
-    float Width() const { return twips_.width; }
-    float Height() const { return twips_.height; }
+    float left() const { return twips_.left; }
+    float top() const { return twips_.top; }
+    float twipWidth() const { return twips_.width; }
+    float twipHeight() const { return twips_.height; }
     void setLeft(float left);
     void setTop(float top);
-    void setWidth(float width);
-    void setHeight(float height);
+    void setTwipWidth(float width);
+    void setTwipHeight(float height);
     void place(float left, float top, float width, float height);
     // The scale changed, and with it the display's size in twips: the screen
     // keeps its centre where it was relative to the display's centre (a
     // centred screen stays centred) and every control takes its new pixels.
     virtual void rescaled(QSizeF displayBefore, QSizeF displayNow);
 
-    QColor BackColor() const { return backColor_; }
+    QColor backColor() const { return backColor_; }
     void setBackColor(const QColor& colour);
-    const QPixmap& Picture() const { return picture_; }
+    const QPixmap& picture() const { return picture_; }
     // A backdrop read from the picture file `designPath` (by its design name)
     // is read again at the resolution that suits whenever the scale changes.
     void setPicture(const QPixmap& picture, const QString& designPath = {});
     void setPictureFile(const QString& designPath);
-    const QString& PictureFile() const { return pictureFile_; }
+    const QString& pictureFile() const { return pictureFile_; }
     void setCaption(const QString& caption) { setWindowTitle(caption); }
     // A window without border or title bar.
     void setBorderless();

@@ -100,7 +100,7 @@ Notepad::Notepad(forms::Screens& screens)
         connect(&tools->clear, &forms::Control::clicked, this, &Notepad::clearPad);
         connect(&tools->flip, &forms::Control::clicked, this, [this, tools] { flipTo(tools == &strip); });
         connect(&tools->swatches, &forms::GroupSignals::clicked, this,
-                [this, tools](int index) { pickColour(tools->swatches(index).BackColor()); });
+                [this, tools](int index) { pickColour(tools->swatches(index).backColor()); });
     }
 }
 
@@ -124,26 +124,26 @@ void Notepad::load()
     // One row of sixteen along the strip.
     forms::ControlGroup<forms::Label>& row = strip.swatches;
     for (int i = 0; i < 16; ++i) {
-        row(i).setWidth(row(0).Width());
-        row(i).setHeight(row(0).Height());
+        row(i).setTwipWidth(row(0).twipWidth());
+        row(i).setTwipHeight(row(0).twipHeight());
     }
     for (int i = 1; i < 16; ++i) {
         row(i).setTop(285);
-        row(i).setLeft(row(i - 1).Left() + RowPitch);
+        row(i).setLeft(row(i - 1).left() + RowPitch);
     }
     // Two columns of eight down the column: swatch i beside swatch i + 8.
     forms::ControlGroup<forms::Label>& columns = column.swatches;
     for (int i = 0; i < 16; ++i) {
-        columns(i).setWidth(columns(0).Width());
-        columns(i).setHeight(columns(0).Height());
+        columns(i).setTwipWidth(columns(0).twipWidth());
+        columns(i).setTwipHeight(columns(0).twipHeight());
     }
     for (int i = 1; i < 8; ++i) {
-        columns(i).setLeft(columns(0).Left());
-        columns(i).setTop(columns(i - 1).Top() + columns(0).Height() + ColumnGap);
+        columns(i).setLeft(columns(0).left());
+        columns(i).setTop(columns(i - 1).top() + columns(0).twipHeight() + ColumnGap);
     }
     for (int i = 8; i < 16; ++i) {
-        columns(i).setTop(columns(i - 8).Top());
-        columns(i).setLeft(columns(i - 8).Left() + ColumnPitch);
+        columns(i).setTop(columns(i - 8).top());
+        columns(i).setLeft(columns(i - 8).left() + ColumnPitch);
     }
 
     penColor_ = forms::paletteColour(WritingColour);
@@ -151,7 +151,7 @@ void Notepad::load()
 
     const forms::TwipRect at = padPlacement(LandscapeWidth, LandscapeHeight, screens().displaySize(), scale());
     place(at.left, at.top, at.width, at.height);
-    strip.frame.setTop(Height() - strip.frame.Height());
+    strip.frame.setTop(twipHeight() - strip.frame.twipHeight());
     wipe();
 }
 
@@ -179,7 +179,7 @@ void Notepad::moveOverBackground(const forms::MouseArgs& args)
 void Notepad::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), BackColor());
+    painter.fillRect(rect(), backColor());
     painter.drawImage(0, 0, pad_);
 }
 
@@ -223,9 +223,9 @@ void Notepad::flipTo(bool portrait)
     place(at.left, at.top, at.width, at.height);
     wipe();
     if (portrait)
-        column.frame.setLeft(Width() - column.frame.Width());
+        column.frame.setLeft(twipWidth() - column.frame.twipWidth());
     else
-        strip.frame.setTop(Height() - strip.frame.Height());
+        strip.frame.setTop(twipHeight() - strip.frame.twipHeight());
     strip.frame.setVisible(!portrait);
     column.frame.setVisible(portrait);
 }

@@ -58,9 +58,9 @@ public:
     void clearPad();
     void flipTo(bool portrait);
 
-    QColor PenColor() const { return penColor_; }
-    int PenWidth() const { return penWidth_; } // pixels
-    QPointF CurrentPoint() const { return current_; } // twips
+    QColor penColor() const { return penColor_; }
+    int penWidth() const { return penWidth_; } // pixels
+    QPointF currentPoint() const { return current_; } // twips
     const QImage& pad() const { return pad_; }
     ToolPanel& tools(bool portrait) { return portrait ? column : strip; }
 

@@ -91,7 +91,7 @@ void StatementQuiz::loadSet()
     if (data_.sets.isEmpty())
         return;
     int level = 0;
-    levelSwitch.forEach([&level](int k, forms::OptionButton& option) { if (option.Value()) level = k; });
+    levelSwitch.forEach([&level](int k, forms::OptionButton& option) { if (option.value()) level = k; });
     QStringList answers;
     for (const Choice& choice : data_.choices)
         answers << choice.caption;
@@ -139,7 +139,7 @@ void StatementQuiz::editStatements()
         openQuizEditor(screens(), data_.ownFile, QFileInfo(data_.ownFile).absolutePath(), data_.screen);
     } else {
         int level = 0;
-        levelSwitch.forEach([&level](int k, forms::OptionButton& option) { if (option.Value()) level = k; });
+        levelSwitch.forEach([&level](int k, forms::OptionButton& option) { if (option.value()) level = k; });
         openSetEditor(screens(), data_, level, windowTitle());
     }
     screens().unload(data_.screen); // shown afresh on leaving the editor, with what was saved

@@ -29,8 +29,8 @@ void FocusRing::surround(const forms::Control* control)
         hide();
         return;
     }
-    place(control->Left() - RingGap, control->Top() - RingGap, control->Width() + 2 * RingGap,
-          control->Height() + 2 * RingGap);
+    place(control->left() - RingGap, control->top() - RingGap, control->twipWidth() + 2 * RingGap,
+          control->twipHeight() + 2 * RingGap);
     show();
     raise();
 }

@@ -73,7 +73,7 @@ void QuizParts::makeAccessible()
     choices.forEach([this](int k, Label& choice) {
         forms::setAccessibleRole(choice, QAccessible::Button);
         // Its caption as spoken: a soft hyphen only says where the board may break it.
-        forms::setAccessibleNameSource(choice, [&choice] { return spoken(choice.Caption()); });
+        forms::setAccessibleNameSource(choice, [&choice] { return spoken(choice.caption()); });
         keys_.take(choice);
         // The name stays the caption; what the choice has become is said beside it.
         forms::setAccessibleDescriptionSource(choice, [this, k] {
@@ -95,7 +95,7 @@ void QuizParts::makeAccessible()
 
 QString QuizParts::feedbackText() const
 {
-    const QString words = spoken(feedback.Caption());
+    const QString words = spoken(feedback.caption());
     if (!settled_ || reasonText_.isEmpty())
         return words;
     return words + QStringLiteral(". ") + spoken(reasonText_);
@@ -147,10 +147,10 @@ void QuizParts::showFeedback(Mark::Shape shape, const QString& text)
     feedback.setCaption(text);
     const float textWidth = forms::designTwips(QFontMetrics(feedback.font()).horizontalAdvance(text) + 8);
     const float markWidth = shape == Mark::Shape::None ? 0 : MarkSize + MarkGap;
-    const float left = (screen_.Width() - markWidth - textWidth) / 2;
+    const float left = (screen_.twipWidth() - markWidth - textWidth) / 2;
     mark.setLeft(left);
     feedback.setLeft(left + markWidth);
-    feedback.setWidth(textWidth);
+    feedback.setTwipWidth(textWidth);
 }
 
 void QuizParts::showReason(const QString& text)
@@ -202,7 +202,7 @@ void QuizParts::showAnswer()
 {
     if (settled_ || right_ < 0)
         return;
-    showFeedback(Mark::Shape::None, QStringLiteral("The answer is: %1").arg(choices(right_).Caption()));
+    showFeedback(Mark::Shape::None, QStringLiteral("The answer is: %1").arg(choices(right_).caption()));
     settle(false);
     forms::announceName(feedback);
 }

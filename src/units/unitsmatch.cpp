@@ -153,7 +153,7 @@ void UnitsMatch::revealLevels()
 
 void UnitsMatch::switchLevel()
 {
-    const bool level1 = levels(0).Value();
+    const bool level1 = levels(0).value();
     commands(NewQuestion).setVisible(!level1);
     commands(CheckScore).hide();
     scoreLine.hide();
@@ -191,7 +191,7 @@ void UnitsMatch::runCommand(int command)
     case CheckScore: {
         std::vector<QString> shown;
         for (int i = 0; i < board.count(); ++i)
-            shown.push_back(symbols(i).Caption());
+            shown.push_back(symbols(i).caption());
         const int score = symbolScore(board.answerCorners(), board.targetCorners(), shown);
         scoreLine.setCaption(activity::scoreText(score, board.count()));
         scoreLine.show();

@@ -22,7 +22,7 @@ namespace {
 bool inside(const forms::Label& label, const forms::Screen& screen)
 {
     const forms::TwipRect r = label.twips();
-    return r.left >= 0 && r.top >= 0 && r.left + r.width <= screen.Width() && r.top + r.height <= screen.Height();
+    return r.left >= 0 && r.top >= 0 && r.left + r.width <= screen.twipWidth() && r.top + r.height <= screen.twipHeight();
 }
 } // namespace
 
@@ -55,7 +55,7 @@ void DragBoundsTest::labelStaysInsideTheScreen()
         QVERIFY(pointer::showAndWait(screen));
         for (forms::Label* label : {answers.first(), answers.last()}) {
             pointer::drag(*label, to);
-            QVERIFY2(inside(*label, screen), qPrintable(name + ": " + label->Caption()));
+            QVERIFY2(inside(*label, screen), qPrintable(name + ": " + label->caption()));
             QVERIFY(label->isVisible());
         }
         t->unload(name);

@@ -131,7 +131,7 @@ void CommandLineTest::fitOptionsHoldForThisRunOnly()
         run.fake->settings[activity::FitSettingKey] = true;
     activity::startFitted(*run, app::readCommandLine(QStringList{"tavrenel"} + arguments).fit);
     auto& intro = run.open<app::OpeningScreen>(app::OpeningScreen::Id);
-    QCOMPARE(intro.fitToScreen.Value(), int(remembered));
+    QCOMPARE(intro.fitToScreen.value(), int(remembered));
     QCOMPARE(run->scale(), scaleOf(fitted));
     QCOMPARE(activity::fittedThisRun(*run), fitted);
     QCOMPARE(run.fake->settings[activity::FitSettingKey].toBool(), remembered);

@@ -18,7 +18,7 @@ using labelling::LabellingActivity;
 namespace {
 
 // Where the screen puts its client area (a windowless test platform may add a frame).
-QRect placed(const forms::Screen& s) { return forms::toPixels(forms::TwipRect{s.Left(), s.Top(), s.Width(), s.Height()}, s.scale()); }
+QRect placed(const forms::Screen& s) { return forms::toPixels(forms::TwipRect{s.left(), s.top(), s.twipWidth(), s.twipHeight()}, s.scale()); }
 
 using Layout = std::map<std::pair<QString, int>, std::tuple<float, float, float, float>>;
 
@@ -72,8 +72,8 @@ private slots:
         auto& intro = (*screens)->get<app::OpeningScreen>(app::OpeningScreen::Id);
         QCOMPARE(placed(intro), clientArea);
         QCOMPARE(intro.size(), clientArea.size());
-        QCOMPARE(intro.Width(), 12000.0f);
-        QCOMPARE(intro.Height(), 9000.0f);
+        QCOMPARE(intro.twipWidth(), 12000.0f);
+        QCOMPARE(intro.twipHeight(), 9000.0f);
         // Off again: the design's 800 x 600, centred, whatever the display.
         activity::fitToScreen(**screens, false);
         QCOMPARE((*screens)->scale(), 1.0f);
@@ -111,7 +111,7 @@ private slots:
                 QCOMPARE(pupil::cornerOf(screen.answers(a)), pupil::cornerOf(screen.targets(placing[a])));
             }
             pupil::click(screen.commands(LabellingActivity::CheckScore));
-            QCOMPARE(screen.scoreLine().Caption(), score);
+            QCOMPARE(screen.scoreLine().caption(), score);
         }
         QCOMPARE((*screens)->scale(), 1.8f);
         QVERIFY(layouts[0] == layouts[1]);
@@ -133,7 +133,7 @@ private slots:
             QCOMPARE(intro.geometry(), area);
             QCOMPARE(screen.geometry(), area);
             QCOMPARE(backdrop.geometry(), QRect(0, 0, 1920, 1080));
-            QCOMPARE(intro.Picture().devicePixelRatio(), on ? 2.0 : 1.0); // its own backdrop read again
+            QCOMPARE(intro.picture().devicePixelRatio(), on ? 2.0 : 1.0); // its own backdrop read again
             QCOMPARE(screen.answers(3).geometry(),
                      on ? forms::toPixels(screen.answers(3).twips(), screen.scale()) : before);
         }
@@ -147,7 +147,7 @@ private slots:
         activity::fitToScreen(**screens, true);
         const forms::Screen& pad = (*screens)->get(QStringLiteral("notepad"));
         QVERIFY(qAbs(placed(pad).center().x() - 960) <= 1);
-        QCOMPARE(pad.Width(), 10005.0f - 90);
+        QCOMPARE(pad.twipWidth(), 10005.0f - 90);
     }
 
     // The box on the opening screen turns it on and off, is kept for the next
@@ -156,14 +156,14 @@ private slots:
     {
         screens->fake->display = QSizeF(1920, 1080);
         auto& intro = screens->open<app::OpeningScreen>(app::OpeningScreen::Id);
-        QCOMPARE(intro.fitToScreen.Value(), 0);
+        QCOMPARE(intro.fitToScreen.value(), 0);
         QVERIFY(!remembered());
         pupil::click(intro.fitToScreen);
         QCOMPARE((*screens)->scale(), 1.8f);
         QCOMPARE(intro.size(), QSize(1440, 1080));
         QVERIFY(remembered());
         (*screens)->unload(app::OpeningScreen::Id);
-        QCOMPARE(screens->open<app::OpeningScreen>(app::OpeningScreen::Id).fitToScreen.Value(), 1);
+        QCOMPARE(screens->open<app::OpeningScreen>(app::OpeningScreen::Id).fitToScreen.value(), 1);
         pupil::click((*screens)->get<app::OpeningScreen>(app::OpeningScreen::Id).fitToScreen);
         QCOMPARE((*screens)->scale(), 1.0f);
         QVERIFY(!remembered());
@@ -179,7 +179,7 @@ private slots:
         pupil::click(intro.fitToScreen);
         QVERIFY(activity::fitsToScreen(**screens));
         forms::Notice* told = forms::Notice::on(intro);
-        QVERIFY(told && told->Caption().contains("could not be saved"));
+        QVERIFY(told && told->caption().contains("could not be saved"));
         pupil::click(*told);
         for (int tick = 0; tick < 3; ++tick)
             pupil::click(intro.fitToScreen);

@@ -49,13 +49,13 @@ void JotterButtonTest::placedClearOfEverything()
     auto* button = qobject_cast<forms::Button*>(s.control("jotterButton"));
     QVERIFY(button);
     QVERIFY(button->isVisible());
-    QCOMPARE(button->Left(), 10050.f);
-    QCOMPARE(button->Top(), top);
-    QCOMPARE(button->Width(), 1785.f);
-    QCOMPARE(button->Height(), 495.f);
-    QVERIFY(!button->TabStop());
-    QVERIFY(!button->Picture().isNull());
-    QVERIFY(button->Top() + button->Height() <= s.Height());
+    QCOMPARE(button->left(), 10050.f);
+    QCOMPARE(button->top(), top);
+    QCOMPARE(button->twipWidth(), 1785.f);
+    QCOMPARE(button->twipHeight(), 495.f);
+    QVERIFY(!button->hasTabStop());
+    QVERIFY(!button->picture().isNull());
+    QVERIFY(button->top() + button->twipHeight() <= s.twipHeight());
     for (forms::Control* other : s.findChildren<forms::Control*>(Qt::FindDirectChildrenOnly)) {
         if (other == button || !other->isVisible())
             continue;

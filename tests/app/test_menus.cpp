@@ -38,25 +38,25 @@ void MenusTest::layout()
     t->show("intro0");
     auto& menu = t->get<Menu>(QStringLiteral("menu%1").arg(number));
     QCOMPARE(menu.number(), number);
-    QCOMPARE(menu.title.Caption(), QStringLiteral("Menu %1").arg(number));
-    QCOMPARE(menu.title.Left(), 2797.5f);
-    QCOMPARE(menu.BackColor(), QColor(49, 135, 215));
-    QVERIFY(!menu.Picture().isNull());
-    QCOMPARE(menu.Picture().cacheKey(), t->find("intro0")->Picture().cacheKey()); // the same picture
+    QCOMPARE(menu.title.caption(), QStringLiteral("Menu %1").arg(number));
+    QCOMPARE(menu.title.left(), 2797.5f);
+    QCOMPARE(menu.backColor(), QColor(49, 135, 215));
+    QVERIFY(!menu.picture().isNull());
+    QCOMPARE(menu.picture().cacheKey(), t->find("intro0")->picture().cacheKey()); // the same picture
     QCOMPARE(menu.exitButton.twips().top, 7950.f);
-    QCOMPARE(menu.topics(4).Caption(), fifthTopic);
+    QCOMPARE(menu.topics(4).caption(), fifthTopic);
     QCOMPARE(menu.topics.count(), static_cast<int>(app::menuTable()[static_cast<std::size_t>(number - 1)].topics.size()));
     QCOMPARE(menu.menuLinks.count(), static_cast<int>(app::menuTable().size()));
     for (int k = 0; k < menu.topics.count(); ++k) {
-        QCOMPARE(QPointF(menu.topics(k).Left(), menu.topics(k).Top()), QPointF(topicLeft, 2400 + 750 * k));
-        QCOMPARE(menu.topics(k).Width(), menu.topics(0).Width());
-        QVERIFY(menu.topics(k).Visible() && menu.topics(k).Opaque());
+        QCOMPARE(QPointF(menu.topics(k).left(), menu.topics(k).top()), QPointF(topicLeft, 2400 + 750 * k));
+        QCOMPARE(menu.topics(k).twipWidth(), menu.topics(0).twipWidth());
+        QVERIFY(!menu.topics(k).isHidden() && menu.topics(k).isOpaque());
         QCOMPARE(menu.topics(k).font().pixelSize(), 21);
     }
     for (int k = 0; k < menu.menuLinks.count(); ++k) {
-        QCOMPARE(QPointF(menu.menuLinks(k).Left(), menu.menuLinks(k).Top()), QPointF(9600, 2400 + 750 * k));
-        QCOMPARE(menu.menuLinks(k).Caption(), QStringLiteral("Menu %1").arg(k + 1));
-        QVERIFY(menu.menuLinks(k).Visible() && !menu.menuLinks(k).Opaque());
+        QCOMPARE(QPointF(menu.menuLinks(k).left(), menu.menuLinks(k).top()), QPointF(9600, 2400 + 750 * k));
+        QCOMPARE(menu.menuLinks(k).caption(), QStringLiteral("Menu %1").arg(k + 1));
+        QVERIFY(!menu.menuLinks(k).isHidden() && !menu.menuLinks(k).isOpaque());
     }
 }
 
@@ -84,9 +84,9 @@ void MenusTest::growsWithItsTopics()
     auto& menu = t.open<Menu>(QStringLiteral("grown"));
     const forms::Label& last = menu.topics(count - 1);
     QCOMPARE(menu.topics.count(), count);
-    QCOMPARE(last.Caption(), QString::number(count - 1));
-    QCOMPARE(QPointF(last.Left(), last.Top()), lastAt);
-    QVERIFY(last.Visible() && menu.topics(0).Visible());
+    QCOMPARE(last.caption(), QString::number(count - 1));
+    QCOMPARE(QPointF(last.left(), last.top()), lastAt);
+    QVERIFY(!last.isHidden() && !menu.topics(0).isHidden());
     QCOMPARE(menu.menuLinks.count(), 1);
 }
 

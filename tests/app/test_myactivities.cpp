@@ -112,8 +112,8 @@ void MyActivitiesTest::listsEveryFolderInOrderWithBadFilesExplained()
     QCOMPARE(captions(s), (QStringList{"Yours: Bicycle dynamo", "Yours: Cannot be opened: broken.tavlabel is damaged or is not an activity file",
                                        "Yours: Simple motor", "School: Cannot be opened: x.tavlabel is a folder, not a file",
                                        "School: Nuclear reactor", "Shared: Transformer"}));
-    QCOMPARE(s.rows(5).Caption(), QStringLiteral("Transformer"));
-    QCOMPARE(s.origins(3).Caption(), QStringLiteral("School"));
+    QCOMPARE(s.rows(5).caption(), QStringLiteral("Transformer"));
+    QCOMPARE(s.origins(3).caption(), QStringLiteral("School"));
     QVERIFY(!s.listed()[0].file.readOnly && s.listed()[4].file.readOnly);
 }
 
@@ -134,7 +134,7 @@ void MyActivitiesTest::schoolFilesCannotBeDeleted()
     pupil::click(s.rows(0));
     pupil::click(s.commands(MyActivities::Delete));
     QVERIFY(!s.question.isVisible());
-    QVERIFY(forms::Notice::on(s)->Caption().contains("cannot be deleted"));
+    QVERIFY(forms::Notice::on(s)->caption().contains("cannot be deleted"));
     QVERIFY(QFile::exists(f.school + "/b.tavlabel"));
 }
 
@@ -164,8 +164,8 @@ void MyActivitiesTest::deletingAsksFirstThenUsesTheWastebasket()
     pupil::click(s.commands(MyActivities::Delete));
     for (const QString& answer : answers) {
         QVERIFY(s.question.isVisible() && QFile::exists(f.user + "/c.tavlabel"));
-        const int which = s.questionAnswers(0).Caption() == answer ? 0 : 1;
-        QCOMPARE(s.questionAnswers(which).Caption(), answer);
+        const int which = s.questionAnswers(0).caption() == answer ? 0 : 1;
+        QCOMPARE(s.questionAnswers(which).caption(), answer);
         pupil::click(s.questionAnswers(which));
     }
     QVERIFY(!s.question.isVisible());
@@ -205,9 +205,9 @@ void MyActivitiesTest::longListsArePaged()
     QVERIFY(!s.pageLinks(0).isVisible() && s.pageLinks(1).isVisible());
     pupil::click(s.pageLinks(1));
     pupil::click(s.pageLinks(1));
-    QCOMPARE(s.rows(1).Caption(), QStringLiteral("Motor 19"));
+    QCOMPARE(s.rows(1).caption(), QStringLiteral("Motor 19"));
     QVERIFY(!s.rows(2).isVisible() && !s.pageLinks(1).isVisible());
-    QCOMPARE(s.pageIndicator.Caption(), QStringLiteral("Page 3 of 3"));
+    QCOMPARE(s.pageIndicator.caption(), QStringLiteral("Page 3 of 3"));
 }
 
 void MyActivitiesTest::importCopiesAGoodFileAndRefusesABadOne()
@@ -222,7 +222,7 @@ void MyActivitiesTest::importCopiesAGoodFileAndRefusesABadOne()
     MyActivities& s = f.open(t);
     f.toImport = bad.fileName();
     pupil::click(s.commands(MyActivities::Import));
-    QCOMPARE(forms::Notice::on(s)->Caption(), QStringLiteral("empty.tavlabel was not imported: it cannot be opened: empty.tavlabel is empty"));
+    QCOMPARE(forms::Notice::on(s)->caption(), QStringLiteral("empty.tavlabel was not imported: it cannot be opened: empty.tavlabel is empty"));
     QVERIFY(s.listed().empty());
     f.toImport = elsewhere.filePath("motor.tavlabel");
     for (int twice = 0; twice < 2; ++twice)

@@ -45,11 +45,11 @@ void NavigationTest::titleScreenIsCentredAtItsOwnSize()
 {
     TestScreens t;
     auto& title = t->get<TitleScreen>(TitleScreen::Id);
-    QCOMPARE(title.Width(), 5460.f);
-    QCOMPARE(title.Left(), 15360 / 2.f - 5460 / 2.f);
-    QCOMPARE(title.Top(), 11520 / 2.f - 6570 / 2.f);
-    QVERIFY(!title.picture.Picture().isNull());
-    QCOMPARE(title.okButton.Caption(), QStringLiteral("OK"));
+    QCOMPARE(title.twipWidth(), 5460.f);
+    QCOMPARE(title.left(), 15360 / 2.f - 5460 / 2.f);
+    QCOMPARE(title.top(), 11520 / 2.f - 6570 / 2.f);
+    QVERIFY(!title.picture.picture().isNull());
+    QCOMPARE(title.okButton.caption(), QStringLiteral("OK"));
 }
 
 void NavigationTest::titleScreenWithoutItsPictureFallsBackToFullSize()
@@ -60,10 +60,10 @@ void NavigationTest::titleScreenWithoutItsPictureFallsBackToFullSize()
     TestScreens t;
     auto& title = t->get<TitleScreen>(TitleScreen::Id);
     QDir::setCurrent(home);
-    QCOMPARE(title.Width(), 12000.f);
-    QCOMPARE(title.Left(), 1680.f);
-    QCOMPARE(title.picture.BackColor(), QColor(49, 135, 214));
-    QVERIFY(title.picture.Picture().isNull());
+    QCOMPARE(title.twipWidth(), 12000.f);
+    QCOMPARE(title.left(), 1680.f);
+    QCOMPARE(title.picture.backColor(), QColor(49, 135, 214));
+    QVERIFY(title.picture.picture().isNull());
     // The buttons still work.
     title.goToOpeningScreen();
     QVERIFY(t->isLoaded("intro0"));
@@ -78,7 +78,7 @@ void NavigationTest::roadThroughTheProgram()
     QCOMPARE(t->loadedNames(), QStringList{"intro0"});
     auto& intro = t->get<OpeningScreen>(OpeningScreen::Id);
     for (int k = 0; k <= 4; ++k)
-        QCOMPARE(intro.menuLinks(k).Caption(), QStringLiteral("Menu %1").arg(k + 1));
+        QCOMPARE(intro.menuLinks(k).caption(), QStringLiteral("Menu %1").arg(k + 1));
     intro.openMenu(4);
     QCOMPARE(t->loadedNames(), (QStringList{"intro0", "menu5"}));
     t->get<Menu>("menu5").openTopic(1);
@@ -90,12 +90,12 @@ void NavigationTest::roadThroughTheProgram()
     intro.askBeforeExit();
     QCOMPARE(t->loadedNames(), QStringList{"Titlefrm"});
     auto& title = t->get<TitleScreen>(TitleScreen::Id);
-    QCOMPARE(title.okButton.Caption(), QStringLiteral("Cancel"));
+    QCOMPARE(title.okButton.caption(), QStringLiteral("Cancel"));
     title.exitProgram();
     QCOMPARE(t.fake->quits, 1);
     // Loaded afresh, the title reads "OK" again.
     t->unload("Titlefrm");
-    QCOMPARE(t->get<TitleScreen>(TitleScreen::Id).okButton.Caption(), QStringLiteral("OK"));
+    QCOMPARE(t->get<TitleScreen>(TitleScreen::Id).okButton.caption(), QStringLiteral("OK"));
 }
 
 void NavigationTest::menuLinks_data()
@@ -136,19 +136,19 @@ void NavigationTest::hideDesktopSurvivesAReturnThroughTheTitle()
     TestScreens t;
     auto& intro = t->get<OpeningScreen>(OpeningScreen::Id);
     QVERIFY(!activity::hidesDesktop(*t));
-    QCOMPARE(intro.hideDesktop.Value(), 0);
+    QCOMPARE(intro.hideDesktop.value(), 0);
     QVERIFY(!t->isLoaded(app::Backdrop::Id));
     intro.hideDesktop.setValue(1);
     QVERIFY(activity::hidesDesktop(*t));
     auto* grey = t->find(app::Backdrop::Id);
     QVERIFY(grey && grey->isVisible());
-    QCOMPARE(grey->BackColor(), QColor(48, 133, 214));
+    QCOMPARE(grey->backColor(), QColor(48, 133, 214));
     QCOMPARE(grey->geometry(), QRect(0, 0, 1024, 768));
     intro.openMenu(0);
     intro.askBeforeExit();
     t->get<TitleScreen>(TitleScreen::Id).goToOpeningScreen();
     auto& again = t->get<OpeningScreen>(OpeningScreen::Id);
-    QCOMPARE(again.hideDesktop.Value(), 1);
+    QCOMPARE(again.hideDesktop.value(), 1);
     QCOMPARE(t->find(app::Backdrop::Id), grey); // the same backdrop, not a new one
 }
 
@@ -228,7 +228,7 @@ void NavigationTest::exitingAnActivityBringsBackItsMenu()
     QVERIFY(t->isLoaded("nakedeye"));
     t->unload("nakedeye");
     QVERIFY(menu.isVisible());
-    QVERIFY(menu.menuLinks(3).Opaque()); // highlights as they were
+    QVERIFY(menu.menuLinks(3).isOpaque()); // highlights as they were
 }
 
 void NavigationTest::hoverHighlightsOnTheOpeningScreen()
@@ -236,17 +236,17 @@ void NavigationTest::hoverHighlightsOnTheOpeningScreen()
     TestScreens t;
     auto& intro = t->get<OpeningScreen>(OpeningScreen::Id);
     QVERIFY(pointer::showAndWait(intro));
-    QVERIFY(intro.guideLink->Opaque()); // "Teachers' Guide" opaque from load
-    QVERIFY(!intro.title.Opaque());
+    QVERIFY(intro.guideLink->isOpaque()); // "Teachers' Guide" opaque from load
+    QVERIFY(!intro.title.isOpaque());
     pointer::hover(intro.menuLinks(2), QPoint(10, 10));
-    QVERIFY(intro.menuLinks(2).Opaque());
+    QVERIFY(intro.menuLinks(2).isOpaque());
     pointer::hover(intro.title, QPoint(10, 10));
-    QVERIFY(intro.title.Opaque() && intro.menuLinks(2).Opaque());
+    QVERIFY(intro.title.isOpaque() && intro.menuLinks(2).isOpaque());
     pointer::hover(intro, QPoint(400, 300));
     for (int k : {0, 1, 2, 3, 4})
-        QVERIFY(!intro.menuLinks(k).Opaque());
-    QVERIFY(!intro.title.Opaque() && !intro.guideLink->Opaque());
-    QVERIFY(intro.webLink->Opaque()); // the web address stays opaque
+        QVERIFY(!intro.menuLinks(k).isOpaque());
+    QVERIFY(!intro.title.isOpaque() && !intro.guideLink->isOpaque());
+    QVERIFY(intro.webLink->isOpaque()); // the web address stays opaque
 }
 
 void NavigationTest::hoverHighlightsOnAMenu()
@@ -254,15 +254,15 @@ void NavigationTest::hoverHighlightsOnAMenu()
     TestScreens t;
     auto& menu = t->get<Menu>("menu2");
     QVERIFY(pointer::showAndWait(menu));
-    QVERIFY(menu.title.Opaque());
+    QVERIFY(menu.title.isOpaque());
     pointer::hover(menu.menuLinks(0), QPoint(10, 10));
-    QVERIFY(menu.menuLinks(0).Opaque());
+    QVERIFY(menu.menuLinks(0).isOpaque());
     pointer::hover(menu.topics(1), QPoint(10, 10));
-    QVERIFY(menu.menuLinks(0).Opaque());
+    QVERIFY(menu.menuLinks(0).isOpaque());
     pointer::hover(menu, QPoint(400, 580));
-    QVERIFY(!menu.title.Opaque() && !menu.menuLinks(0).Opaque());
+    QVERIFY(!menu.title.isOpaque() && !menu.menuLinks(0).isOpaque());
     for (int k = 0; k <= 4; ++k)
-        QVERIFY(menu.topics(k).Opaque());
+        QVERIFY(menu.topics(k).isOpaque());
 }
 
 QTEST_MAIN(NavigationTest)

@@ -60,10 +60,10 @@ void PrepareFormTest::centresOnTheDisplay()
     t.fake->display = display;
     Carrier screen(*t);
     activity::prepareScreen(screen);
-    QCOMPARE(screen.Left(), left);
-    QCOMPARE(screen.Top(), top);
-    QCOMPARE(screen.Width(), 12000.f);
-    QCOMPARE(screen.Height(), 9000.f);
+    QCOMPARE(screen.left(), left);
+    QCOMPARE(screen.top(), top);
+    QCOMPARE(screen.twipWidth(), 12000.f);
+    QCOMPARE(screen.twipHeight(), 9000.f);
     QCOMPARE(screen.geometry(), QRect(forms::toPixels(left, t->scale()), forms::toPixels(top, t->scale()), 800, 600));
     QVERIFY(!forms::busyPointerShown());
 }
@@ -75,11 +75,11 @@ void PrepareFormTest::screenWithoutStandardParts()
     screen.setBackColor(Qt::red);
     screen.panel.setBackColor(Qt::red);
     activity::prepareScreen(screen);
-    QCOMPARE(screen.BackColor(), QColor(49, 135, 214));
+    QCOMPARE(screen.backColor(), QColor(49, 135, 214));
     QVERIFY(screen.windowIcon().isNull());
-    QCOMPARE(screen.panel.BackColor(), QColor(Qt::red));
-    QVERIFY(screen.jotter.Picture().isNull());
-    QCOMPARE(screen.jotter.Left(), 100.f);
+    QCOMPARE(screen.panel.backColor(), QColor(Qt::red));
+    QVERIFY(screen.jotter.picture().isNull());
+    QCOMPARE(screen.jotter.left(), 100.f);
 }
 
 // The Jotter button goes to the right-hand column at its own top.
@@ -88,13 +88,13 @@ void PrepareFormTest::standardPartsTakeTheirLookAndPlace()
     TestScreens t;
     Carrier screen(*t);
     screen.prepare();
-    QCOMPARE(screen.panel.BackColor(), QColor(49, 135, 214));
-    QVERIFY(!screen.jotter.Picture().isNull());
-    QCOMPARE(screen.jotter.Top(), 1000.f);
-    QCOMPARE(screen.jotter.Left(), 10050.f);
-    QCOMPARE(screen.jotter.Width(), 1785.f);
-    QCOMPARE(screen.jotter.Height(), 495.f);
-    QVERIFY(!screen.jotter.TabStop());
+    QCOMPARE(screen.panel.backColor(), QColor(49, 135, 214));
+    QVERIFY(!screen.jotter.picture().isNull());
+    QCOMPARE(screen.jotter.top(), 1000.f);
+    QCOMPARE(screen.jotter.left(), 10050.f);
+    QCOMPARE(screen.jotter.twipWidth(), 1785.f);
+    QCOMPARE(screen.jotter.twipHeight(), 495.f);
+    QVERIFY(!screen.jotter.hasTabStop());
 }
 
 void PrepareFormTest::missingPictureLeavesTheDesignedOne()
@@ -109,8 +109,8 @@ void PrepareFormTest::missingPictureLeavesTheDesignedOne()
     QDir::setCurrent(empty.path());
     screen.prepare();
     QDir::setCurrent(home);
-    QCOMPARE(screen.jotter.Picture().size(), QSize(10, 10));
-    QCOMPARE(screen.jotter.Left(), 10050.f); // the rest still happens
+    QCOMPARE(screen.jotter.picture().size(), QSize(10, 10));
+    QCOMPARE(screen.jotter.left(), 10050.f); // the rest still happens
 }
 
 void PrepareFormTest::buttonWithoutItsPictureShowsItsWord_data()
@@ -153,8 +153,8 @@ void PrepareFormTest::buttonWithoutItsPictureShowsItsWord()
         shown = &t->get(screen);
     QDir::setCurrent(home);
     auto* face = qobject_cast<forms::Button*>(shown->control(button));
-    QVERIFY(face && face->Picture().isNull());
-    QCOMPARE(face->Word(), word);
+    QVERIFY(face && face->picture().isNull());
+    QCOMPARE(face->word(), word);
     QVERIFY2(inkOn(*face) > 20, "the word is drawn on the face");
     // With its picture the picture shows, not the word.
     QPixmap picture(face->size());
@@ -167,7 +167,7 @@ void PrepareFormTest::ownColourAfterwardsStays()
 {
     TestScreens t;
     auto& intro = t->get("intro0");
-    QCOMPARE(intro.BackColor(), QColor(49, 135, 215));
+    QCOMPARE(intro.backColor(), QColor(49, 135, 215));
 }
 
 void PrepareFormTest::windowMovedByTheDesktopKeepsItsPlaceTrue()
@@ -176,12 +176,12 @@ void PrepareFormTest::windowMovedByTheDesktopKeepsItsPlaceTrue()
     Carrier screen(*t);
     activity::prepareScreen(screen);
     screen.setLeft(1687.5f); // not on a whole pixel: kept as given
-    QCOMPARE(screen.Left(), 1687.5f);
+    QCOMPARE(screen.left(), 1687.5f);
     screen.show();
     screen.move(40, 30); // as a window manager would
-    QTRY_COMPARE(screen.Left(), forms::toTwips(screen.geometry().x(), t->scale()));
-    QCOMPARE(screen.Top(), forms::toTwips(screen.geometry().y(), t->scale()));
-    QVERIFY(screen.Left() < 1000);
+    QTRY_COMPARE(screen.left(), forms::toTwips(screen.geometry().x(), t->scale()));
+    QCOMPARE(screen.top(), forms::toTwips(screen.geometry().y(), t->scale()));
+    QVERIFY(screen.left() < 1000);
 }
 
 QTEST_MAIN(PrepareFormTest)

@@ -51,11 +51,11 @@ void ShellNoticeTest::failedOpenIsNoticed()
     QCOMPARE(notice != nullptr, !shellWorks);
     if (!notice)
         return;
-    QVERIFY2(notice->Caption().contains(named), qPrintable(notice->Caption()));
+    QVERIFY2(notice->caption().contains(named), qPrintable(notice->caption()));
     QVERIFY(notice->isVisible());
     QVERIFY(!QApplication::activeModalWidget());
     const forms::TwipRect r = notice->twips();
-    QVERIFY(r.left >= 0 && r.top >= 0 && r.left + r.width <= shown.Width() && r.top + r.height <= shown.Height());
+    QVERIFY(r.left >= 0 && r.top >= 0 && r.left + r.width <= shown.twipWidth() && r.top + r.height <= shown.twipHeight());
     // A second try replaces the notice rather than piling another on it.
     open();
     TestScreens::flushDeletes();

@@ -75,8 +75,8 @@ void TeacherGuideTest::pagingForwardAndBack()
         TestScreens::flushDeletes();
         QCOMPARE(t->loadedNames(), (QStringList{pageName(number + 1), "intro0"}));
         QVERIFY(page(t, number + 1).isVisible());
-        QCOMPARE(page(t, number + 1).BackColor(), QColor(0, 0, 255));
-        QCOMPARE(page(t, number + 1).texts(TeacherGuide::Indicator).Caption(), QStringLiteral("Page %1 of %2").arg(number + 2).arg(lastPage() + 1));
+        QCOMPARE(page(t, number + 1).backColor(), QColor(0, 0, 255));
+        QCOMPARE(page(t, number + 1).texts(TeacherGuide::Indicator).caption(), QStringLiteral("Page %1 of %2").arg(number + 2).arg(lastPage() + 1));
     }
     for (int number = lastPage(); number > 0; --number) {
         click(page(t, number).commands(TeacherGuide::Previous));
@@ -84,7 +84,7 @@ void TeacherGuideTest::pagingForwardAndBack()
         QCOMPARE(t->loadedNames(), (QStringList{pageName(number - 1), "intro0"}));
     }
     // Loaded afresh each time: the first page is still whole.
-    QCOMPARE(page(t, 0).texts(TeacherGuide::Indicator).Caption(), QStringLiteral("Page 1 of %1").arg(lastPage() + 1));
+    QCOMPARE(page(t, 0).texts(TeacherGuide::Indicator).caption(), QStringLiteral("Page 1 of %1").arg(lastPage() + 1));
 }
 
 void TeacherGuideTest::pageButtonsAndExit_data()
@@ -105,11 +105,11 @@ void TeacherGuideTest::pageButtonsAndExit()
     for (int number = 0; number < steps; ++number)
         click(page(t, number).commands(TeacherGuide::Next));
     TeacherGuide& guide = page(t, steps);
-    QCOMPARE(guide.commands(TeacherGuide::Exit).Caption(), QStringLiteral("Exit"));
+    QCOMPARE(guide.commands(TeacherGuide::Exit).caption(), QStringLiteral("Exit"));
     QCOMPARE(guide.commands.exists(TeacherGuide::Previous), steps > 0);
     if (steps > 0)
         QVERIFY(guide.commands(TeacherGuide::Previous).isVisible() &&
-                guide.commands(TeacherGuide::Previous).Caption() == QStringLiteral("<< Previous Page"));
+                guide.commands(TeacherGuide::Previous).caption() == QStringLiteral("<< Previous Page"));
     QCOMPARE(guide.commands(TeacherGuide::Next).isVisible(), steps < lastPage());
     QCOMPARE(guide.documentLink != nullptr, steps == 0);
     // The hidden ">> Next Page" of the last page does nothing even if reached.
@@ -126,7 +126,7 @@ void TeacherGuideTest::documentIsAskedForThroughTheShell()
     TestScreens t;
     TeacherGuide& first = openGuide(t);
     QVERIFY(first.documentLink);
-    QCOMPARE(first.documentLink->Caption(), QStringLiteral("Open Teachers' Guide as a Word Document"));
+    QCOMPARE(first.documentLink->caption(), QStringLiteral("Open Teachers' Guide as a Word Document"));
     click(*first.documentLink);
     click(*first.documentLink);
     QCOMPARE(t.fake->opened, (QStringList{"Teacher Guide.doc", "Teacher Guide.doc"}));
@@ -176,8 +176,8 @@ void TeacherGuideTest::spanningCells()
     for (int r = 0; r < row; ++r)
         index += static_cast<int>(app::guideCells(table, r).size());
     const forms::Label& last = guide.cells(index + static_cast<int>(rightEdges.size()) - 1);
-    QVERIFY(last.Left() > rightEdges[rightEdges.size() - 2]);
-    QVERIFY(last.Left() + last.Width() < rightEdges.back());
+    QVERIFY(last.left() > rightEdges[rightEdges.size() - 2]);
+    QVERIFY(last.left() + last.twipWidth() < rightEdges.back());
 }
 
 // A page for each menu, and a further one with the same heading and table,
@@ -223,14 +223,14 @@ void TeacherGuideTest::everyRowHasATextPerCellThatFits()
     t->show(pageName(number));
     int checked = 0;
     for (const forms::Label* label : page(t, number).findChildren<forms::Label*>()) {
-        const QRect box = label->rect().adjusted(label->Border() ? 2 : 0, label->Border() ? 2 : 0,
-                                                 label->Border() ? -2 : 0, label->Border() ? -2 : 0);
-        const int horizontal = label->Alignment() == forms::Label::Align::Center ? Qt::AlignHCenter : Qt::AlignLeft;
+        const QRect box = label->rect().adjusted(label->hasBorder() ? 2 : 0, label->hasBorder() ? 2 : 0,
+                                                 label->hasBorder() ? -2 : 0, label->hasBorder() ? -2 : 0);
+        const int horizontal = label->alignment() == forms::Label::Align::Center ? Qt::AlignHCenter : Qt::AlignLeft;
         const QRect needed = QFontMetrics(label->font())
                                  .boundingRect(QRect(0, 0, box.width(), 10000), horizontal | Qt::AlignTop | Qt::TextWordWrap,
-                                               label->Caption());
+                                               label->caption());
         const QString what = QStringLiteral("%1(%2) \"%3\" needs %4 x %5 in %6 x %7")
-                                 .arg(label->name()).arg(label->index()).arg(label->Caption().left(40))
+                                 .arg(label->name()).arg(label->index()).arg(label->caption().left(40))
                                  .arg(needed.width()).arg(needed.height()).arg(box.width()).arg(box.height());
         QVERIFY2(needed.width() <= box.width() && needed.height() <= box.height(), qPrintable(what));
         ++checked;

@@ -61,15 +61,15 @@ private slots:
         QFETCH(QString, caption);
         CalculationDrill& drill = openFromMenu(menu, row);
         QCOMPARE(drill.windowTitle(), caption);
-        QCOMPARE(drill.questionText.Paragraphs(), QStringList{drill.question().text});
+        QCOMPARE(drill.questionText.paragraphs(), QStringList{drill.question().text});
         QVERIFY(drill.questionText.isVisible());
         QVERIFY(!drill.workingText.isVisible());
         QCOMPARE(drill.diagramFrame.isVisible(), !std::holds_alternative<std::monostate>(drill.question().diagram));
 
         pupil::click(drill.commands(CalculationDrill::ShowAnswer));
         QVERIFY(drill.workingText.isVisible());
-        QCOMPARE(drill.workingText.Paragraphs().size(), 3);
-        QCOMPARE(drill.workingText.Paragraphs().back(), drill.question().working[2]);
+        QCOMPARE(drill.workingText.paragraphs().size(), 3);
+        QCOMPARE(drill.workingText.paragraphs().back(), drill.question().working[2]);
         QVERIFY(drill.questionText.fits());
         QVERIFY(drill.workingText.fits());
 
@@ -77,7 +77,7 @@ private slots:
         pupil::click(drill.commands(CalculationDrill::Next));
         QVERIFY(!drill.workingText.isVisible());
         QVERIFY(drill.question().text != before);
-        QCOMPARE(drill.questionText.Paragraphs(), QStringList{drill.question().text});
+        QCOMPARE(drill.questionText.paragraphs(), QStringList{drill.question().text});
 
         const QString name = drill.name(); // the screen is gone once "Exit" has been handled
         pupil::click(drill.commands(CalculationDrill::Exit));
@@ -89,7 +89,7 @@ private slots:
     {
         CalculationDrill& drill = openFromMenu(2, 4);
         QCOMPARE(drill.levels.count(), 3);
-        QVERIFY(drill.levels(0).Value());
+        QVERIFY(drill.levels(0).value());
         pupil::click(drill.commands(CalculationDrill::ShowAnswer));
         pupil::click(drill.levels(1));
         QCOMPARE(drill.level(), 1);

@@ -40,7 +40,7 @@ void act(Notepad& pad, const QString& action)
     if (action == QLatin1String("Clear")) button = &tools.clear;
     if (action == QLatin1String("Flip")) button = &tools.flip;
     QVERIFY2(button, qPrintable("no such action: " + action));
-    QCOMPARE(button->Caption(), action);
+    QCOMPARE(button->caption(), action);
     click(*button);
 }
 
@@ -97,14 +97,14 @@ void NotepadTest::loadState()
     Notepad& pad = openJotter(t);
     QCOMPARE(pad.windowTitle(), QStringLiteral("Jotter"));
     QVERIFY(pad.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    QCOMPARE(pad.BackColor(), PadColour);
-    QCOMPARE(pad.strip.frame.BackColor(), PadColour);
-    QCOMPARE(pad.column.frame.BackColor(), PadColour);
-    QCOMPARE(pad.PenColor(), Yellow);
+    QCOMPARE(pad.backColor(), PadColour);
+    QCOMPARE(pad.strip.frame.backColor(), PadColour);
+    QCOMPARE(pad.column.frame.backColor(), PadColour);
+    QCOMPARE(pad.penColor(), Yellow);
     QCOMPARE(pad.writingColour, Yellow);
-    QCOMPARE(pad.PenWidth(), 3);
-    QCOMPARE(pad.Width(), 9915.f);
-    QCOMPARE(pad.Height(), 3660.f);
+    QCOMPARE(pad.penWidth(), 3);
+    QCOMPARE(pad.twipWidth(), 9915.f);
+    QCOMPARE(pad.twipHeight(), 3660.f);
     QVERIFY(pad.strip.frame.isVisible());
     QVERIFY(!pad.column.frame.isVisible());
     QCOMPARE(pad.pad().size(), pad.size());
@@ -145,8 +145,8 @@ void NotepadTest::pen()
     Notepad& pad = openJotter(t);
     for (const QString& action : actions)
         act(pad, action);
-    QCOMPARE(pad.PenColor(), colour);
-    QCOMPARE(pad.PenWidth(), width);
+    QCOMPARE(pad.penColor(), colour);
+    QCOMPARE(pad.penWidth(), width);
     QCOMPARE(pad.writingColour, remembered);
 }
 
@@ -165,7 +165,7 @@ void NotepadTest::leftDragDrawsInThePenColour()
     QCOMPARE(image.pixelColor(200, 63), PadColour);
     QCOMPARE(image.pixelColor(200, 57), PadColour);
     QCOMPARE(image.pixelColor(320, 60), PadColour);
-    QCOMPARE(pad.CurrentPoint(), QPointF(300 * 15, 60 * 15));
+    QCOMPARE(pad.currentPoint(), QPointF(300 * 15, 60 * 15));
     // What is shown comes from the pad's picture, so the stroke outlives a repaint.
     pad.repaint();
     QCOMPARE(pad.grab().toImage().pixelColor(200, 60), QColor(255, 255, 255));
@@ -203,7 +203,7 @@ void NotepadTest::otherButtonsDrawNothing()
     drag(pad, buttons, QPoint(120, 40), QPoint(320, 150));
     QCOMPARE(pad.pad(), emptyPad(pad));
     // The press still moved the current point.
-    QCOMPARE(pad.CurrentPoint(), QPointF(120 * 15, 40 * 15));
+    QCOMPARE(pad.currentPoint(), QPointF(120 * 15, 40 * 15));
 }
 
 void NotepadTest::pressesOnThePanelsDrawNothing_data()
@@ -250,7 +250,7 @@ void NotepadTest::clearAndFlipWipeThePad()
     QVERIFY(pad.pad() != emptyPad(pad));
     act(pad, "Clear");
     QCOMPARE(pad.pad(), emptyPad(pad));
-    QCOMPARE(pad.BackColor(), PadColour);
+    QCOMPARE(pad.backColor(), PadColour);
 
     drag(pad, Qt::LeftButton, QPoint(50, 50), QPoint(200, 100));
     act(pad, "Flip");
@@ -263,7 +263,7 @@ void NotepadTest::clearAndFlipWipeThePad()
     QCOMPARE(pad.pad().pixelColor(80, 400), Yellow);
     act(pad, "Flip");
     QVERIFY(pad.strip.frame.isVisible());
-    QCOMPARE(pad.Width(), 9915.f);
+    QCOMPARE(pad.twipWidth(), 9915.f);
     QCOMPARE(pad.pad(), emptyPad(pad));
 }
 
@@ -294,21 +294,21 @@ void NotepadTest::palettes()
     TestScreens t;
     Notepad& pad = openJotter(t);
     forms::Label& swatch = pad.tools(portrait).swatches(index);
-    QCOMPARE(swatch.Left(), left);
-    QCOMPARE(swatch.Top(), top);
-    QCOMPARE(swatch.Width(), 240.f);
-    QCOMPARE(swatch.Height(), 240.f);
-    QCOMPARE(swatch.BackColor(), forms::paletteColour(index));
-    QVERIFY(swatch.Opaque());
-    QVERIFY(swatch.Caption().isEmpty());
+    QCOMPARE(swatch.left(), left);
+    QCOMPARE(swatch.top(), top);
+    QCOMPARE(swatch.twipWidth(), 240.f);
+    QCOMPARE(swatch.twipHeight(), 240.f);
+    QCOMPARE(swatch.backColor(), forms::paletteColour(index));
+    QVERIFY(swatch.isOpaque());
+    QVERIFY(swatch.caption().isEmpty());
     // Every swatch lies inside its panel.
     forms::Frame& panel = pad.tools(portrait).frame;
-    QVERIFY(swatch.Left() + swatch.Width() <= panel.Width());
-    QVERIFY(swatch.Top() + swatch.Height() <= panel.Height());
+    QVERIFY(swatch.left() + swatch.twipWidth() <= panel.twipWidth());
+    QVERIFY(swatch.top() + swatch.twipHeight() <= panel.twipHeight());
     if (portrait)
         act(pad, "Flip");
     act(pad, QStringLiteral("swatch %1").arg(index));
-    QCOMPARE(pad.PenColor(), forms::paletteColour(index));
+    QCOMPARE(pad.penColor(), forms::paletteColour(index));
 }
 
 void NotepadTest::panelsSitOnThePad_data()
@@ -333,17 +333,17 @@ void NotepadTest::panelsSitOnThePad()
         forms::Frame& panel = pad.tools(portrait).frame;
         QVERIFY(pad.rect().contains(panel.geometry()));
         if (portrait) {
-            QCOMPARE(panel.Left() + panel.Width(), pad.Width());
-            QCOMPARE(panel.Top(), 0.f);
-            QVERIFY(pad.Height() > pad.Width());
+            QCOMPARE(panel.left() + panel.twipWidth(), pad.twipWidth());
+            QCOMPARE(panel.top(), 0.f);
+            QVERIFY(pad.twipHeight() > pad.twipWidth());
         } else {
-            QCOMPARE(panel.Top() + panel.Height(), pad.Height());
-            QCOMPARE(panel.Left(), 0.f);
+            QCOMPARE(panel.top() + panel.twipHeight(), pad.twipHeight());
+            QCOMPARE(panel.left(), 0.f);
         }
         // The whole window, frame and title bar allowed for, fits the display.
-        QVERIFY(pad.Left() >= 0 && pad.Top() >= 0);
-        QVERIFY(pad.Left() + pad.Width() <= display.width());
-        QVERIFY(pad.Top() + pad.Height() <= display.height());
+        QVERIFY(pad.left() >= 0 && pad.top() >= 0);
+        QVERIFY(pad.left() + pad.twipWidth() <= display.width());
+        QVERIFY(pad.top() + pad.twipHeight() <= display.height());
         act(pad, "Flip");
     }
 }
@@ -387,7 +387,7 @@ void NotepadTest::exitDiscardsTheDrawing()
 
     Notepad& again = openJotter(t);
     QVERIFY(again.strip.frame.isVisible());
-    QCOMPARE(again.PenColor(), Yellow);
+    QCOMPARE(again.penColor(), Yellow);
     QCOMPARE(again.pad(), emptyPad(again));
     click(again.strip.exit);
     QVERIFY(!t->isLoaded("notepad"));

@@ -40,7 +40,7 @@ private:
 
 void ActivityTest::place(LabellingActivity& s, int label, int target)
 {
-    s.answers(label).moveTo(s.targets(target).Left(), s.targets(target).Top());
+    s.answers(label).moveTo(s.targets(target).left(), s.targets(target).top());
     s.dropAnswer(label);
 }
 
@@ -49,21 +49,21 @@ void ActivityTest::freshScreen()
     TestScreens t;
     auto& s = t->get<LabellingActivity>("telescope");
     QCOMPARE(s.board.count(), 6);
-    QCOMPARE(s.BackColor(), QColor(25, 25, 25));
-    QCOMPARE(s.answers(4).Caption(), QStringLiteral("Saturn"));
-    QCOMPARE(s.targets(0).Caption(), QStringLiteral(" 1."));
-    QCOMPARE(s.targets(5).Caption(), QStringLiteral(" 6."));
+    QCOMPARE(s.backColor(), QColor(25, 25, 25));
+    QCOMPARE(s.answers(4).caption(), QStringLiteral("Saturn"));
+    QCOMPARE(s.targets(0).caption(), QStringLiteral(" 1."));
+    QCOMPARE(s.targets(5).caption(), QStringLiteral(" 6."));
     for (int i = 0; i < 6; ++i) {
-        QCOMPARE(s.homes(i).Left(), s.answers(i).Left());
-        QCOMPARE(s.homes(i).Top(), s.answers(i).Top());
-        QCOMPARE(s.homes(i).Width(), 2040.f);
-        QVERIFY(!s.targets(i).Opaque());
-        QVERIFY(s.targets(i).Visible() && s.answers(i).Visible() && s.homes(i).Visible());
+        QCOMPARE(s.homes(i).left(), s.answers(i).left());
+        QCOMPARE(s.homes(i).top(), s.answers(i).top());
+        QCOMPARE(s.homes(i).twipWidth(), 2040.f);
+        QVERIFY(!s.targets(i).isOpaque());
+        QVERIFY(!s.targets(i).isHidden() && !s.answers(i).isHidden() && !s.homes(i).isHidden());
     }
-    QVERIFY(!s.commands(LabellingActivity::CheckScore).Visible());
-    QVERIFY(!s.scoreLine().Visible());
-    QVERIFY(s.variantSwitch(1).Value());
-    QCOMPARE(s.variantSwitch(0).BackColor(), QColor(25, 25, 25));
+    QVERIFY(s.commands(LabellingActivity::CheckScore).isHidden());
+    QVERIFY(s.scoreLine().isHidden());
+    QVERIFY(s.variantSwitch(1).value());
+    QCOMPARE(s.variantSwitch(0).backColor(), QColor(25, 25, 25));
 }
 
 void ActivityTest::dragFollowsThePointerAndSnapsIntoTheTarget()
@@ -75,8 +75,8 @@ void ActivityTest::dragFollowsThePointerAndSnapsIntoTheTarget()
     // Release with the label's centre a little right of and below the target's.
     const QRect target = s.targets(0).geometry();
     pointer::drag(mars, target.center() + QPoint(20, 8));
-    QCOMPARE(mars.Left(), 600.f);
-    QCOMPARE(mars.Top(), 4320.f);
+    QCOMPARE(mars.left(), 600.f);
+    QCOMPARE(mars.top(), 4320.f);
     QCOMPARE(mars.geometry(), target);
 }
 
@@ -88,8 +88,8 @@ void ActivityTest::releaseOutsideEveryZoneLeavesTheLabelThere()
     forms::Label& venus = s.answers(1);
     pointer::drag(venus, QPoint(400, 40));
     // Centred on the release point (pixel 400, 40), not snapped anywhere.
-    QCOMPARE(venus.Left(), 400 * 15 - 2040 / 2.f);
-    QCOMPARE(venus.Top(), 40 * 15 - 450 / 2.f);
+    QCOMPARE(venus.left(), 400 * 15 - 2040 / 2.f);
+    QCOMPARE(venus.top(), 40 * 15 - 450 / 2.f);
 }
 
 void ActivityTest::rightButtonNeitherMovesNorSparesTheDropPass()
@@ -100,11 +100,11 @@ void ActivityTest::rightButtonNeitherMovesNorSparesTheDropPass()
     for (int i = 0; i < 6; ++i)
         place(s, i, i);
     s.checkScore();
-    QVERIFY(s.scoreLine().Visible());
+    QVERIFY(!s.scoreLine().isHidden());
     const QRect before = s.answers(2).geometry();
     pointer::drag(s.answers(2), QPoint(30, 30), Qt::RightButton);
     QCOMPARE(s.answers(2).geometry(), before);
-    QVERIFY(!s.scoreLine().Visible()); // the release still ran the drop pass
+    QVERIFY(s.scoreLine().isHidden()); // the release still ran the drop pass
 }
 
 void ActivityTest::checkScoreAppearsWhenEveryLabelLiesOnATarget()
@@ -114,19 +114,19 @@ void ActivityTest::checkScoreAppearsWhenEveryLabelLiesOnATarget()
     QVERIFY(pointer::showAndWait(s));
     for (int i = 0; i < 5; ++i) {
         pointer::drag(s.answers(i), s.targets(i).geometry().center());
-        QVERIFY(!s.commands(LabellingActivity::CheckScore).Visible());
+        QVERIFY(s.commands(LabellingActivity::CheckScore).isHidden());
     }
     pointer::drag(s.answers(5), s.targets(5).geometry().center());
-    QVERIFY(s.commands(LabellingActivity::CheckScore).Visible());
+    QVERIFY(!s.commands(LabellingActivity::CheckScore).isHidden());
     QSignalSpy clicks(&s.commands, &forms::GroupSignals::clicked);
     pointer::click(s.commands(LabellingActivity::CheckScore));
     QCOMPARE(clicks, QList<QVariantList>{{int(LabellingActivity::CheckScore)}});
-    QVERIFY(s.scoreLine().Visible());
-    QCOMPARE(s.scoreLine().Caption(), QStringLiteral("6 out of 6 correct"));
+    QVERIFY(!s.scoreLine().isHidden());
+    QCOMPARE(s.scoreLine().caption(), QStringLiteral("6 out of 6 correct"));
     // A click on a label without moving it hides the score line again.
     pointer::click(s.answers(3));
-    QVERIFY(!s.scoreLine().Visible());
-    QVERIFY(s.commands(LabellingActivity::CheckScore).Visible());
+    QVERIFY(s.scoreLine().isHidden());
+    QVERIFY(!s.commands(LabellingActivity::CheckScore).isHidden());
 }
 
 void ActivityTest::twoLabelsOnOneTargetCountAsPlaced()
@@ -136,11 +136,11 @@ void ActivityTest::twoLabelsOnOneTargetCountAsPlaced()
     place(s, 0, 0);
     place(s, 1, 0);
     place(s, 2, 2);
-    QVERIFY(!s.commands(LabellingActivity::CheckScore).Visible());
+    QVERIFY(s.commands(LabellingActivity::CheckScore).isHidden());
     place(s, 3, 3);
-    QVERIFY(s.commands(LabellingActivity::CheckScore).Visible());
+    QVERIFY(!s.commands(LabellingActivity::CheckScore).isHidden());
     s.checkScore();
-    QCOMPARE(s.scoreLine().Caption(), QStringLiteral("3 out of 4 correct"));
+    QCOMPARE(s.scoreLine().caption(), QStringLiteral("3 out of 4 correct"));
 }
 
 void ActivityTest::swappedAnswersScoreFourOutOfSix()
@@ -150,7 +150,7 @@ void ActivityTest::swappedAnswersScoreFourOutOfSix()
     for (int i = 0; i < 6; ++i)
         place(s, i, i < 2 ? 1 - i : i);
     s.checkScore();
-    QCOMPARE(s.scoreLine().Caption(), QStringLiteral("4 out of 6 correct"));
+    QCOMPARE(s.scoreLine().caption(), QStringLiteral("4 out of 6 correct"));
 }
 
 void ActivityTest::checkScoreStaysWhenALabelIsDraggedOff()
@@ -161,9 +161,9 @@ void ActivityTest::checkScoreStaysWhenALabelIsDraggedOff()
     for (int i = 0; i < 4; ++i)
         place(s, i, i);
     pointer::drag(s.answers(2), QPoint(150, 20));
-    QVERIFY(s.commands(LabellingActivity::CheckScore).Visible());
+    QVERIFY(!s.commands(LabellingActivity::CheckScore).isHidden());
     s.checkScore();
-    QCOMPARE(s.scoreLine().Caption(), QStringLiteral("3 out of 4 correct"));
+    QCOMPARE(s.scoreLine().caption(), QStringLiteral("3 out of 4 correct"));
 }
 
 void ActivityTest::startAgainSendsEveryLabelHome()
@@ -173,18 +173,18 @@ void ActivityTest::startAgainSendsEveryLabelHome()
     for (int i = 0; i < 6; ++i)
         place(s, i, i);
     // A label parked in another label's home box stays there until Start Again.
-    s.answers(0).moveTo(s.homes(3).Left() + 10, s.homes(3).Top() + 10);
+    s.answers(0).moveTo(s.homes(3).left() + 10, s.homes(3).top() + 10);
     s.dropAnswer(0);
-    QCOMPARE(s.answers(0).Top(), s.homes(3).Top());
+    QCOMPARE(s.answers(0).top(), s.homes(3).top());
     s.checkScore();
     s.startAgain();
     for (int i = 0; i < 6; ++i) {
-        QCOMPARE(s.answers(i).Left(), s.homes(i).Left());
-        QCOMPARE(s.answers(i).Top(), s.homes(i).Top());
+        QCOMPARE(s.answers(i).left(), s.homes(i).left());
+        QCOMPARE(s.answers(i).top(), s.homes(i).top());
     }
-    QVERIFY(!s.scoreLine().Visible());
-    QVERIFY(!s.commands(LabellingActivity::CheckScore).Visible());
-    QCOMPARE(s.targets(0).Caption(), QStringLiteral(" 1."));
+    QVERIFY(s.scoreLine().isHidden());
+    QVERIFY(s.commands(LabellingActivity::CheckScore).isHidden());
+    QCOMPARE(s.targets(0).caption(), QStringLiteral(" 1."));
 }
 
 void ActivityTest::hoverHighlightClearsOnlyOverTheBareScreen()
@@ -193,18 +193,18 @@ void ActivityTest::hoverHighlightClearsOnlyOverTheBareScreen()
     auto& s = t->get<LabellingActivity>("telescope");
     QVERIFY(pointer::showAndWait(s));
     for (int k = 0; k < 3; ++k)
-        QVERIFY(s.commands(k).Opaque()); // opaque from load until the first clearing
+        QVERIFY(s.commands(k).isOpaque()); // opaque from load until the first clearing
     pointer::hover(s, QPoint(790, 10));
     for (int k = 0; k < 3; ++k)
-        QVERIFY(!s.commands(k).Opaque()); // hidden "Check Score" included
+        QVERIFY(!s.commands(k).isOpaque()); // hidden "Check Score" included
     pointer::hover(s.commands(LabellingActivity::Exit), QPoint(5, 5));
-    QVERIFY(s.commands(LabellingActivity::Exit).Opaque());
+    QVERIFY(s.commands(LabellingActivity::Exit).isOpaque());
     pointer::hover(s.targets(3), QPoint(5, 5));
     pointer::hover(s.pictures(0), QPoint(5, 5));
     pointer::hover(s.answers(0), QPoint(5, 5));
-    QVERIFY(s.commands(LabellingActivity::Exit).Opaque());
+    QVERIFY(s.commands(LabellingActivity::Exit).isOpaque());
     pointer::hover(s, QPoint(790, 10));
-    QVERIFY(!s.commands(LabellingActivity::Exit).Opaque());
+    QVERIFY(!s.commands(LabellingActivity::Exit).isOpaque());
 }
 
 void ActivityTest::ownOptionDoesNothing()
@@ -214,7 +214,7 @@ void ActivityTest::ownOptionDoesNothing()
     place(s, 0, 0);
     s.switchVariant(1);
     QVERIFY(t->find("telescope") == &s);
-    QCOMPARE(s.answers(0).Left(), 600.f);
+    QCOMPARE(s.answers(0).left(), 600.f);
     QCOMPARE(t->loadedNames(), QStringList{"telescope"});
 }
 
@@ -235,9 +235,9 @@ void ActivityTest::switchingVariantsLoadsAFreshSibling()
     QCOMPARE(t->get<LabellingActivity>("hst").board.count(), 4);
     t->get<LabellingActivity>("hst").switchVariant(0);
     auto& again = t->get<LabellingActivity>("nakedeye");
-    QCOMPARE(again.answers(0).Left(), again.homes(0).Left());
-    QCOMPARE(again.answers(0).Top(), 6240.f);
-    QVERIFY(again.variantSwitch(0).Value());
+    QCOMPARE(again.answers(0).left(), again.homes(0).left());
+    QCOMPARE(again.answers(0).top(), 6240.f);
+    QVERIFY(again.variantSwitch(0).value());
     emit again.commands.clicked(LabellingActivity::Exit);
     QCOMPARE(t->loadedNames(), QStringList{"menu5"});
 }
@@ -272,12 +272,12 @@ void ActivityTest::missingPicturesLeaveTheScreenWorking()
     auto& s = t->get<LabellingActivity>("hst");
     QDir::setCurrent(home);
     for (int k = 0; k < 4; ++k)
-        QVERIFY(s.pictures(k).Picture().isNull());
-    QCOMPARE(s.pictures(0).Width(), 3660.f); // the box keeps its place
+        QVERIFY(s.pictures(k).picture().isNull());
+    QCOMPARE(s.pictures(0).twipWidth(), 3660.f); // the box keeps its place
     for (int i = 0; i < 4; ++i)
         place(s, i, i);
     s.checkScore();
-    QCOMPARE(s.scoreLine().Caption(), QStringLiteral("4 out of 4 correct"));
+    QCOMPARE(s.scoreLine().caption(), QStringLiteral("4 out of 4 correct"));
 }
 
 QTEST_MAIN(ActivityTest)

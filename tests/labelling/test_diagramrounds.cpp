@@ -61,11 +61,11 @@ private slots:
         }
         QVERIFY(checkScore.isVisible());
         pupil::click(checkScore);
-        QCOMPARE(s.scoreLine().Caption(), QStringLiteral("%1 out of %2 correct").arg(count).arg(count));
+        QCOMPARE(s.scoreLine().caption(), QStringLiteral("%1 out of %2 correct").arg(count).arg(count));
         pupil::dropOnTarget(s, 0, 1);
         pupil::dropOnTarget(s, 1, 0);
         pupil::click(checkScore);
-        QCOMPARE(s.scoreLine().Caption(), QStringLiteral("%1 out of %2 correct").arg(count - 2).arg(count));
+        QCOMPARE(s.scoreLine().caption(), QStringLiteral("%1 out of %2 correct").arg(count - 2).arg(count));
         pupil::click(s.commands(LabellingActivity::StartAgain));
         for (int i = 0; i < count; ++i)
             QCOMPARE(pupil::cornerOf(s.answers(i)), pupil::cornerOf(s.homes(i)));
@@ -96,7 +96,7 @@ private slots:
         for (int i = 0; i < s.board.count(); ++i)
             pupil::dropOnTarget(s, i, i == first ? second : i == second ? first : i);
         pupil::click(s.commands(LabellingActivity::CheckScore));
-        QCOMPARE(s.scoreLine().Caption(), QStringLiteral("%1 out of 6 correct").arg(score));
+        QCOMPARE(s.scoreLine().caption(), QStringLiteral("%1 out of 6 correct").arg(score));
     }
 
     // Each sector's angle is its share of 360 degrees; radon is about half,

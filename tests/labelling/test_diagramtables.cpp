@@ -198,9 +198,9 @@ private slots:
             const forms::Label& label = activity.answers(i);
             const QRect inside = label.rect().adjusted(2, 2, -2, -2);
             const QRect text = QFontMetrics(label.font()).boundingRect(
-                inside, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, label.Caption());
+                inside, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, label.caption());
             QVERIFY2(inside.contains(text), qPrintable(QStringLiteral("%1: %2x%3 in %4x%5")
-                                                         .arg(label.Caption())
+                                                         .arg(label.caption())
                                                          .arg(text.width())
                                                          .arg(text.height())
                                                          .arg(inside.width())
@@ -280,10 +280,10 @@ private slots:
         auto& activity = screens->get<labelling::LabellingActivity>(screen);
         const labelling::PicturePlace& p = table(screen).pictures[0];
         const forms::Image& image = activity.pictures(0);
-        QVERIFY2(!image.Picture().isNull(), "the picture file was not found beside the program");
-        QVERIFY(!image.Stretch());
-        QCOMPARE(QPointF(image.Left(), image.Top()), QPointF(p.left, p.top));
-        QCOMPARE(QSizeF(image.Width(), image.Height()), QSizeF(p.width, p.height));
+        QVERIFY2(!image.picture().isNull(), "the picture file was not found beside the program");
+        QVERIFY(!image.stretches());
+        QCOMPARE(QPointF(image.left(), image.top()), QPointF(p.left, p.top));
+        QCOMPARE(QSizeF(image.twipWidth(), image.twipHeight()), QSizeF(p.width, p.height));
     }
 };
 

@@ -31,10 +31,10 @@ void dragTo(forms::Screen& screen, forms::Label& label, QPoint release)
 void dragOntoTarget(EarSound& ear, int answer, int target)
 {
     const forms::Label& box = ear.targets(target);
-    dragTo(ear, ear.answers(answer), pupil::pixelOf({box.Left() + box.Width() / 2, box.Top() + box.Height() / 2}, ear.scale()));
+    dragTo(ear, ear.answers(answer), pupil::pixelOf({box.left() + box.twipWidth() / 2, box.top() + box.twipHeight() / 2}, ear.scale()));
 }
 
-bool sameCorner(const forms::Control& a, const forms::Control& b) { return a.Left() == b.Left() && a.Top() == b.Top(); }
+bool sameCorner(const forms::Control& a, const forms::Control& b) { return a.left() == b.left() && a.top() == b.top(); }
 
 // Stacking order among a screen's direct children: later lies above.
 int layer(const QWidget& screen, const QWidget& control) { return int(screen.children().indexOf(const_cast<QWidget*>(&control))); }
@@ -154,21 +154,21 @@ private slots:
         screens->show("earsound");
         auto& ear = screens->get<EarSound>("earsound");
         QCOMPARE(ear.windowTitle(), QStringLiteral("The Ear"));
-        QCOMPARE(ear.BackColor(), QColor(9, 63, 137));
+        QCOMPARE(ear.backColor(), QColor(9, 63, 137));
         QCOMPARE(ear.board.count(), 7);
-        QCOMPARE(ear.answers(3).Caption(), QStringLiteral("ear bones"));
-        QCOMPARE(ear.targets(3).Caption(), QStringLiteral(" 4."));
+        QCOMPARE(ear.answers(3).caption(), QStringLiteral("ear bones"));
+        QCOMPARE(ear.targets(3).caption(), QStringLiteral(" 4."));
         // Pictures at their own size: the ear 400 x 300 pixels, the fork's
         // frames 80 x 320, shown from the first tick.
-        QCOMPARE(ear.pictures(0).Width(), 6000.0f);
-        QCOMPARE(ear.pictures(0).Height(), 4500.0f);
-        QVERIFY(ear.forkPicture.Picture().isNull());
+        QCOMPARE(ear.pictures(0).twipWidth(), 6000.0f);
+        QCOMPARE(ear.pictures(0).twipHeight(), 4500.0f);
+        QVERIFY(ear.forkPicture.picture().isNull());
         ear.stepFork();
-        QVERIFY(!ear.forkPicture.Picture().isNull());
-        QCOMPARE(ear.forkPicture.Left(), 120.0f);
-        QCOMPARE(ear.forkPicture.Top(), 2160.0f);
-        QCOMPARE(ear.forkPicture.Width(), 1200.0f);
-        QCOMPARE(ear.forkPicture.Height(), 4800.0f);
+        QVERIFY(!ear.forkPicture.picture().isNull());
+        QCOMPARE(ear.forkPicture.left(), 120.0f);
+        QCOMPARE(ear.forkPicture.top(), 2160.0f);
+        QCOMPARE(ear.forkPicture.twipWidth(), 1200.0f);
+        QCOMPARE(ear.forkPicture.twipHeight(), 4800.0f);
         // Stepped by the program's clock, 30 steps a second.
         QVERIFY(screens->animationClock().isRunning());
         QCOMPARE(screens->animationClock().frameInterval(), 34);
@@ -185,7 +185,7 @@ private slots:
         auto& ear = screens->get<EarSound>("earsound");
         const forms::Label* caption = ear.text("waveCaption");
         QVERIFY(caption);
-        QCOMPARE(caption->Caption(), QStringLiteral("sound wave"));
+        QCOMPARE(caption->caption(), QStringLiteral("sound wave"));
         for (int i = 0; i < 7; ++i) {
             QVERIFY(layer(ear, *caption) > layer(ear, ear.answers(i)));
             QVERIFY(layer(ear, ear.lines(26)) > layer(ear, ear.answers(i)));
@@ -224,12 +224,12 @@ private slots:
         forms::Label& label = ear.answers(answer);
         dragTo(ear, label, release);
         if (target >= 0) {
-            QCOMPARE(label.Left(), ear.targets(target).Left());
-            QCOMPARE(label.Top(), ear.targets(target).Top());
+            QCOMPARE(label.left(), ear.targets(target).left());
+            QCOMPARE(label.top(), ear.targets(target).top());
         } else {
             // Centred on the pointer, to within the half pixel the screen rounds to.
-            QVERIFY(qAbs(label.Left() - (forms::toTwips(release.x(), ear.scale()) - label.Width() / 2)) <= 7.5f);
-            QVERIFY(qAbs(label.Top() - (forms::toTwips(release.y(), ear.scale()) - label.Height() / 2)) <= 7.5f);
+            QVERIFY(qAbs(label.left() - (forms::toTwips(release.x(), ear.scale()) - label.twipWidth() / 2)) <= 7.5f);
+            QVERIFY(qAbs(label.top() - (forms::toTwips(release.y(), ear.scale()) - label.twipHeight() / 2)) <= 7.5f);
             for (int i = 0; i < 7; ++i)
                 QVERIFY(!sameCorner(label, ear.targets(i)) && !sameCorner(label, ear.homes(i)));
         }
@@ -258,18 +258,18 @@ private slots:
         forms::Label& score = ear.scoreLine();
         QVERIFY(score.isVisible());
         QCOMPARE(score.name(), QStringLiteral("scoreLine"));
-        QCOMPARE(score.Caption(), QStringLiteral("7 out of 7 correct"));
-        QCOMPARE(score.Alignment(), forms::Label::Align::Left);
-        QCOMPARE(score.Left(), 8280.0f);
+        QCOMPARE(score.caption(), QStringLiteral("7 out of 7 correct"));
+        QCOMPARE(score.alignment(), forms::Label::Align::Left);
+        QCOMPARE(score.left(), 8280.0f);
         // Sized to its text, which fits on the screen.
-        QVERIFY(score.Width() > 2500 && score.Left() + score.Width() <= 12000);
+        QVERIFY(score.twipWidth() > 2500 && score.left() + score.twipWidth() <= 12000);
 
         // Two answers swapped: five right.
         dragOntoTarget(ear, 5, 6);
         QVERIFY(!score.isVisible());
         dragOntoTarget(ear, 6, 5);
         QTest::mouseClick(&checkScore, Qt::LeftButton);
-        QCOMPARE(score.Caption(), QStringLiteral("5 out of 7 correct"));
+        QCOMPARE(score.caption(), QStringLiteral("5 out of 7 correct"));
 
         QTest::mouseClick(&ear.commands(LabellingActivity::StartAgain), Qt::LeftButton);
         for (int i = 0; i < 7; ++i)
@@ -299,14 +299,14 @@ private slots:
 
         ear = &screens->get<EarSound>("earsound");
         QVERIFY(sameCorner(ear->answers(0), ear->homes(0)));
-        QVERIFY(ear->forkPicture.Picture().isNull());
+        QVERIFY(ear->forkPicture.picture().isNull());
         QCOMPARE(ear->fork().forkstep(), stopped);
         ear->stepFork();
         const labelling::ForkTick next = labelling::nextForkTick(stopped);
         QCOMPARE(ear->fork().forkstep(), next.step);
         const QImage shown(QStringLiteral("Images/tuning%1.bmp").arg(next.frame));
         QVERIFY(!shown.isNull());
-        QCOMPARE(ear->forkPicture.Picture().toImage().convertToFormat(QImage::Format_RGB32),
+        QCOMPARE(ear->forkPicture.picture().toImage().convertToFormat(QImage::Format_RGB32),
                  shown.convertToFormat(QImage::Format_RGB32));
     }
 
@@ -320,7 +320,7 @@ private slots:
         const labelling::TuningFork& fork = ear.fork();
         const int start = fork.forkstep();
         QTRY_VERIFY(fork.forkstep() != start);
-        QTRY_VERIFY(!ear.forkPicture.Picture().isNull());
+        QTRY_VERIFY(!ear.forkPicture.picture().isNull());
         ear.hide();
         QVERIFY(!screens->animationClock().isRunning());
         ear.show();

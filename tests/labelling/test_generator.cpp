@@ -50,7 +50,7 @@ private slots:
         QVERIFY((*screens)->isLoaded(screen));
         auto& activity = (*screens)->get<LabellingActivity>(screen);
         QVERIFY(activity.isVisible());
-        QCOMPARE(activity.windowTitle(), menuScreen.topics(row).Caption());
+        QCOMPARE(activity.windowTitle(), menuScreen.topics(row).caption());
         QCOMPARE(activity.board.count(), count);
         QCOMPARE(activity.variantSwitch.count(), 0);
         // "Exit" uncovers the menu, still loaded behind.
@@ -111,13 +111,13 @@ private slots:
             pupil::dropOnTarget(activity, a, placing[a]);
             // Whatever its size, the label snaps to the target's top-left and keeps its own size.
             QCOMPARE(pupil::cornerOf(activity.answers(a)), pupil::cornerOf(activity.targets(placing[a])));
-            QCOMPARE(activity.answers(a).Width(), activity.homes(a).Width());
+            QCOMPARE(activity.answers(a).twipWidth(), activity.homes(a).twipWidth());
         }
         QVERIFY(activity.commands(LabellingActivity::CheckScore).isVisible());
         QVERIFY(!activity.scoreLine().isVisible());
         pupil::click(activity.commands(LabellingActivity::CheckScore));
         QVERIFY(activity.scoreLine().isVisible());
-        QCOMPARE(activity.scoreLine().Caption(), score);
+        QCOMPARE(activity.scoreLine().caption(), score);
 
         pupil::click(activity.commands(LabellingActivity::StartAgain));
         QVERIFY(!activity.scoreLine().isVisible());
@@ -151,10 +151,10 @@ private slots:
         const QPointF pointer = pupil::pointerFor(screen, answer, {7560, top});
         pupil::pickUpAndMove(screen, answer, pointer);
         const forms::Label& label = screen.answers(answer);
-        QCOMPARE(label.Left(), 7560.0f);
-        QCOMPARE(label.Top(), top);
-        QVERIFY(activity::insideCaptureZone(screen.homes(1).twips(), {label.Left(), label.Top()}));
-        QVERIFY(activity::insideCaptureZone(screen.homes(2).twips(), {label.Left(), label.Top()}));
+        QCOMPARE(label.left(), 7560.0f);
+        QCOMPARE(label.top(), top);
+        QVERIFY(activity::insideCaptureZone(screen.homes(1).twips(), {label.left(), label.top()}));
+        QVERIFY(activity::insideCaptureZone(screen.homes(2).twips(), {label.left(), label.top()}));
         pupil::letGo(screen, answer, pointer);
         QCOMPARE(pupil::cornerOf(label), water);
     }

@@ -29,7 +29,7 @@ private:
             if (placing[a] != Home)
                 pupil::dropOnTarget(screen, a, placing[a]);
         pupil::click(screen.commands(LabellingActivity::CheckScore));
-        return screen.scoreLine().isVisible() ? screen.scoreLine().Caption() : QString();
+        return screen.scoreLine().isVisible() ? screen.scoreLine().caption() : QString();
     }
 
 private slots:
@@ -90,7 +90,7 @@ private slots:
         pupil::dropOnTarget(house, 4, 3); // stacked on "double glazing"'s target, target 4 empty
         QVERIFY(house.commands(LabellingActivity::CheckScore).isVisible());
         pupil::click(house.commands(LabellingActivity::CheckScore));
-        QCOMPARE(house.scoreLine().Caption(), QStringLiteral("4 out of 5 correct"));
+        QCOMPARE(house.scoreLine().caption(), QStringLiteral("4 out of 5 correct"));
     }
 
     void flaskScoring_data()
@@ -136,7 +136,7 @@ private slots:
         pupil::pickUpAndMove(thermos, answer, pointer);
         const forms::Label& label = thermos.answers(answer);
         QCOMPARE(pupil::cornerOf(label), corner);
-        const activity::Corner at{label.Left(), label.Top()};
+        const activity::Corner at{label.left(), label.top()};
         QVERIFY(activity::insideCaptureZone(thermos.targets(0).twips(), at));
         QVERIFY(activity::insideCaptureZone(thermos.targets(1).twips(), at));
         pupil::letGo(thermos, answer, pointer);
@@ -147,8 +147,8 @@ private slots:
     {
         LabellingActivity& house = screens->open<LabellingActivity>(QStringLiteral("house"));
         for (int k = 0; k < 3; ++k)
-            QCOMPARE(house.variantSwitch(k).ForeColor(), QColor(0, 255, 0));
-        QVERIFY(house.variantSwitch(1).Value());
+            QCOMPARE(house.variantSwitch(k).foreColor(), QColor(0, 255, 0));
+        QVERIFY(house.variantSwitch(1).value());
         pupil::dropOnTarget(house, 0, 0);
 
         // The screen's own option changes nothing.
@@ -160,7 +160,7 @@ private slots:
         QVERIFY(!(*screens)->isLoaded(QStringLiteral("house")));
         auto& thermos = (*screens)->get<LabellingActivity>(QStringLiteral("thermos"));
         QVERIFY(QTest::qWaitForWindowExposed(&thermos));
-        QVERIFY(thermos.variantSwitch(2).Value());
+        QVERIFY(thermos.variantSwitch(2).value());
         QCOMPARE(thermos.board.count(), 6);
         TestScreens::flushDeletes();
 
@@ -193,7 +193,7 @@ private slots:
         screens->fake->draws = {draw};
         (*screens)->show(QStringLiteral("menu1"));
         auto& menu = (*screens)->get<app::Menu>(QStringLiteral("menu1"));
-        QCOMPARE(menu.topics(2).Caption(), QStringLiteral("Insulation"));
+        QCOMPARE(menu.topics(2).caption(), QStringLiteral("Insulation"));
         menu.openTopic(2);
         const QStringList activities{"thermal", "house", "thermos"};
         for (const QString& name : activities)

@@ -325,7 +325,7 @@ void LabelEditorTest::fileChangedOnDiskIsNotOverwrittenUnasked()
     editor.save();
     QVERIFY(editor.question.asking());
     QVERIFY(editor.question.text().contains(QStringLiteral("Save anyway?")));
-    QCOMPARE(editor.question.answers(1).Caption(), QStringLiteral("Save a copy"));
+    QCOMPARE(editor.question.answers(1).caption(), QStringLiteral("Save a copy"));
     editor.question.answer(1);
     QFile original(path);
     QVERIFY(original.open(QIODevice::ReadOnly));
@@ -349,7 +349,7 @@ void LabelEditorTest::readOnlyFileIsSavedAsACopy()
     TestScreens t;
     openLabelEditor(*t, path, mine);
     auto& editor = t->get<LabelEditor>(LabelEditorId);
-    QCOMPARE(editor.commands(LabelEditor::Save).Caption(), QStringLiteral("Save a copy"));
+    QCOMPARE(editor.commands(LabelEditor::Save).caption(), QStringLiteral("Save a copy"));
     editor.draft.setTitle(QStringLiteral("My atom"));
     editor.save();
     QFile::setPermissions(school, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -373,7 +373,7 @@ void LabelEditorTest::failedSaveKeepsTheWork()
     QVERIFY(editor.hasChanges());
     QCOMPARE(editor.title.text(), QStringLiteral("Typed and kept"));
     QVERIFY(forms::Notice::on(editor));
-    QVERIFY(forms::Notice::on(editor)->Caption().contains(QStringLiteral("Not saved")));
+    QVERIFY(forms::Notice::on(editor)->caption().contains(QStringLiteral("Not saved")));
 }
 
 void LabelEditorTest::droppedBoxOnAnotherSpringsBack()

@@ -213,19 +213,19 @@ void OwnFileTest::madeActivityPlaysToAFullScore()
     QCOMPARE(s.board.count(), 3);
     const forms::TwipRect picture = ownPicturePlace({400, 200});
     for (int i = 0; i < 3; ++i) {
-        QCOMPARE(s.targets(i).Caption(), activity::targetNumber(i));
+        QCOMPARE(s.targets(i).caption(), activity::targetNumber(i));
         // In the file's order, scaled with the picture; the homes beneath it.
-        QCOMPARE(s.targets(i).Left(), picture.left + (10 + 130 * i) * picture.width / 400);
-        QVERIFY(s.homes(i).Top() >= picture.top + picture.height);
-        QVERIFY(s.homes(i).Top() + s.homes(i).Height() <= s.scoreLine().Top());
+        QCOMPARE(s.targets(i).left(), picture.left + (10 + 130 * i) * picture.width / 400);
+        QVERIFY(s.homes(i).top() >= picture.top + picture.height);
+        QVERIFY(s.homes(i).top() + s.homes(i).twipHeight() <= s.scoreLine().top());
         // Each leader runs from its target to its part.
-        QCOMPARE(s.lines(i).X2(), picture.left + (60 + 130 * i) * picture.width / 400);
+        QCOMPARE(s.lines(i).x2(), picture.left + (60 + 130 * i) * picture.width / 400);
     }
     for (int i : {2, 0, 1})
         pupil::dropOnTarget(s, i, i);
     QVERIFY(s.commands(LabellingActivity::CheckScore).isVisible());
     pupil::click(s.commands(LabellingActivity::CheckScore));
-    QCOMPARE(s.scoreLine().Caption(), QStringLiteral("3 out of 3 correct"));
+    QCOMPARE(s.scoreLine().caption(), QStringLiteral("3 out of 3 correct"));
     pupil::click(s.commands(LabellingActivity::StartAgain));
     QCOMPARE(pupil::cornerOf(s.answers(0)), pupil::cornerOf(s.homes(0)));
 }

@@ -41,7 +41,7 @@ private:
         case Way::Tap:
             pupil::click(screen.answers(a));
             QCOMPARE(screen.placing.picked(), a);
-            QCOMPARE(screen.answers(a).BackColor(), QColor(255, 255, 0)); // clearly highlighted
+            QCOMPARE(screen.answers(a).backColor(), QColor(255, 255, 0)); // clearly highlighted
             pupil::click(screen.targets(t));
             break;
         case Way::Keys: {
@@ -50,13 +50,13 @@ private:
             QCOMPARE(screen.placing.picked(), a);
             for (int k = screen.placing.cursor(); k != t; k = screen.placing.cursor())
                 QTest::keyClick(&label, k < t ? Qt::Key_Right : Qt::Key_Left);
-            QVERIFY(screen.targets(t).Opaque()); // the target to be placed on shows
+            QVERIFY(screen.targets(t).isOpaque()); // the target to be placed on shows
             QTest::keyClick(&label, Qt::Key_Enter);
             break;
         }
         }
         QCOMPARE(screen.placing.picked(), -1);
-        QCOMPARE(screen.answers(a).BackColor(), QColor(0, 0, 0));
+        QCOMPARE(screen.answers(a).backColor(), QColor(0, 0, 0));
     }
 
 private slots:
@@ -94,7 +94,7 @@ private slots:
             }
             QVERIFY(screen.commands(LabellingActivity::CheckScore).isVisible());
             pupil::click(screen.commands(LabellingActivity::CheckScore));
-            QCOMPARE(screen.scoreLine().Caption(), score);
+            QCOMPARE(screen.scoreLine().caption(), score);
             outcomes.push_back(cornersOf(screen, int(placing.size())));
         }
         QVERIFY(outcomes[0] == outcomes[1]);
@@ -131,7 +131,7 @@ private slots:
         else
             pupil::click(screen.commands(LabellingActivity::StartAgain));
         QCOMPARE(screen.placing.picked(), -1);
-        QCOMPARE(label.BackColor(), QColor(0, 0, 0));
+        QCOMPARE(label.backColor(), QColor(0, 0, 0));
         if (ending != "screen") {
             QCOMPARE(pupil::cornerOf(label), home);
             return;

@@ -127,22 +127,22 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&quiz));
         QCOMPARE(quiz.windowTitle(), QString("Forces"));
         QCOMPARE(quiz.parts.choices.count(), 4);
-        QCOMPARE(quiz.parts.choices(3).Caption(), QString("None of these"));
+        QCOMPARE(quiz.parts.choices(3).caption(), QString("None of these"));
         QSet<QString> seen;
         for (int k = 0; k < 3; ++k) {
-            seen.insert(quiz.statement.Caption());
+            seen.insert(quiz.statement.caption());
             const int right = quiz.parts.rightChoice();
             click(quiz.parts.choices((right + 1) % 4)); // wrong first: not right first time
             QVERIFY(!quiz.parts.settled());
             click(quiz.parts.choices(right));
             QVERIFY(quiz.parts.settled());
-            QCOMPARE(quiz.parts.feedback.Caption(), QString("Correct"));
-            QVERIFY(quiz.parts.reason.Caption().endsWith("because"));
-            QCOMPARE(quiz.parts.tally.Caption(), QStringLiteral("Statement %1 of 3 \u00B7 right first time: 0").arg(k + 1));
+            QCOMPARE(quiz.parts.feedback.caption(), QString("Correct"));
+            QVERIFY(quiz.parts.reason.caption().endsWith("because"));
+            QCOMPARE(quiz.parts.tally.caption(), QStringLiteral("Statement %1 of 3 \u00B7 right first time: 0").arg(k + 1));
             click(quiz.parts.commands(QuizParts::Next));
         }
         QCOMPARE(seen.size(), 3);
-        QCOMPARE(quiz.parts.tally.Caption(), QStringLiteral("Statement 1 of 3 \u00B7 right first time: 0")); // a new round
+        QCOMPARE(quiz.parts.tally.caption(), QStringLiteral("Statement 1 of 3 \u00B7 right first time: 0")); // a new round
         click(quiz.parts.commands(QuizParts::Exit));
         QVERIFY(!t->isLoaded(OwnQuizId));
         QVERIFY(t->isLoaded(MyActivitiesId)); // back to the list it was chosen from

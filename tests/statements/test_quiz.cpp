@@ -31,7 +31,7 @@ struct SeededScreens : TestScreens {
 // The parts of the quiz on `screen`, shown.
 QuizParts& openQuiz(TestScreens& t, const QString& screen) { return *t.open(screen).findChild<QuizParts*>(); }
 
-QString tally(const QuizParts& q) { return q.tally.Caption(); }
+QString tally(const QuizParts& q) { return q.tally.caption(); }
 
 void addScreenRows()
 {
@@ -117,16 +117,16 @@ private slots:
 
         click(q.choices(wrong));
         QCOMPARE(q.mark.shape(), Mark::Shape::Cross);
-        QCOMPARE(q.feedback.Caption(), QStringLiteral("Not quite \u2013 try again"));
-        QVERIFY(q.reason.Caption().isEmpty());
+        QCOMPARE(q.feedback.caption(), QStringLiteral("Not quite \u2013 try again"));
+        QVERIFY(q.reason.caption().isEmpty());
         QCOMPARE(q.greyed(wrong), n > 2);       // greyed out only where more than one choice is left
         QVERIFY(!q.settled());
 
         click(q.choices(right));
         QCOMPARE(q.mark.shape(), Mark::Shape::Tick);
-        QCOMPARE(q.feedback.Caption(), QStringLiteral("Correct"));
-        QVERIFY(screen == "energytransfer" ? q.reason.Caption().contains("\nefficiency = ")
-                                           : q.reason.Caption().startsWith(q.choices(right).Caption()));
+        QCOMPARE(q.feedback.caption(), QStringLiteral("Correct"));
+        QVERIFY(screen == "energytransfer" ? q.reason.caption().contains("\nefficiency = ")
+                                           : q.reason.caption().startsWith(q.choices(right).caption()));
         for (int k = 0; k < n; ++k)
             QCOMPARE(q.greyed(k), k != right);
         QVERIFY(tally(q).endsWith("right first time: 0")); // it took two tries
@@ -143,9 +143,9 @@ private slots:
         click(q.commands(QuizParts::Next));
         const int answer = q.rightChoice();
         click(q.commands(QuizParts::Answer));
-        QCOMPARE(q.feedback.Caption(), "The answer is: " + q.choices(answer).Caption());
+        QCOMPARE(q.feedback.caption(), "The answer is: " + q.choices(answer).caption());
         QCOMPARE(q.mark.shape(), Mark::Shape::None);
-        QVERIFY(!q.reason.Caption().isEmpty());
+        QVERIFY(!q.reason.caption().isEmpty());
         click(q.choices(answer));
         QVERIFY(tally(q).endsWith("right first time: 1"));
 
@@ -157,7 +157,7 @@ private slots:
     {
         SeededScreens t;
         auto& q = t.open<StatementQuiz>("gravitation");
-        QVERIFY(q.levelSwitch(0).isVisible() && q.levelSwitch(0).Value());
+        QVERIFY(q.levelSwitch(0).isVisible() && q.levelSwitch(0).value());
         QCOMPARE(q.set().file, QStringLiteral("gravitation-level1.txt"));
         click(q.parts.choices(q.parts.rightChoice()));
         click(q.levelSwitch(1));
@@ -185,7 +185,7 @@ private slots:
         QFile::remove(file);
         QVERIFY(!q.set().builtIn);
         QCOMPARE(int(q.set().statements.size()), 2);
-        QVERIFY(q.statement.Caption().startsWith("The universe is "));
+        QVERIFY(q.statement.caption().startsWith("The universe is "));
     }
 
     // Over many seeds and every device: the branches add up, the values are
@@ -254,7 +254,7 @@ private slots:
         QVERIFY(q.diagram.labelOf(s.missing).endsWith("\n?"));
         click(q.parts.choices(q.parts.rightChoice()));
         QVERIFY(q.diagram.labelOf(s.missing).endsWith(QStringLiteral("\n%1 J").arg(s.valueOf(s.missing))));
-        QCOMPARE(q.parts.reason.Caption(), statements::efficiencyWorking(s));
+        QCOMPARE(q.parts.reason.caption(), statements::efficiencyWorking(s));
     }
 };
 

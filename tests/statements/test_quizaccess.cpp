@@ -60,7 +60,7 @@ private slots:
             forms::Label& choice = q.parts.choices(k);
             QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&choice);
             QCOMPARE(face->role(), QAccessible::Button);
-            QCOMPARE(face->text(QAccessible::Name), QString(choice.Caption()).remove(QChar(0x00AD)).trimmed());
+            QCOMPARE(face->text(QAccessible::Name), QString(choice.caption()).remove(QChar(0x00AD)).trimmed());
             QVERIFY(!face->text(QAccessible::Name).isEmpty());
             QVERIFY(face->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
             QTest::keyClick(&q.screen, Qt::Key_Tab);
@@ -92,8 +92,8 @@ private slots:
                  QStringLiteral("ruled out"));
         QTest::keyClick(&q.screen, char('1' + right));
         const QString said = nameOf(&q.parts.feedback);
-        QVERIFY2(said.startsWith(QStringLiteral("Correct. %1 \u2013 ").arg(q.parts.choices(right).Caption())), qPrintable(said));
-        QVERIFY(said.size() > q.parts.feedback.Caption().size() + 12);
+        QVERIFY2(said.startsWith(QStringLiteral("Correct. %1 \u2013 ").arg(q.parts.choices(right).caption())), qPrintable(said));
+        QVERIFY(said.size() > q.parts.feedback.caption().size() + 12);
         QCOMPARE(QAccessible::queryAccessibleInterface(&q.parts.choices(right))->text(QAccessible::Description),
                  QStringLiteral("the answer"));
     }

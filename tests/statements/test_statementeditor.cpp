@@ -144,7 +144,7 @@ private slots:
         QCOMPARE(texts(again.history.draft()), texts(saved));
 
         click(again.commands(StatementEditor::Restore));
-        QVERIFY(again.question.Visible());
+        QVERIFY(!again.question.isHidden());
         QVERIFY(QFile::exists(teacherFile())); // not before the answer
         click(again.replies(0));
         QVERIFY(!QFile::exists(teacherFile()));
@@ -159,12 +159,12 @@ private slots:
         StatementEditor& editor = openEditor(t);
         click(editor.rowCommands(StatementEditor::Delete));
         click(editor.commands(StatementEditor::Exit));
-        QVERIFY(editor.question.Visible());
+        QVERIFY(!editor.question.isHidden());
         click(editor.replies(2)); // "Stay"
         QVERIFY(t->isLoaded(StatementEditorId));
         QVERIFY(editor.history.unsaved());
         click(editor.commands(StatementEditor::Exit));
-        QCOMPARE(editor.replies(1).Caption(), QString("Leave without saving"));
+        QCOMPARE(editor.replies(1).caption(), QString("Leave without saving"));
         click(editor.replies(1));
         QVERIFY(!t->isLoaded(StatementEditorId));
         QVERIFY(t->isLoaded("heattransfer"));
@@ -204,7 +204,7 @@ private slots:
         write(teacherFile(), bytes);
         TestScreens t;
         StatementEditor& editor = openEditor(t);
-        QVERIFY2(editor.fileNote.Caption().contains(note), qPrintable(editor.fileNote.Caption()));
+        QVERIFY2(editor.fileNote.caption().contains(note), qPrintable(editor.fileNote.caption()));
         const QStringList problems = rowProblems(editor.history.draft());
         QCOMPARE(problems.size() - problems.count(QString()), marked < 0 ? 0 : 1);
         // The quiz opens with what is good, skipping just the lines the editor marks.
@@ -217,7 +217,7 @@ private slots:
         QVERIFY2(problems[marked].startsWith(problem), qPrintable(problems[marked]));
         editor.list.widget.setCurrentRow(marked);
         QVERIFY(editor.list.widget.item(marked)->text().contains(QStringLiteral("Line %1: ").arg(line)));
-        QVERIFY(editor.rowNote.Caption().contains(problem));
+        QVERIFY(editor.rowNote.caption().contains(problem));
         const QByteArray badLine = bytes.split('\n').value(line - 1);
         editor.list.widget.setCurrentRow(0); // a change elsewhere, then saved
         QTest::keyClicks(&editor.reason.widget, " too");
@@ -237,7 +237,7 @@ private slots:
         click(editor.rowCommands(StatementEditor::Add));
         QTest::keyClicks(&editor.statement.widget, "Friction opposes motion.");
         click(editor.commands(StatementEditor::Save));
-        QVERIFY2(editor.fileNote.Caption().contains("could not be saved"), qPrintable(editor.fileNote.Caption()));
+        QVERIFY2(editor.fileNote.caption().contains("could not be saved"), qPrintable(editor.fileNote.caption()));
         QVERIFY(editor.history.unsaved());
         QCOMPARE(editor.history.draft().rows.front().text, QString("Friction opposes motion."));
     }
@@ -266,7 +266,7 @@ private slots:
         QCOMPARE(read.quiz.choices, QStringList({"Series", "Parallel"}));
         QCOMPARE(read.quiz.statements[1].answer, QString("Parallel"));
         QVERIFY(!t->isLoaded(StatementEditorId));
-        QCOMPARE(t->get<StatementQuiz>("ownquiz").parts.choices(1).Caption(), QString("Parallel"));
+        QCOMPARE(t->get<StatementQuiz>("ownquiz").parts.choices(1).caption(), QString("Parallel"));
     }
 
     // On a board a long press is a right-click: on a scroll bar it opens no

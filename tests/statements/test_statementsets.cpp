@@ -209,7 +209,7 @@ private slots:
         QFile::remove(path);
         forms::Notice* notice = forms::Notice::on(quiz);
         QVERIFY(notice);
-        QCOMPARE(notice->Caption(), told);
+        QCOMPARE(notice->caption(), told);
         QTest::mouseClick(notice, Qt::LeftButton);
         QTest::mouseClick(&quiz.parts.commands(QuizParts::Next), Qt::LeftButton);
         QVERIFY(!forms::Notice::on(quiz));

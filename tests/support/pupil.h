@@ -35,7 +35,7 @@ inline void letGo(labelling::LabellingActivity& screen, int i, QPointF pointer)
 inline QPointF pointerFor(const labelling::LabellingActivity& screen, int i, QPointF corner)
 {
     const forms::Label& label = screen.answers(i);
-    return corner + QPointF(label.Width() / 2, label.Height() / 2);
+    return corner + QPointF(label.twipWidth() / 2, label.twipHeight() / 2);
 }
 
 // Drags answer label i and lets go over the middle of target t.
@@ -49,6 +49,6 @@ inline void dropOnTarget(labelling::LabellingActivity& screen, int i, int t)
 
 inline void click(forms::Control& control) { QTest::mouseClick(&control, Qt::LeftButton); }
 
-inline QPointF cornerOf(const forms::Control& control) { return {control.Left(), control.Top()}; }
+inline QPointF cornerOf(const forms::Control& control) { return {control.left(), control.top()}; }
 
 } // namespace pupil

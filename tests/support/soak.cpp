@@ -32,8 +32,8 @@ forms::TwipRect onScreen(const forms::Control& c, const forms::Screen& screen)
     forms::TwipRect r = c.twips();
     for (const QWidget* p = c.parentWidget(); p && p != &screen; p = p->parentWidget())
         if (const auto* frame = qobject_cast<const forms::Control*>(p)) {
-            r.left += frame->Left();
-            r.top += frame->Top();
+            r.left += frame->left();
+            r.top += frame->top();
         }
     return r;
 }
@@ -41,8 +41,8 @@ forms::TwipRect onScreen(const forms::Control& c, const forms::Screen& screen)
 // Inside, or overhanging by no more than `slack` twips.
 bool inside(const forms::TwipRect& r, const forms::Screen& screen, float slack = 0)
 {
-    return r.left >= -slack && r.top >= -slack && r.left + r.width <= screen.Width() + slack &&
-           r.top + r.height <= screen.Height() + slack;
+    return r.left >= -slack && r.top >= -slack && r.left + r.width <= screen.twipWidth() + slack &&
+           r.top + r.height <= screen.twipHeight() + slack;
 }
 
 QString describe(const forms::Control& c)
@@ -276,8 +276,8 @@ QString Soak::broken() const
             // box by the edge may overhang. It must stay within reach: its
             // middle, where a pupil takes hold of it, inside the window.
             const QPointF middle(r.left + r.width / 2, r.top + r.height / 2);
-            if (answer && middle.x() > 0 && middle.y() > 0 && middle.x() < screen->Width()
-                && middle.y() < screen->Height())
+            if (answer && middle.x() > 0 && middle.y() > 0 && middle.x() < screen->twipWidth()
+                && middle.y() < screen->twipHeight())
                 continue;
             if (answer || !inside(r, *screen, forms::TwipsPerPixel))
                 return QStringLiteral("%1 of %2 lies outside the client area (%3, %4, %5 x %6)%7")
@@ -423,7 +423,7 @@ void Soak::drag()
     if (!answers.empty() && chance(0.8)) {
         forms::Control* label = answers[static_cast<std::size_t>(below(static_cast<int>(answers.size())))];
         from = label->mapTo(screen, label->rect().center());
-        start = describe(*label) + QStringLiteral(" \"") + static_cast<forms::Label*>(label)->Caption() + QLatin1Char('"');
+        start = describe(*label) + QStringLiteral(" \"") + static_cast<forms::Label*>(label)->caption() + QLatin1Char('"');
     }
     const Qt::MouseButton button = Buttons[below(std::size(Buttons))];
     QPointer<forms::Screen> window(screen);

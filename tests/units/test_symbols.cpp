@@ -31,11 +31,11 @@ Question question(const UnitsMatch& s)
 {
     Question q;
     for (int i = 0; i < Items; ++i)
-        q << Pair{s.answers(i).Caption(), s.symbols(i).Caption()};
+        q << Pair{s.answers(i).caption(), s.symbols(i).caption()};
     return q;
 }
 
-activity::Corner corner(const forms::Control& c) { return {c.Left(), c.Top()}; }
+activity::Corner corner(const forms::Control& c) { return {c.left(), c.top()}; }
 
 bool everyLabelHome(const UnitsMatch& s)
 {
@@ -49,7 +49,7 @@ QStringList targetCaptions(const UnitsMatch& s)
 {
     QStringList captions;
     for (int i = 0; i < Items; ++i)
-        captions << s.targets(i).Caption();
+        captions << s.targets(i).caption();
     return captions;
 }
 
@@ -109,7 +109,7 @@ void TestSymbols::menuFourOpensTheActivityAndExitReturnsToIt()
 {
     TestScreens t;
     auto& menu = t.open<app::Menu>(QStringLiteral("menu4"));
-    QCOMPARE(menu.topics(3).Caption(), QStringLiteral("Units and their Symbols"));
+    QCOMPARE(menu.topics(3).caption(), QStringLiteral("Units and their Symbols"));
     click(menu.topics(3));
     QVERIFY(t->isLoaded(QStringLiteral("symbols")));
     auto& s = t->get<UnitsMatch>(QStringLiteral("symbols"));
@@ -129,17 +129,17 @@ void TestSymbols::freshScreenShowsTheFirstQuestionInDesignOrder()
     QCOMPARE(s.board.count(), Items);
     QCOMPARE(question(s), Level1);
     for (int i = 0; i < Items; ++i) {
-        QCOMPARE(s.targets(i).Caption(), QStringLiteral(" %1.").arg(i + 1));
-        QVERIFY(!s.targets(i).Opaque() && !s.targets(i).isHidden() && !s.homes(i).isHidden());
-        QCOMPARE(s.homes(i).Width(), s.answers(i).Width());
-        QCOMPARE(s.homes(i).Height(), s.answers(i).Height());
+        QCOMPARE(s.targets(i).caption(), QStringLiteral(" %1.").arg(i + 1));
+        QVERIFY(!s.targets(i).isOpaque() && !s.targets(i).isHidden() && !s.homes(i).isHidden());
+        QCOMPARE(s.homes(i).twipWidth(), s.answers(i).twipWidth());
+        QCOMPARE(s.homes(i).twipHeight(), s.answers(i).twipHeight());
         // Each symbol stands directly above its target.
-        QCOMPARE(s.symbols(i).Left(), s.targets(i).Left());
-        QVERIFY(s.symbols(i).Top() < s.targets(i).Top());
+        QCOMPARE(s.symbols(i).left(), s.targets(i).left());
+        QVERIFY(s.symbols(i).top() < s.targets(i).top());
     }
     QVERIFY(everyLabelHome(s));
-    QVERIFY(s.levels(0).Value());
-    QVERIFY(!s.levels(1).Value());
+    QVERIFY(s.levels(0).value());
+    QVERIFY(!s.levels(1).value());
     QVERIFY(s.commands(UnitsMatch::CheckScore).isHidden());
     QVERIFY(s.commands(UnitsMatch::NewQuestion).isHidden());
     QVERIFY(s.scoreLine.isHidden());
@@ -191,7 +191,7 @@ void TestSymbols::eachLevelOneChoiceReshufflesTheSamePairs()
     QVERIFY(!s.commands(UnitsMatch::NewQuestion).isHidden());
     for (int round = 0; round < 6; ++round) {
         click(s.levels(0));
-        QVERIFY(s.levels(0).Value());
+        QVERIFY(s.levels(0).value());
         const Question q = question(s);
         QCOMPARE(std::set<Pair>(q.begin(), q.end()), level1);
         QVERIFY(s.commands(UnitsMatch::NewQuestion).isHidden());
@@ -284,7 +284,7 @@ void TestSymbols::levelOneByPointerScoresEightOutOfEight()
     QVERIFY(!s.commands(UnitsMatch::CheckScore).isHidden());
     click(s.commands(UnitsMatch::CheckScore));
     QVERIFY(!s.scoreLine.isHidden());
-    QCOMPARE(s.scoreLine.Caption(), QStringLiteral("8 out of 8 correct"));
+    QCOMPARE(s.scoreLine.caption(), QStringLiteral("8 out of 8 correct"));
     QCOMPARE(question(s), q);
 }
 
@@ -299,7 +299,7 @@ void TestSymbols::sharedSymbolsCountOnEitherTargetButStackedNamesOnce()
     for (int round = 0; round < 200 && j < 0; ++round) {
         for (int a = 0; a < Items && j < 0; ++a)
             for (int b = a + 1; b < Items; ++b)
-                if (s.symbols(a).Caption() == s.symbols(b).Caption()) {
+                if (s.symbols(a).caption() == s.symbols(b).caption()) {
                     j = a;
                     k = b;
                     break;
@@ -312,14 +312,14 @@ void TestSymbols::sharedSymbolsCountOnEitherTargetButStackedNamesOnce()
     for (int i = 0; i < Items; ++i)
         dropOnTarget(s, i, i == j ? k : i == k ? j : i);
     click(s.commands(UnitsMatch::CheckScore));
-    QCOMPARE(s.scoreLine.Caption(), QStringLiteral("8 out of 8 correct"));
+    QCOMPARE(s.scoreLine.caption(), QStringLiteral("8 out of 8 correct"));
 
     // Both names on k's target: the board is still full, j's target empty.
     dropOnTarget(s, k, k);
     QCOMPARE(corner(s.answers(j)), corner(s.answers(k)));
     QVERIFY(!s.commands(UnitsMatch::CheckScore).isHidden());
     click(s.commands(UnitsMatch::CheckScore));
-    QCOMPARE(s.scoreLine.Caption(), QStringLiteral("7 out of 8 correct"));
+    QCOMPARE(s.scoreLine.caption(), QStringLiteral("7 out of 8 correct"));
 }
 
 void TestSymbols::scoreLineHiddenByPointerMovementNotByRelease()
@@ -361,7 +361,7 @@ void TestSymbols::startAgainKeepsQuestionAndTargetNumbers()
     for (int i = 0; i < Items; ++i)
         dropOnTarget(s, i, (i + 1) % Items);
     click(s.commands(UnitsMatch::CheckScore));
-    QCOMPARE(s.scoreLine.Caption(), QStringLiteral("0 out of 8 correct"));
+    QCOMPARE(s.scoreLine.caption(), QStringLiteral("0 out of 8 correct"));
 
     click(s.commands(UnitsMatch::StartAgain));
     QVERIFY(everyLabelHome(s));
@@ -389,13 +389,13 @@ void TestSymbols::bareScreenClearsEveryCommandHighlight()
     const QPoint bare(forms::toPixels(11900.0f, s.scale()), forms::toPixels(6500.0f, s.scale()));
     QTest::mouseMove(&s, bare);
     for (int k = UnitsMatch::Exit; k <= UnitsMatch::NewQuestion; ++k) {
-        QTRY_VERIFY(!s.commands(k).Opaque());
+        QTRY_VERIFY(!s.commands(k).isOpaque());
         QTest::mouseMove(&s.commands(k), s.commands(k).rect().center());
-        QTRY_VERIFY(s.commands(k).Opaque());
+        QTRY_VERIFY(s.commands(k).isOpaque());
     }
     QTest::mouseMove(&s, bare);
     for (int k = UnitsMatch::Exit; k <= UnitsMatch::NewQuestion; ++k)
-        QTRY_VERIFY(!s.commands(k).Opaque());
+        QTRY_VERIFY(!s.commands(k).isOpaque());
 }
 
 QTEST_MAIN(TestSymbols)

@@ -99,22 +99,22 @@ PictureBoard::PictureBoard(forms::Screen& screen, LabelDraft& draft, const forms
 
     connect(&picture, &forms::Control::pressed, this, [this](const forms::MouseArgs& a) {
         if (a.button == forms::LeftButton)
-            press(Held::Picture, -1, {picture.Left() + a.x, picture.Top() + a.y});
+            press(Held::Picture, -1, {picture.left() + a.x, picture.top() + a.y});
     });
-    connect(&picture, &forms::Control::moved, this, [this](const forms::MouseArgs& a) { drag({picture.Left() + a.x, picture.Top() + a.y}, a.button); });
-    connect(&picture, &forms::Control::released, this, [this](const forms::MouseArgs& a) { release({picture.Left() + a.x, picture.Top() + a.y}); });
+    connect(&picture, &forms::Control::moved, this, [this](const forms::MouseArgs& a) { drag({picture.left() + a.x, picture.top() + a.y}, a.button); });
+    connect(&picture, &forms::Control::released, this, [this](const forms::MouseArgs& a) { release({picture.left() + a.x, picture.top() + a.y}); });
     connect(&boxes, &forms::GroupSignals::pressed, this, [this](int k, const forms::MouseArgs& a) {
         if (a.button == forms::LeftButton)
-            press(Held::Box, k, {boxes(k).Left() + a.x, boxes(k).Top() + a.y});
+            press(Held::Box, k, {boxes(k).left() + a.x, boxes(k).top() + a.y});
     });
-    connect(&boxes, &forms::GroupSignals::moved, this, [this](int k, const forms::MouseArgs& a) { drag({boxes(k).Left() + a.x, boxes(k).Top() + a.y}, a.button); });
-    connect(&boxes, &forms::GroupSignals::released, this, [this](int k, const forms::MouseArgs& a) { release({boxes(k).Left() + a.x, boxes(k).Top() + a.y}); });
+    connect(&boxes, &forms::GroupSignals::moved, this, [this](int k, const forms::MouseArgs& a) { drag({boxes(k).left() + a.x, boxes(k).top() + a.y}, a.button); });
+    connect(&boxes, &forms::GroupSignals::released, this, [this](int k, const forms::MouseArgs& a) { release({boxes(k).left() + a.x, boxes(k).top() + a.y}); });
     connect(&parts, &forms::GroupSignals::pressed, this, [this](int k, const forms::MouseArgs& a) {
         if (a.button == forms::LeftButton)
-            press(Held::Part, k, {parts(k).Left() + a.x, parts(k).Top() + a.y});
+            press(Held::Part, k, {parts(k).left() + a.x, parts(k).top() + a.y});
     });
-    connect(&parts, &forms::GroupSignals::moved, this, [this](int k, const forms::MouseArgs& a) { drag({parts(k).Left() + a.x, parts(k).Top() + a.y}, a.button); });
-    connect(&parts, &forms::GroupSignals::released, this, [this](int k, const forms::MouseArgs& a) { release({parts(k).Left() + a.x, parts(k).Top() + a.y}); });
+    connect(&parts, &forms::GroupSignals::moved, this, [this](int k, const forms::MouseArgs& a) { drag({parts(k).left() + a.x, parts(k).top() + a.y}, a.button); });
+    connect(&parts, &forms::GroupSignals::released, this, [this](int k, const forms::MouseArgs& a) { release({parts(k).left() + a.x, parts(k).top() + a.y}); });
 
     connect(&draft_, &LabelDraft::pictureChanged, this, &PictureBoard::layOut);
     connect(&draft_, &LabelDraft::labelMoved, this, &PictureBoard::placeLabel);
@@ -214,7 +214,7 @@ void PictureBoard::press(Held what, int index, QPointF pointer)
     heldFrom_ = pointer;
     heldMoved_ = false;
     if (what == Held::Box)
-        heldOrigin_ = {boxes(index).Left(), boxes(index).Top()};
+        heldOrigin_ = {boxes(index).left(), boxes(index).top()};
     else if (what == Held::Part)
         heldOrigin_ = toScreen(draft_.label(index).part);
     if (index >= 0) {
@@ -234,10 +234,10 @@ void PictureBoard::drag(QPointF pointer, int buttons)
     const QRectF area(shown_.left, shown_.top, shown_.width, shown_.height);
     if (held_ == Held::Box) {
         forms::Label& box = boxes(heldIndex_);
-        const float x = std::clamp(float(heldOrigin_.x() + shift.x()), shown_.left, shown_.left + shown_.width - box.Width());
-        const float y = std::clamp(float(heldOrigin_.y() + shift.y()), shown_.top, shown_.top + shown_.height - box.Height());
+        const float x = std::clamp(float(heldOrigin_.x() + shift.x()), shown_.left, shown_.left + shown_.width - box.twipWidth());
+        const float y = std::clamp(float(heldOrigin_.y() + shift.y()), shown_.top, shown_.top + shown_.height - box.twipHeight());
         box.moveTo(x, y);
-        placeLeader(heldIndex_, QRectF(x, y, box.Width(), box.Height()), toScreen(draft_.label(heldIndex_).part));
+        placeLeader(heldIndex_, QRectF(x, y, box.twipWidth(), box.twipHeight()), toScreen(draft_.label(heldIndex_).part));
     } else {
         const QPointF at(std::clamp(heldOrigin_.x() + shift.x(), area.left(), area.right()),
                          std::clamp(heldOrigin_.y() + shift.y(), area.top(), area.bottom()));
@@ -255,7 +255,7 @@ void PictureBoard::release(QPointF pointer)
     if (what == Held::Picture && tap) {
         draft_.addPart(toPicture(pointer));
     } else if (what == Held::Box && heldMoved_) {
-        const QPointF topLeft = toPicture({boxes(index).Left(), boxes(index).Top()});
+        const QPointF topLeft = toPicture({boxes(index).left(), boxes(index).top()});
         if (!draft_.moveBox(index, topLeft))
             placeLabel(index); // refused: back where it was
     } else if (what == Held::Part && heldMoved_) {

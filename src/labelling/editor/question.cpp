@@ -50,7 +50,7 @@ Question::Question(QWidget* parent, const forms::TwipRect& at)
     forms::design(text_, {}, {Margin, TextTop, at.width - 2 * Margin, TextHeight},
                   {QStringLiteral("Arial"), 14, true, forms::Yellow, forms::Black, false, false, forms::Label::Align::Center});
     forms::setAccessibleRole(*this, QAccessible::AlertMessage);
-    forms::setAccessibleNameSource(*this, [this] { return text_.Caption(); });
+    forms::setAccessibleNameSource(*this, [this] { return text_.caption(); });
     for (int k = 0; k < MostAnswers; ++k) {
         forms::Label& command = answers.create(this, k);
         forms::LabelLook look = activity::CommandLook;
@@ -70,7 +70,7 @@ void Question::ask(const QString& text, const QStringList& choices, std::functio
     text_.setCaption(text);
     answered_ = std::move(answered);
     const int count = std::min<int>(int(choices.size()), MostAnswers);
-    const float width = (Width() - 2 * Margin - (count - 1) * AnswerGap) / std::max(count, 1);
+    const float width = (twipWidth() - 2 * Margin - (count - 1) * AnswerGap) / std::max(count, 1);
     for (int k = 0; k < MostAnswers; ++k) {
         forms::Label& command = answers(k);
         command.setVisible(k < count);

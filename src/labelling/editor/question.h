@@ -25,7 +25,7 @@ public:
     // Answers as the command `index` would (Escape answers with the last).
     void answer(int index);
     bool asking() const { return !isHidden(); }
-    const QString& text() const { return text_.Caption(); }
+    const QString& text() const { return text_.caption(); }
 
     forms::ControlGroup<forms::Label> answers{QStringLiteral("answers")};
 
