@@ -2,7 +2,43 @@
 #include "activity/looks.h"
 #include "forms/accessible.h"
 
+#include <QKeyEvent>
+
 namespace activity {
+
+namespace {
+
+// Watches one command label's keys.
+class CommandKeys : public QObject {
+public:
+    CommandKeys(QObject* command, std::function<void()> run) : QObject(command), run_(std::move(run))
+    {
+        command->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space)
+            return false;
+        run_();
+        return true;
+    }
+
+private:
+    std::function<void()> run_;
+};
+
+} // namespace
+
+void runOnKeys(forms::Label& command, std::function<void()> run)
+{
+    command.setFocusPolicy(Qt::StrongFocus);
+    new CommandKeys(&command, std::move(run));
+}
 
 void buildCommands(QWidget* screen, forms::ControlGroup<forms::Label>& labels, std::span<const Command> commands)
 {

@@ -10,6 +10,7 @@
 
 #include <QColor>
 #include <QString>
+#include <functional>
 #include <span>
 
 namespace activity {
@@ -30,6 +31,10 @@ inline const Command NewQuestionCommand{"New Question", {120, 7920, 2685, 495}};
 // call dimCommands from the screen's own mouse move to put them out again.
 void buildCommands(QWidget* screen, forms::ControlGroup<forms::Label>& labels, std::span<const Command> commands);
 void dimCommands(forms::ControlGroup<forms::Label>& labels);
+
+// Enter, Return or Space on `command`, when it has the keyboard, runs `run`,
+// as a click does: a command label works as a button does.
+void runOnKeys(forms::Label& command, std::function<void()> run);
 
 // Option buttons, element k of `options` for caption k, with option `own` set:
 // the switch between the screens of one family, or between levels.

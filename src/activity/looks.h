@@ -19,6 +19,9 @@ inline forms::LabelLook answerBox(double points)
 // The command labels "Exit", "Start Again", "Check Score".
 inline const forms::LabelLook CommandLook{"Tahoma", 15.75, true, forms::Yellow, forms::Black, true, true,
                                           forms::Label::Align::Center};
+// A command that cannot be used now, greyed on the editors' screens.
+inline const QColor UnavailableGrey{150, 150, 150};
+
 inline forms::LabelLook noteText()
 {
     return {"Arial", 15.75, false, forms::Orange, forms::Black, false, false, forms::Label::Align::Center};

@@ -10,6 +10,10 @@ namespace forms { class Screens; }
 
 namespace activity {
 
+// The screen that lists teachers' own activities ("My Activities"), which
+// their editors and players go back to.
+inline const QString MyActivitiesId = QStringLiteral("myactivities");
+
 // What the list of a teacher's activities shows of one file.
 struct OwnSummary {
     QString title;   // empty when the file cannot be opened

@@ -25,7 +25,6 @@ const forms::LabelLook TitleLook{"Tahoma", 36, true, forms::Yellow, forms::Black
 const forms::LabelLook RowLook{"Tahoma", 12, true, forms::Yellow, forms::Black, true, true, Label::Align::Left};
 const forms::LabelLook OriginLook{"Tahoma", 12, true, forms::Yellow, forms::Black, true, true, Label::Align::Center};
 const forms::LabelLook CommandLook{"Tahoma", 12, true, forms::Yellow, forms::Blue, true, true, Label::Align::Center};
-const forms::LabelLook QuestionLook{"Tahoma", 15.75, true, forms::Yellow, forms::Black, true, true, Label::Align::Center};
 const forms::LabelLook PageLook{"Tahoma", 12, true, forms::Yellow, forms::Black, false, false, Label::Align::Center};
 const QColor Selected(0, 0, 160);
 constexpr float FirstRowTop = 1440, RowHeight = 600, RowGap = 690;
@@ -62,7 +61,7 @@ MyActivities::MyActivities(forms::Screens& screens, std::vector<const activity::
     : Screen(screens, Id),
       title(*new Label(this, "title")),
       pageIndicator(*new Label(this, "pageIndicator")),
-      question(*new Label(this, "question")),
+      question(*new activity::Question(this, {1200, 2760, 9600, 2040})),
       exitButton(*new forms::Button(this, "exitButton")),
       jotterButton(*new forms::Button(this, "jotterButton")),
       kinds_(std::move(kinds)),
@@ -87,11 +86,6 @@ MyActivities::MyActivities(forms::Screens& screens, std::vector<const activity::
     forms::design(pageLinks.create(this, 0), "Previous page", {2160, 7950, 2040, 495}, CommandLook);
     forms::design(pageLinks.create(this, 1), "Next page", {6600, 7950, 2040, 495}, CommandLook);
     forms::design(pageIndicator, {}, {4260, 8010, 2280, 420}, PageLook);
-    forms::design(question, {}, {1200, 3000, 7200, 1500}, QuestionLook);
-    forms::design(questionAnswers.create(this, 0), {}, {1800, 4680, 2880, 540}, CommandLook);
-    forms::design(questionAnswers.create(this, 1), "Keep it", {4920, 4680, 2880, 540}, CommandLook);
-    question.hide();
-    questionAnswers.forEach([](int, Label& answer) { answer.hide(); });
     exitButton.place(60, 7950, 1785, 495);
     exitButton.setWord(QStringLiteral("Exit"));
     jotterButton.place(10050, 7950, 1785, 495);
@@ -101,9 +95,8 @@ MyActivities::MyActivities(forms::Screens& screens, std::vector<const activity::
     connect(&rows, &forms::GroupSignals::clicked, this, &MyActivities::tapRow);
     connect(&commands, &forms::GroupSignals::clicked, this, &MyActivities::runCommand);
     connect(&pageLinks, &forms::GroupSignals::clicked, this, [this](int link) { showPage(page_ + (link == 0 ? -1 : 1)); });
-    connect(&questionAnswers, &forms::GroupSignals::clicked, this, &MyActivities::answerQuestion);
     lightUnderPointer(title);
-    for (const forms::ControlGroup<Label>* group : {&rows, &commands, &pageLinks, &questionAnswers})
+    for (const forms::ControlGroup<Label>* group : {&rows, &commands, &pageLinks})
         group->forEach([this](int, Label& control) {
             control.setFocusPolicy(Qt::TabFocus);
             control.installEventFilter(this);
@@ -126,8 +119,6 @@ bool MyActivities::eventFilter(QObject* watched, QEvent* event)
         runCommand(control->index());
     else if (group == pageLinks.name())
         showPage(page_ + (control->index() == 0 ? -1 : 1));
-    else if (group == questionAnswers.name())
-        answerQuestion(control->index());
     return true;
 }
 
@@ -293,7 +284,8 @@ void MyActivities::askToDelete()
         forms::Notice::post(*this, QStringLiteral("%1 is in a folder that cannot be changed from here, so it cannot be deleted.").arg(quoted(name)));
         return;
     }
-    ask(QStringLiteral("Delete %1?\nIt goes to the wastebasket.").arg(quoted(name)), QStringLiteral("Delete"), [this] { deleteSelected(false); });
+    ask(QStringLiteral("Delete %1?\nIt goes to the wastebasket.").arg(quoted(name)), QStringLiteral("Delete"),
+        [this] { deleteSelected(false); });
 }
 
 void MyActivities::deleteSelected(bool forGood)
@@ -317,24 +309,10 @@ void MyActivities::deleteSelected(bool forGood)
 
 void MyActivities::ask(const QString& text, const QString& yes, std::function<void()> onYes)
 {
-    onYes_ = std::move(onYes);
-    question.setCaption(text);
-    questionAnswers(0).setCaption(yes);
-    question.show();
-    question.raise();
-    questionAnswers.forEach([](int, Label& answer) {
-        answer.show();
-        answer.raise();
+    question.ask(text, {yes, QStringLiteral("Keep it")}, [onYes = std::move(onYes)](int answer) {
+        if (answer == 0)
+            onYes();
     });
-}
-
-void MyActivities::answerQuestion(int answer)
-{
-    question.hide();
-    questionAnswers.forEach([](int, Label& a) { a.hide(); });
-    auto onYes = std::exchange(onYes_, nullptr);
-    if (answer == 0 && onYes)
-        onYes();
 }
 
 void MyActivities::importFile(const QString& path)

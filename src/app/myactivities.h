@@ -6,6 +6,7 @@
 
 #include "activity/ownfolders.h"
 #include "activity/ownkind.h"
+#include "activity/question.h"
 #include "forms/buttons.h"
 #include "forms/controlgroup.h"
 #include "forms/label.h"
@@ -39,7 +40,7 @@ struct ListedActivity {
 class MyActivities : public forms::Screen {
     Q_OBJECT
 public:
-    static inline const QString Id = QStringLiteral("myactivities");
+    static inline const QString& Id = activity::MyActivitiesId;
     static constexpr int RowsPerPage = 9;
 
     MyActivities(forms::Screens& screens, std::vector<const activity::OwnKind*> kinds, MyActivitiesPlaces places);
@@ -60,7 +61,7 @@ public:
     void play();
     void edit();
     void makeNew(int kind);
-    // Asks first; the answer comes through `questionAnswers`.
+    // Asks first, in `question`.
     void askToDelete();
     void importFile(const QString& path);
     void chooseShared(const QString& folder);
@@ -71,8 +72,7 @@ public:
     forms::ControlGroup<forms::Label> commands{QStringLiteral("commands")};
     forms::ControlGroup<forms::Label> pageLinks{QStringLiteral("pageLinks")}; // previous, next
     forms::Label& pageIndicator;
-    forms::Label& question;
-    forms::ControlGroup<forms::Label> questionAnswers{QStringLiteral("questionAnswers")}; // yes, no
+    activity::Question& question;
     forms::Button& exitButton;
     forms::Button& jotterButton;
 
@@ -84,7 +84,6 @@ protected:
 
 private:
     void runCommand(int index);
-    void answerQuestion(int answer);
     void ask(const QString& text, const QString& yes, std::function<void()> onYes);
     void deleteSelected(bool forGood);
     const ListedActivity* current() const;
@@ -95,7 +94,6 @@ private:
     std::vector<ListedActivity> listed_;
     int page_ = 0;
     int selected_ = -1;
-    std::function<void()> onYes_;
 };
 
 } // namespace app

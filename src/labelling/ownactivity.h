@@ -31,6 +31,9 @@ struct OwnActivity {
 };
 
 inline constexpr int FewestOwnLabels = 1, MostOwnLabels = 10;
+// The longest texts an activity file holds: longer than any title,
+// instruction or answer a board can show.
+inline constexpr int LongestTitle = 120, LongestInstruction = 400, LongestAnswer = 60;
 inline constexpr int OwnLabelFormat = 1;
 
 } // namespace labelling

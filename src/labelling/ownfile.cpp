@@ -1,5 +1,7 @@
 #include "labelling/ownfile.h"
+#include "activity/editedfile.h"
 #include "activity/teacherfile.h"
+#include "activity/teacherwrite.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -7,7 +9,6 @@
 #include <QImageReader>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
@@ -17,8 +18,6 @@ namespace labelling {
 
 namespace {
 
-// Longer than any title, instruction or answer a board can show.
-constexpr int LongestTitle = 120, LongestInstruction = 400, LongestAnswer = 60;
 constexpr int LargestPictureSide = 8000;
 
 // Thrown inside the parser only: the first thing wrong, in a teacher's words.
@@ -217,14 +216,22 @@ QByteArray ownActivityJson(const OwnActivity& activity)
 
 QString writeOwnActivity(const QString& path, const OwnActivity& activity)
 {
-    const QString name = QFileInfo(path).fileName();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("%1 could not be saved: %2").arg(name, file.errorString());
-    const QByteArray json = ownActivityJson(activity);
-    if (file.write(json) != json.size() || !file.commit())
-        return QStringLiteral("%1 could not be saved: %2").arg(name, file.errorString());
-    return {};
+    return activity::saveOrSayWhy(path, ownActivityJson(activity));
+}
+
+OwnRead openOwnActivity(activity::EditedFile& file)
+{
+    const activity::TeacherFile read = file.open();
+    if (!read.ok())
+        return {{}, read.problem};
+    return parseOwnActivity(read.bytes, QFileInfo(file.path()).fileName());
+}
+
+QString saveOwnActivity(activity::EditedFile& file, const OwnActivity& activity, bool asCopy)
+{
+    const bool inPlace = !asCopy && !file.isNew() && !file.readOnly();
+    const QString path = inPlace ? file.path() : file.pathForCopy(activity.title, OwnLabelExtension, QStringLiteral("Activity"));
+    return file.saveAs(path, ownActivityJson(activity));
 }
 
 } // namespace labelling

@@ -4,6 +4,8 @@
 
 #include "labelling/ownactivity.h"
 
+namespace activity { class EditedFile; }
+
 namespace labelling {
 
 struct OwnRead {
@@ -20,5 +22,14 @@ OwnRead parseOwnActivity(const QByteArray& json, const QString& fileName);
 QByteArray ownActivityJson(const OwnActivity& activity);
 // Writes atomically; returns why it could not, or empty.
 QString writeOwnActivity(const QString& path, const OwnActivity& activity);
+
+inline const QString OwnLabelExtension = QStringLiteral("tavlabel");
+
+// The activity in the file an editor opens, remembering what the file held.
+OwnRead openOwnActivity(activity::EditedFile& file);
+// Saves in place; or, for a new activity, one that may not be changed in
+// place, or `asCopy`, as a new file in the file's folder named after the
+// title, which is the file edited from then on. Returns why not, or empty.
+QString saveOwnActivity(activity::EditedFile& file, const OwnActivity& activity, bool asCopy = false);
 
 } // namespace labelling

@@ -8,7 +8,7 @@ namespace labelling {
 const activity::OwnKind& ownLabellingKind()
 {
     static const activity::OwnKind kind{
-        QStringLiteral("tavlabel"),
+        OwnLabelExtension,
         QStringLiteral("New labelling activity"),
         [](const QString& path) {
             const OwnRead read = readOwnActivity(path);

@@ -1,11 +1,11 @@
 #include "statements/ownquiz.h"
 #include "activity/teacherfile.h"
+#include "activity/teacherwrite.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -180,19 +180,7 @@ QByteArray ownQuizJson(const OwnQuiz& quiz)
     return QJsonDocument(top).toJson(QJsonDocument::Indented);
 }
 
-QString writeOwnQuiz(const QString& path, const OwnQuiz& quiz)
-{
-    QSaveFile file(path);
-    const QString name = QFileInfo(path).fileName();
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return QStringLiteral("%1 could not be saved: its folder cannot be made").arg(name);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("%1 could not be saved: %2").arg(name, file.errorString());
-    const QByteArray json = ownQuizJson(quiz);
-    if (file.write(json) != json.size() || !file.commit())
-        return QStringLiteral("%1 could not be saved: %2").arg(name, file.errorString());
-    return {};
-}
+QString writeOwnQuiz(const QString& path, const OwnQuiz& quiz) { return activity::saveOrSayWhy(path, ownQuizJson(quiz)); }
 
 StatementSet playableSet(const QuizRead& read, const QString& fileName, const QStringList& choices)
 {

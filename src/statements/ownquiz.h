@@ -33,6 +33,7 @@ struct OwnQuiz {
 };
 
 inline constexpr int OwnQuizFormat = 1;
+inline const QString OwnQuizExtension = QStringLiteral("tavquiz");
 inline constexpr int FewestChoices = 2, MostChoices = 4;
 
 struct QuizRead {

@@ -1,4 +1,5 @@
 #include "statements/ownquizscreen.h"
+#include "activity/ownkind.h"
 #include "forms/screens.h"
 #include "statements/textfit.h"
 #include "statements/editor/statementeditor.h"
@@ -58,8 +59,8 @@ OwnQuizScreen::OwnQuizScreen(forms::Screens& screens, std::shared_ptr<const Quiz
 {
     // A teacher's quiz is opened from the list of their activities: "Exit" goes back to it.
     connect(&parts.commands, &forms::GroupSignals::clicked, this, [this](int command) {
-        if (command == QuizParts::Exit && this->screens().knows(MyActivitiesId))
-            this->screens().show(MyActivitiesId);
+        if (command == QuizParts::Exit && this->screens().knows(activity::MyActivitiesId))
+            this->screens().show(activity::MyActivitiesId);
     });
 }
 
@@ -85,7 +86,7 @@ QString playOwnQuiz(forms::Screens& screens, const QString& path)
 const activity::OwnKind& ownQuizKind()
 {
     static const activity::OwnKind kind{
-        QStringLiteral("tavquiz"),
+        OwnQuizExtension,
         QStringLiteral("New true/false quiz"),
         [](const QString& path) {
             const QuizRead read = readOwnQuiz(path);
@@ -95,7 +96,7 @@ const activity::OwnKind& ownQuizKind()
         },
         &playOwnQuiz,
         [](forms::Screens& screens, const QString& path, const QString& folder) {
-            openQuizEditor(screens, path, folder, MyActivitiesId);
+            openQuizEditor(screens, path, folder, activity::MyActivitiesId);
         }};
     return kind;
 }

@@ -12,8 +12,6 @@ namespace statements {
 
 // The name the screen playing a teacher's quiz is registered under.
 inline const QString OwnQuizId = QStringLiteral("ownquiz");
-// Where "Exit" on a teacher's quiz or its editor goes back to, when the program has it.
-inline const QString MyActivitiesId = QStringLiteral("myactivities");
 
 // The screen's data for `quiz` read from `path`: two choices side by side,
 // three in a row, four in two rows, sized for their captions.

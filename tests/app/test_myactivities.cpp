@@ -164,9 +164,9 @@ void MyActivitiesTest::deletingAsksFirstThenUsesTheWastebasket()
     pupil::click(s.commands(MyActivities::Delete));
     for (const QString& answer : answers) {
         QVERIFY(s.question.isVisible() && QFile::exists(f.user + "/c.tavlabel"));
-        const int which = s.questionAnswers(0).caption() == answer ? 0 : 1;
-        QCOMPARE(s.questionAnswers(which).caption(), answer);
-        pupil::click(s.questionAnswers(which));
+        const int which = s.question.answers(0).caption() == answer ? 0 : 1;
+        QCOMPARE(s.question.answers(which).caption(), answer);
+        pupil::click(s.question.answers(which));
     }
     QVERIFY(!s.question.isVisible());
     QCOMPARE(QFile::exists(f.user + "/c.tavlabel"), kept);

@@ -2,7 +2,7 @@
 // rules a draft keeps, the pictures refused, and saving: a round trip, a file
 // changed meanwhile on disk, a file that may not be changed in place.
 #include "labelling/editor/draft.h"
-#include "labelling/editor/editedfile.h"
+#include "activity/editedfile.h"
 #include "labelling/editor/editorscreen.h"
 #include "labelling/editor/labeleditor.h"
 #include "labelling/editor/picturefile.h"
@@ -288,8 +288,8 @@ void LabelEditorTest::savedActivityReadsBack()
     prepare(draft);
     draft.setTitle(QStringLiteral("  An atom: lithium  "));
     draft.rename(1, QStringLiteral("electron "));
-    EditedFile file({}, dir.filePath(QStringLiteral("mine")));
-    QVERIFY(file.save(draft.finished()).isEmpty());
+    activity::EditedFile file({}, dir.filePath(QStringLiteral("mine")), LargestOwnFile);
+    QVERIFY(saveOwnActivity(file, draft.finished()).isEmpty());
     QCOMPARE(QFileInfo(file.path()).fileName(), QStringLiteral("An atom lithium.tavlabel"));
     const OwnRead read = readOwnActivity(file.path());
     QVERIFY2(read.ok(), qPrintable(read.problem));
@@ -300,9 +300,9 @@ void LabelEditorTest::savedActivityReadsBack()
     QCOMPARE(read.activity.labels[1].target, draft.label(1).target);
     QCOMPARE(read.activity.labels[0].part, QPointF(200, 150));
     // A second activity of the same title never replaces the first.
-    EditedFile second({}, dir.filePath(QStringLiteral("mine")));
-    QVERIFY(second.save(draft.finished()).isEmpty());
-    QCOMPARE(QFileInfo(second.path()).fileName(), QStringLiteral("An atom lithium 2.tavlabel"));
+    activity::EditedFile second({}, dir.filePath(QStringLiteral("mine")), LargestOwnFile);
+    QVERIFY(saveOwnActivity(second, draft.finished()).isEmpty());
+    QCOMPARE(QFileInfo(second.path()).fileName(), QStringLiteral("An atom lithium (2).tavlabel"));
 }
 
 void LabelEditorTest::fileChangedOnDiskIsNotOverwrittenUnasked()
@@ -398,14 +398,14 @@ void LabelEditorTest::leavingWithChangesAsksFirst()
     TestScreens t;
     openLabelEditor(*t, {}, QDir::tempPath());
     auto& editor = t->get<LabelEditor>(LabelEditorId);
-    editor.title.edit().setFocus();
-    QTest::keyClicks(&editor.title.edit(), QStringLiteral("Motor"));
+    editor.title.widget.setFocus();
+    QTest::keyClicks(&editor.title.widget, QStringLiteral("Motor"));
     QCOMPARE(editor.draft.activity().title, QStringLiteral("Motor"));
     editor.runCommand(LabelEditor::Exit);
     QVERIFY(editor.question.asking());
     editor.question.answer(2); // "Stay"
     QVERIFY(t->isLoaded(LabelEditorId));
-    QTest::keyClick(&editor.title.edit(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(&editor.title.widget, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(editor.draft.activity().title, QString());
     QCOMPARE(editor.title.text(), QString());
     QVERIFY(!editor.hasChanges());

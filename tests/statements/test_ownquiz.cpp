@@ -145,7 +145,7 @@ private slots:
         QCOMPARE(quiz.parts.tally.caption(), QStringLiteral("Statement 1 of 3 \u00B7 right first time: 0")); // a new round
         click(quiz.parts.commands(QuizParts::Exit));
         QVERIFY(!t->isLoaded(OwnQuizId));
-        QVERIFY(t->isLoaded(MyActivitiesId)); // back to the list it was chosen from
+        QVERIFY(t->isLoaded(activity::MyActivitiesId)); // back to the list it was chosen from
     }
 };
 

@@ -146,7 +146,7 @@ private slots:
         click(again.commands(StatementEditor::Restore));
         QVERIFY(!again.question.isHidden());
         QVERIFY(QFile::exists(teacherFile())); // not before the answer
-        click(again.replies(0));
+        click(again.question.answers(0));
         QVERIFY(!QFile::exists(teacherFile()));
         QVERIFY(loadStatements(Set, {"True", "False"}, teacherFolder()).builtIn);
         QVERIFY(texts(again.history.draft()) != texts(saved));
@@ -160,12 +160,12 @@ private slots:
         click(editor.rowCommands(StatementEditor::Delete));
         click(editor.commands(StatementEditor::Exit));
         QVERIFY(!editor.question.isHidden());
-        click(editor.replies(2)); // "Stay"
+        click(editor.question.answers(2)); // "Stay"
         QVERIFY(t->isLoaded(StatementEditorId));
         QVERIFY(editor.history.unsaved());
         click(editor.commands(StatementEditor::Exit));
-        QCOMPARE(editor.replies(1).caption(), QString("Leave without saving"));
-        click(editor.replies(1));
+        QCOMPARE(editor.question.answers(1).caption(), QString("Leave without saving"));
+        click(editor.question.answers(1));
         QVERIFY(!t->isLoaded(StatementEditorId));
         QVERIFY(t->isLoaded("heattransfer"));
         QVERIFY(!QFile::exists(teacherFile()));

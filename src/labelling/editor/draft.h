@@ -12,9 +12,6 @@
 
 namespace labelling {
 
-// The longest texts an activity file holds.
-inline constexpr int LongestTitle = 120, LongestInstruction = 400, LongestAnswer = 60;
-
 // A picture ready to embed: its encoded bytes, "png" or "jpeg", its size.
 struct EmbeddedPicture {
     QByteArray bytes;
@@ -37,6 +34,7 @@ public:
     QSize pictureSize() const { return pictureSize_; }
     bool hasPicture() const { return !pictureSize_.isEmpty(); }
     QUndoStack& history() { return history_; }
+    const QUndoStack& history() const { return history_; }
 
     // The steps a teacher takes. Each is refused (false, with `refused`)
     // when it would break a rule; then nothing changes.

@@ -1,9 +1,13 @@
 #include "labelling/editor/editorscreen.h"
 #include "labelling/editor/labeleditor.h"
 #include "labelling/editor/picturefile.h"
+#include "labelling/ownfile.h"
 #include "labelling/ownplay.h"
 #include "activity/commands.h"
+#include "activity/looks.h"
+#include "activity/ownkind.h"
 #include "activity/setup.h"
+#include "activity/undokeys.h"
 #include "forms/accessible.h"
 #include "forms/design.h"
 #include "forms/notice.h"
@@ -38,7 +42,6 @@ const forms::LabelLook CaptionLook{QStringLiteral("Arial"), 14, true, forms::Yel
                                    forms::Label::Align::Right};
 const forms::LabelLook HintLook{QStringLiteral("Arial"), 12, false, QColor(255, 255, 255), forms::Black, false, false,
                                 forms::Label::Align::Center};
-const QColor Unavailable{150, 150, 150};
 const QString PictureFolderKey = QStringLiteral("editor/pictureFolder");
 
 forms::Label& caption(QWidget* screen, const QString& name, const QString& text, const forms::TwipRect& at)
@@ -46,36 +49,40 @@ forms::Label& caption(QWidget* screen, const QString& name, const QString& text,
     return forms::design(*new forms::Label(screen, name), text, at, CaptionLook);
 }
 
+activity::TextField& field(QWidget* screen, const QString& name, const forms::TwipRect& at, const QString& spoken, int longest)
+{
+    auto& field = *new activity::TextField(screen, name, at, 14, spoken, longest);
+    field.widget.setFrame(true);
+    return field;
+}
+
 } // namespace
 
 LabelEditor::LabelEditor(forms::Screens& screens, const QString& path, const QString& folder)
-    : Screen(screens, LabelEditorId), file(path, folder),
-      title(*new TextField(this, QStringLiteral("title"), tr("Title"), LongestTitle)),
-      instruction(*new TextField(this, QStringLiteral("instruction"), tr("Instruction"), LongestInstruction)),
-      answer(*new TextField(this, QStringLiteral("answer"), tr("Answer"), LongestAnswer)),
+    : OwnEditor(screens, LabelEditorId), file(path, folder, LargestOwnFile),
+      title(field(this, QStringLiteral("title"), {2220, 90, 5760, 510}, tr("Title"), LongestTitle)),
+      instruction(field(this, QStringLiteral("instruction"), {2220, 630, 9540, 510}, tr("Instruction"), LongestInstruction)),
+      answer(field(this, QStringLiteral("answer"), {2220, 6480, 5760, 510}, tr("Answer"), LongestAnswer)),
       answerCaption(caption(this, QStringLiteral("answerCaption"), tr("Answer"), {240, 6540, 1860, 450})),
       hint(forms::design(*new forms::Label(this, QStringLiteral("hint")), {}, {240, 7080, 11520, 690}, HintLook)),
       emptyPicture(forms::design(*new forms::Label(this, QStringLiteral("emptyPicture")), tr("No picture yet"), PictureArea,
                                  {QStringLiteral("Arial"), 20, true, QColor(200, 220, 255), forms::Black, false, true,
                                   forms::Label::Align::Center})),
       board(*this, draft, PictureArea),
-      question(*new Question(this, {120, 6420, 11760, 2160}))
+      question(*new activity::Question(this, {120, 6420, 11760, 2160}))
 {
     setCaption(tr("Make a Labelling Activity"));
     caption(this, QStringLiteral("titleCaption"), tr("Title"), {240, 150, 1860, 450});
     caption(this, QStringLiteral("instructionCaption"), tr("Instruction"), {240, 690, 1860, 450});
-    title.place(2220, 90, 5760, 510);
-    instruction.place(2220, 630, 9540, 510);
-    answer.place(2220, 6480, 5760, 510);
     activity::buildCommands(this, commands, Commands);
-    commands.forEach([this](int k, forms::Label& command) { runOnKeys(command, [this, k] { runCommand(k); }); });
+    commands.forEach([this](int k, forms::Label& command) { activity::runOnKeys(command, [this, k] { runCommand(k); }); });
     connect(&commands, &forms::GroupSignals::clicked, this, &LabelEditor::runCommand);
 
-    connect(&title.edit(), &QLineEdit::textEdited, &draft, &LabelDraft::setTitle);
-    connect(&instruction.edit(), &QLineEdit::textEdited, &draft, &LabelDraft::setInstruction);
-    connect(&answer.edit(), &QLineEdit::textEdited, this, [this](const QString& text) { draft.rename(board.chosen(), text); });
-    connect(&draft, &LabelDraft::titleChanged, this, [this](const QString& text) { title.show(text); });
-    connect(&draft, &LabelDraft::instructionChanged, this, [this](const QString& text) { instruction.show(text); });
+    connect(&title.widget, &QLineEdit::textEdited, &draft, &LabelDraft::setTitle);
+    connect(&instruction.widget, &QLineEdit::textEdited, &draft, &LabelDraft::setInstruction);
+    connect(&answer.widget, &QLineEdit::textEdited, this, [this](const QString& text) { draft.rename(board.chosen(), text); });
+    connect(&draft, &LabelDraft::titleChanged, this, [this](const QString& text) { title.showText(text); });
+    connect(&draft, &LabelDraft::instructionChanged, this, [this](const QString& text) { instruction.showText(text); });
     connect(&draft, &LabelDraft::labelRenamed, this, [this](int k) { if (k == board.chosen()) showChosen(k); });
     connect(&draft, &LabelDraft::labelAdded, this, [this] { answer.setFocus(Qt::OtherFocusReason); });
     connect(&draft, &LabelDraft::changed, this, &LabelEditor::showState);
@@ -84,13 +91,10 @@ LabelEditor::LabelEditor(forms::Screens& screens, const QString& path, const QSt
     connect(&board, &PictureBoard::chosenChanged, this, &LabelEditor::showChosen);
 
     // The draft's history, not a text box's own, answers Undo and Redo.
-    for (QLineEdit* edit : {&title.edit(), &instruction.edit(), &answer.edit()})
-        edit->installEventFilter(this);
-    auto shortcut = [this](const QKeySequence& keys, auto run) { connect(new QShortcut(keys, this), &QShortcut::activated, this, run); };
-    shortcut(QKeySequence::Undo, [this] { runCommand(Undo); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { runCommand(Redo); });
-    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { runCommand(Redo); });
-    shortcut(QKeySequence::Save, [this] { runCommand(Save); });
+    auto* undoKeys = new activity::UndoKeys(*this, [this] { runCommand(Undo); }, [this] { runCommand(Redo); });
+    for (QLineEdit* edit : {&title.widget, &instruction.widget, &answer.widget})
+        undoKeys->claimFrom(*edit);
+    connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, [this] { runCommand(Save); });
 }
 
 // The draft outlives the commands and boxes it would update as it goes.
@@ -104,10 +108,10 @@ void LabelEditor::load()
 {
     activity::prepareScreen(*this);
     if (!file.isNew()) {
-        const OwnRead read = file.open();
+        const OwnRead read = openOwnActivity(file);
         if (!read.ok() || !draft.reset(read.activity)) {
             say(tr("%1. A new activity was started instead.").arg(read.ok() ? tr("Its picture cannot be shown") : read.problem));
-            file = EditedFile({}, file.folder());
+            file.forget();
         }
     }
     if (file.readOnly())
@@ -204,7 +208,7 @@ void LabelEditor::save(std::function<void()> then)
 void LabelEditor::write(bool asCopy, const std::function<void()>& then)
 {
     const OwnActivity done = draft.finished();
-    const QString problem = asCopy ? file.saveCopy(done) : file.save(done);
+    const QString problem = saveOwnActivity(file, done, asCopy);
     if (!problem.isEmpty())
         return say(tr("Not saved: %1. Everything you typed is still here.").arg(problem));
     draft.history().setClean();
@@ -230,7 +234,7 @@ void LabelEditor::leave()
 void LabelEditor::goBack()
 {
     draft.history().setClean(); // nothing more to ask
-    showInstead(QStringLiteral("myactivities"));
+    showInstead(activity::MyActivitiesId);
 }
 
 void LabelEditor::closeEvent(QCloseEvent* event)
@@ -241,39 +245,22 @@ void LabelEditor::closeEvent(QCloseEvent* event)
     leave();
 }
 
-bool LabelEditor::eventFilter(QObject*, QEvent* event)
-{
-    if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
-        return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    const bool undo = key->matches(QKeySequence::Undo);
-    const bool redo = key->matches(QKeySequence::Redo) || key->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Y);
-    if (!undo && !redo)
-        return false;
-    // The draft's history answers, not the text box's own: the key is
-    // claimed from the shortcuts and taken here when it is pressed.
-    if (event->type() == QEvent::KeyPress)
-        runCommand(undo ? Undo : Redo);
-    event->accept();
-    return true;
-}
-
 void LabelEditor::showChosen(int index)
 {
     const bool any = index >= 0 && index < draft.count();
     answer.setEnabled(any);
-    answer.show(any ? draft.label(index).answer : QString());
+    answer.showText(any ? draft.label(index).answer : QString());
     answerCaption.setCaption(any ? tr("Answer %1").arg(index + 1) : tr("Answer"));
-    answer.edit().setAccessibleName(any ? tr("Answer for label %1").arg(index + 1) : tr("Answer"));
-    commands(DeleteLabel).setForeColor(any ? forms::Yellow : Unavailable);
+    answer.widget.setAccessibleName(any ? tr("Answer for label %1").arg(index + 1) : tr("Answer"));
+    commands(DeleteLabel).setForeColor(any ? forms::Yellow : activity::UnavailableGrey);
     showState();
 }
 
 void LabelEditor::showState()
 {
     emptyPicture.setVisible(!draft.hasPicture());
-    commands(Undo).setForeColor(draft.history().canUndo() ? forms::Yellow : Unavailable);
-    commands(Redo).setForeColor(draft.history().canRedo() ? forms::Yellow : Unavailable);
+    commands(Undo).setForeColor(draft.history().canUndo() ? forms::Yellow : activity::UnavailableGrey);
+    commands(Redo).setForeColor(draft.history().canRedo() ? forms::Yellow : activity::UnavailableGrey);
     setWindowTitle(tr("Make a Labelling Activity") + (hasChanges() ? QStringLiteral(" *") : QString()));
     QString text;
     if (!draft.hasPicture())

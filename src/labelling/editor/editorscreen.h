@@ -5,10 +5,11 @@
 // foot. Every control is large enough for a finger on the board.
 
 #include "labelling/editor/draft.h"
-#include "labelling/editor/editedfile.h"
 #include "labelling/editor/pictureboard.h"
-#include "labelling/editor/question.h"
-#include "labelling/editor/textfield.h"
+#include "activity/editedfile.h"
+#include "activity/hosted.h"
+#include "activity/owneditor.h"
+#include "activity/question.h"
 #include "forms/controlgroup.h"
 #include "forms/label.h"
 #include "forms/screen.h"
@@ -19,7 +20,7 @@ class QFileDialog;
 
 namespace labelling {
 
-class LabelEditor : public forms::Screen {
+class LabelEditor : public activity::OwnEditor {
     Q_OBJECT
 public:
     enum Command { ChoosePicture, DeleteLabel, Undo, Redo, TryIt, Save, Exit };
@@ -39,23 +40,22 @@ public:
     void save(std::function<void()> then = {});
     // Leaves, asking first when there are changes not saved.
     void leave();
-    bool hasChanges() { return !draft.history().isClean(); }
+    bool hasChanges() const override { return !draft.history().isClean(); }
 
     LabelDraft draft;
-    EditedFile file;
-    TextField& title;
-    TextField& instruction;
-    TextField& answer;
+    activity::EditedFile file;
+    activity::TextField& title;
+    activity::TextField& instruction;
+    activity::TextField& answer;
     forms::Label& answerCaption;
     forms::Label& hint;
     forms::Label& emptyPicture;
     PictureBoard board;
     forms::ControlGroup<forms::Label> commands{QStringLiteral("commands")};
-    Question& question;
+    activity::Question& question;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void choosePictureFile();

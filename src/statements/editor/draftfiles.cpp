@@ -1,12 +1,10 @@
 #include "statements/editor/draftfiles.h"
-#include "activity/teacherfile.h"
+#include "activity/editedfile.h"
 #include "statements/ownquiz.h"
 #include "statements/statementset.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace statements {
@@ -21,28 +19,15 @@ DraftSource ourSet(const QString& name, const QStringList& choices, const QStrin
     return source;
 }
 
-QString saveBytes(const QString& path, const QByteArray& bytes)
-{
-    const QString name = QFileInfo(path).fileName();
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return QStringLiteral("%1 could not be saved: its folder cannot be made").arg(name);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("%1 could not be saved: %2").arg(name, file.errorString());
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("%1 could not be saved: %2").arg(name, file.errorString());
-    return {};
-}
-
 } // namespace
 
-DraftSource readSetDraft(const QString& name, const QStringList& choices, const QString& folder)
+DraftSource readSetDraft(activity::EditedFile& edited, const QString& name, const QStringList& choices)
 {
-    const QString path = QDir(folder).filePath(name);
-    const QFileInfo info(path);
-    if (folder.isEmpty() || (!info.exists() && !info.isSymLink()))
+    if (edited.isNew())
         return ourSet(name, choices, {});
-    const activity::TeacherFile file = activity::readTeacherFile(path, LargestSetFile);
+    const activity::TeacherFile file = edited.open();
+    if (edited.wasAbsent())
+        return ourSet(name, choices, {});
     const QString replaced = QStringLiteral(", so our set is shown; saving replaces your file.");
     if (!file.ok())
         return ourSet(name, choices, file.problem + replaced);
@@ -65,7 +50,7 @@ DraftSource readSetDraft(const QString& name, const QStringList& choices, const 
     return source;
 }
 
-QString writeSetDraft(const QString& path, const Draft& draft) { return saveBytes(path, setText(draft).toUtf8()); }
+QByteArray setBytes(const Draft& draft) { return setText(draft).toUtf8(); }
 
 QString removeTeacherSet(const QString& path)
 {
@@ -84,9 +69,10 @@ Draft newQuizDraft()
     return draft;
 }
 
-DraftSource readQuizDraft(const QString& path)
+DraftSource readQuizDraft(activity::EditedFile& file)
 {
-    const QuizRead read = readOwnQuiz(path);
+    const activity::TeacherFile bytes = file.open();
+    const QuizRead read = bytes.ok() ? parseOwnQuiz(bytes.bytes, QFileInfo(file.path()).fileName()) : QuizRead{{}, bytes.problem, {}};
     if (!read.ok())
         return {newQuizDraft(),
                 read.problem + QStringLiteral(", so a new quiz is started here; it will be saved as a new file."), false,
@@ -102,7 +88,7 @@ DraftSource readQuizDraft(const QString& path)
     return {draft, {}, false, true};
 }
 
-QString writeQuizDraft(const QString& path, const Draft& draft)
+QByteArray quizBytes(const Draft& draft)
 {
     OwnQuiz quiz;
     quiz.title = draft.title.simplified();
@@ -113,23 +99,7 @@ QString writeQuizDraft(const QString& path, const Draft& draft)
     quiz.unknown = draft.unknown;
     for (const DraftRow& row : draft.rows)
         quiz.statements.push_back({row.text.simplified(), row.answer.simplified(), row.reason.simplified(), row.unknown});
-    return writeOwnQuiz(path, quiz);
-}
-
-QString newQuizPath(const QString& folder, const QString& title)
-{
-    QString base;
-    for (const QChar c : title.simplified())
-        if (c.isLetterOrNumber() || c == QLatin1Char(' ') || c == QLatin1Char('-') || c == QLatin1Char('\''))
-            base += c;
-    base = base.simplified().left(60);
-    if (base.isEmpty())
-        base = QStringLiteral("My quiz");
-    const QDir dir(folder);
-    QString path = dir.filePath(base + QStringLiteral(".tavquiz"));
-    for (int n = 2; QFileInfo::exists(path) || QFileInfo(path).isSymLink(); ++n)
-        path = dir.filePath(QStringLiteral("%1 %2.tavquiz").arg(base).arg(n));
-    return path;
+    return ownQuizJson(quiz);
 }
 
 } // namespace statements

@@ -1,10 +1,12 @@
 #pragma once
-// Reading a draft from the file it edits and writing it back: a statement set
-// of one of our topics (the teacher's own file, else ours), or a teacher's
-// own ".tavquiz". Every write is atomic: a failed save leaves the old file
-// whole and returns why, in words for the teacher.
+// Reading a draft from the file it edits and the bytes it is written back
+// as: a statement set of one of our topics (the teacher's own file, else
+// ours), or a teacher's own ".tavquiz". The file is read through the editor's
+// EditedFile, which remembers what it held.
 
 #include "statements/editor/draft.h"
+
+namespace activity { class EditedFile; }
 
 namespace statements {
 
@@ -16,17 +18,15 @@ struct DraftSource {
 };
 
 // The set `name` ("heattransfer.txt") as the quiz plays it: the teacher's
-// file in `folder` when there is one that is text, else ours.
-DraftSource readSetDraft(const QString& name, const QStringList& choices, const QString& folder);
-QString writeSetDraft(const QString& path, const Draft& draft);
+// file (`file`) when there is one that is text, else ours.
+DraftSource readSetDraft(activity::EditedFile& file, const QString& name, const QStringList& choices);
+QByteArray setBytes(const Draft& draft);
 // Removes the teacher's file so that ours is played again; returns why not.
 QString removeTeacherSet(const QString& path);
 
 // A new quiz: true or false, no statements yet.
 Draft newQuizDraft();
-DraftSource readQuizDraft(const QString& path);
-QString writeQuizDraft(const QString& path, const Draft& draft);
-// A file in `folder` named after `title` that is not there yet.
-QString newQuizPath(const QString& folder, const QString& title);
+DraftSource readQuizDraft(activity::EditedFile& file);
+QByteArray quizBytes(const Draft& draft);
 
 } // namespace statements

@@ -1,6 +1,8 @@
 // The statement editor's commands: saving, restoring our set, playing and
 // leaving, the questions asked first and the notes on the file; and opening
 // the editor.
+#include "activity/looks.h"
+#include "activity/ownkind.h"
 #include "forms/design.h"
 #include "forms/notice.h"
 #include "forms/screens.h"
@@ -19,21 +21,42 @@ bool StatementEditor::save()
     commitChoices();
     const Draft& draft = history.draft();
     QString failed;
-    if (draft.ownQuiz) {
-        if (const QString why = choicesProblem(draft.choices); !why.isEmpty())
-            failed = tr("Not saved: %1. Mend the choices, then save again.").arg(why);
-        else if (draft.title.simplified().isEmpty())
-            failed = tr("Not saved: give the quiz a title first.");
-        else {
-            const QString path = target_.path.isEmpty() ? newQuizPath(target_.folder, draft.title) : target_.path;
-            failed = writeQuizDraft(path, draft);
-            if (failed.isEmpty())
-                target_.path = path;
-        }
-    } else {
-        target_.path = QDir(target_.folder).filePath(target_.setName);
-        failed = writeSetDraft(target_.path, draft);
-    }
+    if (draft.ownQuiz && !choicesProblem(draft.choices).isEmpty())
+        failed = tr("Not saved: %1. Mend the choices, then save again.").arg(choicesProblem(draft.choices));
+    else if (draft.ownQuiz && draft.title.simplified().isEmpty())
+        failed = tr("Not saved: give the quiz a title first.");
+    else if (file_.changedOnDisk()) {
+        // Someone else (a colleague, another window) saved it meanwhile:
+        // their statements are not written over unasked.
+        const QString name = QFileInfo(file_.path()).fileName();
+        QStringList answers{tr("Save anyway"), tr("Cancel")};
+        if (draft.ownQuiz)
+            answers.insert(1, tr("Save a copy"));
+        ask(tr("%1 was changed by someone else since you opened it. Save anyway?").arg(name), answers, [this](int k) {
+            if (k == 0)
+                write(file_.path());
+            else if (k == 1 && history.draft().ownQuiz)
+                write({});
+        });
+        return false;
+    } else
+        return write(file_.isNew() || file_.readOnly() ? QString() : file_.path());
+    saveProblem_ = failed + tr(" Your changes are still here.");
+    showFileNote();
+    return false;
+}
+
+// Writes to `path`; an empty path: a new file in the folder, named after the
+// quiz (our sets always go to the teacher's file of the set's name).
+bool StatementEditor::write(const QString& path)
+{
+    const Draft& draft = history.draft();
+    QString to = path;
+    if (!draft.ownQuiz)
+        to = QDir(target_.folder).filePath(target_.setName);
+    else if (to.isEmpty())
+        to = file_.pathForCopy(draft.title.simplified(), OwnQuizExtension, tr("My quiz"));
+    const QString failed = file_.saveAs(to, draft.ownQuiz ? quizBytes(draft) : setBytes(draft));
     // On failure the old file is whole and every change is still here: say so where it stays in view.
     saveProblem_ = failed.isEmpty() ? QString() : failed + tr(" Your changes are still here.");
     if (failed.isEmpty()) {
@@ -45,7 +68,7 @@ bool StatementEditor::save()
     showFileNote();
     if (!failed.isEmpty())
         return false;
-    tell(draft.ownQuiz ? tr("Saved as %1.").arg(QFileInfo(target_.path).fileName())
+    tell(draft.ownQuiz ? tr("Saved as %1.").arg(QFileInfo(file_.path()).fileName())
                        : tr("Saved. Pupils now see these statements."));
     return true;
 }
@@ -60,13 +83,12 @@ void StatementEditor::restoreOurs()
         {tr("Restore our set"), tr("Keep mine")}, [this](int reply) {
             if (reply != 0)
                 return;
-            const QString path = QDir(target_.folder).filePath(target_.setName);
-            if (const QString why = removeTeacherSet(path); !why.isEmpty()) {
+            if (const QString why = removeTeacherSet(file_.path()); !why.isEmpty()) {
                 saveProblem_ = why;
                 showFileNote();
                 return;
             }
-            source_ = readSetDraft(target_.setName, target_.choices, target_.folder);
+            source_ = readSetDraft(file_, target_.setName, target_.choices);
             saveProblem_.clear();
             history.reset(source_.draft);
             greyCommands();
@@ -77,7 +99,7 @@ void StatementEditor::restoreOurs()
 void StatementEditor::leave()
 {
     commitChoices();
-    if (!history.unsaved()) {
+    if (!hasChanges()) {
         goBack();
         return;
     }
@@ -91,19 +113,19 @@ void StatementEditor::leave()
 // A teacher's quiz is played afresh from its file, whose choices may have changed.
 void StatementEditor::goBack()
 {
-    if (target_.returnTo == OwnQuizId && !target_.path.isEmpty() && playOwnQuiz(screens(), target_.path).isEmpty()) {
+    if (target_.returnTo == OwnQuizId && !file_.isNew() && playOwnQuiz(screens(), file_.path()).isEmpty()) {
         unloadSelf();
         return;
     }
-    showInstead(target_.returnTo == OwnQuizId ? MyActivitiesId : target_.returnTo);
+    showInstead(target_.returnTo == OwnQuizId ? activity::MyActivitiesId : target_.returnTo);
 }
 
 void StatementEditor::play()
 {
-    if (history.unsaved() || target_.path.isEmpty())
+    if (history.unsaved() || file_.isNew())
         if (!save())
             return;
-    if (const QString why = playOwnQuiz(screens(), target_.path); !why.isEmpty()) {
+    if (const QString why = playOwnQuiz(screens(), file_.path()); !why.isEmpty()) {
         tell(why);
         return;
     }
@@ -135,52 +157,27 @@ void StatementEditor::showFileNote()
 // What cannot be done now is greyed: nothing to undo or redo, no set of the teacher's to restore.
 void StatementEditor::greyCommands()
 {
-    const QColor grey(128, 128, 128);
+    const QColor& grey = activity::UnavailableGrey;
     commands(Undo).setForeColor(history.stack.canUndo() ? forms::Yellow : grey);
     commands(Redo).setForeColor(history.stack.canRedo() ? forms::Yellow : grey);
     commands(Restore).setForeColor(source_.teacherSet ? forms::Yellow : grey);
 }
 
-// A question in place of the commands until it is answered.
+// A question over the commands until it is answered; a notice gives it room.
 void StatementEditor::ask(const QString& text, const QStringList& answers, std::function<void(int)> then)
 {
-    answered_ = std::move(then);
     if (forms::Notice* notice = forms::Notice::on(*this))
-        notice->hide(); // the question takes its place
-    question.setCaption(text);
-    question.show();
-    question.raise();
-    rowNote.hide();
-    commands.forEach([](int, forms::Label& c) { c.hide(); });
-    for (int k = 0; k < replies.count(); ++k) {
-        replies(k).setCaption(answers.value(k));
-        replies(k).setVisible(k < int(answers.size()));
-        replies(k).raise();
-    }
-}
-
-void StatementEditor::endQuestion()
-{
-    question.hide();
-    rowNote.show();
-    replies.forEach([](int, forms::Label& r) { r.hide(); });
-    const int elsewhere = target_.setName.isEmpty() ? Restore : Play; // a command of the other kind of file
-    commands.forEach([elsewhere](int k, forms::Label& c) { c.setVisible(k != elsewhere); });
+        notice->hide();
+    question.ask(text, answers, std::move(then));
 }
 
 namespace {
 
 void openEditor(forms::Screens& screens, const EditorTarget& target)
 {
-    // One editor at a time: one with unsaved changes is shown as it is, not replaced.
-    if (auto* open = dynamic_cast<StatementEditor*>(screens.find(StatementEditorId)); open && open->history.unsaved()) {
-        screens.show(StatementEditorId);
-        forms::Notice::post(*open, QObject::tr("Save or leave these changes first."));
-        return;
-    }
-    screens.unload(StatementEditorId);
-    screens.add(StatementEditorId, [target](forms::Screens& s) { return std::make_unique<StatementEditor>(s, target); });
-    screens.show(StatementEditorId);
+    activity::openOwnEditor(screens, StatementEditorId,
+                            [target](forms::Screens& s) { return std::make_unique<StatementEditor>(s, target); },
+                            QObject::tr("Save or leave these changes first."));
 }
 
 } // namespace

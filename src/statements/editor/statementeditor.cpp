@@ -3,6 +3,7 @@
 #include "activity/commands.h"
 #include "activity/looks.h"
 #include "activity/setup.h"
+#include "activity/undokeys.h"
 #include "forms/notice.h"
 #include "forms/screens.h"
 #include "statements/ownquiz.h"
@@ -26,7 +27,6 @@ const activity::Command Commands[] = {{"Undo", {240, 7920, 1200, 495}},         
                                       {"Play", {4500, 7920, 1500, 495}},         activity::ExitCommand};
 const activity::Command RowCommands[] = {{"Add", {240, 5400, 1500, 435}},     {"Delete", {1860, 5400, 1500, 435}},
                                          {"Move up", {3480, 5400, 1800, 435}}, {"Move down", {5400, 5400, 1980, 435}}};
-const TwipRect ReplyPlaces[] = {{240, 7920, 3000, 495}, {3360, 7920, 4200, 495}, {7680, 7920, 1500, 495}};
 
 forms::LabelLook words(double points, QColor colour = forms::Yellow, bool bold = false)
 {
@@ -38,38 +38,34 @@ Label& caption(forms::Screen* screen, const QString& name, const QString& text, 
     return forms::design(*new Label(screen, name), text, at, words(12, forms::Yellow, true));
 }
 
-bool isUndo(const QKeyEvent& key)
+activity::TextField& line(QWidget* screen, const QString& name, const TwipRect& at, const QString& spoken, int longest = 32767)
 {
-    return key.modifiers() == Qt::ControlModifier && key.key() == Qt::Key_Z;
-}
-bool isRedo(const QKeyEvent& key)
-{
-    return (key.modifiers() == Qt::ControlModifier && key.key() == Qt::Key_Y) ||
-           (key.modifiers() == (Qt::ControlModifier | Qt::ShiftModifier) && key.key() == Qt::Key_Z);
+    return *new activity::TextField(screen, name, at, 12, spoken, longest);
 }
 
 } // namespace
 
 StatementEditor::StatementEditor(forms::Screens& screens, EditorTarget target)
-    : Screen(screens, StatementEditorId),
+    : OwnEditor(screens, StatementEditorId),
       history(this),
       heading(forms::design(*new Label(this, "heading"), target.heading, {240, 120, 11520, 480},
                             words(18, forms::Yellow, true))),
       fileNote(forms::design(*new Label(this, "fileNote"), {}, {240, 0, 11520, 600}, words(11.25, forms::Orange, true))),
       rowNote(forms::design(*new Label(this, "rowNote"), {}, {240, 7260, 11520, 600}, words(11.25, forms::Orange, true))),
-      question(forms::design(*new Label(this, "question"), {}, {240, 7260, 11520, 600}, words(12, forms::Yellow, true))),
-      title(*new Hosted<QLineEdit>(this, "title", {1800, 660, 9960, 375})),
-      instruction(*new Hosted<QLineEdit>(this, "instruction", {1800, 1080, 9960, 375})),
-      list(*new Hosted<QListWidget>(this, "list", {240, 0, 11520, 0}, 11.25)),
-      statement(*new Hosted<QPlainTextEdit>(this, "statement", {1800, 5940, 9960, 660})),
-      answer(*new Hosted<QComboBox>(this, "answer", {1800, 6720, 3600, 405})),
-      reason(*new Hosted<QLineEdit>(this, "reason", {6600, 6720, 5160, 405})),
-      target_(std::move(target))
+      title(line(this, "title", {1800, 660, 9960, 375}, tr("Title"))),
+      instruction(line(this, "instruction", {1800, 1080, 9960, 375}, tr("Instruction"))),
+      list(*new activity::Hosted<QListWidget>(this, "list", {240, 0, 11520, 0}, 11.25, tr("Statements"))),
+      statement(*new activity::Hosted<QPlainTextEdit>(this, "statement", {1800, 5940, 9960, 660}, 12, tr("Statement"))),
+      answer(*new activity::Hosted<QComboBox>(this, "answer", {1800, 6720, 3600, 405}, 12, tr("Answer"))),
+      reason(line(this, "reason", {6600, 6720, 5160, 405}, tr("Reason"))),
+      question(*new activity::Question(this, {120, 6660, 11760, 1920})),
+      target_(std::move(target)),
+      file_(target_.path, target_.folder, target_.setName.isEmpty() ? LargestQuizFile : LargestSetFile)
 {
     setCaption(target_.heading);
     for (int k = 0; k < int(choices.size()); ++k)
-        choices[std::size_t(k)] = new Hosted<QLineEdit>(this, QStringLiteral("choice%1").arg(k + 1),
-                                                       {1800 + k * 2505.0f, 1500, 2445, 375});
+        choices[std::size_t(k)] = &line(this, QStringLiteral("choice%1").arg(k + 1), {1800 + k * 2505.0f, 1500, 2445, 375},
+                                        tr("Choice %1").arg(k + 1));
     build();
 }
 
@@ -100,34 +96,24 @@ void StatementEditor::build()
 
     activity::buildCommands(this, commands, Commands);
     activity::buildCommands(this, rowCommands, RowCommands);
-    activity::buildCommands(this, replies, {Commands, 3});
     commands(ownQuiz ? Restore : Play).hide();
-    for (int k = 0; k < replies.count(); ++k) {
-        const TwipRect& at = ReplyPlaces[k];
-        replies(k).place(at.left, at.top, at.width, at.height);
-        replies(k).hide();
-    }
-    question.hide();
     list.widget.setWordWrap(true);
     answer.widget.setPlaceholderText(tr("Choose the answer"));
     statement.widget.setTabChangesFocus(true);
     statement.widget.setPlaceholderText(tr("Type the statement the pupils judge"));
     reason.widget.setPlaceholderText(tr("Shown after a right answer (may be left empty)"));
     title.widget.setPlaceholderText(tr("The quiz's name, as the list of your activities shows it"));
+    // The history's steps, not a field's own, are undone and redone.
+    auto* undoKeys = new activity::UndoKeys(*this, [this] { runCommand(Undo); }, [this] { runCommand(Redo); });
     for (QWidget* field : std::initializer_list<QWidget*>{&title.widget, &instruction.widget, &statement.widget,
                                                            &reason.widget, &list.widget, &answer.widget})
-        field->installEventFilter(this);
-    for (Hosted<QLineEdit>* choice : choices)
-        choice->widget.installEventFilter(this);
+        undoKeys->claimFrom(*field);
+    for (activity::TextField* choice : choices)
+        undoKeys->claimFrom(choice->widget);
+    statement.widget.installEventFilter(this); // Enter ends the statement, never a new line
 
     connect(&commands, &forms::GroupSignals::clicked, this, &StatementEditor::runCommand);
     connect(&rowCommands, &forms::GroupSignals::clicked, this, &StatementEditor::runRowCommand);
-    connect(&replies, &forms::GroupSignals::clicked, this, [this](int k) {
-        const auto then = std::move(answered_);
-        endQuestion();
-        if (then)
-            then(k);
-    });
     connect(&history, &DraftHistory::changed, this, &StatementEditor::refresh);
     connect(&list.widget, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!refreshing_)
@@ -146,21 +132,16 @@ void StatementEditor::build()
         connect(&choices[std::size_t(k)]->widget, &QLineEdit::editingFinished, this, &StatementEditor::commitChoices);
     connect(&history.stack, &QUndoStack::indexChanged, this, &StatementEditor::greyCommands);
     connect(&history.stack, &QUndoStack::cleanChanged, this, &StatementEditor::greyCommands);
-    auto* undoKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this);
-    auto* redoKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), this);
-    connect(undoKey, &QShortcut::activated, &history.stack, &QUndoStack::undo);
-    connect(redoKey, &QShortcut::activated, &history.stack, &QUndoStack::redo);
 }
 
 void StatementEditor::load()
 {
     activity::prepareScreen(*this);
-    source_ = target_.setName.isEmpty()
-                  ? (target_.path.isEmpty() ? DraftSource{newQuizDraft()} : readQuizDraft(target_.path))
-                  : readSetDraft(target_.setName, target_.choices, target_.folder);
+    source_ = target_.setName.isEmpty() ? (file_.isNew() ? DraftSource{newQuizDraft()} : readQuizDraft(file_))
+                                        : readSetDraft(file_, target_.setName, target_.choices);
     if (!source_.keepsFile)
-        target_.path.clear(); // never written over: a file this version cannot read
-    if (!target_.path.isEmpty() && !source_.draft.title.simplified().isEmpty()) {
+        file_.forget(); // never written over: a file this version cannot read
+    if (!file_.isNew() && !source_.draft.title.simplified().isEmpty()) {
         target_.heading = tr("Edit quiz: %1").arg(source_.draft.title.simplified());
         heading.setCaption(target_.heading);
         setCaption(target_.heading);
@@ -268,13 +249,15 @@ void StatementEditor::commitChoices()
     if (!history.draft().ownQuiz)
         return;
     QStringList captions;
-    for (const Hosted<QLineEdit>* choice : choices)
+    for (const activity::TextField* choice : choices)
         captions << choice->widget.text();
     history.changeChoices(captions);
 }
 
 void StatementEditor::runRowCommand(int command)
 {
+    if (question.asking())
+        return;
     switch (command) {
     case Add:
         if (int(history.draft().rows.size()) >= MostStatements) {
@@ -300,6 +283,8 @@ void StatementEditor::runRowCommand(int command)
 
 void StatementEditor::runCommand(int command)
 {
+    if (question.asking())
+        return;
     switch (command) {
     case Undo:
         history.stack.undo();
@@ -326,7 +311,7 @@ void StatementEditor::runCommand(int command)
 
 void StatementEditor::moveOverBackground(const forms::MouseArgs&)
 {
-    for (auto* group : {&commands, &rowCommands, &replies})
+    for (auto* group : {&commands, &rowCommands})
         activity::dimCommands(*group);
 }
 
@@ -334,25 +319,18 @@ void StatementEditor::tell(const QString& text) { forms::Notice::post(*this, tex
 
 void StatementEditor::closeEvent(QCloseEvent* event)
 {
-    if (!history.unsaved())
+    if (!hasChanges())
         return Screen::closeEvent(event);
     event->ignore();
     leave();
 }
 
-// Ctrl+Z and Ctrl+Y undo and redo the editor's steps, also while typing:
-// the fields' own undo would not know of the other fields' steps.
+// A statement is one line: Enter in it is taken, never typed.
 bool StatementEditor::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
-        const auto& key = static_cast<QKeyEvent&>(*event);
-        if (isUndo(key) || isRedo(key) || (watched == &statement.widget && (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter))) {
-            if (event->type() == QEvent::KeyPress) {
-                if (isUndo(key))
-                    history.stack.undo();
-                else if (isRedo(key))
-                    history.stack.redo();
-            }
+    if (watched == &statement.widget && (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             event->accept();
             return true;
         }

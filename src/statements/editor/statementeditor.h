@@ -6,12 +6,15 @@
 // is saved. Leaving with changes unsaved asks first; a save that fails keeps
 // the old file whole and every change on the screen, and says why.
 
+#include "activity/editedfile.h"
+#include "activity/hosted.h"
+#include "activity/owneditor.h"
+#include "activity/question.h"
 #include "forms/controlgroup.h"
 #include "forms/label.h"
 #include "forms/screen.h"
 #include "statements/editor/draftfiles.h"
 #include "statements/editor/drafthistory.h"
-#include "statements/editor/hosted.h"
 #include "statements/quizdata.h"
 
 #include <QComboBox>
@@ -42,7 +45,7 @@ void openSetEditor(forms::Screens& screens, const QuizData& quiz, int level, con
 // The editor on the teacher's quiz at `path`, or on a new one when it is empty.
 void openQuizEditor(forms::Screens& screens, const QString& path, const QString& folder, const QString& returnTo);
 
-class StatementEditor : public forms::Screen {
+class StatementEditor : public activity::OwnEditor {
     Q_OBJECT
 public:
     enum Command { Undo = 0, Redo = 1, Save = 2, Restore = 3, Play = 4, Exit = 5 };
@@ -61,23 +64,25 @@ public:
     void leave();
     void play();
     int current() const { return list.widget.currentRow(); }
+    bool hasChanges() const override { return history.unsaved(); }
     const EditorTarget& target() const { return target_; }
 
     DraftHistory history;
     forms::Label& heading;
     forms::Label& fileNote;  // what is wrong with the file, or why a save failed
     forms::Label& rowNote;   // what is wrong with the statement shown
-    forms::Label& question;  // a question before something that cannot be undone
-    Hosted<QLineEdit>& title;
-    Hosted<QLineEdit>& instruction;
-    std::array<Hosted<QLineEdit>*, 4> choices{};
-    Hosted<QListWidget>& list;
-    Hosted<QPlainTextEdit>& statement;
-    Hosted<QComboBox>& answer;
-    Hosted<QLineEdit>& reason;
+    activity::TextField& title;
+    activity::TextField& instruction;
+    std::array<activity::TextField*, 4> choices{};
+    activity::Hosted<QListWidget>& list;
+    activity::Hosted<QPlainTextEdit>& statement;
+    activity::Hosted<QComboBox>& answer;
+    activity::TextField& reason;
     forms::ControlGroup<forms::Label> rowCommands{QStringLiteral("rowCommands")};
     forms::ControlGroup<forms::Label> commands{QStringLiteral("commands")};
-    forms::ControlGroup<forms::Label> replies{QStringLiteral("replies")};
+    // Asked before what cannot be undone, and before writing over a file
+    // someone else changed; it covers the commands until it is answered.
+    activity::Question& question;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -90,7 +95,7 @@ private:
     void runCommand(int command);
     void runRowCommand(int command);
     void ask(const QString& text, const QStringList& answers, std::function<void(int)> then);
-    void endQuestion();
+    bool write(const QString& path);
     void goBack();
     void greyCommands();
     void showFileNote();
@@ -100,10 +105,10 @@ private:
     QString itemText(int row, const QString& problem);
 
     EditorTarget target_;
+    activity::EditedFile file_;
     DraftSource source_;
     QStringList problems_;
     QHash<QString, bool> tooLong_; // measured once per text: measuring is slow
-    std::function<void(int)> answered_;
     QString saveProblem_; // why the last save failed, until one succeeds
     bool refreshing_ = false;
 };

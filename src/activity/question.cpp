@@ -1,4 +1,5 @@
-#include "labelling/editor/question.h"
+#include "activity/question.h"
+#include "activity/commands.h"
 #include "activity/looks.h"
 #include "forms/accessible.h"
 #include "forms/design.h"
@@ -6,42 +7,12 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-namespace labelling {
+namespace activity {
 
 namespace {
 constexpr int MostAnswers = 3;
 constexpr float Margin = 240, TextTop = 240, TextHeight = 780, AnswerTop = 1140, AnswerHeight = 600, AnswerGap = 240;
-// Watches one command label's keys.
-class CommandKeys : public QObject {
-public:
-    CommandKeys(QObject* command, std::function<void()> run) : QObject(command), run_(std::move(run))
-    {
-        command->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space)
-            return false;
-        run_();
-        return true;
-    }
-
-private:
-    std::function<void()> run_;
-};
-
 } // namespace
-
-void runOnKeys(forms::Label& command, std::function<void()> run)
-{
-    command.setFocusPolicy(Qt::StrongFocus);
-    new CommandKeys(&command, std::move(run));
-}
 
 Question::Question(QWidget* parent, const forms::TwipRect& at)
     : Control(parent, QStringLiteral("question")), text_(*new forms::Label(this, QStringLiteral("questionText")))
@@ -113,4 +84,4 @@ void Question::keyPressEvent(QKeyEvent* event)
         Control::keyPressEvent(event);
 }
 
-} // namespace labelling
+} // namespace activity

@@ -1,7 +1,9 @@
 #pragma once
-// A question across the foot of the editor, with up to three answers as
-// large commands, asked on the screen itself rather than in a window of its
-// own: it covers the commands beneath until it is answered.
+// A question asked on the screen itself rather than in a window of its own,
+// with up to three answers as large commands: it covers what lies beneath
+// it (an editor's commands, a list) until it is answered. The editors and My
+// Activities ask with it; a screen reader hears it as an alert, its answers
+// as buttons.
 
 #include "forms/controlgroup.h"
 #include "forms/label.h"
@@ -9,11 +11,7 @@
 #include <QStringList>
 #include <functional>
 
-namespace labelling {
-
-// Enter, Return or Space on `command`, when it has the keyboard, runs `run`,
-// as a click does: a command label works as a button does.
-void runOnKeys(forms::Label& command, std::function<void()> run);
+namespace activity {
 
 class Question : public forms::Control {
     Q_OBJECT
@@ -38,4 +36,4 @@ private:
     std::function<void(int)> answered_;
 };
 
-} // namespace labelling
+} // namespace activity

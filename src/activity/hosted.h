@@ -1,7 +1,7 @@
 #pragma once
 // A Qt input widget (a line of text, a list, a drop-down) held in twips like
 // every control: it fills its control, and its text grows with the screens'
-// scale as painted captions do.
+// scale as painted captions do. The editors and My Activities type with them.
 
 #include "forms/control.h"
 #include "forms/twips.h"
@@ -10,22 +10,28 @@
 #include <QAbstractScrollArea>
 #include <QComboBox>
 #include <QFont>
+#include <QLineEdit>
 #include <QScrollBar>
+#include <cmath>
 #include <type_traits>
 
-namespace statements {
+namespace activity {
 
 template <class Widget>
 class Hosted : public forms::Control {
 public:
-    Hosted(QWidget* parent, const QString& name, const forms::TwipRect& at, double points = 12)
+    // `spoken` names the field for a screen reader ("Title").
+    Hosted(QWidget* parent, const QString& name, const forms::TwipRect& at, double points, const QString& spoken = {})
         : Control(parent, name), widget(*new Widget(this)), points_(points)
     {
         widget.setObjectName(name);
+        if (!spoken.isEmpty())
+            widget.setAccessibleName(spoken);
         if constexpr (std::is_base_of_v<QAbstractScrollArea, Widget>)
             withoutScrollBarMenus(widget);
         if constexpr (std::is_base_of_v<QComboBox, Widget>)
             withoutScrollBarMenus(*widget.view());
+        setFocusProxy(&widget);
         place(at.left, at.top, at.width, at.height);
     }
 
@@ -54,4 +60,24 @@ private:
     double points_ = 0;
 };
 
-} // namespace statements
+// One line of text: at most `longest` characters.
+class TextField : public Hosted<QLineEdit> {
+public:
+    TextField(QWidget* parent, const QString& name, const forms::TwipRect& at, double points, const QString& spoken,
+              int longest)
+        : Hosted(parent, name, at, points, spoken)
+    {
+        widget.setMaxLength(longest);
+    }
+
+    QString text() const { return widget.text(); }
+    // Shows `text` unless it is shown already, so that the cursor stays
+    // where the teacher is typing.
+    void showText(const QString& text)
+    {
+        if (widget.text() != text)
+            widget.setText(text);
+    }
+};
+
+} // namespace activity
