@@ -1,10 +1,11 @@
 #include "activity/ownfolders.h"
 #include "activity/teacherfile.h"
+#include "activity/teacherwrite.h"
 #include "forms/screens.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
+
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -82,14 +83,6 @@ std::vector<FoundFile> findActivityFiles(std::span<const ActivityFolder> folders
 namespace {
 // Larger than any activity file of any kind.
 constexpr qint64 LargestImport = 64 * 1024 * 1024;
-
-QString freeName(const QString& folder, const QFileInfo& name)
-{
-    QString candidate = folder + QLatin1Char('/') + name.fileName();
-    for (int n = 2; QFileInfo::exists(candidate); ++n)
-        candidate = QStringLiteral("%1/%2 (%3).%4").arg(folder, name.completeBaseName()).arg(n).arg(name.suffix());
-    return candidate;
-}
 } // namespace
 
 Imported importActivity(const QString& path, std::span<const OwnKind* const> kinds, const QString& folder)
@@ -106,11 +99,10 @@ Imported importActivity(const QString& path, std::span<const OwnKind* const> kin
         const QString why = summary.problem.isEmpty() ? file.problem : QStringLiteral("it %1").arg(summary.problem);
         return {{}, {}, QStringLiteral("%1 was not imported: %2").arg(from.fileName(), why)};
     }
-    QDir().mkpath(folder);
-    const QString to = QFileInfo(freeName(folder, from)).absoluteFilePath();
-    QSaveFile out(to);
-    if (!out.open(QIODevice::WriteOnly) || out.write(file.bytes) != file.bytes.size() || !out.commit())
-        return {{}, {}, QStringLiteral("%1 could not be imported: %2").arg(from.fileName(), out.errorString())};
+    const QString to = QDir(folder).absoluteFilePath(freeFileName(folder, from.completeBaseName(), (*kind)->extension,
+                                                                 QStringLiteral("Activity")));
+    if (const QString why = writeAtomically(to, file.bytes); !why.isEmpty())
+        return {{}, {}, QStringLiteral("%1 could not be imported: %2").arg(from.fileName(), why)};
     return {to, summary.title, {}};
 }
 

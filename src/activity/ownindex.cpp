@@ -1,12 +1,13 @@
 #include "activity/ownindex.h"
 #include "activity/teacherfile.h"
+#include "activity/teacherwrite.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
+
 
 namespace activity {
 
@@ -64,12 +65,11 @@ void SummaryIndex::save(std::span<const FoundFile> found)
                                  {QStringLiteral("modified"), it->modified},
                                  {QStringLiteral("title"), it->summary.title},
                                  {QStringLiteral("problem"), it->summary.problem}});
-    QDir().mkpath(QFileInfo(file_).absolutePath());
-    QSaveFile out(file_);
-    if (out.open(QIODevice::WriteOnly)) {
-        out.write(QJsonDocument(QJsonObject{{QStringLiteral("format"), IndexFormat}, {QStringLiteral("reader"), stamp_}, {QStringLiteral("files"), files}}).toJson(QJsonDocument::Compact));
-        out.commit();
-    }
+    // A list that cannot be kept is read afresh next time: nothing is lost.
+    (void)writeAtomically(file_, QJsonDocument(QJsonObject{{QStringLiteral("format"), IndexFormat},
+                                                           {QStringLiteral("reader"), stamp_},
+                                                           {QStringLiteral("files"), files}})
+                                     .toJson(QJsonDocument::Compact));
     changed_ = false;
 }
 

@@ -60,8 +60,9 @@ std::vector<double> numbers(const QJsonValue& value, qsizetype count, const QStr
     return result;
 }
 
-// The picture's size in pixels, once it is known to decode.
-QSize readPicture(const QJsonValue& value, OwnActivity& activity)
+// The picture's size in pixels, once it is known to decode; `shown` takes it
+// decoded whole when it is to be shown.
+QSize readPicture(const QJsonValue& value, OwnActivity& activity, QImage* shown)
 {
     if (value.isUndefined())
         refuse(QStringLiteral("it has no picture"));
@@ -85,13 +86,16 @@ QSize readPicture(const QJsonValue& value, OwnActivity& activity)
     if (size.width() > LargestPictureSide || size.height() > LargestPictureSide)
         refuse(QStringLiteral("its picture is %1 x %2 pixels, more than %3 x %3")
                    .arg(size.width()).arg(size.height()).arg(LargestPictureSide));
-    // Decoded whole to be sure it can be shown; a JPEG at an eighth of its
-    // size, which reads every byte at a small part of the cost, so that a
-    // list of many activities opens at once.
-    if (reader.format() == "jpeg")
+    // Decoded whole to be sure it can be shown; only to check it, a JPEG at
+    // an eighth of its size, which reads every byte at a small part of the
+    // cost, so that a list of many activities opens at once.
+    if (!shown && reader.format() == "jpeg")
         reader.setScaledSize(QSize(std::max(1, size.width() / 8), std::max(1, size.height() / 8)));
-    if (reader.read().isNull())
+    QImage image = reader.read();
+    if (image.isNull())
         refuse(QStringLiteral("its picture cannot be shown"));
+    if (shown)
+        *shown = std::move(image);
     activity.picture = decoded.decoded;
     activity.pictureType = type == QLatin1String("png") ? QStringLiteral("png") : QStringLiteral("jpeg");
     return size;
@@ -122,7 +126,7 @@ OwnLabel readLabel(const QJsonValue& value, int number, QSize picture)
     return label;
 }
 
-OwnActivity readActivity(const QJsonObject& top)
+OwnActivity readActivity(const QJsonObject& top, QImage* shown)
 {
     const QJsonValue format = top.value(QStringLiteral("format"));
     if (!format.isDouble() || format.toDouble() < 1 || format.toDouble() != std::floor(format.toDouble()))
@@ -135,7 +139,7 @@ OwnActivity readActivity(const QJsonObject& top)
     OwnActivity activity;
     activity.title = text(top, QStringLiteral("title"), QStringLiteral("its title"), LongestTitle, true);
     activity.instruction = text(top, QStringLiteral("instruction"), QStringLiteral("its instruction"), LongestInstruction, false);
-    const QSize picture = readPicture(top.value(QStringLiteral("picture")), activity);
+    const QSize picture = readPicture(top.value(QStringLiteral("picture")), activity, shown);
     const QJsonValue labels = top.value(QStringLiteral("labels"));
     if (!labels.isArray())
         refuse(QStringLiteral("it has no list of labels"));
@@ -165,7 +169,7 @@ QJsonArray array(std::initializer_list<double> values)
 
 } // namespace
 
-OwnRead parseOwnActivity(const QByteArray& json, const QString& fileName)
+OwnRead parseOwnActivity(const QByteArray& json, const QString& fileName, PictureUse use)
 {
     if (json.trimmed().isEmpty())
         return {{}, QStringLiteral("%1 is empty").arg(fileName)};
@@ -176,18 +180,20 @@ OwnRead parseOwnActivity(const QByteArray& json, const QString& fileName)
     if (!document.isObject())
         return {{}, QStringLiteral("%1 is not a labelling activity").arg(fileName)};
     try {
-        return {readActivity(document.object()), {}};
+        OwnRead read;
+        read.activity = readActivity(document.object(), use == PictureUse::Show ? &read.picture : nullptr);
+        return read;
     } catch (const Refusal& refusal) {
         return {{}, QStringLiteral("%1: %2").arg(fileName, refusal.reason)};
     }
 }
 
-OwnRead readOwnActivity(const QString& path)
+OwnRead readOwnActivity(const QString& path, PictureUse use)
 {
     const activity::TeacherFile file = activity::readTeacherFile(path, LargestOwnFile);
     if (!file.ok())
         return {{}, file.problem};
-    return parseOwnActivity(file.bytes, QFileInfo(path).fileName());
+    return parseOwnActivity(file.bytes, QFileInfo(path).fileName(), use);
 }
 
 QByteArray ownActivityJson(const OwnActivity& activity)
@@ -219,12 +225,12 @@ QString writeOwnActivity(const QString& path, const OwnActivity& activity)
     return activity::saveOrSayWhy(path, ownActivityJson(activity));
 }
 
-OwnRead openOwnActivity(activity::EditedFile& file)
+OwnRead openOwnActivity(activity::EditedFile& file, PictureUse use)
 {
     const activity::TeacherFile read = file.open();
     if (!read.ok())
         return {{}, read.problem};
-    return parseOwnActivity(read.bytes, QFileInfo(file.path()).fileName());
+    return parseOwnActivity(read.bytes, QFileInfo(file.path()).fileName(), use);
 }
 
 QString saveOwnActivity(activity::EditedFile& file, const OwnActivity& activity, bool asCopy)

@@ -16,8 +16,8 @@ const activity::OwnKind& ownLabellingKind()
                              : activity::OwnSummary{{}, QStringLiteral("cannot be opened: %1").arg(read.problem)};
         },
         [](forms::Screens& screens, const QString& path) {
-            const OwnRead read = readOwnActivity(path);
-            return read.ok() ? playOwnActivity(screens, read.activity) : read.problem;
+            const OwnRead read = readOwnActivity(path, PictureUse::Show); // read once, the picture decoded once
+            return read.ok() ? playOwnActivity(screens, read.activity, read.picture) : read.problem;
         },
         &openLabelEditor,
     };

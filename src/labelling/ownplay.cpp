@@ -27,12 +27,6 @@ float fitScale(QSize pixels, const forms::TwipRect& area)
     return std::min(area.width / float(pixels.width()), area.height / float(pixels.height()));
 }
 
-forms::TwipRect placeIn(QSize pixels, const forms::TwipRect& area)
-{
-    const float s = fitScale(pixels, area);
-    const float w = pixels.width() * s, h = pixels.height() * s;
-    return {area.left + (area.width - w) / 2, area.top, w, h};
-}
 
 // Home boxes in centred rows from `top`, left to right in the labels' order;
 // returns the foot of the last row.
@@ -95,8 +89,14 @@ QPointF nearestOnBox(const forms::TwipRect& box, QPointF point)
     return {std::clamp<qreal>(point.x(), box.left, box.left + box.width), std::clamp<qreal>(point.y(), box.top, box.top + box.height)};
 }
 
-// The table of the screen for `activity`, whose picture is `pixels` in size.
-ActivityData tableFor(const OwnActivity& activity, QSize pixels)
+// The table of the screen for `activity`, and where its picture lies.
+struct OwnScreen {
+    ActivityData table;
+    forms::TwipRect picture;
+};
+
+// The screen for `activity`, whose picture is `pixels` in size.
+OwnScreen screenFor(const OwnActivity& activity, QSize pixels)
 {
     ActivityData d;
     d.screen = OwnActivityScreen;
@@ -110,7 +110,7 @@ ActivityData tableFor(const OwnActivity& activity, QSize pixels)
     forms::TwipRect picture;
     float s = 1;
     do {
-        picture = placeIn(pixels, area);
+        picture = fitPicture(pixels, area);
         s = fitScale(pixels, area);
         d.items.clear();
         for (const OwnLabel& label : activity.labels)
@@ -126,13 +126,7 @@ ActivityData tableFor(const OwnActivity& activity, QSize pixels)
             d.lines.push_back(leaderLine(i, float(from.x()), float(from.y()), float(part.x()), float(part.y())));
     }
     // The picture is placed by the screen itself; the table names no file.
-    d.extras.build = [picture](LabellingActivity& screen) {
-        auto* image = new forms::Image(&screen, QStringLiteral("picture"));
-        image->setStretch(true);
-        image->place(picture.left, picture.top, picture.width, picture.height);
-        image->lower(); // beneath the leader lines, targets and answers
-    };
-    return d;
+    return {d, picture};
 }
 
 // The screen, holding the table it plays from for as long as it lives.
@@ -142,9 +136,13 @@ struct OwnTable {
 
 class OwnLabellingScreen : private OwnTable, public LabellingActivity {
 public:
-    OwnLabellingScreen(forms::Screens& screens, ActivityData data, QImage picture)
-        : OwnTable{std::move(data)}, LabellingActivity(screens, table), picture_(std::move(picture))
+    OwnLabellingScreen(forms::Screens& screens, const OwnScreen& own, QImage picture)
+        : OwnTable{own.table}, LabellingActivity(screens, table), image_(*new forms::Image(this, QStringLiteral("picture"))),
+          picture_(std::move(picture))
     {
+        image_.setStretch(true);
+        image_.place(own.picture.left, own.picture.top, own.picture.width, own.picture.height);
+        image_.lower(); // beneath the leader lines, targets and answers
     }
 
     void load() override
@@ -152,26 +150,34 @@ public:
         LabellingActivity::load();
         // Empty targets in black, so that they read on any photograph.
         targets.forEach([](int, forms::Label& target) { target.setOpaque(true); });
-        if (auto* image = findChild<forms::Image*>(QStringLiteral("picture"), Qt::FindDirectChildrenOnly))
-            image->setPicture(QPixmap::fromImage(picture_));
+        image_.setPicture(QPixmap::fromImage(picture_));
     }
 
 private:
+    forms::Image& image_;
     QImage picture_;
 };
 
 } // namespace
 
-forms::TwipRect ownPicturePlace(QSize pixels) { return placeIn(pixels, OwnPictureArea); }
-
-QString playOwnActivity(forms::Screens& screens, const OwnActivity& activity)
+forms::TwipRect fitPicture(QSizeF pixels, const forms::TwipRect& area)
 {
-    QImage picture;
-    if (!picture.loadFromData(activity.picture) || picture.isNull())
+    if (!(pixels.width() > 0 && pixels.height() > 0))
+        return area;
+    const float s = std::min(area.width / float(pixels.width()), area.height / float(pixels.height()));
+    const float w = float(pixels.width()) * s, h = float(pixels.height()) * s;
+    return {area.left + (area.width - w) / 2, area.top, w, h};
+}
+
+forms::TwipRect ownPicturePlace(QSize pixels) { return fitPicture(pixels, OwnPictureArea); }
+
+QString playOwnActivity(forms::Screens& screens, const OwnActivity& activity, QImage picture)
+{
+    if (picture.isNull() && !picture.loadFromData(activity.picture))
         return QStringLiteral("The picture of \"%1\" cannot be shown.").arg(activity.title);
     if (activity.labels.empty())
         return QStringLiteral("\"%1\" has no labels yet.").arg(activity.title);
-    auto table = std::make_shared<const ActivityData>(tableFor(activity, picture.size()));
+    auto own = std::make_shared<const OwnScreen>(screenFor(activity, picture.size()));
     // Drawn at twice the design size at most: sharp when fitted to a large
     // display, and light to draw as labels are dragged across it.
     const forms::TwipRect place = ownPicturePlace(picture.size());
@@ -179,8 +185,8 @@ QString playOwnActivity(forms::Screens& screens, const OwnActivity& activity)
     if (picture.width() > finest.width())
         picture = picture.scaled(finest, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     screens.unload(OwnActivityScreen);
-    screens.add(OwnActivityScreen, [table, picture](forms::Screens& s) {
-        return std::make_unique<OwnLabellingScreen>(s, *table, picture);
+    screens.add(OwnActivityScreen, [own, picture](forms::Screens& s) {
+        return std::make_unique<OwnLabellingScreen>(s, *own, picture);
     });
     screens.show(OwnActivityScreen);
     return {};

@@ -6,6 +6,7 @@
 #include "forms/twips.h"
 #include "labelling/ownactivity.h"
 
+#include <QImage>
 #include <QSize>
 
 namespace forms { class Screens; }
@@ -19,12 +20,16 @@ inline const QString OwnActivityScreen = QStringLiteral("ownactivity");
 // the box's top. The home boxes stand in rows beneath the picture.
 inline constexpr forms::TwipRect OwnPictureArea{240, 960, 11520, 5160};
 
+// `pixels` fitted into `area` with its shape kept, centred across, at the
+// area's top; the whole area for a picture of no size.
+forms::TwipRect fitPicture(QSizeF pixels, const forms::TwipRect& area);
 // Where a picture `pixels` in size is shown, in twips: fitted to OwnPictureArea.
 forms::TwipRect ownPicturePlace(QSize pixels);
 
 // Shows `activity` (saved or not) on the labelling screen, in place of any
-// activity already playing there; the screen keeps its own copy. Returns why
-// it cannot be shown (a picture that does not decode), or empty.
-QString playOwnActivity(forms::Screens& screens, const OwnActivity& activity);
+// activity already playing there; the screen keeps its own copy. `picture` is
+// its picture already decoded, or null to decode it here. Returns why it
+// cannot be shown (a picture that does not decode), or empty.
+QString playOwnActivity(forms::Screens& screens, const OwnActivity& activity, QImage picture = {});
 
 } // namespace labelling

@@ -1,6 +1,7 @@
 #include "labelling/editor/draft.h"
 #include "labelling/editor/draftsteps.h"
 #include "labelling/editor/playarea.h"
+#include "activity/leaders.h"
 
 #include <QBuffer>
 #include <QFont>
@@ -20,14 +21,6 @@ constexpr double PartRing = 300;
 // Padding inside an answer box, in twips, and each further line of text.
 constexpr double BoxPadding = 180, FurtherLine = 240;
 
-QSize decodedSize(const QByteArray& bytes)
-{
-    QBuffer buffer;
-    buffer.setData(bytes);
-    QImageReader reader(&buffer);
-    return reader.canRead() ? reader.size() : QSize();
-}
-
 // `box` moved by the least that keeps it inside `area`.
 QRectF clampInside(QRectF box, const QRectF& area)
 {
@@ -36,12 +29,10 @@ QRectF clampInside(QRectF box, const QRectF& area)
     return box;
 }
 
-// Twips from `point` to the nearest point of `box`.
+// From `point` to the nearest point of `box`, in the units of both.
 double reach(QPointF point, const QRectF& box)
 {
-    const double dx = std::max({box.left() - point.x(), 0.0, point.x() - box.right()});
-    const double dy = std::max({box.top() - point.y(), 0.0, point.y() - box.bottom()});
-    return std::hypot(dx, dy);
+    return activity::distanceToBox(point, {float(box.x()), float(box.y()), float(box.width()), float(box.height())});
 }
 
 QRectF whole(QRectF box) { return QRectF(QPointF(std::round(box.left()), std::round(box.top())), box.size()); }
@@ -50,14 +41,14 @@ QRectF whole(QRectF box) { return QRectF(QPointF(std::round(box.left()), std::ro
 
 LabelDraft::LabelDraft(QObject* parent) : QObject(parent) {}
 
-bool LabelDraft::reset(const OwnActivity& activity)
+bool LabelDraft::reset(const OwnActivity& activity, QImage picture)
 {
-    const QSize size = activity.picture.isEmpty() ? QSize() : decodedSize(activity.picture);
-    if (!activity.picture.isEmpty() && size.isEmpty())
+    if (picture.isNull() && !activity.picture.isEmpty() && !picture.loadFromData(activity.picture))
         return false;
     history_.clear();
     activity_ = activity;
-    pictureSize_ = size;
+    pictureSize_ = picture.size();
+    picture_ = std::move(picture);
     emit pictureChanged();
     emit titleChanged(activity_.title);
     emit instructionChanged(activity_.instruction);
@@ -301,6 +292,7 @@ void LabelDraft::applyPicture(const EmbeddedPicture& picture, const std::vector<
     activity_.pictureType = picture.type;
     activity_.labels = labels;
     pictureSize_ = picture.size;
+    picture_ = picture.image.isNull() ? QImage::fromData(picture.bytes) : picture.image;
     emit pictureChanged();
     emit changed();
 }

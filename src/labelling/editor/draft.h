@@ -6,6 +6,7 @@
 
 #include "labelling/ownactivity.h"
 
+#include <QImage>
 #include <QObject>
 #include <QSize>
 #include <QUndoStack>
@@ -17,6 +18,7 @@ struct EmbeddedPicture {
     QByteArray bytes;
     QString type;
     QSize size;
+    QImage image{}; // the picture decoded, as the editor and "Try it" show it
 };
 
 class LabelDraft : public QObject {
@@ -24,14 +26,17 @@ class LabelDraft : public QObject {
 public:
     explicit LabelDraft(QObject* parent = nullptr);
 
-    // Starts over on `activity` (as read from a file), with no history.
+    // Starts over on `activity` (as read from a file), with no history;
+    // `picture` is its picture already decoded, or null to decode it here.
     // False when its picture cannot be shown.
-    bool reset(const OwnActivity& activity);
+    bool reset(const OwnActivity& activity, QImage picture = {});
 
     const OwnActivity& activity() const { return activity_; }
     int count() const { return static_cast<int>(activity_.labels.size()); }
     const OwnLabel& label(int index) const { return activity_.labels.at(std::size_t(index)); }
     QSize pictureSize() const { return pictureSize_; }
+    // The picture decoded once, when it was read or chosen.
+    const QImage& picture() const { return picture_; }
     bool hasPicture() const { return !pictureSize_.isEmpty(); }
     QUndoStack& history() { return history_; }
     const QUndoStack& history() const { return history_; }
@@ -59,14 +64,6 @@ public:
     // The activity as it is saved and played: its texts trimmed.
     OwnActivity finished() const;
 
-    // What the history's steps do and undo; they emit the signals below.
-    void applyInsert(int index, const OwnLabel& label);
-    void applyRemove(int index);
-    void applyLabel(int index, const OwnLabel& label, bool renamed);
-    void applyTitle(const QString& title);
-    void applyInstruction(const QString& instruction);
-    void applyPicture(const EmbeddedPicture& picture, const std::vector<OwnLabel>& labels);
-
 signals:
     void labelAdded(int index);
     void labelRemoved(int index);
@@ -80,11 +77,26 @@ signals:
     void refused(const QString& why);
 
 private:
+    // What the history's steps do and undo, and nothing else may: every
+    // change is a step. Each emits the signals above.
+    friend class AddPartStep;
+    friend class DeleteStep;
+    friend class LabelStep;
+    friend class TextStep;
+    friend class PictureStep;
+    void applyInsert(int index, const OwnLabel& label);
+    void applyRemove(int index);
+    void applyLabel(int index, const OwnLabel& label, bool renamed);
+    void applyTitle(const QString& title);
+    void applyInstruction(const QString& instruction);
+    void applyPicture(const EmbeddedPicture& picture, const std::vector<OwnLabel>& labels);
+
     bool refuse(const QString& why);
     QPointF onPicture(QPointF point) const;
 
     OwnActivity activity_;
     QSize pictureSize_;
+    QImage picture_;
     QUndoStack history_;
 };
 

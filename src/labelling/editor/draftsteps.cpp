@@ -83,7 +83,8 @@ bool TextStep::mergeWith(const QUndoCommand* other)
 
 PictureStep::PictureStep(LabelDraft& draft, EmbeddedPicture picture, std::vector<OwnLabel> labels)
     : QUndoCommand(QStringLiteral("choose the picture")), draft_(draft),
-      before_{draft.activity().picture, draft.activity().pictureType, draft.pictureSize()}, after_(std::move(picture)),
+      before_{draft.activity().picture, draft.activity().pictureType, draft.pictureSize(), draft.picture()},
+      after_(std::move(picture)),
       beforeLabels_(draft.activity().labels), afterLabels_(std::move(labels))
 {
 }

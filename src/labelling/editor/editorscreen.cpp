@@ -108,8 +108,8 @@ void LabelEditor::load()
 {
     activity::prepareScreen(*this);
     if (!file.isNew()) {
-        const OwnRead read = openOwnActivity(file);
-        if (!read.ok() || !draft.reset(read.activity)) {
+        const OwnRead read = openOwnActivity(file, PictureUse::Show);
+        if (!read.ok() || !draft.reset(read.activity, read.picture)) {
             say(tr("%1. A new activity was started instead.").arg(read.ok() ? tr("Its picture cannot be shown") : read.problem));
             file.forget();
         }
@@ -183,7 +183,7 @@ void LabelEditor::tryIt()
 {
     if (const QString why = draft.unfinished(); !why.isEmpty())
         return say(why);
-    if (const QString why = playOwnActivity(screens(), draft.finished()); !why.isEmpty())
+    if (const QString why = playOwnActivity(screens(), draft.finished(), draft.picture()); !why.isEmpty())
         say(why);
 }
 

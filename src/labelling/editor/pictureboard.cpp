@@ -116,7 +116,10 @@ PictureBoard::PictureBoard(forms::Screen& screen, LabelDraft& draft, const forms
     connect(&parts, &forms::GroupSignals::moved, this, [this](int k, const forms::MouseArgs& a) { drag({parts(k).left() + a.x, parts(k).top() + a.y}, a.button); });
     connect(&parts, &forms::GroupSignals::released, this, [this](int k, const forms::MouseArgs& a) { release({parts(k).left() + a.x, parts(k).top() + a.y}); });
 
-    connect(&draft_, &LabelDraft::pictureChanged, this, &PictureBoard::layOut);
+    connect(&draft_, &LabelDraft::pictureChanged, this, [this] {
+        picture.setPicture(QPixmap::fromImage(draft_.picture())); // decoded once, when chosen or read
+        layOut();
+    });
     connect(&draft_, &LabelDraft::labelMoved, this, &PictureBoard::placeLabel);
     connect(&draft_, &LabelDraft::labelRenamed, this, &PictureBoard::placeLabel);
     connect(&draft_, &LabelDraft::labelAdded, this, [this](int k) {
@@ -151,12 +154,8 @@ QRectF PictureBoard::toScreen(const QRectF& box) const { return QRectF(toScreen(
 void PictureBoard::layOut()
 {
     held_ = Held::Nothing;
-    QPixmap pixmap;
-    if (draft_.hasPicture())
-        pixmap.loadFromData(draft_.activity().picture);
     shown_ = fitPicture(QSizeF(draft_.pictureSize()), area_);
     picture.place(shown_.left, shown_.top, shown_.width, shown_.height);
-    picture.setPicture(pixmap);
     picture.setVisible(draft_.hasPicture());
     for (int k = 0; k < MostOwnLabels; ++k) {
         const bool used = k < draft_.count();

@@ -32,9 +32,9 @@ EmbeddedPicture encode(const QImage& image)
     if (!image.hasAlphaChannel()) {
         const QByteArray jpeg = encoded(image, "jpeg", 88);
         if (!jpeg.isEmpty() && (png.isEmpty() || jpeg.size() * 2 < png.size()))
-            return {jpeg, QStringLiteral("jpeg"), image.size()};
+            return {jpeg, QStringLiteral("jpeg"), image.size(), image};
     }
-    return {png, QStringLiteral("png"), image.size()};
+    return {png, QStringLiteral("png"), image.size(), image};
 }
 
 } // namespace

@@ -14,17 +14,6 @@ inline constexpr float AnswerBoxWidth = 2280, AnswerBoxHeight = 375, AnswerBoxPo
 // A box grows with its answer to this width before its text wraps.
 inline constexpr float WidestBox = 3600;
 
-// `picture` (pixels) fitted into `area` with its shape kept, centred across,
-// at the area's top, as the playing screen lays it out.
-inline forms::TwipRect fitPicture(QSizeF picture, const forms::TwipRect& area)
-{
-    if (!(picture.width() > 0 && picture.height() > 0))
-        return area;
-    const double scale = std::min(area.width / picture.width(), area.height / picture.height());
-    const float width = float(picture.width() * scale), height = float(picture.height() * scale);
-    return {area.left + (area.width - width) / 2, area.top, width, height};
-}
-
 // Twips of the playing screen to one pixel of a picture `size` pixels large.
 inline double playTwipsPerPixel(QSize size)
 {
