@@ -1,5 +1,6 @@
 #include "support/soak.h"
 #include "activity/board.h"
+#include "activity/question.h"
 #include "forms/buttons.h"
 #include "forms/control.h"
 #include "forms/label.h"
@@ -124,7 +125,7 @@ void Soak::answerWhatIsOpen()
     // answered in turn, from within its own loop.
     for (int round = 0; round < 4; ++round) {
         if (QWidget* popup = QApplication::activePopupWidget()) {
-            remember(QStringLiteral("close the popup %1").arg(describeWidget(popup))); fprintf(stderr, "DBG %s\n", qPrintable(last_));
+            remember(QStringLiteral("close the popup %1").arg(describeWidget(popup)));
             popup->close();
         } else if (QWidget* modal = QApplication::activeModalWidget()) {
             answerModal(modal);
@@ -138,7 +139,7 @@ void Soak::answerWhatIsOpen()
 // folders); any other modal window is answered with one of its buttons.
 void Soak::answerModal(QWidget* modal)
 {
-    const QString what = describeWidget(modal); fprintf(stderr, "DBG modal %s\n", qPrintable(what));
+    const QString what = describeWidget(modal);
     if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
         const bool folders = dialog->fileMode() == QFileDialog::Directory;
         const QDir pickable(folders_.pickable);
@@ -325,6 +326,8 @@ void Soak::gesture()
         openScreen();
         return;
     }
+    if (answerQuestion())
+        return;
     const int roll = below(100);
     if (roll < 10) openScreen();
     else if (roll < 14) closeScreen();
@@ -334,6 +337,39 @@ void Soak::gesture()
     else if (roll < 84) drag();
     else if (roll < 92) hover();
     else key();
+}
+
+// A question the program asks on a screen ("Delete ...?", "Save the
+// changes ...?") is answered now and then with one of its answers, chosen by
+// the seed, so that every answer's path is taken; meanwhile the class goes on.
+bool Soak::answerQuestion()
+{
+    forms::Screen* screen = pickScreen();
+    if (!screen || !chance(0.5))
+        return false;
+    for (activity::Question* question : screen->findChildren<activity::Question*>()) {
+        if (!question->asking())
+            continue;
+        std::vector<forms::Label*> answers;
+        question->answers.forEach([&](int, forms::Label& a) {
+            if (a.isVisibleTo(question))
+                answers.push_back(&a);
+        });
+        if (answers.empty())
+            continue;
+        forms::Label& answer = *answers[static_cast<std::size_t>(below(static_cast<int>(answers.size())))];
+        const QString what = QStringLiteral("answer \"%1\" to \"%2\" on %3").arg(answer.caption(), question->text(), screen->name());
+        const QPoint at = answer.mapTo(screen, answer.rect().center());
+        QPointer<forms::Screen> window(screen);
+        QTest::mousePress(screen, Qt::LeftButton, {}, at);
+        note(what + QStringLiteral(": press"));
+        if (window) {
+            QTest::mouseRelease(window, Qt::LeftButton, {}, at);
+            note(what + QStringLiteral(": release"));
+        }
+        return true;
+    }
+    return false;
 }
 
 void Soak::openScreen()

@@ -59,6 +59,7 @@ private:
     void drag();
     void hover();
     void key();
+    bool answerQuestion();
 
     // What the program opened over its screens, a popup (a menu, a drop-down's
     // list) or a modal window (a file dialog, a question), is closed or
