@@ -171,6 +171,67 @@ private slots:
         QVERIFY(!QFile::exists(teacherFile()));
     }
 
+    // Another copy of the program (a colleague, a second window) saved the
+    // file meanwhile: Save asks before writing over it, and each answer
+    // keeps what it says.
+    void fileChangedElsewhereIsNotOverwrittenUnasked_data()
+    {
+        QTest::addColumn<bool>("ownQuiz");
+        QTest::addColumn<QString>("reply");
+        for (const char* reply : {"Save anyway", "Cancel"}) {
+            QTest::addRow("set, %s", reply) << false << QString(reply);
+            QTest::addRow("quiz, %s", reply) << true << QString(reply);
+        }
+        QTest::newRow("quiz, Save a copy") << true << QString("Save a copy");
+    }
+    void fileChangedElsewhereIsNotOverwrittenUnasked()
+    {
+        QFETCH(bool, ownQuiz);
+        QFETCH(QString, reply);
+        QTemporaryDir folder;
+        const QString path = ownQuiz ? folder.filePath("forces.tavquiz") : teacherFile();
+        const QByteArray mine = ownQuiz ? QByteArray(R"({"format": 1, "kind": "statements", "title": "Forces", "choices": ["True", "False"],
+            "statements": [{"text": "Friction acts against motion.", "answer": "True"}]})")
+                                        : QByteArray("True | Metals are good conductors. | free electrons carry energy.\n");
+        write(path, mine);
+        TestScreens t;
+        if (ownQuiz)
+            openQuizEditor(*t, path, folder.path(), {});
+        StatementEditor& editor = ownQuiz ? t.open<StatementEditor>(StatementEditorId) : openEditor(t);
+        click(editor.rowCommands(StatementEditor::Add));
+        QTest::keyClicks(&editor.statement.widget, "Air is a good insulator.");
+        const QByteArray theirs = mine + (ownQuiz ? QByteArray(" ") : QByteArray("False | Wood is a good conductor. |\n"));
+        write(path, theirs);
+        click(editor.commands(StatementEditor::Save));
+        QVERIFY(editor.question.asking());
+        QCOMPARE(read(path), theirs); // nothing written before the answer
+        int k = 0;
+        while (editor.question.answers(k).caption() != reply)
+            ++k;
+        click(editor.question.answers(k));
+        QCOMPARE(read(path).contains("Air is a good insulator."), reply == "Save anyway");
+        QCOMPARE(editor.history.unsaved(), reply == "Cancel");
+        if (reply == "Save a copy") {
+            QCOMPARE(read(path), theirs);
+            QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 2);
+            QVERIFY(read(folder.filePath("Forces.tavquiz")).contains("Air is a good insulator."));
+        }
+    }
+
+    // The editor may go (the program closes) while a choice is being typed:
+    // the choice's end of editing must not reach what is already gone.
+    void closingWhileAChoiceIsTyped()
+    {
+        QTemporaryDir folder;
+        TestScreens t;
+        openQuizEditor(*t, {}, folder.path(), {});
+        auto& editor = t.open<StatementEditor>(StatementEditorId);
+        editor.activateWindow();
+        editor.choices[2]->widget.setFocus();
+        QTest::keyClicks(&editor.choices[2]->widget, "Maybe");
+        QTRY_VERIFY(editor.choices[2]->widget.hasFocus());
+    } // the screens, and the editor with them, go here
+
     void badTeacherFiles_data()
     {
         QTest::addColumn<QByteArray>("bytes");

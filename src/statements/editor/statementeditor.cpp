@@ -73,6 +73,10 @@ StatementEditor::~StatementEditor()
 {
     disconnect(&history, nullptr, this, nullptr);
     disconnect(&history.stack, nullptr, this, nullptr);
+    // A field losing the keyboard as the screen goes (a choice ends its
+    // editing) must not reach the history, gone before the fields are.
+    for (const QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
 }
 
 // The parts whose place depends on what is edited, and every handler.
