@@ -24,8 +24,8 @@ struct PicturePlace {
 
 // A fixed caption: the instruction, a note line, a surface caption.
 struct FixedText {
-    QString name;          // "captions"
-    int index;             // -1 for a lone label
+    QString name;          // its role: "instruction", "note", "silverSurface"
+    int index;             // its row among texts of one role; -1 for a lone text
     QString text;
     forms::TwipRect at;
     forms::LabelLook look;

@@ -4,12 +4,6 @@
 
 namespace activity {
 
-const Topic* findTopic(const Topics& topics, const QString& title)
-{
-    const auto it = std::find_if(topics.begin(), topics.end(), [&](const Topic& t) { return t.title == title; });
-    return it == topics.end() ? nullptr : &*it;
-}
-
 const Topic* topicOfScreen(const Topics& topics, const QString& screen)
 {
     const auto it = std::find_if(topics.begin(), topics.end(), [&](const Topic& t) {

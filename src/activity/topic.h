@@ -1,9 +1,10 @@
 #pragma once
 // A menu topic: everything the program knows of one topic, kept in that
-// topic's own file in its kind's folder. Each kind lists its topics (one line
-// a topic); the program's catalogue is those lists together, and the menus,
-// the Teachers' Guide, the registration of screens, "--open" and the picture
-// generator are all made from it.
+// topic's own file in its kind's folder. activity/topiclist.h lists every
+// topic, one a line, in the menus' order; the program's catalogue is the
+// kinds' topics together, and the menus, the Teachers' Guide, the
+// registration of screens, "--open" and the picture generator are all made
+// from it.
 
 #include <QString>
 #include <functional>
@@ -14,7 +15,7 @@ namespace forms { class Screens; }
 namespace activity {
 
 struct Topic {
-    int menu = 0;                  // the menu that lists it, from 1
+    int menu = 0;                  // the menu that lists it, from 1, as topiclist.h places it
     int row = 0;                   // its place on that menu, from 0 at the top
     QString title{};               // "Heat Transfer": also the caption of its screens
     std::vector<QString> screens{}; // the first opens; with `atRandom`, any one of them
@@ -27,8 +28,20 @@ struct Topic {
 
 using Topics = std::vector<Topic>;
 
-// The topic titled `title`, or one of whose screens is `screen`; null if none.
-const Topic* findTopic(const Topics& topics, const QString& title);
+// Numbers a kind's topics as topiclist.h orders the menus: call nextMenu() at
+// each MENU, place() for each of the kind's own lines and skip() for another
+// kind's.
+class MenuPlaces {
+public:
+    void nextMenu() { ++menu_, row_ = 0; }
+    void skip() { ++row_; }
+    void place(Topic& topic) { topic.menu = menu_, topic.row = row_++; }
+
+private:
+    int menu_ = 0, row_ = 0;
+};
+
+// The topic one of whose screens is `screen`; null if none.
 const Topic* topicOfScreen(const Topics& topics, const QString& screen);
 
 } // namespace activity

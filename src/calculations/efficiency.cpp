@@ -143,7 +143,7 @@ Question efficiencyQuestion(const Random& random, int)
 activity::Topic efficiencyTopic()
 {
     static const DrillData drill{.screen = "efficiency", .title = "Efficiency Calculations", .generate = efficiencyQuestion, .levels = {}};
-    return drillTopic({.menu = 1, .row = 4,
+    return drillTopic({
                        .guide = {"Pupils calculate the work done, efficiency or energy output. Clicking the answer button "
                                  "shows how the answer is worked out.",
                                  "Give pupils A4 whiteboards, washable pens and erasers. Ask them to write their answer on their "

@@ -228,7 +228,7 @@ activity::Topic energyTopic()
 {
     static const DrillData drill{.screen = "energycalc", .title = "Energy Calculations", .generate = energyQuestion,
                                  .levels = {"Level 1", "Level 2", "Level 3"}};
-    return drillTopic({.menu = 2, .row = 4,
+    return drillTopic({
                        .guide = {"Pupils calculate the energy used or cost for using different electrical appliances. Level 1 "
                                  "offers questions with numbers that are easier to manipulate; Level 3 works in joules, with the time in "
                                  "seconds.",

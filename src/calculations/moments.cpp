@@ -335,7 +335,7 @@ Question momentsQuestion(const Random& random, int)
 activity::Topic momentsTopic()
 {
     static const DrillData drill{.screen = "moments", .title = "Calculating Moments", .generate = momentsQuestion, .levels = {}};
-    return drillTopic({.menu = 4, .row = 4,
+    return drillTopic({
                        .guide = {"Pupils calculate the moment, distance or force for different systems. When the answer button is "
                                  "clicked, the program shows how to do the calculation.",
                                  "Give the pupils A4 whiteboards, washable pens and erasers. Ask the pupils to write their answer "

@@ -1,19 +1,23 @@
-// The calculations topics, in the order of the list.
+// The calculations topics, numbered as activity/topiclist.h orders the menus.
 #include "calculations/topics.h"
 
 namespace calculations {
 
-#define TOPIC(make) activity::Topic make();
-#include "calculations/topiclist.h"
-#undef TOPIC
+#define CALCULATIONS(make) activity::Topic make();
+#define OTHER_KIND
+#include "activity/topiclist.h"
 
 const activity::Topics& topics()
 {
-    static const activity::Topics all{
-#define TOPIC(make) make(),
-#include "calculations/topiclist.h"
-#undef TOPIC
-    };
+    static const activity::Topics all = [] {
+        activity::Topics made;
+        activity::MenuPlaces places;
+#define MENU places.nextMenu();
+#define CALCULATIONS(make) places.place(made.emplace_back(make()));
+#define OTHER_KIND places.skip();
+#include "activity/topiclist.h"
+        return made;
+    }();
     return all;
 }
 

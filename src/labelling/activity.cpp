@@ -169,7 +169,7 @@ void addScreen(forms::Screens& screens, const ActivityData& data)
     screens.add(data.screen, [&data](forms::Screens& s) { return std::make_unique<LabellingActivity>(s, data); });
 }
 
-activity::Topic labellingTopic(activity::Topic topic, std::span<const ActivityData> tables)
+LabellingTopic labellingTopic(activity::Topic topic, std::span<const ActivityData> tables)
 {
     for (const ActivityData& table : tables)
         topic.screens.push_back(table.screen);
@@ -178,7 +178,7 @@ activity::Topic labellingTopic(activity::Topic topic, std::span<const ActivityDa
         for (const ActivityData& table : tables)
             addScreen(screens, table);
     };
-    return topic;
+    return {std::move(topic), tables};
 }
 
 } // namespace labelling

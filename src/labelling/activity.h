@@ -68,10 +68,10 @@ private:
 // since each screen keeps a reference to it.
 void addScreen(forms::Screens& screens, const ActivityData& data);
 
-// `topic` (its place, title, guide and pick) made of the screens of `tables`,
-// in their order: their names, the pictures they show and their registration.
-activity::Topic labellingTopic(activity::Topic topic, std::span<const ActivityData> tables);
-inline activity::Topic labellingTopic(activity::Topic topic, const ActivityData& table)
+// `topic` (its title, guide and pick) made of the screens of `tables`, in
+// their order: their names, the pictures they show and their registration.
+LabellingTopic labellingTopic(activity::Topic topic, std::span<const ActivityData> tables);
+inline LabellingTopic labellingTopic(activity::Topic topic, const ActivityData& table)
 {
     return labellingTopic(std::move(topic), {&table, 1});
 }

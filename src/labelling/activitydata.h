@@ -7,6 +7,7 @@
 #include "activity/looks.h"
 #include "activity/parts.h"
 #include "activity/rules.h"
+#include "activity/topic.h"
 
 #include <QColor>
 #include <QString>
@@ -66,6 +67,14 @@ struct Extras {
     std::function<void(LabellingActivity&)> afterLoad;
 };
 
+// What the tests of the tables hold a screen's layout to. A new screen is held
+// to all of them; a screen drawn to an older design says which it keeps.
+struct LayoutChecks {
+    bool boxesApart = true;  // no box covers another or a command; each answer fits its box
+    bool partsDrawn = true;  // the picture draws something where each leader line ends
+    bool ownSize = true;     // the diagram is shown unstretched, exactly its designed area
+};
+
 struct ActivityData {
     QString screen;
     QString caption;
@@ -79,6 +88,14 @@ struct ActivityData {
     std::optional<VariantSwitch> variants;
     ScoringRule score = scoreOwnTargets;
     Extras extras;
+    LayoutChecks checks{};
+};
+
+// A labelling topic: its menu topic and the tables of its screens, which
+// outlive the registry (each topic's file keeps them function-static).
+struct LabellingTopic {
+    activity::Topic topic;
+    std::span<const ActivityData> tables;
 };
 
 // The picture files the screens show, as they name them, in screen order.

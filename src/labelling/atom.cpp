@@ -67,6 +67,7 @@ ActivityData atom()
     const AtomDrawing& a = atomDrawing();
     ActivityData d;
     d.screen = "atom";
+    d.checks.partsDrawn = false; // drawn before this check: its leaders' ends are checked one by one
     d.caption = Title;
     d.background = QColor(20, 44, 100);
     d.answerPoints = 12;
@@ -80,7 +81,7 @@ ActivityData atom()
                {"no charge",                     8880, 5460,   2640, 375,  8880, 6600, "the grey particle in the key"},
                {"negative charge",               8880, 5940,   2640, 375,  3360, 7320, "the blue particle in the key"}};
     d.pictures = {{"Images\\atom.jpg", 2400, 840, 9480, 5640, false, "Diagram of a lithium atom: a cluster of three red and four grey particles at the centre, two small blue particles on an inner ring and one on an outer ring; a key shows one red, one grey and one blue particle"}};
-    d.texts = {{"captions", 0, "Label this lithium atom and its key.", {120, 120, 7200, 585},
+    d.texts = {{"instruction", -1, "Label this lithium atom and its key.", {120, 120, 7200, 585},
                 timesText(24)}};
     d.scoreLine = {"scoreLine", {7560, 120, 4200, 585}, 24};
     const QPointF nucleus = around(a.nucleusRadius - 30, 172); // just inside its outline
@@ -115,9 +116,9 @@ const ActivityData& atomActivity()
     return data;
 }
 
-activity::Topic atomTopic()
+LabellingTopic atomTopic()
 {
-    return labellingTopic({.menu = 4, .row = 0, .title = Title,
+    return labellingTopic({.title = Title,
                            .guide = {"Drag and drop activity to label an atom.",
                                      "When all the labels have been put into position, the score can be checked.",
                                      "This activity links well with the Chemistry component of their course."}},

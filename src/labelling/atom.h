@@ -32,6 +32,6 @@ struct AtomDrawing {
 
 const AtomDrawing& atomDrawing();
 const ActivityData& atomActivity();
-activity::Topic atomTopic();
+LabellingTopic atomTopic();
 
 } // namespace labelling

@@ -53,7 +53,7 @@ ActivityData background()
                {pie.sectors[4].source,                  840, 1560,    2520, 375,  6480, 6720, "the purple slice, a tenth of the chart"},
                {pie.sectors[5].source,                  7800, 840,    3240, 615,  240, 6720, "the thin white sliver, under 1 per cent of the chart"}};
     d.pictures = {{"Images\\background.jpg", 3360, 1200, 5280, 5400, false, "Pie chart of the sources of background radiation, its slices not named: a red slice of half the chart, a brown and a blue slice of about a seventh each, a green slice of about a ninth, a purple slice of a tenth and a thin white sliver under 1 per cent"}};
-    d.texts = {{"captions", 0, "Label the sources of background radiation.", {120, 120, 11760, 585}, timesText(24)}};
+    d.texts = {{"instruction", -1, "Label the sources of background radiation.", {120, 120, 11760, 585}, timesText(24)}};
     d.scoreLine = {"scoreLine", {7560, 6000, 4200, 585}, 24};
     // Each leader runs from its target into the middle of its sector; the
     // sliver's leader meets it near the rim, where it is widest.
@@ -98,9 +98,9 @@ const ActivityData& backgroundActivity()
     return data;
 }
 
-activity::Topic backgroundTopic()
+LabellingTopic backgroundTopic()
 {
-    return labellingTopic({.menu = 4, .row = 2, .title = Title,
+    return labellingTopic({.title = Title,
                            .guide = {"Drag and drop to label a pie chart showing the sources of background radiation.",
                                      "Different areas and lifestyles mean that people are exposed to different amounts of background "
                                      "radiation. Pupils could be asked to find out which parts of the UK have high background "

@@ -32,6 +32,6 @@ struct PieChart {
 
 const PieChart& backgroundChart();
 const ActivityData& backgroundActivity();
-activity::Topic backgroundTopic();
+LabellingTopic backgroundTopic();
 
 } // namespace labelling

@@ -27,7 +27,7 @@ ActivityData beaker()
                {"beaker",              9240, 3015,    2520, 375,  3120, 6600, "the glass container holding the water"},
                {"tripod",              9240, 4740,    2520, 375,  240, 7200, "the three-legged stand holding the container above the flame"}};
     d.pictures = {{"Images\\convection.jpg", 3000, 720, 6000, 5160, false, "A glass beaker of water on a three-legged stand over a burner; purple colour from a crystal above the flame rises on the left, crosses the top, sinks on the right and returns along the bottom, with a red arrow up and a blue arrow down"}};
-    d.texts = {{"captions", 0, "Label this diagram showing a convection current in a beaker of water.",
+    d.texts = {{"instruction", -1, "Label this diagram showing a convection current in a beaker of water.",
                 {240, 120, 11520, 555}, timesText(20.25, forms::Green)}};
     d.scoreLine = {"scoreLine", {3960, 5955, 4080, 585}, 24};
     d.lines = {leaderLine(0, 2760, 5070, 5100, 5070),  // the burner's barrel
@@ -48,9 +48,9 @@ const ActivityData& convectionActivity()
     return data;
 }
 
-activity::Topic convectionTopic()
+LabellingTopic convectionTopic()
 {
-    return labellingTopic({.menu = 1, .row = 0, .title = Title,
+    return labellingTopic({.title = Title,
                            .guide = {"Label a diagram showing a convection current in a beaker. When all the labels have been put "
                                      "into position, the score can be checked.",
                                      "Small groups of pupils could perform the practical as an extension activity. A crystal of "

@@ -6,5 +6,5 @@ namespace labelling {
 // convection: a beaker of water heated under one side, a crystal's purple
 // trail showing the convection current.
 const ActivityData& convectionActivity();
-activity::Topic convectionTopic();
+LabellingTopic convectionTopic();
 } // namespace labelling

@@ -46,6 +46,7 @@ ActivityData earSound()
 {
     ActivityData d;
     d.screen = "earsound";
+    d.checks.partsDrawn = false; // its lines include the wave's, which lead to no target
     d.caption = "The Ear"; // the screen's own name for its diagram, under the topic "Sound"
     d.background = QColor(9, 63, 137);
     d.answerPoints = 12;
@@ -60,7 +61,7 @@ ActivityData earSound()
     d.pictures = {{"Images\\ear.jpg", 5760, 1560, 6000, 4500, false, "Section through a human ear: the outer ear and the ear canal, a thin membrane across its end, three tiny bones in the middle ear, a snail-shaped coil in the inner ear and a nerve leading away from it"}};
     const forms::LabelLook caption{"Arial", 24, false, forms::Yellow, forms::Black, false, false,
                                    forms::Label::Align::Center};
-    d.texts = {{"captions", -1, "Label the diagram below.", {2640, 240, 5145, 825}, timesText(24)},
+    d.texts = {{"instruction", -1, "Label the diagram below.", {2640, 240, 5145, 825}, timesText(24)},
                {"waveCaption", -1, "sound wave", {1320, 5160, 4425, 825}, caption, true}};
     d.scoreLine = {"scoreLine", {8280, 240, 3300, 540}, 24, forms::Label::Align::Left, true};
     d.lines = lines();
@@ -114,23 +115,23 @@ void EarSound::stepFork()
         forkPicture.setPicture(picture);
 }
 
-activity::Topic soundTopic()
+LabellingTopic soundTopic()
 {
-    activity::Topic topic = labellingTopic(
-        {.menu = 3, .row = 4, .title = QStringLiteral("Sound"),
+    LabellingTopic made = labellingTopic(
+        {.title = QStringLiteral("Sound"),
          .guide = {"Drag and drop labelling of a diagram showing how sound waves travel into the ear.",
                    "When all the labels are in position, the scores can be checked.",
                    "Longitudinal waves, such as sound waves, can be explained using a slinky."}},
         earSoundActivity());
     for (int frame = 0; frame < ForkFrames; ++frame)
-        topic.pictures.push_back(forkFrameFile(frame));
-    topic.addScreens = [](forms::Screens& screens) {
+        made.topic.pictures.push_back(forkFrameFile(frame));
+    made.topic.addScreens = [](forms::Screens& screens) {
         // The fork's step and frames outlive each opening of the screen.
         screens.add(earSoundActivity().screen, [fork = std::make_shared<TuningFork>()](forms::Screens& s) {
             return std::make_unique<EarSound>(s, fork);
         });
     };
-    return topic;
+    return made;
 }
 
 } // namespace labelling

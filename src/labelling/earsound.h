@@ -30,7 +30,7 @@ struct TargetLeader {
 };
 
 const ActivityData& earSoundActivity();
-activity::Topic soundTopic();
+LabellingTopic soundTopic();
 // The leader lines, one a target, in target order. The picture generator
 // draws each part where its line ends.
 const std::vector<TargetLeader>& earLeaders();

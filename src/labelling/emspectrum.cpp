@@ -41,7 +41,7 @@ ActivityData spectrum()
     d.items.push_back({"increasing wavelength", 4560, 4500,  ArrowBoxWidth, BoxHeight,  2400, 7080, "the arrow below the bands, pointing left"});
     // The arrows run across the whole picture; the band fills its middle.
     d.pictures = {{"Images\\spectrum.jpg", BandLeft, 840, 11520, 4320, false, "The electromagnetic spectrum as a strip of seven bands, its names left out, with a wave drawn across it that gets shorter from left to right; the middle band is coloured like a rainbow; an arrow above the strip points right and an arrow below it points left"}};
-    d.texts = {{"captions", 0, "Label the parts of the electromagnetic spectrum.", {240, 120, 11520, 555},
+    d.texts = {{"instruction", -1, "Label the parts of the electromagnetic spectrum.", {240, 120, 11520, 555},
                 timesText(20.25, forms::Green)}};
     d.scoreLine = {"scoreLine", {3960, 5280, 4080, 585}, 24};
     return d;
@@ -55,9 +55,9 @@ const ActivityData& emSpectrumActivity()
     return data;
 }
 
-activity::Topic emSpectrumTopic()
+LabellingTopic emSpectrumTopic()
 {
-    return labellingTopic({.menu = 3, .row = 2, .title = Title,
+    return labellingTopic({.title = Title,
                            .guide = {"Drag and drop to label the different parts of the electromagnetic spectrum.",
                                      "When all the labels are in position, the scores can be checked.",
                                      "Small groups of pupils could work at the board to complete the task. The team that completes "

@@ -6,7 +6,7 @@ namespace labelling {
 // emspectrum: the seven regions of the electromagnetic spectrum under a wave
 // whose wavelength shortens from radio to gamma, and the two arrows beside it.
 const ActivityData& emSpectrumActivity();
-activity::Topic emSpectrumTopic();
+LabellingTopic emSpectrumTopic();
 
 // The answers naming the two arrows; the picture points each the right way.
 inline constexpr int IncreasingFrequency = 7;

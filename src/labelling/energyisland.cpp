@@ -29,7 +29,7 @@ ActivityData island()
                {"coal-fired power station",  9675, 4560,    2160, 630,  3120, 6480, "the coal mine near the port"},
                {"nuclear power station",     165, 2160,     2160, 630,  8880, 7200, "the remote headland in the west, far from the town"}};
     d.pictures = {{"Images\\island.jpg", 120, 660, 11760, 5160, false, "Map of an island: a windy ridge in the north, a remote headland in the west with big waves off the coast, a volcano with hot springs, a lake in a mountain valley, an estuary in the east, a town, a sunny south-facing slope, and a coal mine near a port"}};
-    d.texts = {{"captions", 0, "Drag each label to the best place for it on this island.",
+    d.texts = {{"instruction", -1, "Drag each label to the best place for it on this island.",
                 {240, 120, 11520, 555}, timesText(20.25, forms::Green)}};
     d.scoreLine = {"scoreLine", {3960, 5850, 4080, 585}, 24};
     d.lines = {leaderLine(0, 2325, 1410, 4620, 1410),  // the windy ridge
@@ -51,9 +51,9 @@ const ActivityData& energyIslandActivity()
     return data;
 }
 
-activity::Topic energyIslandTopic()
+LabellingTopic energyIslandTopic()
 {
-    return labellingTopic({.menu = 2, .row = 1, .title = Title,
+    return labellingTopic({.title = Title,
                            .guide = {"Pupils consider a fictitious island. They drag and drop electricity generation labels onto the "
                                      "most appropriate parts of the island.",
                                      "When all the labels are in position, the scores can be checked.",

@@ -6,5 +6,5 @@ namespace labelling {
 // energyisland: a map of an island; each way of generating electricity goes
 // to the one place on it that suits it best.
 const ActivityData& energyIslandActivity();
-activity::Topic energyIslandTopic();
+LabellingTopic energyIslandTopic();
 } // namespace labelling

@@ -51,20 +51,21 @@ ActivityData sourcesTable()
 {
     ActivityData d;
     d.screen = "energysources";
+    d.checks.partsDrawn = false; // its lines rule the table; no target has a leader
     d.caption = Title;
     d.background = QColor(40, 65, 136);
     d.answerPoints = 12;
-    d.texts = {{"captions", 0, "Drag each explanation into the row of its energy source.", {240, 120, 11520, 555},
+    d.texts = {{"instruction", -1, "Drag each explanation into the row of its energy source.", {240, 120, 11520, 555},
                 timesText(20.25, forms::Green)},
-               {"captions", 1, "Energy source", {TableLeft, HeadTop + 90, NameRight - TableLeft, 330}, cellText()},
-               {"captions", 2, "How it is used to make electricity", {NameRight, HeadTop + 90, TableRight - NameRight, 330},
+               {"sourceHeading", -1, "Energy source", {TableLeft, HeadTop + 90, NameRight - TableLeft, 330}, cellText()},
+               {"useHeading", -1, "How it is used to make electricity", {NameRight, HeadTop + 90, TableRight - NameRight, 330},
                 cellText()}};
     int line = 0;
     for (int row = 0; row < Rows; ++row) {
         const float top = rowTop(row), boxTop = top + BoxInset;
         d.items.push_back({Sources[row].explanation, NameRight + 60, boxTop, BoxWidth, BoxHeight, HomesLeft,
                            rowTop(HomeRow[row]) + BoxInset, QStringLiteral("the row for %1").arg(Sources[row].name)});
-        d.texts.push_back({"captions", 3 + row, Sources[row].name, {IconRight, top + 180, NameRight - IconRight, 330},
+        d.texts.push_back({"sourceName", row, Sources[row].name, {IconRight, top + 180, NameRight - IconRight, 330},
                            cellText()});
     }
     // The pictures of the sources, one to a row, left of their names.
@@ -91,9 +92,9 @@ const ActivityData& energySourcesActivity()
     return data;
 }
 
-activity::Topic energySourcesTopic()
+LabellingTopic energySourcesTopic()
 {
-    return labellingTopic({.menu = 2, .row = 2, .title = Title,
+    return labellingTopic({.title = Title,
                            .guide = {"Complete a table matching energy sources with an explanation of how it is used to make "
                                      "electricity.",
                                      "When all the labels are in position, the scores can be checked.",

@@ -6,5 +6,5 @@ namespace labelling {
 // energysources: a table of eight energy sources; pupils drag how each one is
 // used to make electricity into its row.
 const ActivityData& energySourcesActivity();
-activity::Topic energySourcesTopic();
+LabellingTopic energySourcesTopic();
 } // namespace labelling

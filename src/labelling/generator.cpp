@@ -13,6 +13,7 @@ ActivityData powerStation()
 {
     ActivityData d;
     d.screen = "generator";
+    d.checks.partsDrawn = false; // drawn before this check: its leaders' ends are checked one by one
     d.caption = Title;
     d.background = QColor(40, 65, 136);
     d.answerPoints = 12;
@@ -27,7 +28,7 @@ ActivityData powerStation()
                {"step-up transformer",  9120, 5400,   1440, 675,  1320, 7080, "the part above it: the grey box with two coils, between the green machine and the pylons"}};
     // Shown at its own size; the diagram is drawn to fill this area.
     d.pictures = {{"Images\\electric.jpg", 240, 720, 11625, 4680, false, "Diagram of a power station, left to right: a heap of black lumps, a tall furnace with tubes of water and a chimney, a white pipe to a machine with rows of blades, a blue pipe back to the furnace, a shaft to a green machine with a magnet inside coils, a grey box with two coils, and pylons carrying cables"}};
-    d.texts = {{"captions", 0, "Label this diagram showing the industrial production of electricity.",
+    d.texts = {{"instruction", -1, "Label this diagram showing the industrial production of electricity.",
                 {240, 120, 11505, 825}, timesText(20.25, forms::Green)}};
     d.scoreLine = {"scoreLine", {3960, 6360, 4080, 585}, 24};
     // Leader lines from the small targets to their parts; there is no lines(2).
@@ -46,9 +47,9 @@ const ActivityData& generatorActivity()
     return data;
 }
 
-activity::Topic generatorTopic()
+LabellingTopic generatorTopic()
 {
-    return labellingTopic({.menu = 2, .row = 0, .title = Title,
+    return labellingTopic({.title = Title,
                            .guide = {"Drag and drop activity, in which pupils match the names of the different processes in the "
                                      "generation of electricity.",
                                      "When all the labels are in position, the scores can be checked.",

@@ -5,5 +5,5 @@
 namespace labelling {
 // generator: the parts of a power station, from fuel to the pylons.
 const ActivityData& generatorActivity();
-activity::Topic generatorTopic();
+LabellingTopic generatorTopic();
 } // namespace labelling

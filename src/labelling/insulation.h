@@ -5,5 +5,5 @@
 namespace labelling {
 // thermal, house and thermos: keeping heat in, three screens of one family.
 const std::vector<ActivityData>& insulationActivities();
-activity::Topic insulationTopic();
+LabellingTopic insulationTopic();
 } // namespace labelling

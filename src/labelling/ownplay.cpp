@@ -103,7 +103,7 @@ OwnScreen screenFor(const OwnActivity& activity, QSize pixels)
     d.caption = activity.title;
     d.background = Background;
     const QString instruction = activity.instruction.isEmpty() ? DefaultInstruction : activity.instruction;
-    d.texts = {{QStringLiteral("captions"), 0, instruction, InstructionBox, timesText(instructionPoints(instruction), forms::Green)}};
+    d.texts = {{QStringLiteral("instruction"), -1, instruction, InstructionBox, timesText(instructionPoints(instruction), forms::Green)}};
     d.scoreLine = {QStringLiteral("scoreLine"), {3360, 7350, 5205, 540}, 20.25};
     // The picture shrinks only when its home boxes would not fit beneath it.
     forms::TwipRect area = OwnPictureArea;

@@ -47,8 +47,8 @@ ActivityData satellites()
                {"geostationary orbit",     120, 5040,    3120, 375,  600, 7320, "the wide circle round the middle of the globe, far out"},
                {"polar satellite",         8760, 840,    3120, 375,  8400, 6720, "the satellite moving on the circle over the poles"},
                {"geostationary satellite", 120, 5880,    3120, 375,  4560, 7320, "the satellite on the wide circle, keeping above the same place"}};
-    d.texts = {{"captions", 0, "Label this diagram of two satellites.", {120, 120, 7200, 585}, timesText(24)},
-               {"captions", 1, "Not to scale", {8760, 5640, 3120, 465}, noteText()}};
+    d.texts = {{"instruction", -1, "Label this diagram of two satellites.", {120, 120, 7200, 585}, timesText(24)},
+               {"note", -1, "Not to scale", {8760, 5640, 3120, 465}, noteText()}};
     d.scoreLine = {"scoreLine", {7560, 120, 4200, 585}, 24};
     // The still parts: a point inside the globe, the near half of the
     // equator, the polar orbit over the north-west, the near side of the
@@ -77,9 +77,9 @@ const ActivityData& satellitesActivity()
     return data;
 }
 
-activity::Topic satellitesTopic()
+LabellingTopic satellitesTopic()
 {
-    return labellingTopic({.menu = 5, .row = 3, .title = Title,
+    return labellingTopic({.title = Title,
                            .guide = {"Pupils drag and drop labels onto a moving diagram of polar and geostationary satellites.",
                                      "Pupils could find out about real life examples of how satellites impinge on their lives (e.g. "
                                      "mobile phones, GPS, weather forecasts)."}},

@@ -14,6 +14,6 @@ inline constexpr int GeostationarySatelliteTarget = 5;
 inline constexpr forms::TwipRect OrbitArea{0, 720, 12000, 5880};
 
 const ActivityData& satellitesActivity();
-activity::Topic satellitesTopic();
+LabellingTopic satellitesTopic();
 
 } // namespace labelling

@@ -23,6 +23,7 @@ ActivityData nakedEye()
 {
     ActivityData d;
     d.screen = TelescopeFamily.screens.at(0);
+    d.checks.ownSize = false; // its pictures are stretched to their frames
     d.caption = Title;
     d.background = QColor(25, 25, 25);
     d.answerPoints = 15.75;
@@ -35,9 +36,9 @@ ActivityData nakedEye()
                   {"Images\\moonn.jpg",     8160, 240,  3660, 2760, true, "Night sky over houses and trees, with a bright round grey disc with dark patches"},
                   {"Images\\eclipsen.jpg",  4080, 3960, 3660, 2760, true, "A black disc with a thin bright ring of light all round it, above a skyline"},
                   {"Images\\venusn.jpg",    8160, 3960, 3660, 2760, true, "Evening sky with a thin crescent and a very bright point of light beside it"}};
-    d.texts = {{"captions", 0, "Label the images. They are shown as they might be seen with the naked eye.",
+    d.texts = {{"instruction", -1, "Label the images. They are shown as they might be seen with the naked eye.",
                 {120, 2400, 3735, 2025}, timesText(20.25)},
-               {"captions", 1, "Never look directly at the Sun", {3570, 7440, 4695, 465}, noteText()}};
+               {"note", -1, "Never look directly at the Sun", {3570, 7440, 4695, 465}, noteText()}};
     d.scoreLine = {"scoreLine", {240, 6960, 3360, 705}, 20.25};
     d.variants = TelescopeFamily.seenFrom(0);
     return d;
@@ -47,6 +48,7 @@ ActivityData amateurTelescope()
 {
     ActivityData d;
     d.screen = TelescopeFamily.screens.at(1);
+    d.checks.ownSize = false;
     d.caption = Title;
     d.background = QColor(25, 25, 25);
     d.answerPoints = 15.75;
@@ -63,7 +65,7 @@ ActivityData amateurTelescope()
                   {"Images\\jupitert2.jpg", 240, 5040,  2760, 2085, true, "Through a small telescope: a pale disc with faint bands and small points of light in a line on either side of it"},
                   {"Images\\saturnt2.jpg",  3240, 5040, 2760, 2085, true, "Through a small telescope: a small yellowish disc inside a ring"},
                   {"Images\\moont4.jpg",    6240, 5040, 2760, 2085, true, "Through a small telescope: a large grey surface covered in craters"}};
-    d.texts = {{"captions", 0,
+    d.texts = {{"instruction", -1,
                 "Label these images that are shown as they might be seen through an Earth-based amateur telescope.",
                 {3960, 120, 7785, 1905}, timesText(26.25)}};
     d.scoreLine = {"scoreLine", {9240, 6360, 2520, 1185}, 24};
@@ -75,6 +77,7 @@ ActivityData spaceTelescope()
 {
     ActivityData d;
     d.screen = TelescopeFamily.screens.at(2);
+    d.checks.ownSize = false;
     d.caption = Title;
     d.background = QColor(0, 0, 0);
     d.answerPoints = 15.75;
@@ -87,9 +90,9 @@ ActivityData spaceTelescope()
                   {"Images\\saturnh.jpg", 8160, 240,  3660, 2760, true, "A banded planet with wide, bright rings round it"},
                   {"Images\\eagleh.jpg",  4200, 3960, 3660, 2760, true, "Tall dark pillars of gas and dust against a blue-green glow"},
                   {"Images\\galaxyh.jpg", 8160, 3960, 3660, 2760, true, "A spiral of stars winding out from a bright centre"}};
-    d.texts = {{"captions", 0, "Label these photographs that were taken by the Hubble Space Telescope.",
+    d.texts = {{"instruction", -1, "Label these photographs that were taken by the Hubble Space Telescope.",
                 {120, 2760, 3855, 1305}, timesText(18)},
-               {"captions", 1, "Drawings by Quorvanta after Hubble photographs",
+               {"credit", -1, "Drawings by Quorvanta after Hubble photographs",
                 {4290, 7440, 7455, 465}, noteText()}};
     d.scoreLine = {"scoreLine", {300, 6960, 3360, 705}, 20.25};
     d.variants = TelescopeFamily.seenFrom(2);
@@ -104,9 +107,9 @@ const std::vector<ActivityData>& telescopicActivities()
     return all;
 }
 
-activity::Topic telescopicTopic()
+LabellingTopic telescopicTopic()
 {
-    return labellingTopic({.menu = 5, .row = 1, .title = Title,
+    return labellingTopic({.title = Title,
                            .guide = {"Drag and drop to match photographs of various celestial bodies.",
                                      "There are three menus, showing images produced with the naked eye, an amateur "
                                      "telescope and the Hubble Space Telescope. When all the labels are in position, the "

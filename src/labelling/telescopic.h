@@ -5,5 +5,5 @@
 namespace labelling {
 // nakedeye, telescope and hst.
 const std::vector<ActivityData>& telescopicActivities();
-activity::Topic telescopicTopic();
+LabellingTopic telescopicTopic();
 } // namespace labelling

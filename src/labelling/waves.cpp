@@ -35,7 +35,7 @@ ActivityData twoWaves()
                {"compression",    3060, 3480,    2160, 375,  8880, 7200, "a region where the lines of the lower wave are crowded together"},
                {"rarefaction",    7110, 3480,    2160, 375,  3120, 6600, "a region where the lines of the lower wave are spread apart"}};
     d.pictures = {{"Images\\waves.jpg", 240, 720, 11520, 5160, false, "Two waves: above, a transverse wave drawn as a curve of displacement against distance, with peaks and dips about a straight middle line; below, a longitudinal wave drawn as vertical lines, crowded together in some places and spread apart in others"}};
-    d.texts = {{"captions", 0, "Label the features of these two waves.", {240, 120, 11520, 555},
+    d.texts = {{"instruction", -1, "Label the features of these two waves.", {240, 120, 11520, 555},
                 timesText(20.25, forms::Green)}};
     d.scoreLine = {"scoreLine", {3960, 5955, 4080, 585}, 24};
     d.lines = {leaderLine(0, 4815, 1095, 4815, 1290),  // the arrow from crest to crest
@@ -58,9 +58,9 @@ const ActivityData& wavesActivity()
     return data;
 }
 
-activity::Topic wavesTopic()
+LabellingTopic wavesTopic()
 {
-    return labellingTopic({.menu = 3, .row = 0, .title = Title,
+    return labellingTopic({.title = Title,
                            .guide = {"Drag and drop activity to label the features of a wave.",
                                      "When all the labels are in position, the scores can be checked.",
                                      "An oscilloscope could be used to display the shapes of sound waves picked up by a microphone."}},

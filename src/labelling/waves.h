@@ -6,5 +6,5 @@ namespace labelling {
 // waves: a transverse wave on axes and a longitudinal wave, with their
 // features to label; either "wavelength" counts on either wave.
 const ActivityData& wavesActivity();
-activity::Topic wavesTopic();
+LabellingTopic wavesTopic();
 } // namespace labelling

@@ -15,11 +15,9 @@ struct QuizTopic {
     const QuizData& quiz; // outlives the registry: each screen keeps a reference to it
 };
 
-// Where a topic stands on the menus, its title (also its screen's caption)
-// and its row in the Teachers' Guide.
+// A topic's title (also its screen's caption) and its row in the Teachers'
+// Guide; activity/topiclist.h places it on the menus.
 struct MenuPlace {
-    int menu;
-    int row;
     QString title;
     std::vector<QString> guide;
 };
@@ -29,8 +27,6 @@ template <class QuizScreen>
 QuizTopic quizTopic(const MenuPlace& place, const QuizData& quiz)
 {
     activity::Topic topic;
-    topic.menu = place.menu;
-    topic.row = place.row;
     topic.title = place.title;
     topic.guide = place.guide;
     topic.screens = {quiz.screen};

@@ -1,4 +1,4 @@
-// The statement-quiz topics, in the order of the list.
+// The statement-quiz topics, numbered as activity/topiclist.h orders the menus.
 #include "statements/topics.h"
 #include "statements/quiztopic.h"
 
@@ -7,19 +7,23 @@
 
 namespace statements {
 
-#define TOPIC(make) QuizTopic make();
-#include "statements/topiclist.h"
-#undef TOPIC
+#define STATEMENTS(make) QuizTopic make();
+#define OTHER_KIND
+#include "activity/topiclist.h"
 
 namespace {
 
 const std::vector<QuizTopic>& list()
 {
-    static const std::vector<QuizTopic> all{
-#define TOPIC(make) make(),
-#include "statements/topiclist.h"
-#undef TOPIC
-    };
+    static const std::vector<QuizTopic> all = [] {
+        std::vector<QuizTopic> made;
+        activity::MenuPlaces places;
+#define MENU places.nextMenu();
+#define STATEMENTS(make) places.place(made.emplace_back(make()).topic);
+#define OTHER_KIND places.skip();
+#include "activity/topiclist.h"
+        return made;
+    }();
     return all;
 }
 
@@ -32,6 +36,17 @@ const activity::Topics& topics()
         for (const QuizTopic& t : list())
             topics.push_back(t.topic);
         return topics;
+    }();
+    return all;
+}
+
+const std::vector<const QuizData*>& quizzes()
+{
+    static const std::vector<const QuizData*> all = [] {
+        std::vector<const QuizData*> quizzes;
+        for (const QuizTopic& t : list())
+            quizzes.push_back(&t.quiz);
+        return quizzes;
     }();
     return all;
 }

@@ -46,7 +46,7 @@ const UnitsData& symbolsUnits()
 
 activity::Topic symbolsTopic()
 {
-    return {.menu = 4, .row = 3, .title = symbolsUnits().title, .screens = {symbolsUnits().screen},
+    return {.title = symbolsUnits().title, .screens = {symbolsUnits().screen},
             .atRandom = false,
             .guide = {"Drag and drop to match units with their symbols. When all the labels are in position, the "
                       "scores can be checked.",

@@ -1,19 +1,23 @@
-// The units topics, in the order of the list.
+// The units topics, numbered as activity/topiclist.h orders the menus.
 #include "units/topics.h"
 
 namespace units {
 
-#define TOPIC(make) activity::Topic make();
-#include "units/topiclist.h"
-#undef TOPIC
+#define UNITS(make) activity::Topic make();
+#define OTHER_KIND
+#include "activity/topiclist.h"
 
 const activity::Topics& topics()
 {
-    static const activity::Topics all{
-#define TOPIC(make) make(),
-#include "units/topiclist.h"
-#undef TOPIC
-    };
+    static const activity::Topics all = [] {
+        activity::Topics made;
+        activity::MenuPlaces places;
+#define MENU places.nextMenu();
+#define UNITS(make) places.place(made.emplace_back(make()));
+#define OTHER_KIND places.skip();
+#include "activity/topiclist.h"
+        return made;
+    }();
     return all;
 }
 

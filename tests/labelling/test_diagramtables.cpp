@@ -4,50 +4,33 @@
 // each diagram shown at the size its area leaves it.
 #include "support/testscreens.h"
 #include "labelling/activity.h"
-#include "labelling/generator.h"
-#include "labelling/insulation.h"
-#include "labelling/emspectrum.h"
-#include "labelling/energysources.h"
-#include "labelling/waves.h"
-#include "labelling/convection.h"
-#include "labelling/energyisland.h"
+#include "labelling/topics.h"
 #include "activity/commands.h"
 #include "forms/pictures.h"
-#include "labelling/atom.h"
-#include "labelling/background.h"
 #include "activity/leaders.h"
 
 #include <QTest>
 
 using labelling::ActivityData;
+using labelling::table;
 
 namespace {
 
-const ActivityData& table(const QString& screen)
-{
-    if (screen == QLatin1String("generator"))
-        return labelling::generatorActivity();
-    for (const ActivityData* data : {&labelling::energySourcesActivity(), &labelling::emSpectrumActivity(),
-                                     &labelling::wavesActivity(), &labelling::convectionActivity(),
-                                     &labelling::energyIslandActivity()})
-        if (data->screen == screen)
-            return *data;
-    if (screen == QLatin1String("atom"))
-        return labelling::atomActivity();
-    if (screen == QLatin1String("background"))
-        return labelling::backgroundActivity();
-    for (const ActivityData& data : labelling::insulationActivities())
-        if (data.screen == screen)
-            return data;
-    qFatal("no table %s", qPrintable(screen));
-}
-
-const labelling::FixedText* caption(const ActivityData& data, int index)
+const labelling::FixedText* fixedText(const ActivityData& data, const QString& role)
 {
     for (const labelling::FixedText& text : data.texts)
-        if (text.name == QLatin1String("captions") && text.index == index)
+        if (text.name == role)
             return &text;
     return nullptr;
+}
+
+// A row for every screen of every labelling topic that keeps the check.
+void screensKeeping(bool labelling::LayoutChecks::*check)
+{
+    QTest::addColumn<QString>("screen");
+    for (const ActivityData* d : labelling::tables())
+        if (d->checks.*check && !d->pictures.empty())
+            QTest::newRow(qPrintable(d->screen)) << d->screen;
 }
 
 QRectF rectOf(const forms::TwipRect& r) { return {r.left, r.top, r.width, r.height}; }
@@ -60,11 +43,6 @@ bool drawnAt(const QImage& image, QPointF spot)
     return qAbs(here.red() - bare.red()) + qAbs(here.green() - bare.green()) + qAbs(here.blue() - bare.blue()) > 60;
 }
 
-// The screens whose diagrams must hold, at the end of every leader line, the part it names.
-const char* const DrawnScreens[] = {"waves", "convection", "energyisland"};
-// The screens laid out with no box overlapping another or the commands.
-const char* const TidyScreens[] = {"energysources", "emspectrum", "waves", "convection", "energyisland"};
-
 } // namespace
 
 class DiagramTablesTest : public QObject {
@@ -74,15 +52,15 @@ private slots:
     void initTestCase() { initTestFonts(); }
 
     // Each row names a line and the box it leaves: a target (by index) or, on
-    // thermal, a surface caption, captions 2 or 3.
+    // thermal, a surface's text.
     void leaderTouchesItsBox_data()
     {
         QTest::addColumn<QString>("screen");
         QTest::addColumn<int>("line");
         QTest::addColumn<int>("target");
-        QTest::addColumn<int>("caption");
-        auto row = [](const char* screen, int line, int target, int caption = -1) {
-            QTest::addRow("%s line %d", screen, line) << QString::fromLatin1(screen) << line << target << caption;
+        QTest::addColumn<QString>("caption");
+        auto row = [](const char* screen, int line, int target, const char* caption = "") {
+            QTest::addRow("%s line %d", screen, line) << QString::fromLatin1(screen) << line << target << QString::fromLatin1(caption);
         };
         row("generator", 0, 2); // steam
         row("generator", 1, 3); // electricity
@@ -100,8 +78,8 @@ private slots:
         row("thermos", 4, 4);   // shiny surface
         row("thermos", 5, 3);   // liquid
         row("thermal", 0, 0);   // hot water
-        row("thermal", 3, -1, 3); // "Matt black surface"
-        row("thermal", 4, -1, 2); // "Silver surface"
+        row("thermal", 3, -1, "blackSurface");
+        row("thermal", 4, -1, "silverSurface");
         for (int i = 0; i < 8; ++i)
             row("waves", i, i);
         for (int i = 0; i < 7; ++i)
@@ -119,7 +97,7 @@ private slots:
         QFETCH(QString, screen);
         QFETCH(int, line);
         QFETCH(int, target);
-        QFETCH(int, caption);
+        QFETCH(QString, caption);
         const ActivityData& d = table(screen);
         const labelling::LineData* expectedLine = nullptr;
         for (const labelling::LineData& l : d.lines)
@@ -132,7 +110,7 @@ private slots:
         if (target >= 0) {
             box = d.items[target].target();
         } else {
-            const labelling::FixedText* text = ::caption(d, caption);
+            const labelling::FixedText* text = fixedText(d, caption);
             QVERIFY(text);
             box = text->at;
             reach = activity::CaptionReach;
@@ -156,9 +134,7 @@ private slots:
     // commands, and none covers another or a command.
     void boxesOnTheScreenApart_data()
     {
-        QTest::addColumn<QString>("screen");
-        for (const char* screen : TidyScreens)
-            QTest::newRow(screen) << QString::fromLatin1(screen);
+        screensKeeping(&labelling::LayoutChecks::boxesApart);
     }
 
     void boxesOnTheScreenApart()
@@ -183,9 +159,7 @@ private slots:
     // Each answer, wrapped as its label wraps it, fits inside the label's border.
     void answersFitTheirBoxes_data()
     {
-        QTest::addColumn<QString>("screen");
-        for (const char* screen : TidyScreens)
-            QTest::newRow(screen) << QString::fromLatin1(screen);
+        screensKeeping(&labelling::LayoutChecks::boxesApart);
     }
 
     void answersFitTheirBoxes()
@@ -210,9 +184,7 @@ private slots:
 
     void partsDrawnWhereLinesEnd_data()
     {
-        QTest::addColumn<QString>("screen");
-        for (const char* screen : DrawnScreens)
-            QTest::newRow(screen) << QString::fromLatin1(screen);
+        screensKeeping(&labelling::LayoutChecks::partsDrawn);
     }
 
     void partsDrawnWhereLinesEnd()
@@ -252,7 +224,7 @@ private slots:
     void farEndsAsPictureSpots()
     {
         // The generator draws each part at these pixels of electric.jpg.
-        const ActivityData& d = labelling::generatorActivity();
+        const ActivityData& d = table("generator");
         const QPointF steam = activity::pictureSpot(d.pictures[0], activity::leaderFrom(d.lines, d.items[2].target(),
                                                                                           activity::TargetReach)->atPart);
         QCOMPARE(steam, QPointF(264, 92));
@@ -267,10 +239,7 @@ private slots:
     // The generated diagram is exactly the designed area, shown unstretched.
     void diagramShownAtItsOwnSize_data()
     {
-        QTest::addColumn<QString>("screen");
-        for (const char* screen : {"generator", "house", "thermos", "thermal", "convection", "energyisland",
-                                   "energysources", "waves", "emspectrum", "atom", "background"})
-            QTest::newRow(screen) << QString::fromLatin1(screen);
+        screensKeeping(&labelling::LayoutChecks::ownSize);
     }
 
     void diagramShownAtItsOwnSize()

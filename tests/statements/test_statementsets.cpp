@@ -54,34 +54,27 @@ class TestStatementSets : public QObject {
 private slots:
     void initTestCase() { initTestFonts(); }
 
+    // A row for every statement set of every topic's quiz, each level's own.
     void builtInSets_data()
     {
         QTest::addColumn<QString>("screen");
         QTest::addColumn<int>("level");
-        QTest::addColumn<int>("minimum");
-        QTest::addColumn<int>("eachAnswer"); // the least any one answer may have
-        QTest::newRow("heat transfer") << "heattransfer" << 0 << 18 << 8;
-        QTest::newRow("energy resources") << "resources" << 0 << 18 << 8;
-        QTest::newRow("gravitation level 1") << "gravitation" << 0 << 12 << 5;
-        QTest::newRow("gravitation level 2") << "gravitation" << 1 << 12 << 5;
-        QTest::newRow("big bang") << "bigbang" << 0 << 16 << 7;
-        QTest::newRow("types of radiation") << "radiationtypes" << 0 << 18 << 6;
-        QTest::newRow("telescopes") << "telescopes" << 0 << 12 << 3;
-        QTest::newRow("electromagnetic uses") << "emradiation" << 0 << 14 << 2;
+        for (const QuizData* q : quizzes())
+            for (int level = 0; level < q->sets.size(); ++level)
+                QTest::addRow("%s level %d", qPrintable(q->screen), level + 1) << q->screen << level;
     }
-    // Each set parses cleanly, is big enough, balanced, without repeats, and
-    // every statement fits its box at a size read from the back of the room.
+    // Each set parses cleanly, is big enough for a lesson's starter, balanced
+    // (each answer at least three quarters of its even share), without repeats,
+    // and every statement fits its box at a size read from the back of the room.
     void builtInSets()
     {
         QFETCH(QString, screen);
         QFETCH(int, level);
-        QFETCH(int, minimum);
-        QFETCH(int, eachAnswer);
         const QuizData& q = quizOf(screen);
         const StatementSet set = loadStatements(q.sets.at(level), answersOf(q), QString());
         QVERIFY2(set.problems.isEmpty(), qPrintable(set.problems.join('\n')));
         QVERIFY(set.builtIn);
-        QVERIFY(int(set.statements.size()) >= minimum);
+        QVERIFY(set.statements.size() >= 12);
         std::map<int, int> perAnswer;
         QSet<QString> texts;
         for (const Statement& s : set.statements) {
@@ -94,6 +87,7 @@ private slots:
             QVERIFY2(fitReason(reason, q).points >= 18, qPrintable(reason)); // whole, at its full size
         }
         QCOMPARE(int(texts.size()), int(set.statements.size()));
+        const int eachAnswer = int(set.statements.size() * 3 / (4 * q.choices.size()));
         for (int a = 0; a < int(q.choices.size()); ++a)
             QVERIFY2(perAnswer[a] >= eachAnswer, qPrintable(q.choices[std::size_t(a)].caption));
     }
@@ -101,8 +95,8 @@ private slots:
     // Every choice caption fits its button whole at its designed size.
     void choiceCaptionsFit()
     {
-        for (const activity::Topic& topic : topics())
-            for (const QuizData& q = quizOf(topic.screens.front()); const Choice& c : q.choices) {
+        for (const QuizData* quiz : quizzes())
+            for (const QuizData& q = *quiz; const Choice& c : q.choices) {
                 const QString caption = c.caption.isEmpty() ? QStringLiteral("1500 J") : c.caption; // a diagram's joules
                 const QRect box = forms::designArea(c.at).adjusted(2, 2, -2, -2);
                 const TextFit fit = fitText(caption, "Arial", true, box.size(), q.choicePoints, q.choicePoints);

@@ -44,16 +44,16 @@ QPointF Diagram::part(int target) const
     return activity::pictureSpot(*picture_, leader->atPart);
 }
 
-QPointF Diagram::partOfCaption(const QString& name, int index) const
+QPointF Diagram::partOfCaption(const QString& role) const
 {
     for (const labelling::FixedText& text : screen_.texts)
-        if (text.name == name && text.index == index) {
+        if (text.name == role) {
             const auto leader = activity::leaderFrom(screen_.lines, text.at, activity::CaptionReach);
             if (!leader)
                 break;
             return activity::pictureSpot(*picture_, leader->atPart);
         }
-    throw layoutError(screen_, QStringLiteral("no leader line leaves %1(%2)").arg(name).arg(index));
+    throw layoutError(screen_, QStringLiteral("no leader line leaves the text %1").arg(role));
 }
 
 QRectF Diagram::target(int i) const

@@ -27,7 +27,7 @@ public:
     // Where the leader line leaving target i ends: a point on the part answer i names.
     QPointF part(int target) const;
     // Where the leader line leaving a fixed caption ends.
-    QPointF partOfCaption(const QString& name, int index) const;
+    QPointF partOfCaption(const QString& role) const;
     // Target i, on or beside the picture.
     QRectF target(int i) const;
 

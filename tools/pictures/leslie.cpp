@@ -62,8 +62,8 @@ QImage leslieDiagram(int resolution)
     const labelling::ActivityData& table = insulationScreen("thermal");
     const Diagram d(table, QStringLiteral("Images\\leslie.jpg"));
     const QPointF water = d.part(0);
-    const QPointF silver = d.partOfCaption(QStringLiteral("captions"), 2);
-    const QPointF black = d.partOfCaption(QStringLiteral("captions"), 3);
+    const QPointF silver = d.partOfCaption(QStringLiteral("silverSurface"));
+    const QPointF black = d.partOfCaption(QStringLiteral("blackSurface"));
     // The wall behind is the screen's own colour: the option buttons' boxes
     // reach over the picture's top-left corner and must not show there.
     QImage image = d.canvas(table.background, resolution);

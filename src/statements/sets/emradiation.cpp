@@ -14,7 +14,7 @@ QuizTopic emRadiation()
                    "Gamma rays"},
                   4140, 1620, 840, 30),
         15.75, {"emradiation.txt"}, {}};
-    return quizTopic<StatementQuiz>({.menu = 3, .row = 3, .title = "Electromagnetic Radiation",
+    return quizTopic<StatementQuiz>({.title = "Electromagnetic Radiation",
             .guide = {"Different types of electromagnetic radiation have different uses. Pupils match the radiation "
                       "to its use.",
                       "When the pupil clicks an answer, the program will tell the pupil whether or not they are "

@@ -8,7 +8,7 @@ QuizTopic energyTransfer()
 {
     static const QuizData quiz{"energytransfer", "Find the missing energy on this diagram.", "Diagram",
                                choiceRow({"", "", "", ""}, 5100, 2160, 600, 360), 20.25, {}, {}, 5580};
-    return quizTopic<EnergyTransferQuiz>({.menu = 1, .row = 3, .title = "Energy Transfer Diagrams",
+    return quizTopic<EnergyTransferQuiz>({.title = "Energy Transfer Diagrams",
             .guide = {"Pupils find the missing energy on an energy transfer diagram.",
                       "Extension - When the correct answer has been chosen, the efficiency of the system could be "
                       "calculated.\n(Efficiency = useful energy output/energy input)"}}, quiz);

@@ -8,7 +8,7 @@ QuizTopic gravitation()
 {
     static const QuizData quiz{"gravitation", "Is this statement true or false?", "Statement", trueFalse(), 24,
                                {"gravitation-level1.txt", "gravitation-level2.txt"}, {"Level 1", "Level 2"}};
-    return quizTopic<StatementQuiz>({.menu = 5, .row = 2, .title = "Gravitation",
+    return quizTopic<StatementQuiz>({.title = "Gravitation",
             .guide = {"Pupils decide whether statements are true or false.",
                       "Read each statement out, if the pupils think it is true, ask them to put their thumbs up; if "
                       "they think it is false put their thumbs down. Level 1 questions are easier than level 2."}}, quiz);

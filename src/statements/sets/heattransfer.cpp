@@ -8,7 +8,7 @@ QuizTopic heatTransfer()
 {
     static const QuizData quiz{"heattransfer", "Is this statement true or false?", "Statement", trueFalse(), 24,
                                {"heattransfer.txt"}, {}};
-    return quizTopic<StatementQuiz>({.menu = 1, .row = 1, .title = "Heat Transfer",
+    return quizTopic<StatementQuiz>({.title = "Heat Transfer",
             .guide = {"Pupils decide the truth of statements about radiation, conduction and convection.",
                       "Read each statement out, if the pupils think it is true, ask them to put their thumbs up; if "
                       "they think it is false put their thumbs down."}}, quiz);

@@ -20,7 +20,7 @@ QuizTopic radiationTypes()
 {
     static const QuizData quiz{"radiationtypes", "Which type of radiation is this statement about?", "Statement",
                                radiationCards(), 24, {"radiationtypes.txt"}, {}};
-    return quizTopic<StatementQuiz>({.menu = 4, .row = 1, .title = "Types of Radiation",
+    return quizTopic<StatementQuiz>({.title = "Types of Radiation",
             .guide = {"Different statements about radiation are shown. Pupils must select the type of radiation to "
                       "which the statements refer.",
                       "Give pupils red, yellow and green cards. Give each type of radiation a colour. Pupils then "

@@ -8,7 +8,7 @@ QuizTopic energyResources()
 {
     static const QuizData quiz{"resources", "Is this statement true or false?", "Statement", trueFalse(), 24,
                                {"resources.txt"}, {}};
-    return quizTopic<StatementQuiz>({.menu = 2, .row = 3, .title = "Analysis of Energy Resources",
+    return quizTopic<StatementQuiz>({.title = "Analysis of Energy Resources",
             .guide = {"Statements about different energy sources are displayed. Pupils decide whether each "
                       "statement is true or false.",
                       "On one side of the classroom pin up the word 'TRUE' and on the other side the word 'FALSE'. "

@@ -18,7 +18,7 @@ QuizTopic telescopes()
 {
     static const QuizData quiz{"telescopes", "Land-based or space-based? An advantage or a disadvantage?", "Statement",
                                telescopeSides(), 18, {"telescopes.txt"}, {}, 5460};
-    return quizTopic<StatementQuiz>({.menu = 5, .row = 0, .title = "Comparing Telescopes",
+    return quizTopic<StatementQuiz>({.title = "Comparing Telescopes",
             .guide = {"Different statements about telescopes are shown to the pupils in turn.",
                       "Pupils must decide whether a statement refers to land-based or space-based telescopes and "
                       "whether it is an advantage or a disadvantage.",
