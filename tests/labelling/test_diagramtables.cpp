@@ -64,6 +64,8 @@ bool drawnAt(const QImage& image, QPointF spot)
 const char* const DrawnScreens[] = {"waves", "convection", "energyisland"};
 // The screens laid out with no box overlapping another or the commands.
 const char* const TidyScreens[] = {"energysources", "emspectrum", "waves", "convection", "energyisland"};
+// Laid out the same way, around diagrams drawn apart from their tables.
+const char* const InsulationScreens[] = {"thermal", "thermos"};
 
 } // namespace
 
@@ -159,6 +161,8 @@ private slots:
         QTest::addColumn<QString>("screen");
         for (const char* screen : TidyScreens)
             QTest::newRow(screen) << QString::fromLatin1(screen);
+        for (const char* screen : InsulationScreens)
+            QTest::newRow(screen) << QString::fromLatin1(screen);
     }
 
     void boxesOnTheScreenApart()
@@ -185,6 +189,8 @@ private slots:
     {
         QTest::addColumn<QString>("screen");
         for (const char* screen : TidyScreens)
+            QTest::newRow(screen) << QString::fromLatin1(screen);
+        for (const char* screen : InsulationScreens)
             QTest::newRow(screen) << QString::fromLatin1(screen);
     }
 
@@ -229,6 +235,21 @@ private slots:
                          qPrintable(item.answer));
             }
         QCOMPARE(parts, int(d.lines.size()));
+    }
+
+    // The picture draws the amplitude arrow from the rest position up to the
+    // crest; its leader ends halfway along it, clear of the arrow heads.
+    void amplitudeNamedHalfwayUpItsArrow()
+    {
+        const ActivityData& d = labelling::wavesActivity();
+        const auto end = [&](int item) {
+            return activity::leaderFrom(d.lines, d.items[std::size_t(item)].target(), activity::TargetReach)->atPart;
+        };
+        enum { Amplitude = 2, Crest = 3, Rest = 5 };
+        QCOMPARE(d.items[Amplitude].answer, QStringLiteral("amplitude"));
+        const double middle = (end(Crest).y() + end(Rest).y()) / 2;
+        QVERIFY2(std::fabs(end(Amplitude).y() - middle) <= forms::TwipsPerPixel,
+                 qPrintable(QStringLiteral("ends at %1, the arrow's middle is %2").arg(end(Amplitude).y()).arg(middle)));
     }
 
     void leaderGeometry_data()
