@@ -52,11 +52,11 @@ ActivityData leslieCube()
 {
     ActivityData d = insulationScreen(0, QColor(41, 65, 137));
     //         answer                target        size        home
-    d.items = {{"Hot Water",               4620, 360,    2520, 375,  4680, 6540, "what is poured into the top of the cube"},
-               {"lower detector reading",  480, 3600,    2520, 615,  7440, 6540, "the upper box on the silver side, by the detector facing the silver face"},
-               {"emits less infrared",     480, 4290,    2520, 615,  6000, 7260, "the lower box on the silver side, by the silver face's meter"},
-               {"higher detector reading", 8760, 3600,   2520, 615,  1920, 6540, "the upper box on the black side, by the detector facing the black face"},
-               {"emits more infrared",     8760, 4290,   2520, 615,  3240, 7260, "the lower box on the black side, by the black face's meter"}};
+    d.items = {{"Hot Water",               4620, 360,    2520, 375,  4680, 6525, "what is poured into the top of the cube"},
+               {"lower detector reading",  480, 3600,    2520, 615,  7440, 6525, "the upper box on the silver side, by the detector facing the silver face"},
+               {"emits less infrared",     480, 4290,    2520, 615,  6000, 7200, "the lower box on the silver side, by the silver face's meter"},
+               {"higher detector reading", 8760, 3600,   2520, 615,  1920, 6525, "the upper box on the black side, by the detector facing the black face"},
+               {"emits more infrared",     8760, 4290,   2520, 615,  3240, 7200, "the lower box on the black side, by the black face's meter"}};
     d.pictures = {{"Images\\leslie.jpg", 2280, 1080, 7200, 5400, false, "A metal cube filled from the top, one face shiny silver and the opposite face matt black, with a detector and meter facing each of the two faces"}};
     const forms::LabelLook surface{"Arial", 15.75, false, forms::Yellow, forms::Black, false, false,
                                    forms::Label::Align::Right};
