@@ -152,9 +152,8 @@ activity::Topic efficiencyTopic()
 {
     static const DrillData drill{.screen = "efficiency", .title = "Efficiency Calculations", .generate = efficiencyQuestion, .levels = {}};
     return drillTopic({.menu = 1, .row = 4,
-                       .guide = {"Pupils calculate the work done, the efficiency, the useful output energy transfer or the total input "
-                                 "energy transfer. Clicking the answer button "
-                                 "shows how the answer is worked out.",
+                       .guide = {"Pupils calculate the work done, the efficiency, or the useful output or total input "
+                                 "energy transfer. Clicking the answer button shows how the answer is worked out.",
                                  "Give pupils A4 whiteboards, washable pens and erasers. Ask them to write their answer on their "
                                  "board and hold it up together, so the teacher gets instant feedback and can see at a glance "
                                  "who needs help."}},

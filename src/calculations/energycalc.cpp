@@ -229,13 +229,12 @@ activity::Topic energyTopic()
     static const DrillData drill{.screen = "energycalc", .title = "Energy Calculations", .generate = energyQuestion,
                                  .levels = {"Level 1", "Level 2", "Level 3"}};
     return drillTopic({.menu = 2, .row = 4,
-                       .guide = {"Pupils calculate the energy transferred by different electrical appliances, the cost of using them "
-                                 "or their power. Level 1 "
-                                 "offers questions with numbers that are easier to manipulate; Level 3 works in joules, with the time in "
-                                 "seconds.",
+                       .guide = {"Pupils calculate the energy used by different electrical appliances, what it costs, or "
+                                 "their power. Level 1 offers questions with numbers that are easier to manipulate; Level 3 works "
+                                 "in joules, with the time in seconds.",
                                  "Give the pupils A4 whiteboards, washable pens and erasers. Ask them to write their answer on "
-                                 "their board and show the teacher; answers should give the units, kilowatt-hours, joules, watts, pence or pounds, "
-                                 "as well as the number."}},
+                                 "their board and show the teacher; answers should give the units, kilowatt-hours, joules, "
+                                 "watts, pence or pounds, as well as the number."}},
                       drill);
 }
 
