@@ -71,6 +71,12 @@ void drawPivot(QPainter& p, Beam::Pivot pivot, double x, double y, int bottom)
         p.drawPolygon(hexagon);
         break;
     }
+    case Beam::Axle: // the round axle a crank turns on, its bearing ringed
+        p.drawEllipse(QPointF(x, y), 11, 11);
+        p.setPen(QPen(BeamColour.darker(160), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QPointF(x, y), 5, 5);
+        break;
     case Beam::Hinge:
         p.drawLine(QPointF(x - 6, y - 26), QPointF(x - 6, y + 26)); // the wall
         p.drawEllipse(QPointF(x, y), 6, 6);

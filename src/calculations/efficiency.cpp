@@ -52,6 +52,10 @@ const QString Efficiency = QStringLiteral("efficiency");
 const QString Useful = QStringLiteral("useful output energy transfer");
 const QString Total = QStringLiteral("total input energy transfer");
 const QString Equation = Efficiency + QStringLiteral(" = ") + Useful + QStringLiteral(" \u00F7 ") + Total;
+// The equation rearranged for the useful output and for the total input,
+// written before the numbers go in.
+const QString ForUseful = Useful + QStringLiteral(" = ") + Efficiency + QStringLiteral(" \u00D7 ") + Total;
+const QString ForTotal = Total + QStringLiteral(" = ") + Useful + QStringLiteral(" \u00F7 ") + Efficiency;
 
 Question workDone(const Random& random)
 {
@@ -81,7 +85,7 @@ Question deviceQuestion(const Random& random)
     const QString name = QString::fromUtf8(device.name);
     const QString useful = QString::fromUtf8(device.useful);
     const QString decimalText = plain(decimal); // 0.3, not 0.30
-    const QString conversion = QStringLiteral("%1% = %2\n").arg(percent).arg(decimalText);
+    const QString conversion = QStringLiteral("\n%1% = %2").arg(percent).arg(decimalText);
 
     Question q;
     const int find = pick(random, 3);
@@ -110,9 +114,12 @@ Question deviceQuestion(const Random& random)
         q.given = {{"input", input, unit}, {"efficiency", double(percent), "%"}};
         q.answer = {{"output", out.value, unit}};
         q.rounding = out.rounding;
-        q.working = {Equation,
-                     conversion + QStringLiteral("%1 = %2 \u00D7 %3").arg(Useful, decimalText, withUnit(input, unit)),
-                     QStringLiteral("%1 = %2").arg(Useful, withUnit(out.text, unit)) + roundingNote(out.rounding)};
+        // The rearranged equation takes the working's room: the numbers go in
+        // on the result's line.
+        q.working = {Equation, ForUseful + conversion,
+                     QStringLiteral("%1 = %2 \u00D7 %3 = %4")
+                             .arg(Useful, decimalText, withUnit(input, unit), withUnit(out.text, unit))
+                         + roundingNote(out.rounding)};
         break;
     }
     default: { // the total input
@@ -123,9 +130,10 @@ Question deviceQuestion(const Random& random)
         q.given = {{"output", output, unit}, {"efficiency", double(percent), "%"}};
         q.answer = {{"input", in.value, unit}};
         q.rounding = in.rounding;
-        q.working = {Equation,
-                     conversion + QStringLiteral("%1 = %2 \u00F7 %3").arg(Total, withUnit(output, unit), decimalText),
-                     QStringLiteral("%1 = %2").arg(Total, withUnit(in.text, unit)) + roundingNote(in.rounding)};
+        q.working = {Equation, ForTotal + conversion,
+                     QStringLiteral("%1 = %2 \u00F7 %3 = %4")
+                             .arg(Total, withUnit(output, unit), decimalText, withUnit(in.text, unit))
+                         + roundingNote(in.rounding)};
         break;
     }
     }
@@ -144,8 +152,8 @@ activity::Topic efficiencyTopic()
 {
     static const DrillData drill{.screen = "efficiency", .title = "Efficiency Calculations", .generate = efficiencyQuestion, .levels = {}};
     return drillTopic({
-                       .guide = {"Pupils calculate the work done, efficiency or energy output. Clicking the answer button "
-                                 "shows how the answer is worked out.",
+                       .guide = {"Pupils calculate the work done, the efficiency, or the useful output or total input "
+                                 "energy transfer. Clicking the answer button shows how the answer is worked out.",
                                  "Give pupils A4 whiteboards, washable pens and erasers. Ask them to write their answer on their "
                                  "board and hold it up together, so the teacher gets instant feedback and can see at a glance "
                                  "who needs help."}},

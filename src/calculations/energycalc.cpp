@@ -31,7 +31,7 @@ const Appliance Level2Appliances[] = {
     {"hairdryer", 1200, 2200, 100, 6, 15, 3, true},
     {"electric shower", 7500, 10500, 500, 6, 15, 3, true},
     {"iron", 1000, 2400, 200, 15, 45, 3, true},
-    {"vacuum cleaner", 600, 1200, 100, 15, 30, 3, true},
+    {"vacuum cleaner", 600, 900, 100, 15, 30, 3, true}, // new ones are limited to 900 W
     {"television", 60, 200, 10, 2, 5, 0.5, false},
     {"games console", 100, 200, 10, 1, 4, 0.5, false},
 };
@@ -229,12 +229,12 @@ activity::Topic energyTopic()
     static const DrillData drill{.screen = "energycalc", .title = "Energy Calculations", .generate = energyQuestion,
                                  .levels = {"Level 1", "Level 2", "Level 3"}};
     return drillTopic({
-                       .guide = {"Pupils calculate the energy used or cost for using different electrical appliances. Level 1 "
-                                 "offers questions with numbers that are easier to manipulate; Level 3 works in joules, with the time in "
-                                 "seconds.",
+                       .guide = {"Pupils calculate the energy used by different electrical appliances, what it costs, or "
+                                 "their power. Level 1 offers questions with numbers that are easier to manipulate; Level 3 works "
+                                 "in joules, with the time in seconds.",
                                  "Give the pupils A4 whiteboards, washable pens and erasers. Ask them to write their answer on "
-                                 "their board and show the teacher; answers should give the units, kilowatt-hours, joules or pence, "
-                                 "as well as the number."}},
+                                 "their board and show the teacher; answers should give the units, kilowatt-hours, joules, "
+                                 "watts, pence or pounds, as well as the number."}},
                       drill);
 }
 

@@ -93,7 +93,7 @@ Question turning(const Random& random)
     q.working[2] = find == Moment ? QStringLiteral("moment = ") + answer
                  : find == Force  ? QStringLiteral("force = %1 \u00F7 %2 = ").arg(text(Moment), text(Distance)) + answer
                                   : QStringLiteral("distance = %1 \u00F7 %2 = ").arg(text(Moment), text(Force)) + answer;
-    q.diagram = Beam{pedal ? Beam::Nut : t.pivot,
+    q.diagram = Beam{pedal ? Beam::Axle : t.pivot,
                      {{distance, false, find == Force ? Unknown : text(Force), find == Distance ? Unknown : text(Distance),
                        QString::fromUtf8(pedal ? "push" : t.force)}},
                      QString::fromUtf8(pedal ? "Pedal crank" : t.name), QString::fromUtf8(pedal ? "the axle" : t.pivotAt)};

@@ -28,8 +28,8 @@ struct Rounding {
     int figures = 0; // significant figures, for Figures
 };
 
-// A beam turning about a pivot: a see-saw, spanner, door, wheelbarrow or crane
-// jib, with the forces on it at their distances from the pivot.
+// A beam turning about a pivot: a see-saw, spanner, door, pedal crank,
+// wheelbarrow or crane jib, with the forces on it at their distances from the pivot.
 struct BeamForce {
     double metres;   // along the beam from the pivot; negative to its left
     bool up;         // pushes up; otherwise down
@@ -38,7 +38,7 @@ struct BeamForce {
     QString name;    // what pushes, for those who cannot see it: "load", "Amir"
 };
 struct Beam {
-    enum Pivot { Triangle, Nut, Hinge, Wheel, Tower } pivot = Triangle;
+    enum Pivot { Triangle, Nut, Axle, Hinge, Wheel, Tower } pivot = Triangle;
     std::vector<BeamForce> forces;
     QString name;    // "Wheelbarrow"
     QString pivotAt; // what turns about the pivot: "the wheel"

@@ -281,7 +281,7 @@ activity::Topic waveTopic()
 {
     static const DrillData drill{.screen = "wavespeed", .title = "Calculation of Wave Speed", .generate = waveQuestion, .levels = {}};
     return drillTopic({
-                       .guide = {"Pupils calculate the frequency or wavelength of different waves.",
+                       .guide = {"Pupils calculate the wave speed, frequency or wavelength of different waves.",
                                  "When the answer button is clicked, the program shows how the answer is calculated.",
                                  "Individual white boards can be used to display each answer."}},
                       drill);

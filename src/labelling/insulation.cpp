@@ -53,11 +53,11 @@ ActivityData leslieCube()
     ActivityData d = insulationScreen(0, QColor(41, 65, 137));
     d.checks.partsDrawn = false; // two of its lines leave the surfaces' captions, not targets
     //         answer                target        size        home
-    d.items = {{"Hot Water",          4620, 360,    2520, 375,  6000, 6960, "what is poured into the top of the cube"},
-               {"lower temperature",  480, 3720,    2520, 375,  3240, 6960, "the upper box on the silver side, by the detector facing the silver face"},
-               {"emits less heat",    480, 4320,    2520, 375,  1920, 7440, "the lower box on the silver side, by the silver face's meter"},
-               {"higher temperature", 8760, 3720,   2520, 375,  4680, 7440, "the upper box on the black side, by the detector facing the black face"},
-               {"emits most heat",    8760, 4320,   2520, 375,  7440, 7440, "the lower box on the black side, by the black face's meter"}};
+    d.items = {{"Hot Water",               4620, 360,    2520, 375,  4680, 6525, "what is poured into the top of the cube"},
+               {"lower detector reading",  480, 3600,    2520, 615,  7440, 6525, "the upper box on the silver side, by the detector facing the silver face"},
+               {"emits less infrared",     480, 4290,    2520, 615,  6000, 7200, "the lower box on the silver side, by the silver face's meter"},
+               {"higher detector reading", 8760, 3600,   2520, 615,  1920, 6525, "the upper box on the black side, by the detector facing the black face"},
+               {"emits more infrared",     8760, 4290,   2520, 615,  3240, 7200, "the lower box on the black side, by the black face's meter"}};
     d.pictures = {{"Images\\leslie.jpg", 2280, 1080, 7200, 5400, false, "A metal cube filled from the top, one face shiny silver and the opposite face matt black, with a detector and meter facing each of the two faces"}};
     const forms::LabelLook surface{"Arial", 15.75, false, forms::Yellow, forms::Black, false, false,
                                    forms::Label::Align::Right};
@@ -100,12 +100,15 @@ ActivityData thermosFlask()
 {
     ActivityData d = insulationScreen(2, QColor(40, 65, 136));
     //         answer                                      target        size        home
-    d.items = {{"tight-fitting screw-on plastic cap",       9000, 540,    2520, 615,  2760, 5640, "the red top screwed onto the flask"},
-               {"cork stopper in cap to reduce conduction", 9000, 1320,   2520, 615,  120, 4920, "the brown plug inside the top"},
-               {"vacuum to reduce conduction",              9000, 2880,   2520, 615,  2760, 4920, "the dark gap between the two glass walls"},
-               {"hot or cold liquid",                       9000, 3840,   2520, 615,  120, 6360, "what fills the inside of the inner wall"},
-               {"shiny surface to reduce radiation",        9000, 4800,   2520, 615,  2760, 6360, "the silvered faces of the glass walls"},
-               {"air space to reduce conduction",           9000, 5760,   2520, 615,  120, 5640, "the space between the glass walls and the outer case, at the bottom"}};
+    // The vacuum's answer takes three lines, and its boxes the height of three;
+    // its target stands high enough that a label dropped on the box below
+    // settles there, not here.
+    d.items = {{"tight-fitting screw-on plastic cap",          9000, 540,    2520, 615,  2760, 5280, "the red top screwed onto the flask"},
+               {"cork stopper in cap to reduce conduction",    9000, 1320,   2520, 615,  120, 4560, "the brown plug inside the top"},
+               {"vacuum to reduce conduction and convection",  9000, 2640,   2520, 900,  2760, 6000, "the dark gap between the two glass walls"},
+               {"hot or cold liquid",                          9000, 3840,   2520, 615,  120, 6000, "what fills the inside of the inner wall"},
+               {"shiny surface to reduce radiation",           9000, 4800,   2520, 615,  2760, 4560, "the silvered faces of the glass walls"},
+               {"air space to reduce conduction",              9000, 5760,   2520, 615,  120, 5280, "the space between the glass walls and the outer case, at the bottom"}};
     d.pictures = {{"Images\\thermos.jpg", 5730, 240, 2805, 7365, false, "Section through a flask: a red screw-on top with a brown plug in it, a double glass wall with a dark gap between its silvered faces, a brown liquid inside, and an outer case with a space under the glass"}};
     d.texts = {instruction("Label this diagram of a thermos flask indicating the features that have been "
                            "designed for good insulation.",

@@ -82,7 +82,7 @@ LabellingTopic satellitesTopic()
     return labellingTopic({.title = Title,
                            .guide = {"Pupils drag and drop labels onto a moving diagram of polar and geostationary satellites.",
                                      "Pupils could find out about real life examples of how satellites impinge on their lives (e.g. "
-                                     "mobile phones, GPS, weather forecasts)."}},
+                                     "satellite television, GPS, weather forecasts)."}},
                           satellitesActivity());
 }
 

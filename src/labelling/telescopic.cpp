@@ -90,7 +90,7 @@ ActivityData spaceTelescope()
                   {"Images\\saturnh.jpg", 8160, 240,  3660, 2760, true, "A banded planet with wide, bright rings round it"},
                   {"Images\\eagleh.jpg",  4200, 3960, 3660, 2760, true, "Tall dark pillars of gas and dust against a blue-green glow"},
                   {"Images\\galaxyh.jpg", 8160, 3960, 3660, 2760, true, "A spiral of stars winding out from a bright centre"}};
-    d.texts = {{"instruction", -1, "Label these photographs that were taken by the Hubble Space Telescope.",
+    d.texts = {{"instruction", -1, "Label these drawings made from Hubble photographs.",
                 {120, 2760, 3855, 1305}, timesText(18)},
                {"credit", -1, "Drawings by Quorvanta after Hubble photographs",
                 {4290, 7440, 7455, 465}, noteText()}};
@@ -110,8 +110,8 @@ const std::vector<ActivityData>& telescopicActivities()
 LabellingTopic telescopicTopic()
 {
     return labellingTopic({.title = Title,
-                           .guide = {"Drag and drop to match photographs of various celestial bodies.",
-                                     "There are three menus, showing images produced with the naked eye, an amateur "
+                           .guide = {"Drag and drop to match drawings of various celestial bodies.",
+                                     "There are three screens, showing images produced with the naked eye, an amateur "
                                      "telescope and the Hubble Space Telescope. When all the labels are in position, the "
                                      "scores can be checked.",
                                      "Pupils could investigate other images of celestial objects on the internet, and "

@@ -40,7 +40,7 @@ ActivityData twoWaves()
     d.scoreLine = {"scoreLine", {3960, 5955, 4080, 585}, 24};
     d.lines = {leaderLine(0, 4815, 1095, 4815, 1290),  // the arrow from crest to crest
                leaderLine(1, 5490, 5400, 5490, 5220),  // the arrow from compression to compression
-               leaderLine(2, 3150, 1095, 3465, 1800),  // the arrow from the rest position up to a crest
+               leaderLine(2, 3150, 1095, 3465, 1995),  // halfway up the arrow from the rest position to a crest
                leaderLine(3, 9240, 1620, 6165, 1620),  // a crest
                leaderLine(4, 9240, 3120, 7515, 3120),  // a trough
                leaderLine(5, 9240, 2670, 8865, 2370),  // the horizontal axis

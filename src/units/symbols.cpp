@@ -13,7 +13,7 @@ const UnitsData& symbolsUnits()
         .instruction = "Match the variables with the symbols for their units.",
         .levelOne = {{"Energy", "J"},
                      {"Power", "W"},
-                     {"Energy Consumed", "kWh"},
+                     {"Energy (in kilowatt-hours)", "kWh"},
                      {"Time", "s"},
                      {"Wave Speed", "m/s"},
                      {"Frequency", "Hz"},
@@ -23,7 +23,7 @@ const UnitsData& symbolsUnits()
         // "m/s" and "N" each belong to two quantities.
         .unitTable = {{"Energy", "J"},
                       {"Power", "W"},
-                      {"Energy Consumed", "kWh"},
+                      {"Energy (in kilowatt-hours)", "kWh"},
                       {"Time", "s"},
                       {"Speed", "m/s"},
                       {"Frequency", "Hz"},
@@ -35,10 +35,10 @@ const UnitsData& symbolsUnits()
                       {"Mass", "kg"},
                       {"Gravitational Field Strength", "N/kg"},
                       {"Work Done", "J"},
-                      {"Momentum", "kgm/s"},
+                      {"Momentum", "kg\u00A0m/s"},
                       {"Potential Difference", "V"},
                       {"Current", "A"},
-                      {"Resistance", "Ohm"},
+                      {"Resistance", "\u03A9"},
                       {"Charge", "C"}},
     };
     return data;

@@ -35,8 +35,10 @@ const Place Places[UnitsMatch::MostPairs] = {
     {6240, 3390, 6240, 4320, 6120, 6000},
     {9120, 3390, 9120, 4320, 840, 6960},
 };
-constexpr float SymbolWidth = 2160, SymbolHeight = 945;
 constexpr float BoxWidth = 2280, BoxHeight = 750;
+// As wide as the box below, so that a symbol stands centred over it and the
+// widest ("kg m/s") has room at every size.
+constexpr float SymbolWidth = BoxWidth, SymbolHeight = 945;
 
 const QString LevelCaptions[] = {"Level 1", "Level 2"};
 const forms::TwipRect LevelPlaces[] = {{240, 240, 1335, 495}, {240, 840, 1335, 495}};

@@ -230,6 +230,36 @@ private slots:
         QVERIFY(conversions > Seeds / 4);
     }
 
+    // Finding the useful output or the total input, the equation is
+    // rearranged for it in words before any number goes in.
+    void efficiencyRearrangedBeforeTheNumbers_data()
+    {
+        QTest::addColumn<QString>("find");
+        QTest::addColumn<QString>("rearranged");
+        QTest::newRow("useful output") << "output"
+                                       << "useful output energy transfer = efficiency \u00D7 total input energy transfer";
+        QTest::newRow("total input") << "input"
+                                     << "total input energy transfer = useful output energy transfer \u00F7 efficiency";
+    }
+
+    void efficiencyRearrangedBeforeTheNumbers()
+    {
+        QFETCH(QString, find);
+        QFETCH(QString, rearranged);
+        static const QRegularExpression digit(QStringLiteral("\\d"));
+        int found = 0;
+        for (std::uint64_t seed = 0; seed < 2000; ++seed) {
+            const Question q = efficiencyQuestion(seeded(seed), 0);
+            if (q.answer.front().role != find)
+                continue;
+            ++found;
+            const QString working = QStringList(q.working.begin(), q.working.end()).join(QLatin1Char('\n'));
+            const QString beforeNumbers = working.left(working.indexOf(digit));
+            QVERIFY2(beforeNumbers.split(QLatin1Char('\n')).contains(rearranged), qPrintable(working));
+        }
+        QVERIFY(found > 100);
+    }
+
     // Sound is drawn as a longitudinal wave and every other wave as a
     // transverse one; above 20 kHz the sound is called ultrasound.
     void soundIsLongitudinal()

@@ -203,6 +203,21 @@ private slots:
         QCOMPARE(parts, int(d.lines.size()));
     }
 
+    // The picture draws the amplitude arrow from the rest position up to the
+    // crest; its leader ends halfway along it, clear of the arrow heads.
+    void amplitudeNamedHalfwayUpItsArrow()
+    {
+        const ActivityData& d = labelling::wavesActivity();
+        const auto end = [&](int item) {
+            return activity::leaderFrom(d.lines, d.items[std::size_t(item)].target(), activity::TargetReach)->atPart;
+        };
+        enum { Amplitude = 2, Crest = 3, Rest = 5 };
+        QCOMPARE(d.items[Amplitude].answer, QStringLiteral("amplitude"));
+        const double middle = (end(Crest).y() + end(Rest).y()) / 2;
+        QVERIFY2(std::fabs(end(Amplitude).y() - middle) <= forms::TwipsPerPixel,
+                 qPrintable(QStringLiteral("ends at %1, the arrow's middle is %2").arg(end(Amplitude).y()).arg(middle)));
+    }
+
     void leaderGeometry_data()
     {
         QTest::addColumn<QPointF>("point");

@@ -1,5 +1,6 @@
 // The symbols screen driven as a pupil drives it: by the pointer.
 #include "app/menu.h"
+#include "activity/fit.h"
 #include "activity/rules.h"
 #include "support/testscreens.h"
 #include "units/symbols.h"
@@ -95,6 +96,10 @@ private slots:
     void eachLevelOneChoiceReshufflesTheSamePairs_data();
     void eachLevelOneChoiceReshufflesTheSamePairs();
     void levelTwoDrawsEightDistinctTableEntries();
+    void symbolsWrittenAsTeachersWriteThem_data();
+    void symbolsWrittenAsTeachersWriteThem();
+    void everyPairDrawnWholeAtEverySize_data();
+    void everyPairDrawnWholeAtEverySize();
     void questionsDrawnInQuickSuccessionDiffer_data();
     void questionsDrawnInQuickSuccessionDiffer();
     void questionsComeFromTheRandomSource();
@@ -200,6 +205,56 @@ void TestSymbols::eachLevelOneChoiceReshufflesTheSamePairs()
         orders.insert(q);
     }
     QVERIFY2(orders.size() > 1, "six Level 1 choices gave one and the same order");
+}
+
+// The symbol, not the unit's name, and written with its space.
+void TestSymbols::symbolsWrittenAsTeachersWriteThem_data()
+{
+    QTest::addColumn<QString>("quantity");
+    QTest::addColumn<QString>("symbol");
+    QTest::newRow("resistance in ohms") << "Resistance" << QStringLiteral("\u03A9");
+    QTest::newRow("momentum in kilogram metres per second") << "Momentum" << QStringLiteral("kg\u00A0m/s");
+}
+
+void TestSymbols::symbolsWrittenAsTeachersWriteThem()
+{
+    QFETCH(QString, quantity);
+    QFETCH(QString, symbol);
+    const auto pair = std::find_if(UnitTable.begin(), UnitTable.end(), [&](const Pair& p) { return p.first == quantity; });
+    QVERIFY(pair != UnitTable.end());
+    QCOMPARE(pair->second, symbol);
+}
+
+void TestSymbols::everyPairDrawnWholeAtEverySize_data()
+{
+    QTest::addColumn<QSize>("display");
+    QTest::newRow("design size") << QSize(1024, 768);
+    QTest::newRow("fitted to 1920 x 1080") << QSize(1920, 1080);
+    QTest::newRow("fitted to 3840 x 2160") << QSize(3840, 2160);
+}
+
+// Every symbol of the table in the screen's own font, every glyph its own
+// (no box for a missing one), on one line in its place; every quantity
+// wrapped inside its box.
+void TestSymbols::everyPairDrawnWholeAtEverySize()
+{
+    QFETCH(QSize, display);
+    TestScreens t;
+    t.fake->display = display;
+    activity::fitToScreen(*t, display.width() > 1024);
+    auto& s = open(t);
+    const forms::Label& symbol = s.symbols(0);
+    const QFontMetrics symbolMetrics(symbol.font());
+    const forms::Label& answer = s.answers(0);
+    const QRect inside = answer.rect().adjusted(2, 2, -2, -2);
+    for (const Pair& pair : UnitTable) {
+        for (const char32_t glyph : pair.second.toUcs4())
+            QVERIFY2(symbolMetrics.inFontUcs4(glyph), qPrintable(pair.second));
+        QVERIFY2(symbolMetrics.horizontalAdvance(pair.second) <= symbol.width(), qPrintable(pair.second));
+        const QRect text = QFontMetrics(answer.font()).boundingRect(inside, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+                                                                    pair.first);
+        QVERIFY2(inside.contains(text), qPrintable(pair.first));
+    }
 }
 
 void TestSymbols::levelTwoDrawsEightDistinctTableEntries()

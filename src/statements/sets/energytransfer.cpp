@@ -11,7 +11,7 @@ QuizTopic energyTransfer()
     return quizTopic<EnergyTransferQuiz>({.title = "Energy Transfer Diagrams",
             .guide = {"Pupils find the missing energy on an energy transfer diagram.",
                       "Extension - When the correct answer has been chosen, the efficiency of the system could be "
-                      "calculated.\n(Efficiency = useful energy output/energy input)"}}, quiz);
+                      "calculated.\n(efficiency = useful output energy transfer \u00F7 total input energy transfer)"}}, quiz);
 }
 
 } // namespace statements

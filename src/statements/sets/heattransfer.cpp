@@ -10,8 +10,8 @@ QuizTopic heatTransfer()
                                {"heattransfer.txt"}, {}};
     return quizTopic<StatementQuiz>({.title = "Heat Transfer",
             .guide = {"Pupils decide the truth of statements about radiation, conduction and convection.",
-                      "Read each statement out, if the pupils think it is true, ask them to put their thumbs up; if "
-                      "they think it is false put their thumbs down."}}, quiz);
+                      "Read each statement out. If the pupils think it is true, ask them to put their thumbs up; if "
+                      "they think it is false, ask them to put their thumbs down."}}, quiz);
 }
 
 } // namespace statements
