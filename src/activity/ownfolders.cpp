@@ -35,6 +35,31 @@ ActivityPlaces standardPlaces()
     return places;
 }
 
+namespace {
+// The folder's path with links resolved where it exists, so that one folder
+// reached two ways is known as one.
+QString folderKey(const QString& path)
+{
+    const QString clean = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    const QString canonical = QFileInfo(clean).canonicalFilePath();
+    return canonical.isEmpty() ? clean : canonical;
+}
+
+bool within(const QString& path, const QString& folder)
+{
+    return !folder.isEmpty() && path.startsWith(folderKey(folder) + QLatin1Char('/'));
+}
+} // namespace
+
+bool isSchoolFile(const QString& path, const ActivityPlaces& places)
+{
+    if (path.isEmpty())
+        return false;
+    const QString file = folderKey(QFileInfo(path).absolutePath()) + QLatin1Char('/') + QFileInfo(path).fileName();
+    return !within(file, places.user)
+           && std::any_of(places.school.begin(), places.school.end(), [&](const QString& school) { return within(file, school); });
+}
+
 QString sharedFolder(const forms::Screens& screens) { return screens.setting(SharedFolderKey).toString(); }
 
 void chooseSharedFolder(forms::Screens& screens, const QString& folder) { screens.choose(SharedFolderKey, folder); }
@@ -47,8 +72,7 @@ std::vector<ActivityFolder> activityFolders(const ActivityPlaces& places, const 
         if (path.isEmpty())
             return;
         const QString clean = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-        const QString canonical = QFileInfo(clean).canonicalFilePath();
-        const QString key = canonical.isEmpty() ? clean : canonical;
+        const QString key = folderKey(clean);
         if (seen.contains(key))
             return;
         seen << key;

@@ -28,6 +28,11 @@ struct ActivityPlaces {
 // The program's own places, from the desktop's standard folders.
 ActivityPlaces standardPlaces();
 
+// Whether `path` lies in one of the school's folders of `places` (and not in
+// the user's own): such a file is played, never written in place, however
+// its folder's permissions stand.
+bool isSchoolFile(const QString& path, const ActivityPlaces& places = standardPlaces());
+
 // The shared folder chosen in the program; empty when none is.
 inline const QString SharedFolderKey = QStringLiteral("activities/sharedFolder");
 QString sharedFolder(const forms::Screens& screens);

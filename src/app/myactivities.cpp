@@ -261,7 +261,7 @@ void MyActivities::edit()
         return;
     }
     const activity::FoundFile file = chosen->file;
-    openElsewhere([&] { file.kind->edit(screens(), file.path, places_.places.user); });
+    openElsewhere([&] { file.kind->edit(screens(), file.path, places_.places.user, file.readOnly); });
 }
 
 void MyActivities::makeNew(int kind)
@@ -269,7 +269,7 @@ void MyActivities::makeNew(int kind)
     if (kind < 0 || kind >= int(kinds_.size()))
         return;
     const activity::OwnKind* made = kinds_[kind];
-    openElsewhere([&] { made->edit(screens(), {}, places_.places.user); });
+    openElsewhere([&] { made->edit(screens(), {}, places_.places.user, false); });
 }
 
 void MyActivities::askToDelete()

@@ -2,6 +2,7 @@
 #include "statements/editor/statementeditor.h"
 #include "activity/commands.h"
 #include "activity/looks.h"
+#include "activity/ownfolders.h"
 #include "activity/setup.h"
 #include "activity/undokeys.h"
 #include "forms/notice.h"
@@ -60,7 +61,8 @@ StatementEditor::StatementEditor(forms::Screens& screens, EditorTarget target)
       reason(line(this, "reason", {6600, 6720, 5160, 405}, tr("Reason"))),
       question(*new activity::Question(this, {120, 6660, 11760, 1920})),
       target_(std::move(target)),
-      file_(target_.path, target_.folder, target_.setName.isEmpty() ? LargestQuizFile : LargestSetFile)
+      file_(target_.path, target_.folder, target_.setName.isEmpty() ? LargestQuizFile : LargestSetFile,
+            !target_.readOnly && !activity::isSchoolFile(target_.path))
 {
     setCaption(target_.heading);
     for (int k = 0; k < int(choices.size()); ++k)
@@ -151,6 +153,8 @@ void StatementEditor::load()
         setCaption(target_.heading);
     }
     history.reset(source_.draft);
+    if (source_.draft.ownQuiz && file_.readOnly())
+        commands(Save).setCaption(tr("Save a copy"));
     greyCommands();
     // The first line to mend is the one shown.
     if (const int bad = int(std::find_if(problems_.begin(), problems_.end(), [](const QString& p) { return !p.isEmpty(); }) -
