@@ -237,7 +237,11 @@ QString saveOwnActivity(activity::EditedFile& file, const OwnActivity& activity,
 {
     const bool inPlace = !asCopy && !file.isNew() && !file.readOnly();
     const QString path = inPlace ? file.path() : file.pathForCopy(activity.title, OwnLabelExtension, QStringLiteral("Activity"));
-    return file.saveAs(path, ownActivityJson(activity));
+    // Never written as a file that would not open again.
+    const QByteArray json = ownActivityJson(activity);
+    if (const OwnRead again = parseOwnActivity(json, QFileInfo(path).fileName()); !again.ok())
+        return again.problem;
+    return file.saveAs(path, json);
 }
 
 } // namespace labelling

@@ -120,6 +120,7 @@ private slots:
     void picturesRefusedOrEmbedded_data();
     void picturesRefusedOrEmbedded();
     void savedActivityReadsBack();
+    void aSmallerPictureLeavesEveryBoxReadable();
     void fileChangedOnDiskIsNotOverwrittenUnasked();
     void readOnlyFileIsSavedAsACopy();
     void failedSaveKeepsTheWork();
@@ -303,6 +304,34 @@ void LabelEditorTest::savedActivityReadsBack()
     activity::EditedFile second({}, dir.filePath(QStringLiteral("mine")), LargestOwnFile);
     QVERIFY(saveOwnActivity(second, draft.finished()).isEmpty());
     QCOMPARE(QFileInfo(second.path()).fileName(), QStringLiteral("An atom lithium (2).tavlabel"));
+}
+
+// Boxes a pixel or two across on a picture replaced by a smaller one keep a
+// size and stay on it; what the reader would refuse is never saved.
+void LabelEditorTest::aSmallerPictureLeavesEveryBoxReadable()
+{
+    OwnActivity a;
+    a.title = QStringLiteral("Tiny boxes");
+    a.picture = encoded(diagram(100, 100), "png");
+    a.pictureType = QStringLiteral("png");
+    a.labels = {{QStringLiteral("coil"), QRectF(0, 5, 2, 1), QPointF(1, 5)},
+                {QStringLiteral("core"), QRectF(98, 97, 2, 3), QPointF(100, 100)}};
+    LabelDraft draft;
+    QVERIFY(draft.reset(a));
+    draft.setPicture(embedded(diagram(40, 40)));
+    for (int k = 0; k < draft.count(); ++k) {
+        const QRectF box = draft.label(k).target;
+        QVERIFY2(box.width() >= 1 && box.height() >= 1 && QRectF(0, 0, 40, 40).contains(box), qPrintable(QString::number(k)));
+    }
+    QTemporaryDir dir;
+    activity::EditedFile file({}, dir.path(), LargestOwnFile);
+    QCOMPARE(saveOwnActivity(file, draft.finished()), QString());
+    QVERIFY(readOwnActivity(file.path()).ok());
+
+    a.labels[0].target = QRectF(0, 2, 1, 0);
+    activity::EditedFile refused({}, dir.filePath(QStringLiteral("other")), LargestOwnFile);
+    QVERIFY(saveOwnActivity(refused, a).contains(QStringLiteral("label 1's answer box has no size")));
+    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("other"))));
 }
 
 void LabelEditorTest::fileChangedOnDiskIsNotOverwrittenUnasked()

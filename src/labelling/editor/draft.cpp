@@ -232,15 +232,27 @@ void LabelDraft::setInstruction(const QString& instruction)
 void LabelDraft::setPicture(const EmbeddedPicture& picture)
 {
     std::vector<OwnLabel> labels = activity_.labels;
-    if (hasPicture()) {
+    if (hasPicture() && !picture.size.isEmpty()) {
         const double sx = double(picture.size.width()) / pictureSize_.width();
         const double sy = double(picture.size.height()) / pictureSize_.height();
-        // Edges rounded one by one, so that boxes clear of each other stay so.
+        // Edges rounded one by one, so that boxes clear of each other stay
+        // so; a box keeps a pixel each way on a smaller picture, so that it
+        // still has a size, and stays on the picture.
+        const auto edges = [](double from, double to, double scale, double whole) {
+            double first = std::round(from * scale), last = std::max(first + 1, std::round(to * scale));
+            if (last > whole) {
+                first = std::max(0.0, first - (last - whole));
+                last = whole;
+            }
+            return std::pair{first, last};
+        };
         for (OwnLabel& l : labels) {
             const QRectF& t = l.target;
-            const double left = std::round(t.left() * sx), top = std::round(t.top() * sy);
-            l.target = QRectF(left, top, std::round(t.right() * sx) - left, std::round(t.bottom() * sy) - top);
-            l.part = QPointF(std::round(l.part.x() * sx), std::round(l.part.y() * sy));
+            const auto [left, right] = edges(t.left(), t.right(), sx, picture.size.width());
+            const auto [top, bottom] = edges(t.top(), t.bottom(), sy, picture.size.height());
+            l.target = QRectF(left, top, right - left, bottom - top);
+            l.part = QPointF(std::clamp(std::round(l.part.x() * sx), 0.0, double(picture.size.width())),
+                             std::clamp(std::round(l.part.y() * sy), 0.0, double(picture.size.height())));
         }
     }
     history_.push(new PictureStep(*this, picture, std::move(labels)));
