@@ -57,22 +57,44 @@ QString headProblem(const QJsonObject& top, const QString& name)
     return {};
 }
 
-OwnStatement statementOf(const QJsonValue& value, QString& problem)
+// A field as the editor shows it: text as it is, anything else as written
+// ("42", "true"), so that the teacher sees what is there to mend.
+QString shown(const QJsonValue& value)
 {
+    if (value.isString() || value.isUndefined())
+        return value.toString();
+    const QByteArray list = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(list.mid(1, list.size() - 2)); // without the list's brackets
+}
+
+OwnStatement statementOf(const QJsonValue& value)
+{
+    if (!value.isObject()) // a bare string is shown as the statement it most likely is
+        return {shown(value), {}, {}, {}};
     const QJsonObject object = value.toObject();
-    if (!value.isObject())
-        problem = QStringLiteral("not a statement (expected \"text\", \"answer\" and \"reason\")");
-    else if (!object.value("text").isString())
-        problem = QStringLiteral("no statement text");
-    else if (!object.value("answer").isString())
-        problem = QStringLiteral("no answer");
-    else if (object.contains("reason") && !object.value("reason").isString())
-        problem = QStringLiteral("the reason is not text");
-    return {object.value("text").toString(), object.value("answer").toString(), object.value("reason").toString(),
+    return {shown(object.value("text")), shown(object.value("answer")), shown(object.value("reason")),
             unknownOf(object, KnownStatement)};
 }
 
 } // namespace
+
+QString statementShapeProblem(const QJsonValue& statement)
+{
+    const QJsonObject object = statement.toObject();
+    if (!statement.isObject())
+        return QStringLiteral("not a statement (expected \"text\", \"answer\" and \"reason\")");
+    if (object.contains("text") && !object.value("text").isString())
+        return QStringLiteral("the statement is not text");
+    if (!object.value("text").isString())
+        return QStringLiteral("no statement text");
+    if (object.contains("answer") && !object.value("answer").isString())
+        return QStringLiteral("the answer is not text");
+    if (!object.value("answer").isString())
+        return QStringLiteral("no answer");
+    if (object.contains("reason") && !object.value("reason").isString())
+        return QStringLiteral("the reason is not text");
+    return {};
+}
 
 bool sameAnswer(const QString& a, const QString& b) { return answerKey(a) == answerKey(b); }
 
@@ -137,14 +159,16 @@ QuizRead parseOwnQuiz(const QByteArray& bytes, const QString& fileName)
     }
     QStringList earlier;
     for (const QJsonValue& value : top.value("statements").toArray()) {
-        QString why;
-        quiz.statements.push_back(statementOf(value, why));
-        const OwnStatement& s = quiz.statements.back();
+        QString why = statementShapeProblem(value);
+        quiz.statements.push_back(statementOf(value));
+        OwnStatement& s = quiz.statements.back();
         if (why.isEmpty())
             why = statementProblem(s.text, s.answer, quiz.choices, earlier);
         earlier << (why.isEmpty() ? s.text.simplified().toLower() : QString());
-        if (!why.isEmpty())
+        if (!why.isEmpty()) {
+            s.asRead = value;
             read.skipped.push_back({int(quiz.statements.size()), why});
+        }
     }
     return read;
 }
@@ -170,6 +194,10 @@ QByteArray ownQuizJson(const OwnQuiz& quiz)
     top.insert("choices", QJsonArray::fromStringList(quiz.choices));
     QJsonArray statements;
     for (const OwnStatement& s : quiz.statements) {
+        if (!s.asRead.isUndefined()) {
+            statements.append(s.asRead);
+            continue;
+        }
         QJsonObject object = s.unknown;
         object.insert("text", s.text);
         object.insert("answer", s.answer);

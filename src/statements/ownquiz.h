@@ -18,10 +18,13 @@
 namespace statements {
 
 struct OwnStatement {
-    QString text;
+    QString text;          // as shown: a field that is not text shows as written ("42")
     QString answer;        // as written: one of the choices when usable
     QString reason;        // may be empty
     QJsonObject unknown{}; // fields this program does not know, kept on rewrite
+    // A statement that could not be used when read, exactly as written; it
+    // is written back so until it is changed. Undefined for one that could.
+    QJsonValue asRead{QJsonValue::Undefined};
 };
 
 struct OwnQuiz {
@@ -51,6 +54,10 @@ QuizRead parseOwnQuiz(const QByteArray& bytes, const QString& fileName);
 QByteArray ownQuizJson(const OwnQuiz& quiz);
 // Writes atomically; returns why it could not, or empty. The old file stays whole on failure.
 QString writeOwnQuiz(const QString& path, const OwnQuiz& quiz);
+
+// What is wrong with the shape of a statement as written (not an object, a
+// field that is not text), or empty.
+QString statementShapeProblem(const QJsonValue& statement);
 
 // Why a statement cannot be played, or empty: checked against the choices and
 // the statements before it (`earlier`: each one's simplified, lower-cased

@@ -25,6 +25,8 @@ QStringList rowProblems(const Draft& draft)
         QString why;
         if (!badChoices.isEmpty())
             why = QStringLiteral("cannot be checked: %1").arg(badChoices);
+        else if (!row.statementAsRead.isUndefined() && !statementShapeProblem(row.statementAsRead).isEmpty())
+            why = statementShapeProblem(row.statementAsRead);
         else if (!row.asRead.isEmpty() && !wellShaped(row.asRead))
             why = QStringLiteral("expected \"answer | statement | reason\"");
         else if (!draft.ownQuiz && (row.text.contains(Bar) || row.reason.contains(Bar)))
