@@ -1,6 +1,7 @@
 #include "labelling/editor/draft.h"
 #include "labelling/editor/draftsteps.h"
 #include "labelling/editor/playarea.h"
+#include "labelling/picturedata.h"
 #include "activity/leaders.h"
 
 #include <QBuffer>
@@ -43,7 +44,9 @@ LabelDraft::LabelDraft(QObject* parent) : QObject(parent) {}
 
 bool LabelDraft::reset(const OwnActivity& activity, QImage picture)
 {
-    if (picture.isNull() && !activity.picture.isEmpty() && !picture.loadFromData(activity.picture))
+    if (picture.isNull() && !activity.picture.isEmpty())
+        picture = labelling::picture::decode(activity.picture, activity.pictureType, labelling::picture::Decode::Whole).image;
+    if (picture.isNull() && !activity.picture.isEmpty())
         return false;
     history_.clear();
     activity_ = activity;
@@ -304,7 +307,7 @@ void LabelDraft::applyPicture(const EmbeddedPicture& picture, const std::vector<
     activity_.pictureType = picture.type;
     activity_.labels = labels;
     pictureSize_ = picture.size;
-    picture_ = picture.image.isNull() ? QImage::fromData(picture.bytes) : picture.image;
+    picture_ = picture.image.isNull() ? labelling::picture::decode(picture.bytes, picture.type, labelling::picture::Decode::Whole).image : picture.image;
     emit pictureChanged();
     emit changed();
 }
