@@ -3,6 +3,7 @@
 #include "activity/editedfile.h"
 #include "activity/teacherfile.h"
 #include "activity/teacherwrite.h"
+#include "activity/textlength.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -37,7 +38,7 @@ QString text(const QJsonObject& object, const QString& key, const QString& what,
     const QString s = value.toString().trimmed();
     if (required && s.isEmpty())
         refuse(QStringLiteral("%1 is empty").arg(what));
-    if (s.size() > longest)
+    if (activity::characterCount(s) > longest)
         refuse(QStringLiteral("%1 is longer than %2 characters").arg(what).arg(longest));
     return s;
 }

@@ -3,6 +3,7 @@
 #include "labelling/editor/playarea.h"
 #include "labelling/picturedata.h"
 #include "activity/leaders.h"
+#include "activity/textlength.h"
 
 #include <QBuffer>
 #include <QFont>
@@ -200,7 +201,7 @@ bool LabelDraft::rename(int index, const QString& answer)
     if (index < 0 || index >= count())
         return false;
     OwnLabel renamed = label(index);
-    renamed.answer = answer.left(LongestAnswer);
+    renamed.answer = activity::firstCharacters(answer, LongestAnswer);
     if (renamed.answer == label(index).answer)
         return true;
     // The box grows to hold the answer where there is room; else it keeps its size.
@@ -222,14 +223,14 @@ bool LabelDraft::remove(int index)
 
 void LabelDraft::setTitle(const QString& title)
 {
-    if (title.left(LongestTitle) != activity_.title)
-        history_.push(new TextStep(*this, TextStep::Title, title.left(LongestTitle)));
+    if (const QString cut = activity::firstCharacters(title, LongestTitle); cut != activity_.title)
+        history_.push(new TextStep(*this, TextStep::Title, cut));
 }
 
 void LabelDraft::setInstruction(const QString& instruction)
 {
-    if (instruction.left(LongestInstruction) != activity_.instruction)
-        history_.push(new TextStep(*this, TextStep::Instruction, instruction.left(LongestInstruction)));
+    if (const QString cut = activity::firstCharacters(instruction, LongestInstruction); cut != activity_.instruction)
+        history_.push(new TextStep(*this, TextStep::Instruction, cut));
 }
 
 void LabelDraft::setPicture(const EmbeddedPicture& picture)
