@@ -9,6 +9,9 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
 
 namespace activity {
 
@@ -102,6 +105,28 @@ std::vector<FoundFile> findActivityFiles(std::span<const ActivityFolder> folders
                 }
     }
     return found;
+}
+
+QString folderProblem(const ActivityFolder& folder)
+{
+    const QString name = QDir::toNativeSeparators(folder.path);
+    const QString which = folder.origin == Origin::Shared ? QStringLiteral("The shared folder %1").arg(name)
+                          : folder.origin == Origin::School ? QStringLiteral("The school's folder %1").arg(name)
+                                                            : QStringLiteral("Your folder %1").arg(name);
+    const QString notListed = QStringLiteral(", so its activities are not listed.");
+    DIR* dir = ::opendir(QFile::encodeName(folder.path).constData());
+    if (dir) {
+        ::closedir(dir);
+        return {};
+    }
+    const int error = errno;
+    if (error == ENOENT)
+        return folder.origin == Origin::Shared ? which + QStringLiteral(" is not there") + notListed : QString();
+    if (error == ENOTDIR)
+        return which + (QFileInfo(folder.path).exists() ? QStringLiteral(" is a file, not a folder") : QStringLiteral(" is not there")) + notListed;
+    if (error == EACCES || error == EPERM)
+        return which + QStringLiteral(" cannot be read: permission denied") + notListed;
+    return which + QStringLiteral(" cannot be read (%1)").arg(QString::fromLocal8Bit(std::strerror(error))) + notListed;
 }
 
 namespace {

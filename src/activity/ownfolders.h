@@ -62,6 +62,13 @@ struct FoundFile {
 // that the list can say why it cannot be opened. Reads no file.
 std::vector<FoundFile> findActivityFiles(std::span<const ActivityFolder> folders, std::span<const OwnKind* const> kinds);
 
+// Why the activities of `folder` cannot be listed ("The shared folder
+// /mnt/physics cannot be read: permission denied, so its activities are not
+// listed"), or empty when they can. A school's folder or the user's that is
+// not there is no problem: most machines have none, and the user's is made
+// at the first save.
+QString folderProblem(const ActivityFolder& folder);
+
 struct Imported {
     QString path;    // the copy
     QString title;

@@ -136,6 +136,11 @@ void MyActivities::refresh()
     const QString keep = current() ? current()->file.path : QString();
     const auto folders = activity::activityFolders(places_.places, activity::sharedFolder(screens()));
     const auto found = activity::findActivityFiles(folders, kinds_);
+    // A folder that cannot be read lists nothing: the teacher is told why its activities are gone.
+    QStringList unread;
+    for (const activity::ActivityFolder& folder : folders)
+        if (const QString why = activity::folderProblem(folder); !why.isEmpty())
+            unread << why;
     activity::SummaryIndex index(places_.indexFile, QStringLiteral(TAVRENEL_VERSION));
     listed_.clear();
     for (const activity::FoundFile& file : found)
@@ -150,6 +155,8 @@ void MyActivities::refresh()
     const auto kept = std::find_if(listed_.begin(), listed_.end(), [&](const ListedActivity& a) { return a.file.path == keep; });
     selected_ = kept == listed_.end() ? -1 : int(kept - listed_.begin());
     showPage(selected_ >= 0 ? selected_ / RowsPerPage : page_);
+    if (!unread.isEmpty())
+        forms::Notice::post(*this, unread.join(QLatin1Char(' ')));
 }
 
 int MyActivities::pageCount() const { return std::max(1, (int(listed_.size()) + RowsPerPage - 1) / RowsPerPage); }

@@ -100,6 +100,8 @@ private slots:
     void longListsArePaged();
     void importCopiesAGoodFileAndRefusesABadOne();
     void unchangedFilesAreNotReadAgain();
+    void aSharedFolderThatCannotBeReadIsTold_data();
+    void aSharedFolderThatCannotBeReadIsTold();
 };
 
 void MyActivitiesTest::listsEveryFolderInOrderWithBadFilesExplained()
@@ -306,6 +308,46 @@ void MyActivitiesTest::unchangedFilesAreNotReadAgain()
     QCOMPARE(f.summaries, 4);
     QCOMPARE(again.listed()[0].caption(), QStringLiteral("A changed title"));
     Q_UNUSED(s);
+}
+
+void MyActivitiesTest::aSharedFolderThatCannotBeReadIsTold_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("unreadable") << "unreadable" << "cannot be read: permission denied";
+    QTest::newRow("removed") << "removed" << "is not there";
+    QTest::newRow("a file") << "a file" << "is a file, not a folder";
+}
+
+// The shared activities gone from the list, the list says why.
+void MyActivitiesTest::aSharedFolderThatCannotBeReadIsTold()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, told);
+    Fixture f;
+    f.write(f.user, "c.tavlabel", "Simple motor");
+    f.write(f.shared, "a.tavlabel", "Transformer");
+    if (change == "unreadable") {
+        QVERIFY(QFile::setPermissions(f.shared, {}));
+        if (QDir(f.shared).entryList(QDir::Files).size() == 1) { // the system's administrator reads everything
+            QFile::setPermissions(f.shared, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QSKIP("this user can read any folder");
+        }
+    } else {
+        QVERIFY(QDir(f.shared).removeRecursively());
+        if (change == "a file") {
+            QFile file(f.shared);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+    }
+    TestScreens t;
+    MyActivities& s = f.open(t);
+    QCOMPARE(captions(s), QStringList{"Yours: Simple motor"});
+    const QString notice = forms::Notice::on(s) ? forms::Notice::on(s)->caption() : QString();
+    QVERIFY2(notice.contains(QStringLiteral("The shared folder %1 %2, so its activities are not listed.")
+                                 .arg(QDir::toNativeSeparators(f.shared), told)),
+             qPrintable(notice));
+    QFile::setPermissions(f.shared, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 QTEST_MAIN(MyActivitiesTest)
