@@ -112,19 +112,29 @@ QString choicesProblem(const QStringList& choices)
     return {};
 }
 
-QString statementProblem(const QString& text, const QString& answer, const QStringList& choices, const QStringList& earlier)
+StatementCheck::StatementCheck(const QStringList& choices) : choices_(choices)
 {
-    if (text.simplified().isEmpty())
+    for (const QString& choice : choices)
+        keys_ << answerKey(choice);
+}
+
+QString StatementCheck::next(const QString& text, const QString& answer)
+{
+    ++number_;
+    const QString simple = text.simplified();
+    if (simple.isEmpty())
         return QStringLiteral("no statement");
     if (answer.trimmed().isEmpty())
-        return QStringLiteral("no answer: choose one of %1").arg(choices.join(", "));
-    if (std::none_of(choices.begin(), choices.end(), [&](const QString& c) { return sameAnswer(c, answer); }))
-        return QStringLiteral("the answer \"%1\" is not one of: %2").arg(answer.trimmed(), choices.join(", "));
-    const qsizetype before = earlier.indexOf(text.simplified().toLower());
-    if (before >= 0)
-        return QStringLiteral("the same statement as number %1").arg(before + 1);
-    if (earlier.size() - earlier.count(QString()) >= MostStatements)
+        return QStringLiteral("no answer: choose one of %1").arg(choices_.join(", "));
+    if (!keys_.contains(answerKey(answer)))
+        return QStringLiteral("the answer \"%1\" is not one of: %2").arg(answer.trimmed(), choices_.join(", "));
+    const QString key = simple.toLower();
+    if (const auto before = seen_.constFind(key); before != seen_.constEnd())
+        return QStringLiteral("the same statement as number %1").arg(*before);
+    if (played_ >= MostStatements)
         return QStringLiteral("more than %1 statements: this one is not played").arg(MostStatements);
+    seen_.insert(key, number_);
+    ++played_;
     return {};
 }
 
@@ -157,14 +167,15 @@ QuizRead parseOwnQuiz(const QByteArray& bytes, const QString& fileName)
         read.problem = QStringLiteral("%1: %2").arg(fileName, why);
         return read;
     }
-    QStringList earlier;
+    StatementCheck check(quiz.choices);
     for (const QJsonValue& value : top.value("statements").toArray()) {
         QString why = statementShapeProblem(value);
         quiz.statements.push_back(statementOf(value));
         OwnStatement& s = quiz.statements.back();
         if (why.isEmpty())
-            why = statementProblem(s.text, s.answer, quiz.choices, earlier);
-        earlier << (why.isEmpty() ? s.text.simplified().toLower() : QString());
+            why = check.next(s.text, s.answer);
+        else
+            check.skip();
         if (!why.isEmpty()) {
             s.asRead = value;
             read.skipped.push_back({int(quiz.statements.size()), why});
@@ -225,7 +236,7 @@ StatementSet playableSet(const QuizRead& read, const QString& fileName, const QS
             continue;
         }
         if (choice == choices.end()) // the file changed under the screen: its choices are not these
-            set.skipped.push_back({k + 1, statementProblem(s.text, s.answer, choices, {})});
+            set.skipped.push_back({k + 1, StatementCheck(choices).next(s.text, s.answer)});
         else
             set.statements.push_back({s.text.simplified(), int(choice - choices.begin()), s.reason.simplified(), k + 1});
     }

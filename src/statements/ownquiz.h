@@ -10,6 +10,7 @@
 #include "activity/ownkind.h"
 #include "statements/statementset.h"
 
+#include <QHash>
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
@@ -59,11 +60,27 @@ QString writeOwnQuiz(const QString& path, const OwnQuiz& quiz);
 // field that is not text), or empty.
 QString statementShapeProblem(const QJsonValue& statement);
 
-// Why a statement cannot be played, or empty: checked against the choices and
-// the statements before it (`earlier`: each one's simplified, lower-cased
-// text, or an empty string for one that cannot be played).
-QString statementProblem(const QString& text, const QString& answer, const QStringList& choices,
-                         const QStringList& earlier);
+// The statements of a quiz or set checked in their order, as the quiz plays
+// them: each against the choices and the statements before it. Each check
+// takes the same short time however many came before, so that a file as
+// large as the rules allow is read, and edited, at once.
+class StatementCheck {
+public:
+    explicit StatementCheck(const QStringList& choices);
+    // Why the next statement cannot be played, or empty; once checked it
+    // counts among those before the next.
+    QString next(const QString& text, const QString& answer);
+    // The next statement cannot be used for a reason of its own (its shape):
+    // it takes its number, and no statement is the same as it.
+    void skip() { ++number_; }
+
+private:
+    QStringList choices_;
+    QStringList keys_;           // each choice's answer key
+    QHash<QString, int> seen_;   // a playable statement's simplified, lower-cased text: its number
+    int number_ = 0;             // statements checked so far
+    int played_ = 0;             // of which playable
+};
 // Two answers are one when they differ only in case, spaces and punctuation.
 bool sameAnswer(const QString& a, const QString& b);
 // Why the choices cannot be used, or empty.

@@ -104,6 +104,9 @@ void StatementEditor::build()
     activity::buildCommands(this, rowCommands, RowCommands);
     commands(ownQuiz ? Restore : Play).hide();
     list.widget.setWordWrap(true);
+    // Thousands of rows are laid out a batch at a time, the screen answering between.
+    list.widget.setLayoutMode(QListView::Batched);
+    list.widget.setBatchSize(200);
     answer.widget.setPlaceholderText(tr("Choose the answer"));
     statement.widget.setTabChangesFocus(true);
     statement.widget.setPlaceholderText(tr("Type the statement the pupils judge"));
@@ -171,17 +174,26 @@ void StatementEditor::refresh(int row)
     refreshing_ = true;
     const int rows = int(draft.rows.size());
     const int shown = row >= 0 ? row : std::min(current(), rows - 1);
-    if (list.widget.count() != rows) {
+    // Only the rows that changed, or whose problem did, are written again:
+    // a key typed in one statement of thousands costs what one row costs.
+    const bool afresh = list.widget.count() != rows;
+    if (afresh) {
         list.widget.clear();
         for (int k = 0; k < rows; ++k)
             list.widget.addItem(itemText(k, problems_[k]));
-    } else {
-        for (int k = 0; k < rows; ++k)
-            if (const QString text = itemText(k, problems_[k]); list.widget.item(k)->text() != text)
-                list.widget.item(k)->setText(text);
     }
-    for (int k = 0; k < rows; ++k)
-        list.widget.item(k)->setForeground(problems_[k].isEmpty() ? QColor(0, 0, 0) : QColor(190, 0, 0));
+    for (int k = 0; k < rows; ++k) {
+        const std::size_t at = std::size_t(k);
+        const bool same = !afresh && at < shownRows_.size() && shownRows_[at] == draft.rows[at] && shownProblems_.value(k) == problems_[k];
+        if (same)
+            continue;
+        QListWidgetItem& item = *list.widget.item(k);
+        if (const QString text = itemText(k, problems_[k]); item.text() != text)
+            item.setText(text);
+        item.setForeground(problems_[k].isEmpty() ? QColor(0, 0, 0) : QColor(190, 0, 0));
+    }
+    shownRows_ = draft.rows;
+    shownProblems_ = problems_;
     if (title.widget.text() != draft.title)
         title.widget.setText(draft.title);
     if (instruction.widget.text() != draft.instruction)
@@ -189,8 +201,11 @@ void StatementEditor::refresh(int row)
     for (int k = 0; k < int(choices.size()); ++k)
         if (!choices[std::size_t(k)]->widget.hasFocus())
             choices[std::size_t(k)]->widget.setText(draft.choices.value(k));
-    answer.widget.clear();
-    answer.widget.addItems(draft.choices);
+    if (answerChoices_ != draft.choices) {
+        answer.widget.clear();
+        answer.widget.addItems(draft.choices);
+        answerChoices_ = draft.choices;
+    }
     list.widget.setCurrentRow(shown);
     refreshing_ = false;
     showRow(shown);

@@ -113,6 +113,9 @@ private:
     QStringList problems_;
     QHash<QString, bool> tooLong_; // measured once per text: measuring is slow
     QString saveProblem_; // why the last save failed, until one succeeds
+    std::vector<DraftRow> shownRows_; // as the list shows them, with shownProblems_
+    QStringList shownProblems_;
+    QStringList answerChoices_;       // as the answer's list holds them
     bool refreshing_ = false;
 };
 
