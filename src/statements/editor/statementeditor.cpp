@@ -24,8 +24,8 @@ using forms::TwipRect;
 constexpr float QuizFieldsHeight = 1320, ListBottom = 5340;
 
 const activity::Command Commands[] = {{"Undo", {240, 7920, 1200, 495}},          {"Redo", {1560, 7920, 1200, 495}},
-                                      {"Save", {2880, 7920, 1500, 495}},         {"Restore our set", {4500, 7920, 2700, 495}},
-                                      {"Play", {4500, 7920, 1500, 495}},         activity::ExitCommand};
+                                      {"Save", {2880, 7920, 2100, 495}},         {"Restore our set", {5100, 7920, 2700, 495}},
+                                      {"Play", {5100, 7920, 1500, 495}},         activity::ExitCommand}; // "Save" may read "Save a copy"
 const activity::Command RowCommands[] = {{"Add", {240, 5400, 1500, 435}},     {"Delete", {1860, 5400, 1500, 435}},
                                          {"Move up", {3480, 5400, 1800, 435}}, {"Move down", {5400, 5400, 1980, 435}}};
 
