@@ -3,6 +3,7 @@
 // every control: it fills its control, and its text grows with the screens'
 // scale as painted captions do. The editors and My Activities type with them.
 
+#include "activity/textlength.h"
 #include "forms/control.h"
 #include "forms/twips.h"
 
@@ -60,14 +61,14 @@ private:
     double points_ = 0;
 };
 
-// One line of text: at most `longest` characters.
+// One line of text: at most `longest` characters as a person sees them.
 class TextField : public Hosted<QLineEdit> {
 public:
     TextField(QWidget* parent, const QString& name, const forms::TwipRect& at, double points, const QString& spoken,
               int longest)
         : Hosted(parent, name, at, points, spoken)
     {
-        widget.setMaxLength(longest);
+        widget.setValidator(new CharacterLimit(longest, &widget));
     }
 
     QString text() const { return widget.text(); }

@@ -9,6 +9,9 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
 
 namespace activity {
 
@@ -35,6 +38,31 @@ ActivityPlaces standardPlaces()
     return places;
 }
 
+namespace {
+// The folder's path with links resolved where it exists, so that one folder
+// reached two ways is known as one.
+QString folderKey(const QString& path)
+{
+    const QString clean = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    const QString canonical = QFileInfo(clean).canonicalFilePath();
+    return canonical.isEmpty() ? clean : canonical;
+}
+
+bool within(const QString& path, const QString& folder)
+{
+    return !folder.isEmpty() && path.startsWith(folderKey(folder) + QLatin1Char('/'));
+}
+} // namespace
+
+bool isSchoolFile(const QString& path, const ActivityPlaces& places)
+{
+    if (path.isEmpty())
+        return false;
+    const QString file = folderKey(QFileInfo(path).absolutePath()) + QLatin1Char('/') + QFileInfo(path).fileName();
+    return !within(file, places.user)
+           && std::any_of(places.school.begin(), places.school.end(), [&](const QString& school) { return within(file, school); });
+}
+
 QString sharedFolder(const forms::Screens& screens) { return screens.setting(SharedFolderKey).toString(); }
 
 void chooseSharedFolder(forms::Screens& screens, const QString& folder) { screens.choose(SharedFolderKey, folder); }
@@ -47,8 +75,7 @@ std::vector<ActivityFolder> activityFolders(const ActivityPlaces& places, const 
         if (path.isEmpty())
             return;
         const QString clean = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-        const QString canonical = QFileInfo(clean).canonicalFilePath();
-        const QString key = canonical.isEmpty() ? clean : canonical;
+        const QString key = folderKey(clean);
         if (seen.contains(key))
             return;
         seen << key;
@@ -78,6 +105,28 @@ std::vector<FoundFile> findActivityFiles(std::span<const ActivityFolder> folders
                 }
     }
     return found;
+}
+
+QString folderProblem(const ActivityFolder& folder)
+{
+    const QString name = QDir::toNativeSeparators(folder.path);
+    const QString which = folder.origin == Origin::Shared ? QStringLiteral("The shared folder %1").arg(name)
+                          : folder.origin == Origin::School ? QStringLiteral("The school's folder %1").arg(name)
+                                                            : QStringLiteral("Your folder %1").arg(name);
+    const QString notListed = QStringLiteral(", so its activities are not listed.");
+    DIR* dir = ::opendir(QFile::encodeName(folder.path).constData());
+    if (dir) {
+        ::closedir(dir);
+        return {};
+    }
+    const int error = errno;
+    if (error == ENOENT)
+        return folder.origin == Origin::Shared ? which + QStringLiteral(" is not there") + notListed : QString();
+    if (error == ENOTDIR)
+        return which + (QFileInfo(folder.path).exists() ? QStringLiteral(" is a file, not a folder") : QStringLiteral(" is not there")) + notListed;
+    if (error == EACCES || error == EPERM)
+        return which + QStringLiteral(" cannot be read: permission denied") + notListed;
+    return which + QStringLiteral(" cannot be read (%1)").arg(QString::fromLocal8Bit(std::strerror(error))) + notListed;
 }
 
 namespace {

@@ -28,6 +28,11 @@ struct ActivityPlaces {
 // The program's own places, from the desktop's standard folders.
 ActivityPlaces standardPlaces();
 
+// Whether `path` lies in one of the school's folders of `places` (and not in
+// the user's own): such a file is played, never written in place, however
+// its folder's permissions stand.
+bool isSchoolFile(const QString& path, const ActivityPlaces& places = standardPlaces());
+
 // The shared folder chosen in the program; empty when none is.
 inline const QString SharedFolderKey = QStringLiteral("activities/sharedFolder");
 QString sharedFolder(const forms::Screens& screens);
@@ -56,6 +61,13 @@ struct FoundFile {
 // name within each; a folder or device given such a name is found too, so
 // that the list can say why it cannot be opened. Reads no file.
 std::vector<FoundFile> findActivityFiles(std::span<const ActivityFolder> folders, std::span<const OwnKind* const> kinds);
+
+// Why the activities of `folder` cannot be listed ("The shared folder
+// /mnt/physics cannot be read: permission denied, so its activities are not
+// listed"), or empty when they can. A school's folder or the user's that is
+// not there is no problem: most machines have none, and the user's is made
+// at the first save.
+QString folderProblem(const ActivityFolder& folder);
 
 struct Imported {
     QString path;    // the copy

@@ -29,7 +29,9 @@ struct OwnKind {
     std::function<QString(forms::Screens&, const QString& path)> play;
     // Opens the editor on `path`, or on a new activity when `path` is empty;
     // `folder` is where a new one (or a copy of a read-only one) is saved.
-    std::function<void(forms::Screens&, const QString& path, const QString& folder)> edit;
+    // `readOnly`: the file is never written in place (a school's, or one the
+    // list found cannot be changed), so saving makes the teacher's own copy.
+    std::function<void(forms::Screens&, const QString& path, const QString& folder, bool readOnly)> edit;
 };
 
 } // namespace activity

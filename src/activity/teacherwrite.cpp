@@ -1,4 +1,5 @@
 #include "activity/teacherwrite.h"
+#include "activity/textlength.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -27,10 +28,10 @@ QString saveOrSayWhy(const QString& path, const QByteArray& bytes)
 
 QString freeFileName(const QString& folder, const QString& title, const QString& extension, const QString& fallback)
 {
-    static const QRegularExpression unsafe(QStringLiteral("[^\\w \\-()',.]+"));
+    static const QRegularExpression unsafe(QStringLiteral("[^\\w \\-()',.]+"), QRegularExpression::UseUnicodePropertiesOption);
     QString base = title;
     base.replace(unsafe, QStringLiteral(" "));
-    base = base.simplified().left(60).trimmed();
+    base = firstCharacters(base.simplified(), 60).trimmed();
     while (base.startsWith(QLatin1Char('.')))
         base.remove(0, 1);
     if (base.isEmpty())

@@ -16,8 +16,9 @@ QString writeAtomically(const QString& path, const QByteArray& bytes);
 QString saveOrSayWhy(const QString& path, const QByteArray& bytes);
 
 // A name in `folder` for a file called after `title` (a quiz's title, an
-// imported file's name) with `extension` ("tavlabel"): letters, digits,
-// spaces and the marks every file system takes, at most 60 of them, then
+// imported file's name) with `extension` ("tavlabel"): letters (of any
+// language), digits, spaces and the marks every file system takes, at most
+// 60 characters as seen, then
 // " (2)", " (3)" ... until no file, folder or link has it. `fallback` when
 // the title leaves nothing.
 QString freeFileName(const QString& folder, const QString& title, const QString& extension, const QString& fallback);

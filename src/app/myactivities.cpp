@@ -136,6 +136,11 @@ void MyActivities::refresh()
     const QString keep = current() ? current()->file.path : QString();
     const auto folders = activity::activityFolders(places_.places, activity::sharedFolder(screens()));
     const auto found = activity::findActivityFiles(folders, kinds_);
+    // A folder that cannot be read lists nothing: the teacher is told why its activities are gone.
+    QStringList unread;
+    for (const activity::ActivityFolder& folder : folders)
+        if (const QString why = activity::folderProblem(folder); !why.isEmpty())
+            unread << why;
     activity::SummaryIndex index(places_.indexFile, QStringLiteral(TAVRENEL_VERSION));
     listed_.clear();
     for (const activity::FoundFile& file : found)
@@ -150,6 +155,8 @@ void MyActivities::refresh()
     const auto kept = std::find_if(listed_.begin(), listed_.end(), [&](const ListedActivity& a) { return a.file.path == keep; });
     selected_ = kept == listed_.end() ? -1 : int(kept - listed_.begin());
     showPage(selected_ >= 0 ? selected_ / RowsPerPage : page_);
+    if (!unread.isEmpty())
+        forms::Notice::post(*this, unread.join(QLatin1Char(' ')));
 }
 
 int MyActivities::pageCount() const { return std::max(1, (int(listed_.size()) + RowsPerPage - 1) / RowsPerPage); }
@@ -261,7 +268,7 @@ void MyActivities::edit()
         return;
     }
     const activity::FoundFile file = chosen->file;
-    openElsewhere([&] { file.kind->edit(screens(), file.path, places_.places.user); });
+    openElsewhere([&] { file.kind->edit(screens(), file.path, places_.places.user, file.readOnly); });
 }
 
 void MyActivities::makeNew(int kind)
@@ -269,7 +276,7 @@ void MyActivities::makeNew(int kind)
     if (kind < 0 || kind >= int(kinds_.size()))
         return;
     const activity::OwnKind* made = kinds_[kind];
-    openElsewhere([&] { made->edit(screens(), {}, places_.places.user); });
+    openElsewhere([&] { made->edit(screens(), {}, places_.places.user, false); });
 }
 
 void MyActivities::askToDelete()

@@ -1,12 +1,12 @@
 #include "labelling/ownfile.h"
+#include "labelling/picturedata.h"
 #include "activity/editedfile.h"
 #include "activity/teacherfile.h"
 #include "activity/teacherwrite.h"
+#include "activity/textlength.h"
 
-#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
-#include <QImageReader>
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -17,8 +17,6 @@
 namespace labelling {
 
 namespace {
-
-constexpr int LargestPictureSide = 8000;
 
 // Thrown inside the parser only: the first thing wrong, in a teacher's words.
 struct Refusal {
@@ -40,7 +38,7 @@ QString text(const QJsonObject& object, const QString& key, const QString& what,
     const QString s = value.toString().trimmed();
     if (required && s.isEmpty())
         refuse(QStringLiteral("%1 is empty").arg(what));
-    if (s.size() > longest)
+    if (activity::characterCount(s) > longest)
         refuse(QStringLiteral("%1 is longer than %2 characters").arg(what).arg(longest));
     return s;
 }
@@ -66,39 +64,26 @@ QSize readPicture(const QJsonValue& value, OwnActivity& activity, QImage* shown)
 {
     if (value.isUndefined())
         refuse(QStringLiteral("it has no picture"));
-    const QJsonObject picture = value.toObject();
-    const QString type = picture.value(QStringLiteral("type")).toString().toLower();
-    if (!value.isObject() || !picture.value(QStringLiteral("data")).isString())
+    const QJsonObject object = value.toObject();
+    const QString type = object.value(QStringLiteral("type")).toString().toLower();
+    if (!value.isObject() || !object.value(QStringLiteral("data")).isString())
         refuse(QStringLiteral("its picture is not a picture type and data"));
     if (type != QLatin1String("png") && type != QLatin1String("jpeg") && type != QLatin1String("jpg"))
         refuse(QStringLiteral("its picture is neither PNG nor JPEG"));
-    const auto decoded = QByteArray::fromBase64Encoding(picture.value(QStringLiteral("data")).toString().toLatin1(),
-                                                        QByteArray::AbortOnBase64DecodingErrors);
+    // Line breaks and spaces are no part of the data: base64 is often written wrapped.
+    QByteArray text = object.value(QStringLiteral("data")).toString().toLatin1();
+    text.removeIf([](char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\f' || c == '\v'; });
+    const auto decoded = QByteArray::fromBase64Encoding(text, QByteArray::AbortOnBase64DecodingErrors);
     if (!decoded || decoded.decoded.isEmpty())
         refuse(QStringLiteral("its picture data is damaged"));
-    // The size first, from the header alone, so that a huge picture is never decoded.
-    QBuffer buffer;
-    buffer.setData(decoded.decoded);
-    QImageReader reader(&buffer);
-    const QSize size = reader.size();
-    if (!size.isValid() || size.isEmpty())
-        refuse(QStringLiteral("its picture cannot be shown"));
-    if (size.width() > LargestPictureSide || size.height() > LargestPictureSide)
-        refuse(QStringLiteral("its picture is %1 x %2 pixels, more than %3 x %3")
-                   .arg(size.width()).arg(size.height()).arg(LargestPictureSide));
-    // Decoded whole to be sure it can be shown; only to check it, a JPEG at
-    // an eighth of its size, which reads every byte at a small part of the
-    // cost, so that a list of many activities opens at once.
-    if (!shown && reader.format() == "jpeg")
-        reader.setScaledSize(QSize(std::max(1, size.width() / 8), std::max(1, size.height() / 8)));
-    QImage image = reader.read();
-    if (image.isNull())
-        refuse(QStringLiteral("its picture cannot be shown"));
+    picture::Decoded image = picture::decode(decoded.decoded, type, shown ? picture::Decode::Whole : picture::Decode::Check);
+    if (!image.ok())
+        refuse(image.problem);
     if (shown)
-        *shown = std::move(image);
+        *shown = std::move(image.image);
     activity.picture = decoded.decoded;
     activity.pictureType = type == QLatin1String("png") ? QStringLiteral("png") : QStringLiteral("jpeg");
-    return size;
+    return image.size;
 }
 
 OwnLabel readLabel(const QJsonValue& value, int number, QSize picture)
@@ -237,7 +222,11 @@ QString saveOwnActivity(activity::EditedFile& file, const OwnActivity& activity,
 {
     const bool inPlace = !asCopy && !file.isNew() && !file.readOnly();
     const QString path = inPlace ? file.path() : file.pathForCopy(activity.title, OwnLabelExtension, QStringLiteral("Activity"));
-    return file.saveAs(path, ownActivityJson(activity));
+    // Never written as a file that would not open again.
+    const QByteArray json = ownActivityJson(activity);
+    if (const OwnRead again = parseOwnActivity(json, QFileInfo(path).fileName()); !again.ok())
+        return again.problem;
+    return file.saveAs(path, json);
 }
 
 } // namespace labelling

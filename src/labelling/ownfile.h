@@ -36,7 +36,8 @@ inline const QString OwnLabelExtension = QStringLiteral("tavlabel");
 OwnRead openOwnActivity(activity::EditedFile& file, PictureUse use = PictureUse::Check);
 // Saves in place; or, for a new activity, one that may not be changed in
 // place, or `asCopy`, as a new file in the file's folder named after the
-// title, which is the file edited from then on. Returns why not, or empty.
+// title, which is the file edited from then on. Returns why not, or empty;
+// an activity the reader would refuse is not saved, and the reason said.
 QString saveOwnActivity(activity::EditedFile& file, const OwnActivity& activity, bool asCopy = false);
 
 } // namespace labelling

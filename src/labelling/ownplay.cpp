@@ -1,5 +1,6 @@
 #include "labelling/ownplay.h"
 #include "labelling/activity.h"
+#include "labelling/picturedata.h"
 #include "forms/picturecontrols.h"
 #include "forms/screens.h"
 
@@ -173,7 +174,9 @@ forms::TwipRect ownPicturePlace(QSize pixels) { return fitPicture(pixels, OwnPic
 
 QString playOwnActivity(forms::Screens& screens, const OwnActivity& activity, QImage picture)
 {
-    if (picture.isNull() && !picture.loadFromData(activity.picture))
+    if (picture.isNull()) // decoded as the type the activity names, never by its look
+        picture = labelling::picture::decode(activity.picture, activity.pictureType, labelling::picture::Decode::Whole).image;
+    if (picture.isNull())
         return QStringLiteral("The picture of \"%1\" cannot be shown.").arg(activity.title);
     if (activity.labels.empty())
         return QStringLiteral("\"%1\" has no labels yet.").arg(activity.title);

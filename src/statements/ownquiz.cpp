@@ -57,22 +57,44 @@ QString headProblem(const QJsonObject& top, const QString& name)
     return {};
 }
 
-OwnStatement statementOf(const QJsonValue& value, QString& problem)
+// A field as the editor shows it: text as it is, anything else as written
+// ("42", "true"), so that the teacher sees what is there to mend.
+QString shown(const QJsonValue& value)
 {
+    if (value.isString() || value.isUndefined())
+        return value.toString();
+    const QByteArray list = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(list.mid(1, list.size() - 2)); // without the list's brackets
+}
+
+OwnStatement statementOf(const QJsonValue& value)
+{
+    if (!value.isObject()) // a bare string is shown as the statement it most likely is
+        return {shown(value), {}, {}, {}};
     const QJsonObject object = value.toObject();
-    if (!value.isObject())
-        problem = QStringLiteral("not a statement (expected \"text\", \"answer\" and \"reason\")");
-    else if (!object.value("text").isString())
-        problem = QStringLiteral("no statement text");
-    else if (!object.value("answer").isString())
-        problem = QStringLiteral("no answer");
-    else if (object.contains("reason") && !object.value("reason").isString())
-        problem = QStringLiteral("the reason is not text");
-    return {object.value("text").toString(), object.value("answer").toString(), object.value("reason").toString(),
+    return {shown(object.value("text")), shown(object.value("answer")), shown(object.value("reason")),
             unknownOf(object, KnownStatement)};
 }
 
 } // namespace
+
+QString statementShapeProblem(const QJsonValue& statement)
+{
+    const QJsonObject object = statement.toObject();
+    if (!statement.isObject())
+        return QStringLiteral("not a statement (expected \"text\", \"answer\" and \"reason\")");
+    if (object.contains("text") && !object.value("text").isString())
+        return QStringLiteral("the statement is not text");
+    if (!object.value("text").isString())
+        return QStringLiteral("no statement text");
+    if (object.contains("answer") && !object.value("answer").isString())
+        return QStringLiteral("the answer is not text");
+    if (!object.value("answer").isString())
+        return QStringLiteral("no answer");
+    if (object.contains("reason") && !object.value("reason").isString())
+        return QStringLiteral("the reason is not text");
+    return {};
+}
 
 bool sameAnswer(const QString& a, const QString& b) { return answerKey(a) == answerKey(b); }
 
@@ -90,19 +112,29 @@ QString choicesProblem(const QStringList& choices)
     return {};
 }
 
-QString statementProblem(const QString& text, const QString& answer, const QStringList& choices, const QStringList& earlier)
+StatementCheck::StatementCheck(const QStringList& choices) : choices_(choices)
 {
-    if (text.simplified().isEmpty())
+    for (const QString& choice : choices)
+        keys_ << answerKey(choice);
+}
+
+QString StatementCheck::next(const QString& text, const QString& answer)
+{
+    ++number_;
+    const QString simple = text.simplified();
+    if (simple.isEmpty())
         return QStringLiteral("no statement");
     if (answer.trimmed().isEmpty())
-        return QStringLiteral("no answer: choose one of %1").arg(choices.join(", "));
-    if (std::none_of(choices.begin(), choices.end(), [&](const QString& c) { return sameAnswer(c, answer); }))
-        return QStringLiteral("the answer \"%1\" is not one of: %2").arg(answer.trimmed(), choices.join(", "));
-    const qsizetype before = earlier.indexOf(text.simplified().toLower());
-    if (before >= 0)
-        return QStringLiteral("the same statement as number %1").arg(before + 1);
-    if (earlier.size() - earlier.count(QString()) >= MostStatements)
+        return QStringLiteral("no answer: choose one of %1").arg(choices_.join(", "));
+    if (!keys_.contains(answerKey(answer)))
+        return QStringLiteral("the answer \"%1\" is not one of: %2").arg(answer.trimmed(), choices_.join(", "));
+    const QString key = simple.toLower();
+    if (const auto before = seen_.constFind(key); before != seen_.constEnd())
+        return QStringLiteral("the same statement as number %1").arg(*before);
+    if (played_ >= MostStatements)
         return QStringLiteral("more than %1 statements: this one is not played").arg(MostStatements);
+    seen_.insert(key, number_);
+    ++played_;
     return {};
 }
 
@@ -135,16 +167,19 @@ QuizRead parseOwnQuiz(const QByteArray& bytes, const QString& fileName)
         read.problem = QStringLiteral("%1: %2").arg(fileName, why);
         return read;
     }
-    QStringList earlier;
+    StatementCheck check(quiz.choices);
     for (const QJsonValue& value : top.value("statements").toArray()) {
-        QString why;
-        quiz.statements.push_back(statementOf(value, why));
-        const OwnStatement& s = quiz.statements.back();
+        QString why = statementShapeProblem(value);
+        quiz.statements.push_back(statementOf(value));
+        OwnStatement& s = quiz.statements.back();
         if (why.isEmpty())
-            why = statementProblem(s.text, s.answer, quiz.choices, earlier);
-        earlier << (why.isEmpty() ? s.text.simplified().toLower() : QString());
-        if (!why.isEmpty())
+            why = check.next(s.text, s.answer);
+        else
+            check.skip();
+        if (!why.isEmpty()) {
+            s.asRead = value;
             read.skipped.push_back({int(quiz.statements.size()), why});
+        }
     }
     return read;
 }
@@ -170,6 +205,10 @@ QByteArray ownQuizJson(const OwnQuiz& quiz)
     top.insert("choices", QJsonArray::fromStringList(quiz.choices));
     QJsonArray statements;
     for (const OwnStatement& s : quiz.statements) {
+        if (!s.asRead.isUndefined()) {
+            statements.append(s.asRead);
+            continue;
+        }
         QJsonObject object = s.unknown;
         object.insert("text", s.text);
         object.insert("answer", s.answer);
@@ -197,7 +236,7 @@ StatementSet playableSet(const QuizRead& read, const QString& fileName, const QS
             continue;
         }
         if (choice == choices.end()) // the file changed under the screen: its choices are not these
-            set.skipped.push_back({k + 1, statementProblem(s.text, s.answer, choices, {})});
+            set.skipped.push_back({k + 1, StatementCheck(choices).next(s.text, s.answer)});
         else
             set.statements.push_back({s.text.simplified(), int(choice - choices.begin()), s.reason.simplified(), k + 1});
     }

@@ -10,6 +10,7 @@
 #include "activity/ownkind.h"
 #include "statements/statementset.h"
 
+#include <QHash>
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
@@ -18,10 +19,13 @@
 namespace statements {
 
 struct OwnStatement {
-    QString text;
+    QString text;          // as shown: a field that is not text shows as written ("42")
     QString answer;        // as written: one of the choices when usable
     QString reason;        // may be empty
     QJsonObject unknown{}; // fields this program does not know, kept on rewrite
+    // A statement that could not be used when read, exactly as written; it
+    // is written back so until it is changed. Undefined for one that could.
+    QJsonValue asRead{QJsonValue::Undefined};
 };
 
 struct OwnQuiz {
@@ -52,11 +56,31 @@ QByteArray ownQuizJson(const OwnQuiz& quiz);
 // Writes atomically; returns why it could not, or empty. The old file stays whole on failure.
 QString writeOwnQuiz(const QString& path, const OwnQuiz& quiz);
 
-// Why a statement cannot be played, or empty: checked against the choices and
-// the statements before it (`earlier`: each one's simplified, lower-cased
-// text, or an empty string for one that cannot be played).
-QString statementProblem(const QString& text, const QString& answer, const QStringList& choices,
-                         const QStringList& earlier);
+// What is wrong with the shape of a statement as written (not an object, a
+// field that is not text), or empty.
+QString statementShapeProblem(const QJsonValue& statement);
+
+// The statements of a quiz or set checked in their order, as the quiz plays
+// them: each against the choices and the statements before it. Each check
+// takes the same short time however many came before, so that a file as
+// large as the rules allow is read, and edited, at once.
+class StatementCheck {
+public:
+    explicit StatementCheck(const QStringList& choices);
+    // Why the next statement cannot be played, or empty; once checked it
+    // counts among those before the next.
+    QString next(const QString& text, const QString& answer);
+    // The next statement cannot be used for a reason of its own (its shape):
+    // it takes its number, and no statement is the same as it.
+    void skip() { ++number_; }
+
+private:
+    QStringList choices_;
+    QStringList keys_;           // each choice's answer key
+    QHash<QString, int> seen_;   // a playable statement's simplified, lower-cased text: its number
+    int number_ = 0;             // statements checked so far
+    int played_ = 0;             // of which playable
+};
 // Two answers are one when they differ only in case, spaces and punctuation.
 bool sameAnswer(const QString& a, const QString& b);
 // Why the choices cannot be used, or empty.

@@ -95,8 +95,8 @@ const activity::OwnKind& ownQuizKind()
             return activity::OwnSummary{titleOf(read.quiz, path), {}};
         },
         &playOwnQuiz,
-        [](forms::Screens& screens, const QString& path, const QString& folder) {
-            openQuizEditor(screens, path, folder, activity::MyActivitiesId);
+        [](forms::Screens& screens, const QString& path, const QString& folder, bool readOnly) {
+            openQuizEditor(screens, path, folder, activity::MyActivitiesId, readOnly);
         }};
     return kind;
 }

@@ -2,6 +2,7 @@
 #include "statements/quiz.h"
 #include "activity/commands.h"
 #include "activity/looks.h"
+#include "activity/ownfolders.h"
 #include "activity/setup.h"
 #include "forms/accessible.h"
 #include "forms/design.h"
@@ -136,7 +137,10 @@ void StatementQuiz::moveOverBackground(const forms::MouseArgs&)
 void StatementQuiz::editStatements()
 {
     if (!data_.ownFile.isEmpty()) {
-        openQuizEditor(screens(), data_.ownFile, QFileInfo(data_.ownFile).absolutePath(), data_.screen);
+        // A copy of a school's quiz, or of one in a folder that cannot be written, goes to the teacher's own folder.
+        const QString folder = QFileInfo(data_.ownFile).absolutePath();
+        const bool own = !activity::isSchoolFile(data_.ownFile) && QFileInfo(folder).isWritable();
+        openQuizEditor(screens(), data_.ownFile, own ? folder : activity::standardPlaces().user, data_.screen);
     } else {
         int level = 0;
         levelSwitch.forEach([&level](int k, forms::OptionButton& option) { if (option.value()) level = k; });

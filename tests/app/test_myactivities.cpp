@@ -7,6 +7,10 @@
 #include "labelling/ownfile.h"
 #include "labelling/ownkind.h"
 #include "labelling/ownplay.h"
+#include "labelling/editor/editorscreen.h"
+#include "labelling/editor/labeleditor.h"
+#include "statements/editor/statementeditor.h"
+#include "statements/ownquiz.h"
 #include "support/pupil.h"
 #include "support/testscreens.h"
 
@@ -49,7 +53,7 @@ struct Fixture {
             QDir().mkpath(folder);
         const auto real = kind.summarise;
         kind.summarise = [this, real](const QString& path) { ++summaries; return real(path); };
-        kind.edit = [this](forms::Screens&, const QString& path, const QString&) { edited << path; };
+        kind.edit = [this](forms::Screens&, const QString& path, const QString&, bool) { edited << path; };
     }
     void write(const QString& folder, const QString& name, const QString& title)
     {
@@ -88,12 +92,16 @@ private slots:
     void listsEveryFolderInOrderWithBadFilesExplained();
     void aFolderNamedTwiceIsSearchedOnce();
     void schoolFilesCannotBeDeleted();
+    void schoolFilesAreNeverWrittenByAnEditor_data();
+    void schoolFilesAreNeverWrittenByAnEditor();
     void deletingAsksFirstThenUsesTheWastebasket_data();
     void deletingAsksFirstThenUsesTheWastebasket();
     void tapAndKeyboardPlayTheChosenActivity();
     void longListsArePaged();
     void importCopiesAGoodFileAndRefusesABadOne();
     void unchangedFilesAreNotReadAgain();
+    void aSharedFolderThatCannotBeReadIsTold_data();
+    void aSharedFolderThatCannotBeReadIsTold();
 };
 
 void MyActivitiesTest::listsEveryFolderInOrderWithBadFilesExplained()
@@ -136,6 +144,59 @@ void MyActivitiesTest::schoolFilesCannotBeDeleted()
     QVERIFY(!s.question.isVisible());
     QVERIFY(forms::Notice::on(s)->caption().contains("cannot be deleted"));
     QVERIFY(QFile::exists(f.school + "/b.tavlabel"));
+}
+
+void MyActivitiesTest::schoolFilesAreNeverWrittenByAnEditor_data()
+{
+    QTest::addColumn<bool>("quiz");
+    QTest::newRow("labelling activity") << false;
+    QTest::newRow("true/false quiz") << true;
+}
+
+// A school deploys to a folder it happens to let teachers write: Save still
+// never changes the school's file, and says where the teacher's copy went.
+void MyActivitiesTest::schoolFilesAreNeverWrittenByAnEditor()
+{
+    QFETCH(bool, quiz);
+    Fixture f;
+    f.kind = quiz ? statements::ownQuizKind() : labelling::ownLabellingKind();
+    const QString path = f.school + (quiz ? "/forces.tavquiz" : "/reactor.tavlabel");
+    if (quiz) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(R"({"format": 1, "kind": "statements", "title": "Forces", "choices": ["True", "False"],
+                      "statements": [{"text": "Friction acts against motion.", "answer": "True"}]})");
+    } else {
+        f.write(f.school, "reactor.tavlabel", "Nuclear reactor");
+    }
+    const QByteArray before = [&] { QFile file(path); return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(); }();
+    TestScreens t;
+    MyActivities& s = f.open(t);
+    QVERIFY(QFileInfo(f.school).isWritable());
+    pupil::click(s.rows(0));
+    QCOMPARE(s.origins(0).caption(), QStringLiteral("School"));
+    pupil::click(s.commands(MyActivities::Edit));
+    TestScreens::flushDeletes();
+    forms::Screen* editor = nullptr;
+    forms::Label* save = nullptr;
+    QLineEdit* title = nullptr;
+    if (quiz) {
+        auto& e = t->get<statements::StatementEditor>(statements::StatementEditorId);
+        std::tie(editor, save, title) = std::tuple(&e, &e.commands(statements::StatementEditor::Save), &e.title.widget);
+    } else {
+        auto& e = t->get<labelling::LabelEditor>(labelling::LabelEditorId);
+        std::tie(editor, save, title) = std::tuple(&e, &e.commands(labelling::LabelEditor::Save), &e.title.widget);
+    }
+    QTest::keyClicks(title, " today");
+    QCOMPARE(save->caption(), QStringLiteral("Save a copy"));
+    pupil::click(*save);
+    QFile school(path);
+    QVERIFY(school.open(QIODevice::ReadOnly));
+    QCOMPARE(school.readAll(), before);
+    const QStringList mine = QDir(f.user).entryList(QDir::Files);
+    QCOMPARE(mine.size(), 1);
+    const QString notice = forms::Notice::on(*editor)->caption();
+    QVERIFY2(notice.contains(QDir::toNativeSeparators(QDir(f.user).filePath(mine[0]))), qPrintable(notice));
 }
 
 void MyActivitiesTest::deletingAsksFirstThenUsesTheWastebasket_data()
@@ -247,6 +308,46 @@ void MyActivitiesTest::unchangedFilesAreNotReadAgain()
     QCOMPARE(f.summaries, 4);
     QCOMPARE(again.listed()[0].caption(), QStringLiteral("A changed title"));
     Q_UNUSED(s);
+}
+
+void MyActivitiesTest::aSharedFolderThatCannotBeReadIsTold_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("unreadable") << "unreadable" << "cannot be read: permission denied";
+    QTest::newRow("removed") << "removed" << "is not there";
+    QTest::newRow("a file") << "a file" << "is a file, not a folder";
+}
+
+// The shared activities gone from the list, the list says why.
+void MyActivitiesTest::aSharedFolderThatCannotBeReadIsTold()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, told);
+    Fixture f;
+    f.write(f.user, "c.tavlabel", "Simple motor");
+    f.write(f.shared, "a.tavlabel", "Transformer");
+    if (change == "unreadable") {
+        QVERIFY(QFile::setPermissions(f.shared, {}));
+        if (QDir(f.shared).entryList(QDir::Files).size() == 1) { // the system's administrator reads everything
+            QFile::setPermissions(f.shared, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QSKIP("this user can read any folder");
+        }
+    } else {
+        QVERIFY(QDir(f.shared).removeRecursively());
+        if (change == "a file") {
+            QFile file(f.shared);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+    }
+    TestScreens t;
+    MyActivities& s = f.open(t);
+    QCOMPARE(captions(s), QStringList{"Yours: Simple motor"});
+    const QString notice = forms::Notice::on(s) ? forms::Notice::on(s)->caption() : QString();
+    QVERIFY2(notice.contains(QStringLiteral("The shared folder %1 %2, so its activities are not listed.")
+                                 .arg(QDir::toNativeSeparators(f.shared), told)),
+             qPrintable(notice));
+    QFile::setPermissions(f.shared, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 QTEST_MAIN(MyActivitiesTest)

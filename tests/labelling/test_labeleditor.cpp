@@ -3,6 +3,7 @@
 // changed meanwhile on disk, a file that may not be changed in place.
 #include "labelling/editor/draft.h"
 #include "activity/editedfile.h"
+#include "activity/teacherwrite.h"
 #include "labelling/editor/editorscreen.h"
 #include "labelling/editor/labeleditor.h"
 #include "labelling/editor/picturefile.h"
@@ -120,6 +121,8 @@ private slots:
     void picturesRefusedOrEmbedded_data();
     void picturesRefusedOrEmbedded();
     void savedActivityReadsBack();
+    void lengthsCountCharactersAsSeen();
+    void aSmallerPictureLeavesEveryBoxReadable();
     void fileChangedOnDiskIsNotOverwrittenUnasked();
     void readOnlyFileIsSavedAsACopy();
     void failedSaveKeepsTheWork();
@@ -303,6 +306,65 @@ void LabelEditorTest::savedActivityReadsBack()
     activity::EditedFile second({}, dir.filePath(QStringLiteral("mine")), LargestOwnFile);
     QVERIFY(saveOwnActivity(second, draft.finished()).isEmpty());
     QCOMPARE(QFileInfo(second.path()).fileName(), QStringLiteral("An atom lithium (2).tavlabel"));
+}
+
+// Every limit on a text counts, and cuts, characters as a person sees them:
+// an emoji of several code points, or a letter outside the first plane of
+// Unicode, is one, and never cut in half.
+void LabelEditorTest::lengthsCountCharactersAsSeen()
+{
+    const QString scientist = QStringLiteral("\U0001F469\u200D\U0001F52C"); // one character, five code units
+    const QString bold = QStringLiteral("\U0001D400");                      // a letter, two code units
+    LabelDraft draft;
+    prepare(draft);
+    draft.setTitle(QString(LongestTitle - 1, QLatin1Char('a')) + scientist + QStringLiteral("bc"));
+    QCOMPARE(draft.activity().title, QString(LongestTitle - 1, QLatin1Char('a')) + scientist);
+    draft.rename(0, QString(LongestAnswer - 1, QLatin1Char('a')) + bold + QStringLiteral("c"));
+    QVERIFY(draft.label(0).answer.endsWith(bold));
+    // What the reader takes, it takes by the same count.
+    QTemporaryDir dir;
+    activity::EditedFile file({}, dir.path(), LargestOwnFile);
+    QCOMPARE(saveOwnActivity(file, draft.finished()), QString());
+    QVERIFY(readOwnActivity(file.path()).ok());
+    // A file named after a title, at most 60 characters of it.
+    const QString name = activity::freeFileName(dir.path(), QString(59, QLatin1Char('a')) + bold + QStringLiteral("cd"),
+                                                OwnLabelExtension, {});
+    QCOMPARE(name, QString(59, QLatin1Char('a')) + bold + QStringLiteral(".tavlabel"));
+    // Typed or pasted into a field, the same.
+    TestScreens t;
+    openLabelEditor(*t, {}, dir.path());
+    auto& editor = t->get<LabelEditor>(LabelEditorId);
+    editor.title.widget.insert(QString(LongestTitle - 1, QLatin1Char('x')) + scientist + scientist);
+    QCOMPARE(editor.title.text(), QString(LongestTitle - 1, QLatin1Char('x')) + scientist);
+    QVERIFY(editor.title.text().isValidUtf16());
+}
+
+// Boxes a pixel or two across on a picture replaced by a smaller one keep a
+// size and stay on it; what the reader would refuse is never saved.
+void LabelEditorTest::aSmallerPictureLeavesEveryBoxReadable()
+{
+    OwnActivity a;
+    a.title = QStringLiteral("Tiny boxes");
+    a.picture = encoded(diagram(100, 100), "png");
+    a.pictureType = QStringLiteral("png");
+    a.labels = {{QStringLiteral("coil"), QRectF(0, 5, 2, 1), QPointF(1, 5)},
+                {QStringLiteral("core"), QRectF(98, 97, 2, 3), QPointF(100, 100)}};
+    LabelDraft draft;
+    QVERIFY(draft.reset(a));
+    draft.setPicture(embedded(diagram(40, 40)));
+    for (int k = 0; k < draft.count(); ++k) {
+        const QRectF box = draft.label(k).target;
+        QVERIFY2(box.width() >= 1 && box.height() >= 1 && QRectF(0, 0, 40, 40).contains(box), qPrintable(QString::number(k)));
+    }
+    QTemporaryDir dir;
+    activity::EditedFile file({}, dir.path(), LargestOwnFile);
+    QCOMPARE(saveOwnActivity(file, draft.finished()), QString());
+    QVERIFY(readOwnActivity(file.path()).ok());
+
+    a.labels[0].target = QRectF(0, 2, 1, 0);
+    activity::EditedFile refused({}, dir.filePath(QStringLiteral("other")), LargestOwnFile);
+    QVERIFY(saveOwnActivity(refused, a).contains(QStringLiteral("label 1's answer box has no size")));
+    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("other"))));
 }
 
 void LabelEditorTest::fileChangedOnDiskIsNotOverwrittenUnasked()

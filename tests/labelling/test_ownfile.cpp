@@ -8,6 +8,7 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -15,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
+#include <sys/resource.h>
 
 using namespace labelling;
 
@@ -57,9 +59,80 @@ void setLabel(QJsonObject& o, int i, const QString& key, const QJsonValue& v)
     o["labels"] = labels;
 }
 
-void setPicture(QJsonObject& o, const QByteArray& data)
+void setPicture(QJsonObject& o, const QByteArray& data, const QString& type = "png")
 {
-    o["picture"] = QJsonObject{{"type", "png"}, {"data", QString::fromLatin1(data.toBase64())}};
+    o["picture"] = QJsonObject{{"type", type}, {"data", QString::fromLatin1(data.toBase64())}};
+}
+
+quint32 crc32(QByteArrayView bytes)
+{
+    quint32 crc = 0xffffffffu;
+    for (const char byte : bytes) {
+        crc ^= quint8(byte);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+QByteArray bigEndian(quint32 v)
+{
+    const char bytes[] = {char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
+    return QByteArray(bytes, 4);
+}
+
+QByteArray chunk(const QByteArray& type, const QByteArray& data)
+{
+    return bigEndian(quint32(data.size())) + type + data + bigEndian(crc32(type + data));
+}
+
+// A zlib stream of `count` zero bytes, written by hand as one block of
+// back-references 258 bytes long: a picture of any size in few bytes.
+QByteArray zeros(qint64 count)
+{
+    QByteArray out("\x78\x01", 2);
+    quint32 bits = 0;
+    int held = 0;
+    const auto put = [&](quint32 value, int length) { // Huffman codes go highest bit first
+        for (int k = length - 1; k >= 0; --k) {
+            bits |= ((value >> k) & 1u) << held;
+            if (++held == 8) {
+                out.append(char(bits));
+                bits = 0;
+                held = 0;
+            }
+        }
+    };
+    put(1, 1); // the last block
+    put(1, 1), put(0, 1); // of fixed codes, its two bits low first
+    put(0x30, 8); // a literal zero
+    qint64 left = count - 1;
+    for (; left >= 258; left -= 258)
+        put(0xC5, 8), put(0, 5); // length 258 at distance 1
+    for (; left > 0; --left)
+        put(0x30, 8);
+    put(0, 7); // the end of the block
+    if (held)
+        out.append(char(bits));
+    return out + bigEndian(quint32((count % 65521) << 16 | 1)); // the check sum of zeros
+}
+
+// A black PNG of `size` pixels: 8-bit RGB (colour type 2), or 16-bit RGBA (6).
+QByteArray blackPng(QSize size, int depth = 8, int colourType = 2)
+{
+    const int bytesPerPixel = (colourType == 6 ? 4 : 3) * depth / 8;
+    QByteArray header = bigEndian(quint32(size.width())) + bigEndian(quint32(size.height()));
+    const char rest[] = {char(depth), char(colourType), 0, 0, 0}; // deflated, filtered by row, not interlaced
+    header += QByteArray(rest, 5);
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header)
+           + chunk("IDAT", zeros(qint64(size.height()) * (1 + qint64(size.width()) * bytesPerPixel))) + chunk("IEND", {});
+}
+
+// A good picture with a chunk after its header that claims `length` bytes.
+QByteArray claimingChunk(const QByteArray& type, quint32 length)
+{
+    const QByteArray good = png({40, 20});
+    return good.left(33) + bigEndian(length) + type + good.mid(33);
 }
 
 } // namespace
@@ -76,6 +149,10 @@ private slots:
     void filesThatAreNotActivitiesAreRefused_data();
     void filesThatAreNotActivitiesAreRefused();
     void failedSaveSaysWhyAndWritesNothing();
+    void picturesClaimingGigabytesCostLittle_data();
+    void picturesClaimingGigabytesCostLittle();
+    void everyPictureTheRulesAllowPlays_data();
+    void everyPictureTheRulesAllowPlays();
     void madeActivityPlaysToAFullScore();
 };
 
@@ -129,6 +206,12 @@ void OwnFileTest::badContentIsRefusedWhole_data()
     QTest::newRow("picture cut short") << changed([](QJsonObject& o) { setPicture(o, png({400, 200}).left(60)); })
                                        << "picture cannot be shown";
     QTest::newRow("picture too wide") << changed([](QJsonObject& o) { setPicture(o, png({8001, 2})); }) << "more than 8000 x 8000";
+    QTest::newRow("SVG named PNG") << changed([](QJsonObject& o) {
+        setPicture(o, R"(<svg xmlns="http://www.w3.org/2000/svg" width="400" height="200"><image href="file:///etc/hostname" width="9" height="9"/></svg>)");
+    }) << "its data is not PNG";
+    QTest::newRow("PNG named JPEG") << changed([](QJsonObject& o) { setPicture(o, png({400, 200}), "jpeg"); }) << "its data is not JPEG";
+    QTest::newRow("16-bit, too many pixels")
+        << changed([](QJsonObject& o) { setPicture(o, blackPng({5700, 5700}, 16, 6)); }) << "5700 x 5700 pixels of 16-bit colour";
     QTest::newRow("no labels") << changed([](QJsonObject& o) { o["labels"] = QJsonArray(); }) << "has 0 labels";
     QTest::newRow("eleven labels") << changed([](QJsonObject& o) {
         QJsonArray labels;
@@ -201,6 +284,68 @@ void OwnFileTest::failedSaveSaysWhyAndWritesNothing()
     const QString problem = writeOwnActivity(dir.filePath("lessons/motor.tavlabel"), activity);
     QVERIFY2(problem.startsWith("motor.tavlabel could not be saved: "), qPrintable(problem));
     QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"lessons"});
+}
+
+void OwnFileTest::picturesClaimingGigabytesCostLittle_data()
+{
+    QTest::addColumn<QByteArray>("picture");
+    QTest::newRow("text claims 2 GB") << claimingChunk("zTXt", 0x7ffffff0);
+    QTest::newRow("colour profile claims 2 GB") << claimingChunk("iCCP", 0x7ffffff0);
+    QTest::newRow("text claims 20 MB") << claimingChunk("tEXt", 20'000'000);
+}
+
+// A few bytes claiming gigabytes are refused in a moment and in little memory.
+void OwnFileTest::picturesClaimingGigabytesCostLittle()
+{
+    QFETCH(QByteArray, picture);
+    QJsonObject o = goodActivity();
+    setPicture(o, picture);
+    rusage before{};
+    getrusage(RUSAGE_SELF, &before);
+    QElapsedTimer clock;
+    clock.start();
+    const OwnRead read = parseOwnActivity(json(o), "motor.tavlabel", PictureUse::Show);
+    QVERIFY(clock.elapsed() < 500);
+    rusage after{};
+    getrusage(RUSAGE_SELF, &after);
+    QVERIFY2(after.ru_maxrss - before.ru_maxrss < 64 * 1024, qPrintable(QString::number(after.ru_maxrss - before.ru_maxrss))); // in KB
+    QVERIFY2(read.problem.contains("cut short or damaged"), qPrintable(read.problem));
+}
+
+void OwnFileTest::everyPictureTheRulesAllowPlays_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QSize>("size");
+    QJsonObject wrapped = goodActivity();
+    QString lines = wrapped["picture"].toObject()["data"].toString();
+    for (qsizetype at = 76; at < lines.size(); at += 78)
+        lines.insert(at, "\r\n");
+    wrapped["picture"] = QJsonObject{{"type", "png"}, {"data", lines}};
+    QTest::newRow("base64 wrapped at 76") << json(wrapped) << QSize(400, 200);
+    QJsonObject largest = goodActivity();
+    setPicture(largest, blackPng({8000, 8000}));
+    QTest::newRow("8000 x 8000") << json(largest) << QSize(8000, 8000);
+    QJsonObject jpeg = goodActivity();
+    QImage photo(400, 200, QImage::Format_RGB32);
+    photo.fill(QColor(120, 90, 60));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    photo.save(&buffer, "JPEG");
+    setPicture(jpeg, bytes, "jpg");
+    QTest::newRow("JPEG named jpg") << json(jpeg) << QSize(400, 200);
+}
+
+// What the rules allow is read, shown and played.
+void OwnFileTest::everyPictureTheRulesAllowPlays()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QSize, size);
+    const OwnRead read = parseOwnActivity(content, "motor.tavlabel", PictureUse::Show);
+    QVERIFY2(read.ok(), qPrintable(read.problem));
+    QCOMPARE(read.picture.size(), size);
+    TestScreens t;
+    QCOMPARE(playOwnActivity(*t, read.activity, read.picture), QString()); // as My Activities plays it
+    QVERIFY(t->isLoaded(OwnActivityScreen));
 }
 
 void OwnFileTest::madeActivityPlaysToAFullScore()

@@ -8,6 +8,8 @@
 #include "statements/topics.h"
 #include "support/testscreens.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -284,6 +286,48 @@ private slots:
         QTest::keyClicks(&editor.reason.widget, " too");
         QVERIFY(editor.save());
         QVERIFY2(read(teacherFile()).contains(badLine + '\n'), badLine.constData());
+    }
+
+    void unusableQuizStatementsGoBackAsWritten_data()
+    {
+        QTest::addColumn<QByteArray>("statement"); // the second statement, as written
+        QTest::addColumn<QString>("shown");        // what the list shows of it
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("number as text") << QByteArray(R"({"text": 42, "answer": "True"})") << "42"
+                                        << "the statement is not text";
+        QTest::newRow("bare string") << QByteArray(R"("Ice floats on water.")") << "Ice floats on water." << "not a statement";
+        QTest::newRow("answer not text") << QByteArray(R"({"text": "Ice floats on water.", "answer": true, "reason": "less dense"})")
+                                         << "Ice floats on water." << "the answer is not text";
+        QTest::newRow("reason not text") << QByteArray(R"({"text": "Ice floats on water.", "answer": "True", "reason": 5})")
+                                         << "Ice floats on water." << "the reason is not text";
+    }
+    // A statement the quiz cannot use is shown to be mended and saved back
+    // exactly as written while the rest changes; once mended, from its fields.
+    void unusableQuizStatementsGoBackAsWritten()
+    {
+        QFETCH(QByteArray, statement);
+        QFETCH(QString, shown);
+        QFETCH(QString, problem);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("forces.tavquiz");
+        write(path, R"({"format": 1, "kind": "statements", "title": "Forces", "choices": ["True", "False"], "statements": [
+            {"text": "Friction acts against motion.", "answer": "True"}, )" + statement + "]}");
+        TestScreens t;
+        openQuizEditor(*t, path, folder.path(), {});
+        auto& editor = t.open<StatementEditor>(StatementEditorId);
+        QVERIFY2(rowProblems(editor.history.draft()).value(1).startsWith(problem), qPrintable(rowProblems(editor.history.draft()).value(1)));
+        QVERIFY(editor.list.widget.item(1)->text().contains(shown));
+        editor.list.widget.setCurrentRow(0);
+        QTest::keyClicks(&editor.reason.widget, "it opposes motion.");
+        QVERIFY(editor.save());
+        const auto saved = [&] { return QJsonDocument::fromJson(read(path)).object()["statements"].toArray(); };
+        QCOMPARE(saved()[1], QJsonDocument::fromJson("[" + statement + "]").array()[0]);
+        QCOMPARE(saved()[0].toObject()["reason"].toString(), QString("it opposes motion."));
+        editor.list.widget.setCurrentRow(1);
+        editor.statement.widget.selectAll();
+        QTest::keyClicks(&editor.statement.widget, "Ice is less dense than water.");
+        QVERIFY(editor.save());
+        QCOMPARE(saved()[1].toObject()["text"].toString(), QString("Ice is less dense than water."));
     }
 
     // A save that cannot be written says why and keeps every change.

@@ -1,7 +1,9 @@
 #include "labelling/editor/draft.h"
 #include "labelling/editor/draftsteps.h"
 #include "labelling/editor/playarea.h"
+#include "labelling/picturedata.h"
 #include "activity/leaders.h"
+#include "activity/textlength.h"
 
 #include <QBuffer>
 #include <QFont>
@@ -43,7 +45,9 @@ LabelDraft::LabelDraft(QObject* parent) : QObject(parent) {}
 
 bool LabelDraft::reset(const OwnActivity& activity, QImage picture)
 {
-    if (picture.isNull() && !activity.picture.isEmpty() && !picture.loadFromData(activity.picture))
+    if (picture.isNull() && !activity.picture.isEmpty())
+        picture = labelling::picture::decode(activity.picture, activity.pictureType, labelling::picture::Decode::Whole).image;
+    if (picture.isNull() && !activity.picture.isEmpty())
         return false;
     history_.clear();
     activity_ = activity;
@@ -197,7 +201,7 @@ bool LabelDraft::rename(int index, const QString& answer)
     if (index < 0 || index >= count())
         return false;
     OwnLabel renamed = label(index);
-    renamed.answer = answer.left(LongestAnswer);
+    renamed.answer = activity::firstCharacters(answer, LongestAnswer);
     if (renamed.answer == label(index).answer)
         return true;
     // The box grows to hold the answer where there is room; else it keeps its size.
@@ -219,28 +223,40 @@ bool LabelDraft::remove(int index)
 
 void LabelDraft::setTitle(const QString& title)
 {
-    if (title.left(LongestTitle) != activity_.title)
-        history_.push(new TextStep(*this, TextStep::Title, title.left(LongestTitle)));
+    if (const QString cut = activity::firstCharacters(title, LongestTitle); cut != activity_.title)
+        history_.push(new TextStep(*this, TextStep::Title, cut));
 }
 
 void LabelDraft::setInstruction(const QString& instruction)
 {
-    if (instruction.left(LongestInstruction) != activity_.instruction)
-        history_.push(new TextStep(*this, TextStep::Instruction, instruction.left(LongestInstruction)));
+    if (const QString cut = activity::firstCharacters(instruction, LongestInstruction); cut != activity_.instruction)
+        history_.push(new TextStep(*this, TextStep::Instruction, cut));
 }
 
 void LabelDraft::setPicture(const EmbeddedPicture& picture)
 {
     std::vector<OwnLabel> labels = activity_.labels;
-    if (hasPicture()) {
+    if (hasPicture() && !picture.size.isEmpty()) {
         const double sx = double(picture.size.width()) / pictureSize_.width();
         const double sy = double(picture.size.height()) / pictureSize_.height();
-        // Edges rounded one by one, so that boxes clear of each other stay so.
+        // Edges rounded one by one, so that boxes clear of each other stay
+        // so; a box keeps a pixel each way on a smaller picture, so that it
+        // still has a size, and stays on the picture.
+        const auto edges = [](double from, double to, double scale, double whole) {
+            double first = std::round(from * scale), last = std::max(first + 1, std::round(to * scale));
+            if (last > whole) {
+                first = std::max(0.0, first - (last - whole));
+                last = whole;
+            }
+            return std::pair{first, last};
+        };
         for (OwnLabel& l : labels) {
             const QRectF& t = l.target;
-            const double left = std::round(t.left() * sx), top = std::round(t.top() * sy);
-            l.target = QRectF(left, top, std::round(t.right() * sx) - left, std::round(t.bottom() * sy) - top);
-            l.part = QPointF(std::round(l.part.x() * sx), std::round(l.part.y() * sy));
+            const auto [left, right] = edges(t.left(), t.right(), sx, picture.size.width());
+            const auto [top, bottom] = edges(t.top(), t.bottom(), sy, picture.size.height());
+            l.target = QRectF(left, top, right - left, bottom - top);
+            l.part = QPointF(std::clamp(std::round(l.part.x() * sx), 0.0, double(picture.size.width())),
+                             std::clamp(std::round(l.part.y() * sy), 0.0, double(picture.size.height())));
         }
     }
     history_.push(new PictureStep(*this, picture, std::move(labels)));
@@ -292,7 +308,7 @@ void LabelDraft::applyPicture(const EmbeddedPicture& picture, const std::vector<
     activity_.pictureType = picture.type;
     activity_.labels = labels;
     pictureSize_ = picture.size;
-    picture_ = picture.image.isNull() ? QImage::fromData(picture.bytes) : picture.image;
+    picture_ = picture.image.isNull() ? labelling::picture::decode(picture.bytes, picture.type, labelling::picture::Decode::Whole).image : picture.image;
     emit pictureChanged();
     emit changed();
 }

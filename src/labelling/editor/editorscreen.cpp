@@ -5,6 +5,7 @@
 #include "labelling/ownplay.h"
 #include "activity/commands.h"
 #include "activity/looks.h"
+#include "activity/ownfolders.h"
 #include "activity/ownkind.h"
 #include "activity/setup.h"
 #include "activity/undokeys.h"
@@ -58,8 +59,8 @@ activity::TextField& field(QWidget* screen, const QString& name, const forms::Tw
 
 } // namespace
 
-LabelEditor::LabelEditor(forms::Screens& screens, const QString& path, const QString& folder)
-    : OwnEditor(screens, LabelEditorId), file(path, folder, LargestOwnFile),
+LabelEditor::LabelEditor(forms::Screens& screens, const QString& path, const QString& folder, bool readOnly)
+    : OwnEditor(screens, LabelEditorId), file(path, folder, LargestOwnFile, !readOnly && !activity::isSchoolFile(path)),
       title(field(this, QStringLiteral("title"), {2220, 90, 5760, 510}, tr("Title"), LongestTitle)),
       instruction(field(this, QStringLiteral("instruction"), {2220, 630, 9540, 510}, tr("Instruction"), LongestInstruction)),
       answer(field(this, QStringLiteral("answer"), {2220, 6480, 5760, 510}, tr("Answer"), LongestAnswer)),
@@ -208,12 +209,15 @@ void LabelEditor::save(std::function<void()> then)
 void LabelEditor::write(bool asCopy, const std::function<void()>& then)
 {
     const OwnActivity done = draft.finished();
+    const QString kept = file.readOnly() ? QFileInfo(file.path()).fileName() : QString();
     const QString problem = saveOwnActivity(file, done, asCopy);
     if (!problem.isEmpty())
         return say(tr("Not saved: %1. Everything you typed is still here.").arg(problem));
     draft.history().setClean();
     commands(Save).setCaption(tr("Save"));
-    say(tr("Saved as %1").arg(QDir::toNativeSeparators(file.path())));
+    const QString where = QDir::toNativeSeparators(file.path());
+    say(kept.isEmpty() ? tr("Saved as %1").arg(where)
+                       : tr("%1 cannot be changed from here, so your own copy was saved as %2").arg(kept, where));
     if (then)
         then();
 }

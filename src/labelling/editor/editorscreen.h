@@ -25,7 +25,8 @@ class LabelEditor : public activity::OwnEditor {
 public:
     enum Command { ChoosePicture, DeleteLabel, Undo, Redo, TryIt, Save, Exit };
 
-    LabelEditor(forms::Screens& screens, const QString& path, const QString& folder);
+    // `readOnly`: the file at `path` is never written in place, only copied into `folder`.
+    LabelEditor(forms::Screens& screens, const QString& path, const QString& folder, bool readOnly = false);
     ~LabelEditor() override;
 
     void load() override;

@@ -7,16 +7,16 @@ namespace labelling {
 
 namespace {
 
-forms::Screens::Factory editorOn(const QString& path, const QString& folder)
+forms::Screens::Factory editorOn(const QString& path, const QString& folder, bool readOnly = false)
 {
-    return [path, folder](forms::Screens& s) { return std::make_unique<LabelEditor>(s, path, folder); };
+    return [path, folder, readOnly](forms::Screens& s) { return std::make_unique<LabelEditor>(s, path, folder, readOnly); };
 }
 
 } // namespace
 
-void openLabelEditor(forms::Screens& screens, const QString& path, const QString& folder)
+void openLabelEditor(forms::Screens& screens, const QString& path, const QString& folder, bool readOnly)
 {
-    activity::openOwnEditor(screens, LabelEditorId, editorOn(path, folder),
+    activity::openOwnEditor(screens, LabelEditorId, editorOn(path, folder, readOnly),
                             QObject::tr("Save or leave the activity you are making before opening another."));
 }
 

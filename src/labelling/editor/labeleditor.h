@@ -14,8 +14,9 @@ inline const QString LabelEditorId = QStringLiteral("labeleditor");
 
 // Opens the editor on the activity in the file at `path`, or on a new one when
 // `path` is empty. `folder` is where a new activity, or a copy of one that
-// cannot be changed in place, is saved.
-void openLabelEditor(forms::Screens& screens, const QString& path, const QString& folder);
+// cannot be changed in place, is saved. `readOnly`: the file is never written
+// in place (a school's), only saved as the teacher's own copy.
+void openLabelEditor(forms::Screens& screens, const QString& path, const QString& folder, bool readOnly = false);
 
 // Registers the editor's screen on a new activity to be saved in `folder`, so
 // that it opens by name like any other screen.

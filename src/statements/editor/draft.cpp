@@ -19,19 +19,22 @@ bool wellShaped(const QString& line)
 QStringList rowProblems(const Draft& draft)
 {
     QStringList problems;
-    QStringList earlier;
+    StatementCheck check(draft.choices);
     const QString badChoices = choicesProblem(draft.choices);
     for (const DraftRow& row : draft.rows) {
         QString why;
         if (!badChoices.isEmpty())
             why = QStringLiteral("cannot be checked: %1").arg(badChoices);
+        else if (!row.statementAsRead.isUndefined() && !statementShapeProblem(row.statementAsRead).isEmpty())
+            why = statementShapeProblem(row.statementAsRead);
         else if (!row.asRead.isEmpty() && !wellShaped(row.asRead))
             why = QStringLiteral("expected \"answer | statement | reason\"");
         else if (!draft.ownQuiz && (row.text.contains(Bar) || row.reason.contains(Bar)))
             why = QStringLiteral("a statement or reason cannot contain \"|\" in a set");
+        if (why.isEmpty())
+            why = check.next(row.text, row.answer);
         else
-            why = statementProblem(row.text, row.answer, draft.choices, earlier);
-        earlier << (why.isEmpty() ? row.text.simplified().toLower() : QString());
+            check.skip();
         problems << why;
     }
     return problems;

@@ -1,11 +1,12 @@
 #pragma once
 // What the statement editor edits: a statement set of one of our topics, or
 // a teacher's own quiz, as rows the teacher can change. A row that could not
-// be used when its file was read keeps its line exactly as read, and is
-// written back so, until the teacher changes or deletes it: nothing typed is
-// dropped on the way through the editor.
+// be used when its file was read keeps its line (or its statement) exactly as
+// read, and is written back so, until the teacher changes or deletes it:
+// nothing typed is dropped on the way through the editor.
 
 #include <QJsonObject>
+#include <QJsonValue>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -20,6 +21,8 @@ struct DraftRow {
     int line = 0;            // where it stood in its file; 0 once changed or new
     QStringList notes{};     // a set file's note lines ("# ...") just before it
     QJsonObject unknown{};   // a quiz file's fields this program does not know
+    // A quiz file's statement that could not be used, exactly as written, until changed.
+    QJsonValue statementAsRead{QJsonValue::Undefined};
     bool operator==(const DraftRow&) const = default;
 };
 

@@ -84,7 +84,7 @@ DraftSource readQuizDraft(activity::EditedFile& file)
     draft.choices = read.quiz.choices;
     draft.unknown = read.quiz.unknown;
     for (const OwnStatement& s : read.quiz.statements)
-        draft.rows.push_back({s.text, s.answer, s.reason, {}, 0, {}, s.unknown});
+        draft.rows.push_back({s.text, s.answer, s.reason, {}, 0, {}, s.unknown, s.asRead});
     return {draft, {}, false, true};
 }
 
@@ -98,7 +98,8 @@ QByteArray quizBytes(const Draft& draft)
         quiz.choices << choice.simplified();
     quiz.unknown = draft.unknown;
     for (const DraftRow& row : draft.rows)
-        quiz.statements.push_back({row.text.simplified(), row.answer.simplified(), row.reason.simplified(), row.unknown});
+        quiz.statements.push_back({row.text.simplified(), row.answer.simplified(), row.reason.simplified(), row.unknown,
+                                   row.statementAsRead});
     return ownQuizJson(quiz);
 }
 

@@ -78,6 +78,7 @@ void DraftHistory::changeRow(int row, Merge merge, const std::function<void(Draf
     DraftRow& changed = next.rows[std::size_t(row)];
     change(changed);
     changed.asRead.clear(); // once changed, the row is written from its fields
+    changed.statementAsRead = QJsonValue(QJsonValue::Undefined);
     changed.line = 0;
     step(tr("Change a statement"), std::move(next), row, merge);
 }
@@ -149,7 +150,8 @@ void DraftHistory::changeChoices(const QStringList& captions)
         const auto old = std::find_if(draft_.choices.begin(), draft_.choices.end(),
                                       [&](const QString& c) { return !row.answer.isEmpty() && sameAnswer(c, row.answer); });
         const QString renamed = next.choices.value(int(old - draft_.choices.begin()));
-        if (row.asRead.isEmpty() && old != draft_.choices.end() && !renamed.trimmed().isEmpty())
+        if (row.asRead.isEmpty() && row.statementAsRead.isUndefined() && old != draft_.choices.end()
+            && !renamed.trimmed().isEmpty())
             row.answer = renamed;
     }
     step(tr("Change the choices"), std::move(next), -1);

@@ -25,6 +25,8 @@ bool StatementEditor::save()
         failed = tr("Not saved: %1. Mend the choices, then save again.").arg(choicesProblem(draft.choices));
     else if (draft.ownQuiz && draft.title.simplified().isEmpty())
         failed = tr("Not saved: give the quiz a title first.");
+    else if (draft.ownQuiz && file_.readOnly())
+        return write({}); // never over a school's file, whatever its folder allows: the teacher's own copy
     else if (file_.changedOnDisk()) {
         // Someone else (a colleague, another window) saved it meanwhile:
         // their statements are not written over unasked.
@@ -56,6 +58,7 @@ bool StatementEditor::write(const QString& path)
         to = QDir(target_.folder).filePath(target_.setName);
     else if (to.isEmpty())
         to = file_.pathForCopy(draft.title.simplified(), OwnQuizExtension, tr("My quiz"));
+    const QString kept = draft.ownQuiz && file_.readOnly() ? QFileInfo(file_.path()).fileName() : QString();
     const QString failed = file_.saveAs(to, draft.ownQuiz ? quizBytes(draft) : setBytes(draft));
     // On failure the old file is whole and every change is still here: say so where it stays in view.
     saveProblem_ = failed.isEmpty() ? QString() : failed + tr(" Your changes are still here.");
@@ -63,13 +66,18 @@ bool StatementEditor::write(const QString& path)
         source_.teacherSet = !draft.ownQuiz;
         source_.note.clear(); // what was wrong with the old file is gone with it
         history.markSaved();
+        commands(Save).setCaption(tr("Save"));
         greyCommands();
     }
     showFileNote();
     if (!failed.isEmpty())
         return false;
-    tell(draft.ownQuiz ? tr("Saved as %1.").arg(QFileInfo(file_.path()).fileName())
-                       : tr("Saved. Pupils now see these statements."));
+    if (!kept.isEmpty())
+        tell(tr("%1 cannot be changed from here, so your own copy was saved as %2.")
+                 .arg(kept, QDir::toNativeSeparators(file_.path())));
+    else
+        tell(draft.ownQuiz ? tr("Saved as %1.").arg(QFileInfo(file_.path()).fileName())
+                           : tr("Saved. Pupils now see these statements."));
     return true;
 }
 
@@ -197,7 +205,8 @@ void openSetEditor(forms::Screens& screens, const QuizData& quiz, int level, con
     openEditor(screens, target);
 }
 
-void openQuizEditor(forms::Screens& screens, const QString& path, const QString& folder, const QString& returnTo)
+void openQuizEditor(forms::Screens& screens, const QString& path, const QString& folder, const QString& returnTo,
+                    bool readOnly)
 {
     EditorTarget target;
     target.heading = path.isEmpty() ? QObject::tr("New true/false quiz")
@@ -205,6 +214,7 @@ void openQuizEditor(forms::Screens& screens, const QString& path, const QString&
     target.path = path;
     target.folder = folder;
     target.returnTo = returnTo;
+    target.readOnly = readOnly;
     openEditor(screens, target);
 }
 

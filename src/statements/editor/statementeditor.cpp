@@ -2,6 +2,7 @@
 #include "statements/editor/statementeditor.h"
 #include "activity/commands.h"
 #include "activity/looks.h"
+#include "activity/ownfolders.h"
 #include "activity/setup.h"
 #include "activity/undokeys.h"
 #include "forms/notice.h"
@@ -23,8 +24,8 @@ using forms::TwipRect;
 constexpr float QuizFieldsHeight = 1320, ListBottom = 5340;
 
 const activity::Command Commands[] = {{"Undo", {240, 7920, 1200, 495}},          {"Redo", {1560, 7920, 1200, 495}},
-                                      {"Save", {2880, 7920, 1500, 495}},         {"Restore our set", {4500, 7920, 2700, 495}},
-                                      {"Play", {4500, 7920, 1500, 495}},         activity::ExitCommand};
+                                      {"Save", {2880, 7920, 2100, 495}},         {"Restore our set", {5100, 7920, 2700, 495}},
+                                      {"Play", {5100, 7920, 1500, 495}},         activity::ExitCommand}; // "Save" may read "Save a copy"
 const activity::Command RowCommands[] = {{"Add", {240, 5400, 1500, 435}},     {"Delete", {1860, 5400, 1500, 435}},
                                          {"Move up", {3480, 5400, 1800, 435}}, {"Move down", {5400, 5400, 1980, 435}}};
 
@@ -60,7 +61,8 @@ StatementEditor::StatementEditor(forms::Screens& screens, EditorTarget target)
       reason(line(this, "reason", {6600, 6720, 5160, 405}, tr("Reason"))),
       question(*new activity::Question(this, {120, 6660, 11760, 1920})),
       target_(std::move(target)),
-      file_(target_.path, target_.folder, target_.setName.isEmpty() ? LargestQuizFile : LargestSetFile)
+      file_(target_.path, target_.folder, target_.setName.isEmpty() ? LargestQuizFile : LargestSetFile,
+            !target_.readOnly && !activity::isSchoolFile(target_.path))
 {
     setCaption(target_.heading);
     for (int k = 0; k < int(choices.size()); ++k)
@@ -102,6 +104,9 @@ void StatementEditor::build()
     activity::buildCommands(this, rowCommands, RowCommands);
     commands(ownQuiz ? Restore : Play).hide();
     list.widget.setWordWrap(true);
+    // Thousands of rows are laid out a batch at a time, the screen answering between.
+    list.widget.setLayoutMode(QListView::Batched);
+    list.widget.setBatchSize(200);
     answer.widget.setPlaceholderText(tr("Choose the answer"));
     statement.widget.setTabChangesFocus(true);
     statement.widget.setPlaceholderText(tr("Type the statement the pupils judge"));
@@ -151,6 +156,8 @@ void StatementEditor::load()
         setCaption(target_.heading);
     }
     history.reset(source_.draft);
+    if (source_.draft.ownQuiz && file_.readOnly())
+        commands(Save).setCaption(tr("Save a copy"));
     greyCommands();
     // The first line to mend is the one shown.
     if (const int bad = int(std::find_if(problems_.begin(), problems_.end(), [](const QString& p) { return !p.isEmpty(); }) -
@@ -167,17 +174,26 @@ void StatementEditor::refresh(int row)
     refreshing_ = true;
     const int rows = int(draft.rows.size());
     const int shown = row >= 0 ? row : std::min(current(), rows - 1);
-    if (list.widget.count() != rows) {
+    // Only the rows that changed, or whose problem did, are written again:
+    // a key typed in one statement of thousands costs what one row costs.
+    const bool afresh = list.widget.count() != rows;
+    if (afresh) {
         list.widget.clear();
         for (int k = 0; k < rows; ++k)
             list.widget.addItem(itemText(k, problems_[k]));
-    } else {
-        for (int k = 0; k < rows; ++k)
-            if (const QString text = itemText(k, problems_[k]); list.widget.item(k)->text() != text)
-                list.widget.item(k)->setText(text);
     }
-    for (int k = 0; k < rows; ++k)
-        list.widget.item(k)->setForeground(problems_[k].isEmpty() ? QColor(0, 0, 0) : QColor(190, 0, 0));
+    for (int k = 0; k < rows; ++k) {
+        const std::size_t at = std::size_t(k);
+        const bool same = !afresh && at < shownRows_.size() && shownRows_[at] == draft.rows[at] && shownProblems_.value(k) == problems_[k];
+        if (same)
+            continue;
+        QListWidgetItem& item = *list.widget.item(k);
+        if (const QString text = itemText(k, problems_[k]); item.text() != text)
+            item.setText(text);
+        item.setForeground(problems_[k].isEmpty() ? QColor(0, 0, 0) : QColor(190, 0, 0));
+    }
+    shownRows_ = draft.rows;
+    shownProblems_ = problems_;
     if (title.widget.text() != draft.title)
         title.widget.setText(draft.title);
     if (instruction.widget.text() != draft.instruction)
@@ -185,8 +201,11 @@ void StatementEditor::refresh(int row)
     for (int k = 0; k < int(choices.size()); ++k)
         if (!choices[std::size_t(k)]->widget.hasFocus())
             choices[std::size_t(k)]->widget.setText(draft.choices.value(k));
-    answer.widget.clear();
-    answer.widget.addItems(draft.choices);
+    if (answerChoices_ != draft.choices) {
+        answer.widget.clear();
+        answer.widget.addItems(draft.choices);
+        answerChoices_ = draft.choices;
+    }
     list.widget.setCurrentRow(shown);
     refreshing_ = false;
     showRow(shown);

@@ -38,12 +38,15 @@ struct EditorTarget {
     QString setName;        // one of our sets ("heattransfer.txt"); empty for a teacher's quiz
     QStringList choices;    // one of our sets: its topic's choices
     QString returnTo;       // shown again on leaving
+    bool readOnly = false;  // a teacher's quiz never written in place (a school's): saved as a copy in `folder`
 };
 
 // The editor on the set `quiz` deals at `level`, in the teacher's folder.
 void openSetEditor(forms::Screens& screens, const QuizData& quiz, int level, const QString& title);
 // The editor on the teacher's quiz at `path`, or on a new one when it is empty.
-void openQuizEditor(forms::Screens& screens, const QString& path, const QString& folder, const QString& returnTo);
+// `readOnly`: the file is never written in place, only copied into `folder`.
+void openQuizEditor(forms::Screens& screens, const QString& path, const QString& folder, const QString& returnTo,
+                    bool readOnly = false);
 
 class StatementEditor : public activity::OwnEditor {
     Q_OBJECT
@@ -110,6 +113,9 @@ private:
     QStringList problems_;
     QHash<QString, bool> tooLong_; // measured once per text: measuring is slow
     QString saveProblem_; // why the last save failed, until one succeeds
+    std::vector<DraftRow> shownRows_; // as the list shows them, with shownProblems_
+    QStringList shownProblems_;
+    QStringList answerChoices_;       // as the answer's list holds them
     bool refreshing_ = false;
 };
 
