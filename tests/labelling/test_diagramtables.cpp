@@ -207,7 +207,7 @@ private slots:
     // crest; its leader ends halfway along it, clear of the arrow heads.
     void amplitudeNamedHalfwayUpItsArrow()
     {
-        const ActivityData& d = labelling::wavesActivity();
+        const ActivityData& d = table("waves");
         const auto end = [&](int item) {
             return activity::leaderFrom(d.lines, d.items[std::size_t(item)].target(), activity::TargetReach)->atPart;
         };
