@@ -15,7 +15,7 @@ using forms::Label;
 const activity::Command Commands[] = {activity::ExitCommand,
                                       {QStringLiteral("Answer"), activity::StartAgainCommand.at},
                                       {QStringLiteral("Next"), activity::CheckScoreCommand.at},
-                                      {QStringLiteral("Choose Equations"), activity::NewQuestionCommand.at}};
+                                      {QStringLiteral("Choose"), activity::NewQuestionCommand.at}};
 
 const QString LevelCaptions[] = {QStringLiteral("Recall"), QStringLiteral("Level 1"), QStringLiteral("Level 2"), QStringLiteral("Level 3")};
 const forms::TwipRect LevelPlaces[] = {{360, 90, 1755, 330}, {2160, 90, 1755, 330}, {3960, 90, 1755, 330}, {5760, 90, 1755, 330}};
