@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QTextStream>
 #include <algorithm>
+#include <vector>
 
 int main(int argc, char** argv)
 {
@@ -31,6 +32,7 @@ int main(int argc, char** argv)
     }
     for (int level : {Recall, FindSubject, Rearrange, ConvertFirst}) {
         qint64 slowest = 0, total = 0;
+        std::vector<qint64> times;
         std::size_t length = 0; // keeps the work from being optimised away
         for (int i = 0; i < rounds * int(ids.size()); ++i) {
             QElapsedTimer timer;
@@ -40,10 +42,13 @@ int main(int argc, char** argv)
             length += std::size_t(q.text.size());
             total += ns;
             slowest = std::max(slowest, ns);
+            times.push_back(ns);
         }
-        out << QStringLiteral("level %1: %2 questions, mean %3 us, slowest %4 us (%5 characters)\n")
+        // The slowest are the machine's doing (another process ran); the 99th percentile is the question's.
+        std::sort(times.begin(), times.end());
+        out << QStringLiteral("level %1: %2 questions, mean %3 us, 99% within %4 us, slowest %5 us (%6 characters)\n")
                    .arg(level).arg(rounds * ids.size()).arg(total / 1000.0 / (rounds * ids.size()), 0, 'f', 1)
-                   .arg(slowest / 1000.0, 0, 'f', 1).arg(length);
+                   .arg(times[times.size() * 99 / 100] / 1000.0, 0, 'f', 1).arg(slowest / 1000.0, 0, 'f', 1).arg(length);
     }
     return 0;
 }
