@@ -8,12 +8,10 @@ namespace calculations {
 activity::Topic equationsTopic()
 {
     return {.menu = 1, .row = 5, .title = "Equation Practice", .screens = {EquationChoiceId, EquationDrillId},
-            .guide = {"Pupils recall, use and rearrange every equation of GCSE physics: those they must learn and those the "
-                      "equation sheet gives. Choose the equations for the lesson and the level: Recall (write the equation "
-                      "down), Level 1 (find the subject), Level 2 (rearrange to find another quantity) or Level 3 (convert a "
-                      "unit first). \"Answer\" shows the working in the words of the equation sheet.",
-                      "Pupils write on mini whiteboards and hold them up together. A choice of equations can be saved as "
-                      "your own equation set, listed in My Activities and shared with colleagues."},
+            .guide = {"Pupils recall and use every GCSE physics equation: Recall, find the subject, rearrange, or convert a "
+                      "unit first. Answer shows the working.",
+                      "Tick the equations for today and choose the level; save the choice as your own equation set in My "
+                      "Activities to share it. Pupils hold up mini whiteboards together."},
             .addScreens = [](forms::Screens& screens) {
                 addEquationChoice(screens);
                 addEquationDrill(screens);
