@@ -31,8 +31,7 @@ EquationSetRead parseEquationSet(const QByteArray& bytes, const QString& fileNam
     if (!format.isDouble() || format.toDouble() < 1 || format.toDouble() != std::floor(format.toDouble()))
         return refused(fileName, QStringLiteral("it has no format number"));
     if (format.toDouble() > EquationSetFormat)
-        return refused(fileName, QStringLiteral("it was made by a newer version of the program (format %1; this one reads format %2)")
-                                     .arg(format.toDouble()).arg(EquationSetFormat));
+        return refused(fileName, QStringLiteral("it was made by a newer version of the program (format %1)").arg(format.toDouble()));
     if (top.value(QStringLiteral("kind")).toString() != QLatin1String("equations"))
         return refused(fileName, QStringLiteral("it is not an equation set (its kind is not \"equations\")"));
     EquationSetRead read;
