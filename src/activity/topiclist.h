@@ -27,6 +27,7 @@ STATEMENTS(heatTransfer)
 LABELLING(insulationTopic)
 STATEMENTS(energyTransfer)
 CALCULATIONS(efficiencyTopic)
+CALCULATIONS(equationsTopic)
 
 MENU
 LABELLING(generatorTopic)

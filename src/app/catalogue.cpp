@@ -1,4 +1,5 @@
 #include "app/catalogue.h"
+#include "calculations/equationset.h"
 #include "calculations/topics.h"
 #include "labelling/ownkind.h"
 #include "labelling/topics.h"
@@ -23,7 +24,8 @@ const activity::Topics& catalogue()
 
 const std::vector<const activity::OwnKind*>& ownKinds()
 {
-    static const std::vector<const activity::OwnKind*> kinds{&labelling::ownLabellingKind(), &statements::ownQuizKind()};
+    static const std::vector<const activity::OwnKind*> kinds{&labelling::ownLabellingKind(), &statements::ownQuizKind(),
+                                                                  &calculations::ownEquationSetKind()};
     return kinds;
 }
 

@@ -13,28 +13,45 @@ namespace {
 // Space between paragraphs, in pixels.
 constexpr int ParagraphGap = 6;
 
-// Superscript characters and the digits they raise.
-QChar lowered(QChar c)
+// Superscript characters and the digits they raise; subscript characters
+// and what they lower (the p of Vₚ), for the few fonts that have no glyph for them.
+QChar lowered(QChar c, const QString& from, const QString& to)
+{
+    const qsizetype at = from.indexOf(c);
+    return at < 0 ? QChar() : to[at];
+}
+QChar superscripted(QChar c)
 {
     static const QString raised = QStringLiteral("\u2070\u00B9\u00B2\u00B3\u2074\u2075\u2076\u2077\u2078\u2079\u207B");
     static const QString plain = QStringLiteral("0123456789\u2212");
-    const qsizetype at = raised.indexOf(c);
-    return at < 0 ? QChar() : plain[at];
+    return lowered(c, raised, plain);
+}
+QChar subscripted(QChar c)
+{
+    static const QString sunk = QStringLiteral("\u2080\u2081\u2082\u2083\u2084\u2085\u2086\u2087\u2088\u2089"
+                                               "\u2090\u2091\u2092\u2093\u2095\u2096\u2097\u2098\u2099\u209A\u209B\u209C");
+    static const QString plain = QStringLiteral("0123456789aeoxhklmnpst");
+    return lowered(c, sunk, plain);
 }
 
 QString paragraphMarkup(const QString& text)
 {
     QString html;
-    bool inSuperscript = false;
+    enum { Level, Raised, Sunk } position = Level;
+    static const QString open[] = {QString(), QStringLiteral("<sup>"), QStringLiteral("<sub>")};
+    static const QString close[] = {QString(), QStringLiteral("</sup>"), QStringLiteral("</sub>")};
     for (qsizetype at = 0; at < text.size(); ++at) {
         const QChar c = text[at];
-        const QChar digit = lowered(c);
-        if (!digit.isNull() != inSuperscript) {
-            html += inSuperscript ? QStringLiteral("</sup>") : QStringLiteral("<sup>");
-            inSuperscript = !inSuperscript;
+        const QChar up = superscripted(c), down = subscripted(c);
+        const auto wanted = !up.isNull() ? Raised : !down.isNull() ? Sunk : Level;
+        if (wanted != position) {
+            html += close[position] + open[wanted];
+            position = wanted;
         }
-        if (!digit.isNull())
-            html += digit;
+        if (!up.isNull())
+            html += up;
+        else if (!down.isNull())
+            html += down;
         else if (c == QLatin1Char('\n'))
             html += QStringLiteral("<br>");
         else
@@ -43,9 +60,7 @@ QString paragraphMarkup(const QString& text)
         if (c == QLatin1Char('/') && at + 1 < text.size() && text[at + 1].isLetter())
             html += QChar(0x2060);
     }
-    if (inSuperscript)
-        html += QStringLiteral("</sup>");
-    return html;
+    return html + close[position];
 }
 
 void layOut(QTextDocument& document, const QStringList& paragraphs, const QFont& font, int widthPixels, int bold)

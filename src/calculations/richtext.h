@@ -2,7 +2,8 @@
 // A block of text with real superscripts, for powers of ten: the questions and
 // the working are written with Unicode superscript digits ("3 × 10⁸"), which
 // this control raises and sets smaller in the control's own font, so that no
-// glyph is borrowed from another typeface. Paragraphs stand a little apart;
+// glyph is borrowed from another typeface; subscripts (the p of Vₚ) likewise
+// are lowered. Paragraphs stand a little apart;
 // a line break inside one starts a new line of the same paragraph.
 
 #include "forms/control.h"
