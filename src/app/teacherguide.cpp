@@ -32,13 +32,17 @@ constexpr float ColumnHeadingTop = 840, ColumnHeadingHeight = 300;
 constexpr float CellInsetLeft = 90, CellInsetTop = 30, CellInsetRight = 45, CellInsetBottom = 0;
 constexpr double SmallestCellPoints = 9.75, PointStep = 0.75;
 
-bool textFits(const Label& label)
+// Glyphs drawn at a finer size reach a little below the design size's last
+// line: a text that fills its cell to the rule would touch it fitted.
+constexpr int FinerGlyphsReach = 3; // design pixels
+
+bool textFits(const Label& label, int slack = 0)
 {
-    // In design pixels, as the label paints its text at every scale.
+    // In design pixels, as the label lays out its text at every scale.
     const QRect area = forms::designArea(label.twips());
     const QRect needed = QFontMetrics(label.font()).boundingRect(
         QRect(0, 0, area.width(), 100000), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label.caption());
-    return needed.width() <= area.width() && needed.height() <= area.height();
+    return needed.width() <= area.width() && needed.height() <= area.height() - slack;
 }
 
 // A count of ten pages or more ("Page 10 of 12") is wider than the box
@@ -56,7 +60,8 @@ void placeInCell(Label& label, const forms::TwipRect& cell)
 {
     label.place(cell.left + CellInsetLeft, cell.top + CellInsetTop, cell.width - CellInsetLeft - CellInsetRight,
                 cell.height - CellInsetTop - CellInsetBottom);
-    for (double points = CellPoints - PointStep; points >= SmallestCellPoints && !textFits(label); points -= PointStep)
+    for (double points = CellPoints - PointStep; points >= SmallestCellPoints && !textFits(label, FinerGlyphsReach);
+         points -= PointStep)
         label.setDesignFont(QStringLiteral("Arial"), points);
 }
 } // namespace

@@ -101,18 +101,29 @@ EarSound::EarSound(forms::Screens& screens, std::shared_ptr<TuningFork> fork)
     forkPicture.lower(); // a picture: beneath the lines, targets and labels
     forkPicture.setAccessibleName(QStringLiteral("A two-pronged metal object, its prongs vibrating"));
     forkPicture.setAccessibleDescription(forkPicture.accessibleName());
-    // Every frame covers the control: nothing beneath it need be painted.
-    forkPicture.setAttribute(Qt::WA_OpaquePaintEvent);
+    // Shown from the start, not from the first tick.
+    showFork(fork_->frameNow());
     screens.animationClock().animate(*this, ForkStepsPerSecond, [this](double) { stepFork(); });
+}
+
+void EarSound::stepFork() { showFork(fork_->tick()); }
+
+// The frame at the resolution of the new scale.
+void EarSound::rescaled(QSizeF displayBefore, QSizeF displayNow)
+{
+    LabellingActivity::rescaled(displayBefore, displayNow);
+    showFork(fork_->frameNow());
 }
 
 // A frame is decoded the first time it is shown and kept; from then on a tick
 // only swaps in a picture already in memory, so a drag never waits on a file.
-void EarSound::stepFork()
+void EarSound::showFork(int frame)
 {
-    const QPixmap& picture = fork_->frame(fork_->tick(), scale());
+    const QPixmap& picture = fork_->frame(frame, scale());
     if (!picture.isNull())
         forkPicture.setPicture(picture);
+    // A frame covers the control: nothing beneath it need be painted.
+    forkPicture.setAttribute(Qt::WA_OpaquePaintEvent, !forkPicture.picture().isNull());
 }
 
 LabellingTopic soundTopic()

@@ -43,12 +43,15 @@ public:
 
     // One step of the fork: the next frame picture, repainting only the fork.
     void stepFork();
+    void rescaled(QSizeF displayBefore, QSizeF displayNow) override;
 
     const TuningFork& fork() const { return *fork_; }
 
     forms::Image& forkPicture;
 
 private:
+    void showFork(int frame);
+
     std::shared_ptr<TuningFork> fork_;
 };
 

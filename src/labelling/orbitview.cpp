@@ -16,8 +16,8 @@ const QColor OrbitColour(200, 210, 235);
 const QColor AxisColour(235, 235, 245);
 const QColor EquatorColour(255, 120, 60);
 const QColor LeaderColour(255, 255, 0);
-constexpr int LeaderWidth = 2;       // pixels, as the screen's other leader lines
-constexpr double SatelliteReach = 14; // pixels from a satellite's centre to the edge of its drawing
+constexpr int LeaderWidth = 2;       // design pixels, as the screen's other leader lines
+constexpr double SatelliteReach = 14; // design pixels from a satellite's centre to the edge of its drawing
 constexpr int EarthStepDegrees = 2; // the globe is repainted each time it turns this far
 
 QRectF around(QPointF centre, double reach) { return {centre - QPointF(reach, reach), QSizeF(2 * reach, 2 * reach)}; }
@@ -51,25 +51,60 @@ void paintSatellite(QPainter& p, QPointF at)
 
 OrbitView::OrbitView(QWidget* screen, const OrbitScene& scene, const forms::TwipRect& area, const QColor& background,
                      const forms::TwipRect& polarTarget, const forms::TwipRect& geostationaryTarget)
-    : QWidget(screen), scene_(scene), area_(area), targets_{polarTarget, geostationaryTarget},
-      globe_(scene, scene.earthRadius / forms::TwipsPerPixel)
+    : Control(screen, QStringLiteral("OrbitView")), scene_(scene), background_(background),
+      targets_{polarTarget, geostationaryTarget}
 {
-    setObjectName(QStringLiteral("OrbitView"));
-    setGeometry(forms::toPixels(area, forms::scaleOf(*screen)));
     // The screen beneath handles the pointer, as over its bare background.
     setAttribute(Qt::WA_TransparentForMouseEvents);
     // The view paints all of itself, so the screen beneath is not repainted.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // The leader lines start at their targets' edges: a repaint need not
-    // reach into the targets, nor the labels lying on them.
-    for (const forms::TwipRect& t : targets_)
-        targetsRegion_ += QRectF(pixel({t.left, t.top}), QSizeF(t.width, t.height) / forms::TwipsPerPixel).toAlignedRect();
-    paintLayers(background);
+    place(area.left, area.top, area.width, area.height); // the layers follow, at these pixels
 }
 
 QPointF OrbitView::pixel(QPointF twips) const
 {
-    return (twips - QPointF(area_.left, area_.top)) / forms::TwipsPerPixel;
+    return (twips - QPointF(left(), top())) / forms::TwipsPerPixel;
+}
+
+// As forms::paintInDesignPixels scales the view's painters.
+QSizeF OrbitView::designToPixels() const
+{
+    const QRect design = forms::designArea(twips());
+    return design.isEmpty() ? QSizeF(1, 1) : QSizeF(double(width()) / design.width(), double(height()) / design.height());
+}
+
+QRegion OrbitView::inPixels(const QRectF& design) const
+{
+    const QSizeF k = designToPixels();
+    return QRectF(design.x() * k.width(), design.y() * k.height(), design.width() * k.width(), design.height() * k.height())
+        .toAlignedRect()
+        .adjusted(-1, -1, 1, 1);
+}
+
+// The view's own pixels changed (it was placed, or the scale changed): the
+// still layers, the leader lines' targets and the globe are made for them.
+void OrbitView::twipsChanged()
+{
+    if (width() <= 0 || height() <= 0)
+        return;
+    // The leader lines start at their targets' edges: a repaint need not
+    // reach into the targets, nor the labels lying on them. The targets'
+    // pixels lie wholly inside them, so nothing drawn outside is left stale.
+    const QSizeF k = designToPixels();
+    targetsRegion_ = QRegion();
+    for (const forms::TwipRect& t : targets_) {
+        const QPointF from = pixel({t.left, t.top}), to = pixel({t.left + t.width, t.top + t.height});
+        const QPoint inFrom(int(std::ceil(from.x() * k.width())), int(std::ceil(from.y() * k.height())));
+        const QPoint inTo(int(std::floor(to.x() * k.width())), int(std::floor(to.y() * k.height())));
+        if (inTo.x() > inFrom.x() && inTo.y() > inFrom.y())
+            targetsRegion_ += QRect(inFrom, inTo - QPoint(1, 1));
+    }
+    const double ratio = k.width() * devicePixelRatioF();
+    if (!globe_ || ratio != globeRatio_) {
+        globe_.emplace(scene_, scene_.earthRadius / forms::TwipsPerPixel * ratio);
+        globeRatio_ = ratio;
+    }
+    paintLayers();
 }
 
 ViewPoint OrbitView::shown(Moving satellite) const
@@ -97,8 +132,10 @@ int OrbitView::earthStep(double seconds) const
 // A satellite as shown and its leader line.
 QRegion OrbitView::satelliteRegion(Moving satellite) const
 {
-    return QRegion(around(pixel(leaderEnd(satellite)), SatelliteReach).toAlignedRect())
-           + lineRegion(pixel(leaderStart(satellite)), pixel(leaderEnd(satellite)));
+    QRegion region = inPixels(around(pixel(leaderEnd(satellite)), SatelliteReach));
+    for (const QRect& piece : lineRegion(pixel(leaderStart(satellite)), pixel(leaderEnd(satellite))))
+        region += inPixels(piece);
+    return region;
 }
 
 void OrbitView::advance(double seconds)
@@ -117,7 +154,7 @@ void OrbitView::advance(double seconds)
     }
     if (earthStep(seconds_) != shownEarthStep_) {
         shownEarthStep_ = earthStep(seconds_);
-        lastRepaint_ += around(pixel(scene_.centre), scene_.earthRadius / forms::TwipsPerPixel + 2).toAlignedRect();
+        lastRepaint_ += inPixels(around(pixel(scene_.centre), scene_.earthRadius / forms::TwipsPerPixel + 2));
     }
     lastRepaint_ -= targetsRegion_;
     if (!lastRepaint_.isEmpty())
@@ -125,18 +162,20 @@ void OrbitView::advance(double seconds)
 }
 
 // The still parts, split by the globe: what lies behind it and what in front.
-void OrbitView::paintLayers(const QColor& background)
+void OrbitView::paintLayers()
 {
     const qreal ratio = devicePixelRatioF();
     for (QPixmap* layer : {&behind_, &inFront_}) {
         *layer = QPixmap(size() * ratio);
         layer->setDevicePixelRatio(ratio);
     }
-    behind_.fill(background);
+    behind_.fill(background_);
     inFront_.fill(Qt::transparent);
     QPainter back(&behind_), front(&inFront_);
-    for (QPainter* p : {&back, &front})
+    for (QPainter* p : {&back, &front}) {
         p->setRenderHint(QPainter::Antialiasing);
+        forms::paintInDesignPixels(*p, twips(), size());
+    }
 
     // Orbits: each stretch goes to the layer of its side of the globe.
     auto trace = [&](auto pointAt, const QPen& pen) {
@@ -168,18 +207,25 @@ void OrbitView::paintLayers(const QColor& background)
 }
 
 // The globe, turned by whole degrees, with the place beneath the
-// geostationary satellite marked.
+// geostationary satellite marked. The painter paints in the view's own
+// pixels, as the globe's picture is made for them.
 void OrbitView::paintEarth(QPainter& p)
 {
     const int turn = shownEarthStep_ * EarthStepDegrees;
-    const QPixmap& globe = globe_.picture(turn);
+    const QPixmap& globe = globe_->picture(turn);
+    const QSizeF k = designToPixels(), half = QSizeF(globe.size()) / (2 * devicePixelRatioF());
     const QPointF centre = pixel(scene_.centre);
-    p.drawPixmap(QPointF(centre.x() - globe.width() / 2.0, centre.y() - globe.height() / 2.0), globe);
+    p.drawPixmap(QRectF(QPointF(centre.x() * k.width(), centre.y() * k.height()) - QPointF(half.width(), half.height()),
+                        half * 2),
+                 globe, QRectF(globe.rect()));
     const ViewPoint beneath = scene_.onSphere(scene_.earthRadius, 0, scene_.geostationaryLongitude, turn);
     if (beneath.nearSide) {
+        p.save();
+        forms::paintInDesignPixels(p, twips(), size());
         p.setPen(QPen(QColor(40, 20, 20), 1));
         p.setBrush(QColor(255, 60, 60));
         p.drawEllipse(pixel(beneath.at), 3.5, 3.5);
+        p.restore();
     }
 }
 
@@ -194,25 +240,38 @@ void OrbitView::paintEvent(QPaintEvent* event)
         for (const QRect& r : region)
             p.drawPixmap(QRectF(r), layer, QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
     };
-    copy(behind_);
-    p.setClipRegion(region);
-    p.setRenderHint(QPainter::Antialiasing);
+    // What moves, drawn in design pixels through the clip of the repaint.
+    auto inDesignPixels = [&](auto draw) {
+        p.save();
+        p.setClipRegion(region);
+        p.setRenderHint(QPainter::Antialiasing);
+        forms::paintInDesignPixels(p, twips(), size());
+        draw();
+        p.restore();
+    };
     const ViewPoint satellites[] = {shown(Polar), shown(Geostationary)};
-    for (const ViewPoint& s : satellites)
-        if (!s.nearSide)
-            paintSatellite(p, pixel(s.at));
-    const QRectF earth = around(pixel(scene_.centre), scene_.earthRadius / forms::TwipsPerPixel + 1);
-    if (region.intersects(earth.toAlignedRect()))
+    copy(behind_);
+    inDesignPixels([&] {
+        for (const ViewPoint& s : satellites)
+            if (!s.nearSide)
+                paintSatellite(p, pixel(s.at));
+    });
+    if (region.intersects(inPixels(around(pixel(scene_.centre), scene_.earthRadius / forms::TwipsPerPixel + 1)))) {
+        p.save();
+        p.setClipRegion(region);
+        p.setRenderHint(QPainter::Antialiasing);
         paintEarth(p);
-    p.setClipping(false);
+        p.restore();
+    }
     copy(inFront_);
-    p.setClipRegion(region);
-    for (const ViewPoint& s : satellites)
-        if (s.nearSide)
-            paintSatellite(p, pixel(s.at));
-    p.setPen(QPen(LeaderColour, LeaderWidth));
-    for (Moving m : {Polar, Geostationary})
-        p.drawLine(pixel(leaderStart(m)), pixel(leaderEnd(m)));
+    inDesignPixels([&] {
+        for (const ViewPoint& s : satellites)
+            if (s.nearSide)
+                paintSatellite(p, pixel(s.at));
+        p.setPen(QPen(LeaderColour, LeaderWidth));
+        for (Moving m : {Polar, Geostationary})
+            p.drawLine(pixel(leaderStart(m)), pixel(leaderEnd(m)));
+    });
 }
 
 } // namespace labelling

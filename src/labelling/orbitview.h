@@ -3,9 +3,11 @@
 // satellites, each with the leader line from its target, painted on the
 // program's animation clock. What stays still (the orbits, the axis, the
 // equator) is painted once into two layers, behind and in front of the globe;
-// a frame repaints only the places where something moved.
+// a frame repaints only the places where something moved. Everything is laid
+// out in design pixels and painted at the screens' scale; the layers and the
+// globe are made anew at the pixels of each scale.
 
-#include "forms/twips.h"
+#include "forms/control.h"
 #include "labelling/globe.h"
 #include "labelling/orbits.h"
 
@@ -13,10 +15,11 @@
 #include <QRegion>
 #include <QWidget>
 #include <array>
+#include <optional>
 
 namespace labelling {
 
-class OrbitView : public QWidget {
+class OrbitView : public forms::Control {
     Q_OBJECT
 public:
     // `area`: where the view lies on its screen (twips); `polarTarget` and
@@ -42,17 +45,22 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void twipsChanged() override;
 
 private:
+    // A point of the screen (twips) in design pixels of the view.
     QPointF pixel(QPointF twips) const;
+    // Design pixels of the view to its own pixels, as its painters are scaled.
+    QSizeF designToPixels() const;
+    QRegion inPixels(const QRectF& design) const;
     QRegion satelliteRegion(Moving satellite) const;
     ViewPoint shown(Moving satellite) const;
     int earthStep(double seconds) const;
-    void paintLayers(const QColor& background);
+    void paintLayers();
     void paintEarth(QPainter& p);
 
     const OrbitScene& scene_;
-    forms::TwipRect area_;
+    QColor background_;
     std::array<forms::TwipRect, 2> targets_;
     QRegion targetsRegion_; // nothing of the view moves beneath them
     double seconds_ = 0;
@@ -60,7 +68,8 @@ private:
     // has moved a pixel.
     std::array<double, 2> shownAt_{0, 0};
     int shownEarthStep_ = 0;
-    Globe globe_;
+    std::optional<Globe> globe_; // at the pixels of the view's scale
+    double globeRatio_ = 0;      // its pixels to a design pixel
     QPixmap behind_, inFront_;
     QRegion lastRepaint_;
 };

@@ -2,6 +2,7 @@
 #include "labelling/activity.h"
 #include "labelling/picturedata.h"
 #include "forms/picturecontrols.h"
+#include "forms/pictures.h"
 #include "forms/screens.h"
 
 #include <QFont>
@@ -9,6 +10,7 @@
 #include <QImage>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace labelling {
@@ -151,10 +153,29 @@ public:
         LabellingActivity::load();
         // Empty targets in black, so that they read on any photograph.
         targets.forEach([](int, forms::Label& target) { target.setOpaque(true); });
-        image_.setPicture(QPixmap::fromImage(picture_));
+        showPicture();
+    }
+
+    void rescaled(QSizeF displayBefore, QSizeF displayNow) override
+    {
+        LabellingActivity::rescaled(displayBefore, displayNow);
+        showPicture();
     }
 
 private:
+    // As our own pictures are chosen: the resolution that suits the scale
+    // (one, two or three pixels to a design pixel), made once for it, so
+    // that the picture is never thinned out as it is drawn.
+    void showPicture()
+    {
+        const QSizeF design = QSizeF(image_.twipWidth(), image_.twipHeight()) / forms::TwipsPerPixel;
+        const int factor = std::clamp(int(std::ceil(forms::pictureRatio(scale()) - 0.001)), 1, FinestOwnPicture);
+        const QSize suits = (design * factor).toSize();
+        image_.setPicture(QPixmap::fromImage(picture_.width() > suits.width()
+                                                 ? picture_.scaled(suits, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                                                 : picture_));
+    }
+
     forms::Image& image_;
     QImage picture_;
 };
@@ -181,10 +202,10 @@ QString playOwnActivity(forms::Screens& screens, const OwnActivity& activity, QI
     if (activity.labels.empty())
         return QStringLiteral("\"%1\" has no labels yet.").arg(activity.title);
     auto own = std::make_shared<const OwnScreen>(screenFor(activity, picture.size()));
-    // Drawn at twice the design size at most: sharp when fitted to a large
-    // display, and light to draw as labels are dragged across it.
+    // Kept at FinestOwnPicture times the design size at most: sharp when
+    // fitted to a 4K display, and no more than that to hold.
     const forms::TwipRect place = ownPicturePlace(picture.size());
-    const QSize finest = (QSizeF(place.width, place.height) * 2 / forms::TwipsPerPixel).toSize();
+    const QSize finest = (QSizeF(place.width, place.height) * FinestOwnPicture / forms::TwipsPerPixel).toSize();
     if (picture.width() > finest.width())
         picture = picture.scaled(finest, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     screens.unload(OwnActivityScreen);

@@ -19,6 +19,10 @@ inline const QString OwnActivityScreen = QStringLiteral("ownactivity");
 // The box the picture is fitted into, keeping its shape: centred across, at
 // the box's top. The home boxes stand in rows beneath the picture.
 inline constexpr forms::TwipRect OwnPictureArea{240, 960, 11520, 5160};
+// A teacher's picture is kept with up to this many of its pixels to a design
+// pixel of that area, as our finest pictures are drawn: sharp on a board whose
+// screens are fitted three or more times the design size (a 4K display).
+inline constexpr int FinestOwnPicture = 3;
 
 // `pixels` fitted into `area` with its shape kept, centred across, at the
 // area's top; the whole area for a picture of no size.

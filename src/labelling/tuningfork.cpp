@@ -3,10 +3,12 @@
 
 namespace labelling {
 
+int forkFrameAt(int forkstep) { return forkstep < ForkFrames ? forkstep : ForkSteps - forkstep; }
+
 ForkTick nextForkTick(int forkstep)
 {
     const int step = (forkstep + 1) % ForkSteps;
-    return {step, step < ForkFrames ? step : ForkSteps - step};
+    return {step, forkFrameAt(step)};
 }
 
 QString forkFrameFile(int frame)
@@ -26,6 +28,10 @@ int TuningFork::tick()
 
 const QPixmap& TuningFork::frame(int number, float scale)
 {
+    if (scale != framesScale_) {
+        frames_ = {};
+        framesScale_ = scale;
+    }
     std::optional<QPixmap>& slot = frames_.at(number);
     if (!slot)
         slot = load_(forkFrameFile(number), scale);

@@ -21,8 +21,10 @@ struct ForkTick {
     int frame; // the frame it shows, 0 to 4
 };
 
-// The step after `forkstep` and its frame: the steps count up and wrap from 7
-// to 0; steps 0 to 4 show their own frame, steps 5, 6 and 7 show 3, 2 and 1.
+// The frame step `forkstep` shows: steps 0 to 4 show their own frame, steps
+// 5, 6 and 7 show 3, 2 and 1.
+int forkFrameAt(int forkstep);
+// The step after `forkstep` and its frame: the steps count up and wrap from 7 to 0.
 ForkTick nextForkTick(int forkstep);
 
 // "Images\\tuning3.bmp": where frame 3 is read from.
@@ -37,16 +39,21 @@ public:
     TuningFork();
 
     int forkstep() const { return forkstep_; }
+    // The frame the current step shows: what stands there before the next tick.
+    int frameNow() const { return forkFrameAt(forkstep_); }
     // Moves on one step; returns the frame number to show.
     int tick();
-    // The frame's picture, read on first use and kept. A file that cannot be
-    // read is tried once and gives a null pixmap from then on.
+    // The frame's picture for screens drawn at `scale`, read on first use and
+    // kept while the scale stays; a new scale reads the frames again, at the
+    // resolution that suits it. A file that cannot be read is tried once for
+    // a scale and gives a null pixmap from then on.
     const QPixmap& frame(int number, float scale = 1.0f);
 
 private:
     Loader load_;
     int forkstep_ = 0;
     std::array<std::optional<QPixmap>, ForkFrames> frames_;
+    float framesScale_ = 1.0f; // the scale the kept frames were read for
 };
 
 } // namespace labelling

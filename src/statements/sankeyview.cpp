@@ -15,7 +15,7 @@ const QColor UsefulColour(70, 190, 90);
 const QColor WastedColour(235, 120, 60);
 const QColor TextColour(255, 255, 0);
 
-// Pixels within the control; the control itself is placed in twips.
+// Design pixels within the control; the control itself is placed in twips.
 constexpr int LabelWidth = 190; // the input label's column at the left
 constexpr int BandTop = 60;
 constexpr int BandWidth = 110;  // the input arrow's width; the branches share it
@@ -108,7 +108,9 @@ void SankeyView::paintEvent(QPaintEvent*)
         return;
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    const int w = width(), h = height();
+    // Laid out in design pixels and painted at the screens' scale.
+    const QRect area = forms::paintInDesignPixels(p, twips(), size());
+    const int w = area.width(), h = area.height();
     const int x0 = LabelWidth + 10, split = x0 + (w - x0) * 2 / 7, arrowEnd = w - 240;
     int useful = std::clamp(int(std::lround(double(BandWidth) * question_.useful / question_.input)), Thinnest,
                             BandWidth - Thinnest);

@@ -159,12 +159,13 @@ private slots:
         QCOMPARE(ear.answers(3).caption(), QStringLiteral("ear bones"));
         QCOMPARE(ear.targets(3).caption(), QStringLiteral(" 4."));
         // Pictures at their own size: the ear 400 x 300 pixels, the fork's
-        // frames 80 x 320, shown from the first tick.
+        // frames 80 x 320, frame 0 shown before the first tick.
         QCOMPARE(ear.pictures(0).twipWidth(), 6000.0f);
         QCOMPARE(ear.pictures(0).twipHeight(), 4500.0f);
-        QVERIFY(ear.forkPicture.picture().isNull());
-        ear.stepFork();
-        QVERIFY(!ear.forkPicture.picture().isNull());
+        QCOMPARE(ear.fork().forkstep(), 0);
+        QCOMPARE(ear.forkPicture.picture().toImage().convertToFormat(QImage::Format_RGB32),
+                 QImage(QStringLiteral("Images/tuning0.bmp")).convertToFormat(QImage::Format_RGB32));
+        QVERIFY(ear.forkPicture.testAttribute(Qt::WA_OpaquePaintEvent));
         QCOMPARE(ear.forkPicture.left(), 120.0f);
         QCOMPARE(ear.forkPicture.top(), 2160.0f);
         QCOMPARE(ear.forkPicture.twipWidth(), 1200.0f);
@@ -299,15 +300,17 @@ private slots:
 
         ear = &screens->get<EarSound>("earsound");
         QVERIFY(sameCorner(ear->answers(0), ear->homes(0)));
-        QVERIFY(ear->forkPicture.picture().isNull());
         QCOMPARE(ear->fork().forkstep(), stopped);
+        const auto showing = [&ear](int frame) {
+            const QImage file(QStringLiteral("Images/tuning%1.bmp").arg(frame));
+            return !file.isNull() && ear->forkPicture.picture().toImage().convertToFormat(QImage::Format_RGB32)
+                                         == file.convertToFormat(QImage::Format_RGB32);
+        };
+        QVERIFY(showing(labelling::forkFrameAt(stopped))); // where it stopped, before any tick
         ear->stepFork();
         const labelling::ForkTick next = labelling::nextForkTick(stopped);
         QCOMPARE(ear->fork().forkstep(), next.step);
-        const QImage shown(QStringLiteral("Images/tuning%1.bmp").arg(next.frame));
-        QVERIFY(!shown.isNull());
-        QCOMPARE(ear->forkPicture.picture().toImage().convertToFormat(QImage::Format_RGB32),
-                 shown.convertToFormat(QImage::Format_RGB32));
+        QVERIFY(showing(next.frame));
     }
 
     // The clock steps the fork while the screen is shown, and neither a

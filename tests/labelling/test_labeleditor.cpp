@@ -254,6 +254,11 @@ void LabelEditorTest::picturesRefusedOrEmbedded_data()
     QTest::newRow("a large photograph is scaled down as JPEG")
         << encoded(photograph(largest.width() * 2, largest.height()), "bmp") << qint64(0) << QString() << QStringLiteral("jpeg")
         << QSize(largest.width(), largest.height() / 2);
+    // Enough of a teacher's photograph is kept for a board three times the design size.
+    QTest::newRow("a 1200 x 800 photograph is kept whole")
+        << encoded(photograph(1200, 800), "jpeg") << qint64(0) << QString() << QStringLiteral("jpeg") << QSize(1200, 800);
+    QTest::newRow("a 4000 x 3000 photograph keeps three pixels to a design pixel")
+        << encoded(photograph(4000, 3000), "jpeg") << qint64(0) << QString() << QStringLiteral("jpeg") << QSize(1376, 1032);
     // Qt writes no GIF: the smallest there is, one transparent pixel.
     const QByteArray gif("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00!\xf9\x04\x01\x00\x00\x00\x00"
                          ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02D\x01\x00;", 43);

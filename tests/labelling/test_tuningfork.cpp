@@ -62,6 +62,23 @@ private slots:
         QCOMPARE(fork.frame(0).width(), 15);
     }
 
+    // Screens fitted anew read the frames again, at the new scale's resolution.
+    void framesReadAgainForANewScale()
+    {
+        QList<float> scales;
+        TuningFork fork([&scales](const QString&, float scale) {
+            scales << scale;
+            return QPixmap(1, 1);
+        });
+        fork.frame(0);
+        fork.frame(0);
+        fork.frame(0, 1.8f);
+        fork.frame(1, 1.8f);
+        fork.frame(0, 1.8f);
+        fork.frame(0);
+        QCOMPARE(scales, (QList<float>{1.0f, 1.8f, 1.8f, 1.0f}));
+    }
+
     // A frame that cannot be read is asked for once and then stays null.
     void unreadableFrameTriedOnce()
     {

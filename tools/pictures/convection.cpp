@@ -89,10 +89,10 @@ QImage convectionDiagram(int resolution)
     const double bottom = crystal.y() + 5, trailTop = d.part(Current).y();
     const double surface = trailTop - 17, rim = surface - 25;
     const double gauzeTop = bottom + 1, ringY = gauzeTop + 6;
-    const double ground = image.height() - 8;
+    const double ground = d.size().height() - 8;
 
     // The bench, the tripod (its back leg first), the gauze.
-    p.fillRect(QRectF(0, ground, image.width(), 8), QColor(120, 86, 52));
+    p.fillRect(QRectF(0, ground, d.size().width(), 8), QColor(120, 86, 52));
     const double lean = (legSpot.x() - (right + 5)) / (legSpot.y() - ringY);
     const double footOut = (right + 5) + lean * (ground - ringY) - middle;
     p.setPen(QPen(Metal.darker(130), 3.5, Qt::SolidLine, Qt::FlatCap));

@@ -275,7 +275,7 @@ QImage islandMap(int resolution)
     words(p, mine + QPointF(-14, 24), QStringLiteral("coal mine"));
     words(p, port + QPointF(34, 18), QStringLiteral("port"), Qt::white);
     words(p, town + QPointF(0, 24), QStringLiteral("town"));
-    compass(p, QPointF(image.width() - 60, 26));
+    compass(p, QPointF(d.size().width() - 60, 26));
     return image;
 }
 

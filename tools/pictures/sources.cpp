@@ -157,7 +157,7 @@ QImage sourcesColumn(int resolution)
     void (*const icons[])(QPainter&, QPointF) = {windTurbine, dam, barrage, seaWaves,
                                                  solarPanel, hotRocks, burningCoal, atom};
     for (int row = 0; row < 8; ++row)
-        icons[row](p, QPointF(image.width() / 2.0, d.target(row).center().y()));
+        icons[row](p, QPointF(d.size().width() / 2.0, d.target(row).center().y()));
     return image;
 }
 

@@ -65,13 +65,14 @@ QImage spectrumDiagram(int resolution)
     QImage image = d.canvas(table.background, resolution);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    const double width = d.size().width(); // design pixels, at every resolution
 
     // The band lies between the frequency arrow's name and the regions' names.
     const double top = d.target(labelling::IncreasingFrequency).bottom() + 26;
     const double bottom = d.target(0).top() - 8;
     double edges[Regions + 1];
     edges[0] = 0;
-    edges[Regions] = image.width();
+    edges[Regions] = width;
     for (int k = 1; k < Regions; ++k)
         edges[k] = (d.target(k - 1).center().x() + d.target(k).center().x()) / 2;
 
@@ -91,19 +92,19 @@ QImage spectrumDiagram(int resolution)
     }
     p.setPen(QPen(QColor(20, 24, 36), 2));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(1, top, image.width() - 2, bottom - top));
+    p.drawRect(QRectF(1, top, width - 2, bottom - top));
     for (int k = 1; k < Regions; ++k)
         p.drawLine(QPointF(edges[k], top), QPointF(edges[k], bottom));
 
-    const QRectF band(4, top, image.width() - 8, bottom - top);
+    const QRectF band(4, top, width - 8, bottom - top);
     const QPainterPath wave = shorteningWave(band, 170, 5, (bottom - top) * 0.3);
     p.setPen(QPen(QColor(20, 24, 36), 4.5));
     p.drawPath(wave);
     p.setPen(QPen(Qt::white, 2));
     p.drawPath(wave);
 
-    arrow(p, d.target(labelling::IncreasingFrequency), image.width(), true);
-    arrow(p, d.target(labelling::IncreasingWavelength), image.width(), false);
+    arrow(p, d.target(labelling::IncreasingFrequency), width, true);
+    arrow(p, d.target(labelling::IncreasingWavelength), width, false);
     return image;
 }
 

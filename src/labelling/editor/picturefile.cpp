@@ -41,7 +41,8 @@ EmbeddedPicture encode(const QImage& image)
 
 QSize largestEmbedded()
 {
-    return {forms::designPixels(OwnPictureArea.width) * 2, forms::designPixels(OwnPictureArea.height) * 2};
+    return {forms::designPixels(OwnPictureArea.width) * FinestOwnPicture,
+            forms::designPixels(OwnPictureArea.height) * FinestOwnPicture};
 }
 
 PictureChoice embedPicture(const QByteArray& bytes, const QString& fileName)

@@ -11,7 +11,7 @@ namespace labelling {
 inline constexpr qint64 LargestPictureFile = 20 * 1024 * 1024;
 inline constexpr int LargestPictureSide = 8000;
 
-// The largest picture embedded: the playing area at twice its design size.
+// The largest picture embedded: the playing area at FinestOwnPicture times its design size.
 QSize largestEmbedded();
 
 struct PictureChoice {
