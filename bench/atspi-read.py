@@ -70,7 +70,7 @@ NOTICES = {
     "statementeditor": ("Save", re.compile(r"^Saved\. Pupils now see these statements\.$")),
 }
 # Screens reached from another by a command: (from, command pressed, read as).
-REACHED = [("heattransfer", "Edit statements", "statementeditor")]
+REACHED = [("heattransfer", "Edit statements", "statementeditor", re.compile(r"^Edit statements"))]
 # A question asked on a screen: the command that asks and the answers it must offer as buttons.
 QUESTIONS = {"statementeditor": ("Restore our set", ["Restore our set", "Keep mine"])}
 DIAGRAM = re.compile(r"^Sankey diagram, .+: input (\d+ J|\?) .*useful (\d+ J|\?) .*wasted (\d+ J|\?)")
@@ -204,7 +204,7 @@ class Reader:
                 return
             pump(0.3)  # let the first question be dealt
             if via:
-                window = self.reach(screen, app, window, via[1])
+                window = self.reach(screen, app, window, via[1], via[2])
                 if window is None:
                     return
             self.check(screen, window)
@@ -220,7 +220,7 @@ class Reader:
                 proc.kill()
                 proc.wait()
 
-    def reach(self, screen, app, window, command):
+    def reach(self, screen, app, window, command, title):
         """Presses `command` on `window`; the window it opens, or None."""
         found = [n for n, _ in walk(window) if n.getRoleName() == "push button" and n.name == command]
         if not found or not self.do(found[0], "Press"):
@@ -232,7 +232,7 @@ class Reader:
             for i in range(app.childCount):
                 w = app.getChildAtIndex(i)
                 states = states_of(w) if w is not None else None
-                if states and states.contains(pyatspi.STATE_SHOWING) and w.name != window.name:
+                if states and states.contains(pyatspi.STATE_SHOWING) and title.match(w.name or ""):
                     pump(0.3)
                     return w
         self.fail(screen, f"'{command}' opened no window")
@@ -436,7 +436,7 @@ def main():
     args = parser.parse_args()
     screens = args.screens or screens_of(args.program)
     reader = Reader(args.program, args.verbose, args.keys)
-    reached = [r for r in REACHED if not args.screens or r[2] in args.screens or r[0] in args.screens]
+    reached = [r for r in REACHED if not args.screens or r[2] in args.screens]
     screens = [s for s in screens if s not in {r[2] for r in REACHED}]
     for n, screen in enumerate(screens):
         reader.read(screen)
@@ -444,8 +444,8 @@ def main():
         if n == 0 and reader.failures and all("no window on the accessibility bus" in f for f in reader.failures):
             print("atspi-read: no window reached the accessibility bus; AT-SPI is not working here", file=sys.stderr)
             sys.exit(2)
-    for start, command, screen in reached:
-        reader.read(screen, (start, command))
+    for start, command, screen, title in reached:
+        reader.read(screen, (start, command, title))
     print()
     print(f"{len(screens) + len(reached)} screens read, {len(reader.failures)} problems")
     for f in reader.failures:
