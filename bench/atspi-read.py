@@ -247,7 +247,8 @@ class Reader:
         """Tab round the screen: every command it shows must take the keyboard on the way."""
         wanted = self.commands_of(window)
         self.focused.clear()
-        reached = set()
+        # What has the keyboard already is reached without a Tab.
+        reached = {(role, name) for n, role, name in wanted if states_of(n).contains(pyatspi.STATE_FOCUSED)}
         for _ in range(min(MOST_TABS, 2 * len(wanted) + 12)):
             pyatspi.Registry.generateKeyboardEvent(XK_TAB, None, pyatspi.KEY_SYM)
             pump(0.06)
