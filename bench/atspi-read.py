@@ -11,11 +11,19 @@ as a pupil without the board would: Tab to the first choice and Space, the
 digit 2, and a screen reader's "Press" on a choice, each on a fresh question,
 and waits each time for the feedback line to be announced.
 
+On every screen it then presses Tab round the whole screen and checks that
+each command (push button, option, check box) the screen shows can be
+reached; where a screen can be made to show a notice (a save refused, a
+choice missing) it presses that command and waits for the notice to be
+announced as an alert with its whole text; and it opens the statement editor
+from a quiz and reads it too.
+
 It exits 1 when a quiz choice is not a push button named by its text, cannot be
 reached with Tab, a picture lacks a description (or a name of a few words that
-says what it shows), a target on a picture does not say what it points to, or
-the feedback is not announced; 2 when the program could not be
-read at all.
+says what it shows), a target on a picture does not say what it points to, the
+feedback is not announced, a control has no name, a command cannot be reached
+with Tab, or a notice is not announced; 2 when the program could not be read
+at all.
 """
 
 import argparse
@@ -47,6 +55,24 @@ TALLY = re.compile(r"\d+ of \d+ \u00b7 right first time")
 TARGET = re.compile(r"^target (\d+) of \d+")
 FEEDBACK = re.compile(r"^(Correct|Not quite|The answer is)")
 XK_TAB, XK_SPACE = 0xFF09, 0x0020  # X keysyms
+# Controls a screen reader must be able to name.
+NAMED_ROLES = {"push button", "radio button", "check box", "text", "entry", "list", "combo box", "list item", "alert",
+               "password text", "spin button", "link"}
+# What Tab must reach: every command the screen shows and lets be used. The
+# Jotter's button is the teacher's, kept out of the pupils' Tab order.
+TAB_ROLES = {"push button", "radio button", "check box"}
+NOT_TABBED = {"Jotter"}
+MOST_TABS = 60
+# Screens that can be made to show a notice: the command pressed and the start of the notice.
+NOTICES = {
+    "labeleditor": ("Save", re.compile(r"^Not saved yet: ")),
+    "myactivities": ("Play", re.compile(r"^Choose an activity first\.$")),
+    "statementeditor": ("Save", re.compile(r"^Saved\. Pupils now see these statements\.$")),
+}
+# Screens reached from another by a command: (from, command pressed, read as).
+REACHED = [("heattransfer", "Edit statements", "statementeditor", re.compile(r"^Edit statements"))]
+# A question asked on a screen: the command that asks and the answers it must offer as buttons.
+QUESTIONS = {"statementeditor": ("Restore our set", ["Restore our set", "Keep mine"])}
 DIAGRAM = re.compile(r"^Sankey diagram, .+: input (\d+ J|\?) .*useful (\d+ J|\?) .*wasted (\d+ J|\?)")
 
 
@@ -128,23 +154,47 @@ class Reader:
         self.keys = keys
         self.failures = []
         self.announced = []
+        self.alerts = []
+        self.focused = []
         pyatspi.Registry.registerEventListener(self.heard, "object:property-change:accessible-name")
+        pyatspi.Registry.registerEventListener(self.alerted, "object:state-changed:showing")
+        pyatspi.Registry.registerEventListener(self.focus, "object:state-changed:focused")
 
     def heard(self, event):
         try:
             name = event.source.name
+            role = event.source.getRoleName()
         except Exception:
             return
         if name and FEEDBACK.match(name):
             self.announced.append(name)
+        if role == "alert" and name:
+            self.alerts.append(name)
+
+    def alerted(self, event):
+        if not event.detail1:
+            return
+        try:
+            if event.source.getRoleName() == "alert" and event.source.name:
+                self.alerts.append(event.source.name)
+        except Exception:
+            pass
+
+    def focus(self, event):
+        if not event.detail1:
+            return
+        try:
+            self.focused.append((event.source.getRoleName(), event.source.name or ""))
+        except Exception:
+            pass
 
     def fail(self, screen, what):
         self.failures.append(f"{screen}: {what}")
         print(f"  FAIL {what}")
 
-    def read(self, screen):
+    def read(self, screen, via=None):
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
-        proc = subprocess.Popen([self.program, "--open", screen], env=env,
+        proc = subprocess.Popen([self.program, "--open", via[0] if via else screen], env=env,
                                 stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
         try:
             app = find_app(proc.pid, 15)
@@ -153,7 +203,15 @@ class Reader:
                 self.fail(screen, "no window on the accessibility bus")
                 return
             pump(0.3)  # let the first question be dealt
+            if via:
+                window = self.reach(screen, app, window, via[1], via[2])
+                if window is None:
+                    return
             self.check(screen, window)
+            if self.keys:
+                self.tab_round(screen, window)
+            self.notice(screen, window)
+            self.question(screen, window)
         finally:
             proc.terminate()
             try:
@@ -161,6 +219,95 @@ class Reader:
             except subprocess.TimeoutExpired:
                 proc.kill()
                 proc.wait()
+
+    def reach(self, screen, app, window, command, title):
+        """Presses `command` on `window`; the window it opens, or None."""
+        found = [n for n, _ in walk(window) if n.getRoleName() == "push button" and n.name == command]
+        if not found or not self.do(found[0], "Press"):
+            self.fail(screen, f"no command '{command}' to reach it by")
+            return None
+        end = time.monotonic() + 6
+        while time.monotonic() < end:
+            pump(0.2)
+            for i in range(app.childCount):
+                w = app.getChildAtIndex(i)
+                states = states_of(w) if w is not None else None
+                if states and states.contains(pyatspi.STATE_SHOWING) and title.match(w.name or ""):
+                    pump(0.3)
+                    return w
+        self.fail(screen, f"'{command}' opened no window")
+        return None
+
+    def commands_of(self, window):
+        return [(n, n.getRoleName(), n.name or "") for n, _ in walk(window)
+                if n.getRoleName() in TAB_ROLES and (n.name or "") not in NOT_TABBED
+                and states_of(n).contains(pyatspi.STATE_SENSITIVE)]
+
+    def tab_round(self, screen, window):
+        """Tab round the screen: every command it shows must take the keyboard on the way."""
+        wanted = self.commands_of(window)
+        self.focused.clear()
+        # What has the keyboard already is reached without a Tab.
+        reached = {(role, name) for n, role, name in wanted if states_of(n).contains(pyatspi.STATE_FOCUSED)}
+        for _ in range(min(MOST_TABS, 2 * len(wanted) + 12)):
+            pyatspi.Registry.generateKeyboardEvent(XK_TAB, None, pyatspi.KEY_SYM)
+            pump(0.06)
+            reached.update(self.focused)
+            self.focused.clear()
+            if all((role, name) in reached for _, role, name in wanted):
+                break
+        missed = [f"{role} '{name}'" for _, role, name in wanted if (role, name) not in reached]
+        for m in missed:
+            self.fail(screen, f"Tab does not reach {m}")
+        if not missed:
+            print(f"  Tab reaches every command: {len(wanted)}")
+
+    def notice(self, screen, window):
+        """Presses the command that brings up a notice: it must be announced as an alert, whole."""
+        if screen not in NOTICES:
+            return
+        command, expected = NOTICES[screen]
+        found = [n for n, _ in walk(window) if n.getRoleName() == "push button" and n.name == command]
+        self.alerts.clear()
+        if not found or not self.do(found[0], "Press"):
+            self.fail(screen, f"no command '{command}' to bring up a notice")
+            return
+        pump(1.0)
+        heard = [a for a in self.alerts if expected.match(a)]
+        shown = [n.name for n, _ in walk(window) if n.getRoleName() == "alert" and n.name]
+        if not heard:
+            self.fail(screen, f"'{command}': no notice announced (heard {self.alerts or 'nothing'})")
+        elif heard[-1] not in shown:
+            self.fail(screen, f"'{command}': the notice announced is not the whole text shown ({shown})")
+        else:
+            print(f"  notice announced: \"{heard[-1]}\"")
+
+    def question(self, screen, window):
+        """Presses the command that asks: the question is announced, its answers are buttons with the keyboard."""
+        if screen not in QUESTIONS:
+            return
+        command, answers = QUESTIONS[screen]
+        found = [n for n, _ in walk(window) if n.getRoleName() == "push button" and n.name == command]
+        self.alerts.clear()
+        if not found or not self.do(found[0], "Press"):
+            self.fail(screen, f"no command '{command}' to ask")
+            return
+        pump(1.0)
+        if not self.alerts:
+            self.fail(screen, f"'{command}': the question is not announced")
+        nodes = [(n, n.getRoleName(), n.name or "") for n, _ in walk(window)]
+        for answer in answers:
+            roles = [role for _, role, name in nodes if name == answer and role != "alert"]
+            if "push button" not in roles:
+                self.fail(screen, f"answer '{answer}' is no push button (found {roles or 'nothing'})")
+        focused = [name for n, _, name in nodes if states_of(n).contains(pyatspi.STATE_FOCUSED)]
+        if answers[0] not in focused:
+            self.fail(screen, f"the question's first answer does not have the keyboard (focus: {focused or 'none'})")
+        else:
+            print(f"  question announced, answers are buttons: {', '.join(answers)}")
+        last = [n for n, role, name in nodes if role == "push button" and name == answers[-1]]
+        if last:
+            self.do(last[0], "Press")
 
     def check(self, screen, window):
         nodes = list(walk(window))
@@ -190,6 +337,9 @@ class Reader:
                 print(f"  {desc}")
         if targets:
             print(f"  targets say what they point to: {len(targets)}")
+        unnamed = sorted({role for _, role, name, _ in roles if role in NAMED_ROLES and not name.strip()})
+        for role in unnamed:
+            self.fail(screen, f"a {role} has no name")
 
         is_quiz = screen in QUIZ_CHOICES or any(TALLY.search(name) for _, _, name, _ in roles)
         if not is_quiz:
@@ -287,14 +437,18 @@ def main():
     args = parser.parse_args()
     screens = args.screens or screens_of(args.program)
     reader = Reader(args.program, args.verbose, args.keys)
+    reached = [r for r in REACHED if not args.screens or r[2] in args.screens]
+    screens = [s for s in screens if s not in {r[2] for r in REACHED}]
     for n, screen in enumerate(screens):
         reader.read(screen)
         # Nothing at all on the bus from the first screen: the bus, not the program, is at fault.
         if n == 0 and reader.failures and all("no window on the accessibility bus" in f for f in reader.failures):
             print("atspi-read: no window reached the accessibility bus; AT-SPI is not working here", file=sys.stderr)
             sys.exit(2)
+    for start, command, screen, title in reached:
+        reader.read(screen, (start, command, title))
     print()
-    print(f"{len(screens)} screens read, {len(reader.failures)} problems")
+    print(f"{len(screens) + len(reached)} screens read, {len(reader.failures)} problems")
     for f in reader.failures:
         print(f"  {f}")
     sys.exit(1 if reader.failures else 0)

@@ -29,12 +29,21 @@ inline const Command NewQuestionCommand{"New Question", {120, 7920, 2685, 495}};
 // Creates one command label per command, element k of `labels` for command k,
 // in the shared command look. Each lights up while the pointer is over it;
 // call dimCommands from the screen's own mouse move to put them out again.
+// Tab reaches each, in the order given; Enter or Space works it as a click.
 void buildCommands(QWidget* screen, forms::ControlGroup<forms::Label>& labels, std::span<const Command> commands);
 void dimCommands(forms::ControlGroup<forms::Label>& labels);
 
 // Enter, Return or Space on `command`, when it has the keyboard, runs `run`,
 // as a click does: a command label works as a button does.
 void runOnKeys(forms::Label& command, std::function<void()> run);
+
+// A command that cannot be used now is greyed, passed over by Tab and read as
+// unavailable; a tap on it still tells its click, so that it can say why.
+void setAvailable(forms::Label& command, bool available);
+
+// Tab from the screen itself goes through `controls` in this order (those
+// hidden or unavailable are passed over), first to last.
+void chainTabOrder(std::span<QWidget* const> controls);
 
 // Option buttons, element k of `options` for caption k, with option `own` set:
 // the switch between the screens of one family, or between levels.
@@ -45,6 +54,7 @@ struct OptionSwitch {
     double points;
     int own;
 };
+// Tab reaches each; Enter or Space chooses it.
 void buildOptions(QWidget* screen, forms::ControlGroup<forms::OptionButton>& options, const OptionSwitch& look);
 
 } // namespace activity

@@ -111,6 +111,15 @@ bool Placing::eventFilter(QObject* watched, QEvent* event)
             return keyPressed(answer, static_cast<QKeyEvent*>(event)->key());
         break;
     }
+    case QEvent::FocusIn:
+        // The window hands its first answer label the focus as it opens: the
+        // screen keeps it, so that the first Tab lands on the first label.
+        if (answerIndex(widget) >= 0 && static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason)
+            QMetaObject::invokeMethod(this, [this, w = QPointer<QWidget>(widget)] {
+                if (w && w->hasFocus())
+                    screen_.setFocus(Qt::OtherFocusReason);
+            }, Qt::QueuedConnection);
+        break;
     case QEvent::FocusOut:
         if (answerIndex(widget) == picked_ && picked_ >= 0 && cursor_ >= 0
             && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)

@@ -50,20 +50,52 @@ void Question::ask(const QString& text, const QStringList& choices, std::functio
             command.place(Margin + k * (width + AnswerGap), AnswerTop, width, AnswerHeight);
         }
     }
+    if (!asking()) {
+        QWidget* had = window()->focusWidget();
+        focusBefore_ = had && !isAncestorOf(had) ? had : nullptr;
+    }
     show();
     raise();
     if (count > 0)
-        answers(0).setFocus(Qt::OtherFocusReason);
+        answers(0).setFocus(Qt::TabFocusReason); // shown: the keyboard is here now
+    forms::announceAlert(*this);
 }
 
 void Question::answer(int index)
 {
     if (!asking())
         return;
-    hide();
+    hide(); // the keyboard, if it was here, moves on as the answers go
+    QWidget* movedTo = window()->focusWidget();
     // Taken first: the answer may ask again.
     if (auto answered = std::exchange(answered_, nullptr))
         answered(index);
+    if (asking())
+        return;
+    // Back where the keyboard was, unless the answer sent it elsewhere.
+    if (focusBefore_ && focusBefore_->isVisible() && focusBefore_->isEnabled() && window()->focusWidget() == movedTo)
+        focusBefore_->setFocus(Qt::OtherFocusReason);
+    focusBefore_ = nullptr;
+}
+
+int Question::shownAnswers() const
+{
+    int visible = 0;
+    answers.forEach([&visible](int, const forms::Label& a) { visible += a.isVisibleTo(a.parentWidget()) ? 1 : 0; });
+    return visible;
+}
+
+bool Question::focusNextPrevChild(bool next)
+{
+    const int shown = shownAnswers();
+    if (!asking() || shown == 0)
+        return Control::focusNextPrevChild(next);
+    int at = 0;
+    for (int k = 0; k < shown; ++k)
+        if (answers(k).hasFocus())
+            at = k;
+    answers((at + (next ? 1 : -1) + shown) % shown).setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 void Question::paintEvent(QPaintEvent*)
@@ -76,8 +108,7 @@ void Question::paintEvent(QPaintEvent*)
 
 void Question::keyPressEvent(QKeyEvent* event)
 {
-    int visible = 0;
-    answers.forEach([&visible](int, forms::Label& a) { visible += a.isVisibleTo(a.parentWidget()) ? 1 : 0; });
+    const int visible = shownAnswers();
     if (event->key() == Qt::Key_Escape && visible > 0)
         answer(visible - 1);
     else

@@ -3,11 +3,12 @@
 // with up to three answers as large commands: it covers what lies beneath
 // it (an editor's commands, a list) until it is answered. The editors and My
 // Activities ask with it; a screen reader hears it as an alert, its answers
-// as buttons.
+// as buttons. It holds the keyboard while it asks: Tab goes round its answers.
 
 #include "forms/controlgroup.h"
 #include "forms/label.h"
 
+#include <QPointer>
 #include <QStringList>
 #include <functional>
 
@@ -30,10 +31,15 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Tab stays among the answers until one is chosen.
+    bool focusNextPrevChild(bool next) override;
 
 private:
+    int shownAnswers() const;
+
     forms::Label& text_;
     std::function<void(int)> answered_;
+    QPointer<QWidget> focusBefore_; // given the keyboard back once answered
 };
 
 } // namespace activity

@@ -32,6 +32,13 @@ constexpr float CommandsLeft = 9000, CommandWidth = 2880, CommandHeight = 540, C
 
 QString quoted(const QString& title) { return QStringLiteral("\u201C%1\u201D").arg(title); }
 
+// The kind as its command names it: "New labelling activity" is a "labelling activity".
+QString kindName(const activity::OwnKind& kind)
+{
+    const QString made = kind.newCommand;
+    return made.startsWith(QLatin1String("New "), Qt::CaseInsensitive) ? made.mid(4) : made;
+}
+
 } // namespace
 
 MyActivitiesPlaces standardActivityPlaces()
@@ -101,6 +108,31 @@ MyActivities::MyActivities(forms::Screens& screens, std::vector<const activity::
             control.setFocusPolicy(Qt::TabFocus);
             control.installEventFilter(this);
         });
+    for (int r = 0; r < RowsPerPage; ++r)
+        forms::setAccessibleNameSource(rows(r), [this, r] { return spokenRow(r); });
+    // Tab: the rows, the commands beside them, the pages, then Exit and the Jotter.
+    std::vector<QWidget*> order;
+    rows.forEach([&order](int, Label& row) { order.push_back(&row); });
+    commands.forEach([&order](int, Label& command) { order.push_back(&command); });
+    for (QWidget* w : std::initializer_list<QWidget*>{&pageLinks(0), &pageLinks(1), &exitButton, &jotterButton})
+        order.push_back(w);
+    for (std::size_t k = 1; k < order.size(); ++k)
+        setTabOrder(order[k - 1], order[k]);
+}
+
+QString MyActivities::spokenRow(int row) const
+{
+    const int index = page_ * RowsPerPage + row;
+    if (index >= int(listed_.size()))
+        return rows(row).caption();
+    const ListedActivity& listed = listed_[std::size_t(index)];
+    QStringList said{listed.caption()};
+    if (listed.file.kind)
+        said << kindName(*listed.file.kind);
+    said << activity::originName(listed.file.origin);
+    if (index == selected_)
+        said << QStringLiteral("chosen: Enter plays it");
+    return said.join(QStringLiteral(", "));
 }
 
 bool MyActivities::eventFilter(QObject* watched, QEvent* event)
@@ -192,6 +224,12 @@ void MyActivities::select(int index)
 {
     selected_ = index >= 0 && index < int(listed_.size()) ? index : -1;
     moveOverBackground({});
+    // The chosen row holds the keyboard, so that Enter plays it.
+    if (selected_ >= 0 && selected_ / RowsPerPage == page_ && !question.asking()) {
+        Label& row = rows(selected_ % RowsPerPage);
+        row.setFocus(Qt::OtherFocusReason);
+        forms::announceName(row);
+    }
 }
 
 void MyActivities::tapRow(int row)

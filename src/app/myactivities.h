@@ -57,6 +57,9 @@ public:
     void tapRow(int row);
     void select(int index); // into listed(); -1 for none
     int selected() const { return selected_; }
+    // What a screen reader hears of row `row` of the page: its title, its
+    // kind, where it comes from, and whether it is the chosen one.
+    QString spokenRow(int row) const;
 
     void play();
     void edit();

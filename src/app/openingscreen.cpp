@@ -45,6 +45,7 @@ OpeningScreen::OpeningScreen(forms::Screens& screens)
     for (forms::CheckBox* box : {&hideDesktop, &fitToScreen}) {
         box->setDesignFont("Arial", 12, true);
         box->setForeColor(forms::Yellow);
+        box->setFocusPolicy(Qt::TabFocus); // Space turns it over
     }
     guideLink = new Label(this, QStringLiteral("guideLink"));
     forms::design(*guideLink, "Teachers' Guide", {9600, 1680, 2235, 375}, BlackLinkLook);

@@ -1,4 +1,5 @@
 #include "app/teacherguide.h"
+#include "activity/commands.h"
 #include "app/guidepages.h"
 #include "activity/setup.h"
 #include "forms/accessible.h"
@@ -86,7 +87,10 @@ TeacherGuide::TeacherGuide(forms::Screens& screens, int number, const std::vecto
         designTable(page);
 
     connect(&commands, &forms::GroupSignals::clicked, this, &TeacherGuide::follow);
-    commands.forEach([](int, Label& command) { forms::setAccessibleRole(command, QAccessible::Button); });
+    commands.forEach([](int, Label& command) {
+        forms::setAccessibleRole(command, QAccessible::Button);
+        activity::runOnKeys(command, [&command] { forms::pressControl(command); }); // Tab reaches it, Enter works it
+    });
 }
 
 void TeacherGuide::designIntroduction()

@@ -14,6 +14,7 @@ namespace forms {
 namespace {
 
 const char* const RoleProperty = "tavrenelAccessibleRole";
+const char* const UnavailableProperty = "tavrenelUnavailable";
 
 // Texts worked out on demand, by control and kind of text (name or
 // description); a control's entries go when the control does.
@@ -91,6 +92,8 @@ public:
     QAccessible::State state() const override
     {
         QAccessible::State s = QAccessibleWidget::state();
+        if (widget()->property(UnavailableProperty).toBool())
+            s.disabled = true;
         if (const auto* box = qobject_cast<const CheckBox*>(widget())) {
             s.checkable = true;
             s.checked = box->value() != 0;
@@ -167,6 +170,24 @@ void setAccessibleNameSource(QWidget& control, std::function<QString()> name)
 void setAccessibleDescriptionSource(QWidget& control, std::function<QString()> description)
 {
     setTextSource(control, QAccessible::Description, std::move(description));
+}
+
+void setAccessibleUnavailable(QWidget& control, bool unavailable)
+{
+    if (control.property(UnavailableProperty).toBool() == unavailable)
+        return;
+    control.setProperty(UnavailableProperty, unavailable);
+    QAccessible::State changed;
+    changed.disabled = true;
+    QAccessibleStateChangeEvent event(&control, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+void announceAlert(QWidget& control)
+{
+    QAccessibleEvent shown(&control, QAccessible::Alert);
+    QAccessible::updateAccessibility(&shown);
+    announceName(control);
 }
 
 void announceName(QWidget& control)

@@ -35,6 +35,21 @@ void drawCaption(QPainter& painter, const QWidget& w, const QRect& area, const Q
                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, caption);
 }
 
+bool pressKey(const QKeyEvent& event)
+{
+    return event.key() == Qt::Key_Space || event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+}
+
+// The dotted ring of the control that has the keyboard.
+void drawFocus(QPainter& painter, const QWidget& w, const QRect& area, const QColor& colour)
+{
+    if (!w.hasFocus())
+        return;
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(colour, 1, Qt::DotLine));
+    painter.drawRect(area.adjusted(0, 0, -1, -1));
+}
+
 } // namespace
 
 Button::Button(QWidget* parent, const QString& name, int index) : PictureHolder(parent, name, index)
@@ -64,7 +79,7 @@ void Button::mouseReleaseEvent(QMouseEvent* event)
 
 void Button::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+    if (pressKey(*event))
         activate();
     else
         PictureHolder::keyPressEvent(event);
@@ -117,6 +132,14 @@ void CheckBox::setCaption(const QString& caption) { caption_ = caption; update()
 
 void CheckBox::activate() { setValue(value_ ? 0 : 1); }
 
+void CheckBox::keyPressEvent(QKeyEvent* event)
+{
+    if (pressKey(*event))
+        activate();
+    else
+        Control::keyPressEvent(event);
+}
+
 void CheckBox::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -134,6 +157,7 @@ void CheckBox::paintEvent(QPaintEvent*)
                                         QPointF(box.right() - 2.5, box.top() + 3)}));
     }
     drawCaption(painter, *this, area, foreColor(), caption_);
+    drawFocus(painter, *this, area, foreColor());
 }
 
 OptionButton::OptionButton(QWidget* parent, const QString& name, int index) : Control(parent, name, index)
@@ -172,6 +196,15 @@ void OptionButton::activate()
 
 void OptionButton::setCaption(const QString& caption) { caption_ = caption; update(); }
 
+// As a screen reader's press: the option already chosen stays as it is.
+void OptionButton::keyPressEvent(QKeyEvent* event)
+{
+    if (pressKey(*event))
+        setValue(true);
+    else
+        Control::keyPressEvent(event);
+}
+
 void OptionButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -189,6 +222,7 @@ void OptionButton::paintEvent(QPaintEvent*)
     }
     painter.setBrush(Qt::NoBrush);
     drawCaption(painter, *this, area, foreColor(), caption_);
+    drawFocus(painter, *this, area, foreColor());
 }
 
 Frame::Frame(QWidget* parent, const QString& name, int index) : Control(parent, name, index)

@@ -1,4 +1,5 @@
 #include "forms/notice.h"
+#include "forms/accessible.h"
 #include "forms/screen.h"
 
 #include <QFontMetrics>
@@ -18,6 +19,9 @@ Notice::Notice(Screen& screen, const QString& text)
     setDesignFont(QStringLiteral("Arial"), 12, true);
     setForeColor(NoticeText);
     setBackColor(NoticeBack);
+    // Read out whole as it appears, wherever the screen reader is.
+    setAccessibleRole(*this, QAccessible::AlertMessage);
+    setAccessibleName(caption_);
     const int textWidth = toPixels(NoticeWidth, screen.scale()) - 2 * PaddingPixels;
     const int textHeight = QFontMetrics(font()).boundingRect(QRect(0, 0, textWidth, 10000),
                                                              Qt::AlignCenter | Qt::TextWordWrap, caption_).height();
@@ -36,6 +40,7 @@ Notice& Notice::post(Screen& screen, const QString& text)
     auto* notice = new Notice(screen, text);
     notice->show();
     notice->raise();
+    announceAlert(*notice);
     return *notice;
 }
 

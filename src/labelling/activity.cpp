@@ -110,6 +110,14 @@ void LabellingActivity::load()
         data_.extras.afterLoad(*this);
     placing.attach();
     touches.attach();
+    // Tab: the answer labels (which take it once attached), then the commands
+    // along the foot from the left, then the variant switch.
+    std::vector<QWidget*> order;
+    answers.forEach([&order](int, Label& answer) { order.push_back(&answer); });
+    for (const int command : {StartAgain, CheckScore, Exit})
+        order.push_back(&commands(command));
+    variantSwitch.forEach([&order](int, forms::OptionButton& option) { order.push_back(&option); });
+    activity::chainTabOrder(order);
 }
 
 void LabellingActivity::moveOverBackground(const forms::MouseArgs&)

@@ -92,10 +92,29 @@ QPointF nearestOnBox(const forms::TwipRect& box, QPointF point)
     return {std::clamp<qreal>(point.x(), box.left, box.left + box.width), std::clamp<qreal>(point.y(), box.top, box.top + box.height)};
 }
 
+// What a screen reader hears of the part label `label` points to, on a
+// picture `pixels` in size: until the teacher describes it, where it lies.
+QString pointsTo(const OwnLabel& label, QSize pixels)
+{
+    const auto percent = [](double at, int whole) { return int(std::lround(100 * at / std::max(1, whole))); };
+    return QStringLiteral("a part of the picture %1% across and %2% down")
+        .arg(percent(label.part.x(), pixels.width()))
+        .arg(percent(label.part.y(), pixels.height()));
+}
+
+// What a screen reader hears of the picture itself.
+QString pictureDescription(const OwnActivity& activity)
+{
+    return QStringLiteral("The picture of \u201C%1\u201D, with %2 numbered targets on it")
+        .arg(activity.title)
+        .arg(activity.labels.size());
+}
+
 // The table of the screen for `activity`, and where its picture lies.
 struct OwnScreen {
     ActivityData table;
     forms::TwipRect picture;
+    QString described; // the picture, as a screen reader hears it
 };
 
 // The screen for `activity`, whose picture is `pixels` in size.
@@ -118,7 +137,8 @@ OwnScreen screenFor(const OwnActivity& activity, QSize pixels)
         d.items.clear();
         for (const OwnLabel& label : activity.labels)
             d.items.push_back({label.answer, picture.left + float(label.target.x()) * s, picture.top + float(label.target.y()) * s,
-                               float(label.target.width()) * s, float(label.target.height()) * s, 0, 0});
+                               float(label.target.width()) * s, float(label.target.height()) * s, 0, 0,
+                               pointsTo(label, pixels)});
         area.height -= 240;
     } while (dealHomes(d.items, picture.top + picture.height + 2 * Gap) > HomesFoot && area.height > 1200);
     d.answerPoints = answerPoints(d.items);
@@ -129,7 +149,7 @@ OwnScreen screenFor(const OwnActivity& activity, QSize pixels)
             d.lines.push_back(leaderLine(i, float(from.x()), float(from.y()), float(part.x()), float(part.y())));
     }
     // The picture is placed by the screen itself; the table names no file.
-    return {d, picture};
+    return {d, picture, pictureDescription(activity)};
 }
 
 // The screen, holding the table it plays from for as long as it lives.
@@ -146,6 +166,8 @@ public:
         image_.setStretch(true);
         image_.place(own.picture.left, own.picture.top, own.picture.width, own.picture.height);
         image_.lower(); // beneath the leader lines, targets and answers
+        image_.setAccessibleName(own.described);
+        image_.setAccessibleDescription(own.described);
     }
 
     void load() override

@@ -109,6 +109,13 @@ void UnitsMatch::load()
     showLevels.start();
     placing.attach();
     touches.attach();
+    // Tab: the answer labels, the commands along the foot from the left, the levels.
+    std::vector<QWidget*> order;
+    answers.forEach([&order](int, forms::Label& answer) { order.push_back(&answer); });
+    for (const int command : {NewQuestion, StartAgain, CheckScore, Exit})
+        order.push_back(&commands(command));
+    levels.forEach([&order](int, forms::OptionButton& level) { order.push_back(&level); });
+    activity::chainTabOrder(order);
 }
 
 void UnitsMatch::setPair(int i, const UnitPair& pair)

@@ -76,8 +76,16 @@ LabelEditor::LabelEditor(forms::Screens& screens, const QString& path, const QSt
     caption(this, QStringLiteral("titleCaption"), tr("Title"), {240, 150, 1860, 450});
     caption(this, QStringLiteral("instructionCaption"), tr("Instruction"), {240, 690, 1860, 450});
     activity::buildCommands(this, commands, Commands);
-    commands.forEach([this](int k, forms::Label& command) { activity::runOnKeys(command, [this, k] { runCommand(k); }); });
     connect(&commands, &forms::GroupSignals::clicked, this, &LabelEditor::runCommand);
+    // Tab: the texts at the top, the picture and each label's box and ring,
+    // the chosen label's answer, then the commands along the foot.
+    std::vector<QWidget*> order{&title.widget, &instruction.widget, &commands(ChoosePicture), &board.picture};
+    for (int k = 0; k < MostOwnLabels; ++k)
+        order.insert(order.end(), {&board.boxes(k), &board.parts(k)});
+    order.insert(order.end(), {&answer.widget, &commands(DeleteLabel)});
+    for (const int k : {Undo, Redo, TryIt, Save, Exit})
+        order.push_back(&commands(k));
+    activity::chainTabOrder(order);
 
     connect(&title.widget, &QLineEdit::textEdited, &draft, &LabelDraft::setTitle);
     connect(&instruction.widget, &QLineEdit::textEdited, &draft, &LabelDraft::setInstruction);
@@ -256,15 +264,15 @@ void LabelEditor::showChosen(int index)
     answer.showText(any ? draft.label(index).answer : QString());
     answerCaption.setCaption(any ? tr("Answer %1").arg(index + 1) : tr("Answer"));
     answer.widget.setAccessibleName(any ? tr("Answer for label %1").arg(index + 1) : tr("Answer"));
-    commands(DeleteLabel).setForeColor(any ? forms::Yellow : activity::UnavailableGrey);
+    activity::setAvailable(commands(DeleteLabel), any);
     showState();
 }
 
 void LabelEditor::showState()
 {
     emptyPicture.setVisible(!draft.hasPicture());
-    commands(Undo).setForeColor(draft.history().canUndo() ? forms::Yellow : activity::UnavailableGrey);
-    commands(Redo).setForeColor(draft.history().canRedo() ? forms::Yellow : activity::UnavailableGrey);
+    activity::setAvailable(commands(Undo), draft.history().canUndo());
+    activity::setAvailable(commands(Redo), draft.history().canRedo());
     setWindowTitle(tr("Make a Labelling Activity") + (hasChanges() ? QStringLiteral(" *") : QString()));
     QString text;
     if (!draft.hasPicture())

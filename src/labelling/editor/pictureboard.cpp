@@ -14,7 +14,9 @@ namespace {
 
 constexpr float MarkSize = 480;     // twips: a ring a finger can take hold of, whole on the screen
 constexpr float DragStart = 60;     // twips the pointer moves before a press is a drag
-constexpr float KeyStep = 150;      // twips an arrow key moves a box or ring
+constexpr float KeyStep = 150;      // twips an arrow key moves a box, a ring or the cross
+constexpr float FineStep = 30;      // with Shift, on the picture
+constexpr float CursorSize = 360;   // twips
 const QColor ChosenBack{0, 0, 150};
 const QColor Placeholder{255, 160, 60};
 
@@ -61,13 +63,39 @@ void PartMark::paintEvent(QPaintEvent*)
     }
 }
 
+PictureCursor::PictureCursor(QWidget* parent, const QString& name) : Control(parent, name)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+}
+
+void PictureCursor::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF area = forms::paintInDesignPixels(painter, twips(), size());
+    const QPointF c = area.center();
+    // Dark under light, so that the cross shows on any picture.
+    for (const auto& [colour, width] : {std::pair{QColor(Qt::black), 5.0}, std::pair{forms::Orange, 2.5}}) {
+        painter.setPen(QPen(colour, width));
+        painter.drawLine(QPointF(area.left() + 2, c.y()), QPointF(c.x() - 4, c.y()));
+        painter.drawLine(QPointF(c.x() + 4, c.y()), QPointF(area.right() - 2, c.y()));
+        painter.drawLine(QPointF(c.x(), area.top() + 2), QPointF(c.x(), c.y() - 4));
+        painter.drawLine(QPointF(c.x(), c.y() + 4), QPointF(c.x(), area.bottom() - 2));
+    }
+}
+
 PictureBoard::PictureBoard(forms::Screen& screen, LabelDraft& draft, const forms::TwipRect& area)
-    : QObject(&screen), picture(*new forms::Image(&screen, QStringLiteral("picture"))), screen_(screen),
-      draft_(draft), area_(area), shown_(area)
+    : QObject(&screen), picture(*new forms::Image(&screen, QStringLiteral("picture"))), cursor(*new PictureCursor(&screen, QStringLiteral("pictureCursor"))),
+      screen_(screen), draft_(draft), area_(area), shown_(area)
 {
     picture.setStretch(true);
     picture.setCursor(Qt::CrossCursor);
-    forms::setAccessibleNameSource(picture, [] { return tr("The picture: tap a part of it to label that part"); });
+    picture.setFocusPolicy(Qt::TabFocus);
+    picture.installEventFilter(this);
+    forms::setAccessibleRole(picture, QAccessible::Graphic);
+    forms::setAccessibleNameSource(picture, [this] { return pictureName(); });
     for (int k = 0; k < MostOwnLabels; ++k) {
         forms::Line& leader = leaders.create(&screen, k);
         leader.setPen(forms::Yellow, 2);
@@ -119,6 +147,7 @@ PictureBoard::PictureBoard(forms::Screen& screen, LabelDraft& draft, const forms
     connect(&draft_, &LabelDraft::pictureChanged, this, [this] {
         picture.setPicture(QPixmap::fromImage(draft_.picture())); // decoded once, when chosen or read
         layOut();
+        placeCursor({shown_.left + shown_.width / 2, shown_.top + shown_.height / 2}); // a new picture: its middle
     });
     connect(&draft_, &LabelDraft::labelMoved, this, &PictureBoard::placeLabel);
     connect(&draft_, &LabelDraft::labelRenamed, this, &PictureBoard::placeLabel);
@@ -130,6 +159,7 @@ PictureBoard::PictureBoard(forms::Screen& screen, LabelDraft& draft, const forms
         layOut();
         choose(std::min(k, draft_.count() - 1));
     });
+    cursorAt_ = {area.left + area.width / 2, area.top + area.height / 2};
     layOut();
 }
 
@@ -157,6 +187,7 @@ void PictureBoard::layOut()
     shown_ = fitPicture(QSizeF(draft_.pictureSize()), area_);
     picture.place(shown_.left, shown_.top, shown_.width, shown_.height);
     picture.setVisible(draft_.hasPicture());
+    placeCursor(cursorAt_); // kept on the picture
     for (int k = 0; k < MostOwnLabels; ++k) {
         const bool used = k < draft_.count();
         leaders(k).setVisible(used);
@@ -265,6 +296,16 @@ void PictureBoard::release(QPointF pointer)
 
 bool PictureBoard::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == &picture) {
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut || event->type() == QEvent::Hide) {
+            cursor.setVisible(picture.hasFocus() && picture.isVisible());
+            cursor.raise();
+        } else if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            return keyOnPicture(key->key(), key->modifiers().testFlag(Qt::ShiftModifier));
+        }
+        return false;
+    }
     if (event->type() != QEvent::KeyPress)
         return false;
     const auto* key = static_cast<QKeyEvent*>(event);
@@ -273,6 +314,41 @@ bool PictureBoard::eventFilter(QObject* watched, QEvent* event)
         return false;
     const bool onPart = qobject_cast<PartMark*>(watched) != nullptr;
     return keyPressed(control->index(), key->key(), onPart || key->modifiers().testFlag(Qt::ShiftModifier));
+}
+
+QString PictureBoard::pictureName() const
+{
+    const QPointF at = cursorAt_ - QPointF(shown_.left, shown_.top);
+    const int across = int(std::lround(100 * at.x() / std::max(1.0f, shown_.width)));
+    const int down = int(std::lround(100 * at.y() / std::max(1.0f, shown_.height)));
+    return tr("The picture: tap a part of it to label that part, or move the cross with the arrow keys and press Enter. "
+              "The cross is %1% across and %2% down.").arg(across).arg(down);
+}
+
+void PictureBoard::placeCursor(QPointF at)
+{
+    cursorAt_ = {std::clamp<qreal>(at.x(), shown_.left, shown_.left + shown_.width),
+                 std::clamp<qreal>(at.y(), shown_.top, shown_.top + shown_.height)};
+    cursor.place(float(cursorAt_.x()) - CursorSize / 2, float(cursorAt_.y()) - CursorSize / 2, CursorSize, CursorSize);
+}
+
+// The arrow keys move the cross (Shift finely); Enter or Space adds a part under it.
+bool PictureBoard::keyOnPicture(int key, bool fine)
+{
+    const float step = fine ? FineStep : KeyStep;
+    switch (key) {
+    case Qt::Key_Left: placeCursor(cursorAt_ + QPointF(-step, 0)); break;
+    case Qt::Key_Right: placeCursor(cursorAt_ + QPointF(step, 0)); break;
+    case Qt::Key_Up: placeCursor(cursorAt_ + QPointF(0, -step)); break;
+    case Qt::Key_Down: placeCursor(cursorAt_ + QPointF(0, step)); break;
+    case Qt::Key_Return: case Qt::Key_Enter: case Qt::Key_Space:
+        draft_.addPart(toPicture(cursorAt_));
+        return true;
+    default:
+        return false;
+    }
+    forms::announceName(picture);
+    return true;
 }
 
 bool PictureBoard::keyPressed(int index, int key, bool part)

@@ -29,6 +29,16 @@ private:
     bool chosen_ = false;
 };
 
+// The cross the keyboard moves over the picture; its centre is the point.
+class PictureCursor : public forms::Control {
+    Q_OBJECT
+public:
+    PictureCursor(QWidget* parent, const QString& name);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
 class PictureBoard : public QObject {
     Q_OBJECT
 public:
@@ -38,6 +48,12 @@ public:
     forms::ControlGroup<forms::Line> leaders{QStringLiteral("leaders")};
     forms::ControlGroup<PartMark> parts{QStringLiteral("parts")};
     forms::ControlGroup<forms::Label> boxes{QStringLiteral("boxes")};
+    PictureCursor& cursor;
+
+    // Where the keyboard's cross stands, in screen twips.
+    QPointF cursorAt() const { return cursorAt_; }
+    // What a screen reader hears of the picture.
+    QString pictureName() const;
 
     // The label being worked on, or -1.
     int chosen() const { return chosen_; }
@@ -65,6 +81,8 @@ private:
     void drag(QPointF pointer, int buttons);
     void release(QPointF pointer);
     bool keyPressed(int index, int key, bool shift);
+    bool keyOnPicture(int key, bool fine);
+    void placeCursor(QPointF at);
 
     forms::Screen& screen_;
     LabelDraft& draft_;
@@ -76,6 +94,7 @@ private:
     int heldIndex_ = -1;
     QPointF heldFrom_, heldOrigin_;
     bool heldMoved_ = false;
+    QPointF cursorAt_;
 };
 
 } // namespace labelling

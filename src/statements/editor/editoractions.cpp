@@ -1,6 +1,7 @@
 // The statement editor's commands: saving, restoring our set, playing and
 // leaving, the questions asked first and the notes on the file; and opening
 // the editor.
+#include "activity/commands.h"
 #include "activity/looks.h"
 #include "activity/ownkind.h"
 #include "forms/design.h"
@@ -165,10 +166,9 @@ void StatementEditor::showFileNote()
 // What cannot be done now is greyed: nothing to undo or redo, no set of the teacher's to restore.
 void StatementEditor::greyCommands()
 {
-    const QColor& grey = activity::UnavailableGrey;
-    commands(Undo).setForeColor(history.stack.canUndo() ? forms::Yellow : grey);
-    commands(Redo).setForeColor(history.stack.canRedo() ? forms::Yellow : grey);
-    commands(Restore).setForeColor(source_.teacherSet ? forms::Yellow : grey);
+    activity::setAvailable(commands(Undo), history.stack.canUndo());
+    activity::setAvailable(commands(Redo), history.stack.canRedo());
+    activity::setAvailable(commands(Restore), source_.teacherSet);
 }
 
 // A question over the commands until it is answered; a notice gives it room.

@@ -141,6 +141,18 @@ void StatementEditor::build()
         connect(&choices[std::size_t(k)]->widget, &QLineEdit::editingFinished, this, &StatementEditor::commitChoices);
     connect(&history.stack, &QUndoStack::indexChanged, this, &StatementEditor::greyCommands);
     connect(&history.stack, &QUndoStack::cleanChanged, this, &StatementEditor::greyCommands);
+
+    // Tab: down the fields as they stand on the screen, the list's commands
+    // under the list, then the commands along the foot.
+    std::vector<QWidget*> order{&title.widget, &instruction.widget};
+    for (activity::TextField* choice : choices)
+        order.push_back(&choice->widget);
+    order.push_back(&list.widget);
+    rowCommands.forEach([&order](int, Label& command) { order.push_back(&command); });
+    for (QWidget* field : std::initializer_list<QWidget*>{&statement.widget, &answer.widget, &reason.widget})
+        order.push_back(field);
+    commands.forEach([&order](int, Label& command) { order.push_back(&command); });
+    activity::chainTabOrder(order);
 }
 
 void StatementEditor::load()
