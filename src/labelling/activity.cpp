@@ -3,6 +3,8 @@
 #include "activity/setup.h"
 #include "forms/screens.h"
 
+#include <algorithm>
+
 namespace labelling {
 
 namespace {
@@ -12,7 +14,7 @@ const activity::Command Commands[] = {activity::ExitCommand, activity::StartAgai
                                       {QStringLiteral("Show Answers"), {480, 7920, 2565, 495}}};
 
 // A tick or a cross a class reads from the back: white on green or red.
-constexpr float MarkSide = 420;
+constexpr float MarkSide = 390;
 const QColor RightGreen(0, 128, 0), WrongRed(200, 0, 0), MarkText(255, 255, 255);
 const QString Tick = QStringLiteral("\u2713"), Cross = QStringLiteral("\u2717");
 
@@ -98,7 +100,9 @@ void LabellingActivity::buildMarks()
     for (int t = 0; t < data_.targetCount(); ++t) {
         const forms::TwipRect box = data_.items[t].target();
         Label& mark = marks.create(this, t);
-        forms::design(mark, Tick, {box.left + box.width - MarkSide / 2, box.top - MarkSide / 2, MarkSide, MarkSide},
+        // Inside the box's right end, so that on a crowded picture it is plain which box it marks.
+        const float side = std::min(MarkSide, box.height);
+        forms::design(mark, Tick, {box.left + box.width - side, box.top + (box.height - side) / 2, side, side},
                       {"Arial", 15.75, true, MarkText, RightGreen, true, true, Label::Align::Center});
         mark.hide();
     }
