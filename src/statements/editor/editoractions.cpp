@@ -161,6 +161,15 @@ void StatementEditor::greyCommands()
     commands(Undo).setForeColor(history.stack.canUndo() ? forms::Yellow : grey);
     commands(Redo).setForeColor(history.stack.canRedo() ? forms::Yellow : grey);
     commands(Restore).setForeColor(source_.teacherSet ? forms::Yellow : grey);
+    // A new quiz is named by its choices as they stand.
+    if (file_.isNew() && history.draft().ownQuiz) {
+        const QStringList& c = history.draft().choices;
+        const bool trueFalse = c.size() == 2 && c[0].trimmed().compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0
+                               && c[1].trimmed().compare(QStringLiteral("False"), Qt::CaseInsensitive) == 0;
+        target_.heading = trueFalse ? tr("New true/false quiz") : tr("New quiz");
+        heading.setCaption(target_.heading);
+        setCaption(target_.heading);
+    }
 }
 
 // A question over the commands until it is answered; a notice gives it room.
