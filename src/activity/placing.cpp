@@ -39,8 +39,9 @@ void Placing::attach()
     for (int i = 0; i < board_.count(); ++i) {
         board_.answer(i).setFocusPolicy(Qt::TabFocus);
         forms::setAccessibleRole(board_.answer(i), QAccessible::Button);
-        forms::setAccessibleNameSource(board_.target(i), [this, i] { return targetName(i); });
     }
+    for (int i = 0; i < board_.targetCount(); ++i)
+        forms::setAccessibleNameSource(board_.target(i), [this, i] { return targetName(i); });
 }
 
 // "target 3 of 8, empty", or "target 3 of 8, holds 'turbine'": read from
@@ -52,8 +53,21 @@ QString Placing::targetName(int t) const
     for (int i = 0; i < board_.count(); ++i)
         if (board_.answer(i).left() == target.left() && board_.answer(i).top() == target.top())
             held << QStringLiteral("'%1'").arg(board_.answer(i).caption());
-    const QString which = QStringLiteral("target %1 of %2, ").arg(t + 1).arg(board_.count());
+    const QString which = QStringLiteral("target %1 of %2, ").arg(t + 1).arg(board_.targetCount());
     return which + (held.isEmpty() ? QStringLiteral("empty") : QStringLiteral("holds ") + held.join(QStringLiteral(" and ")));
+}
+
+bool Placing::liesInABox(int answer) const
+{
+    const forms::Label& label = board_.answer(answer);
+    for (int i = 0; i < board_.count(); ++i) {
+        const forms::Label& home = board_.home(i);
+        if (home.left() == label.left() && home.top() == label.top())
+            return true;
+        if (i < board_.targetCount() && board_.target(i).left() == label.left() && board_.target(i).top() == label.top())
+            return true;
+    }
+    return false;
 }
 
 int Placing::answerIndex(const QObject* o) const
@@ -66,7 +80,7 @@ int Placing::answerIndex(const QObject* o) const
 
 int Placing::boxIndex(const QObject* o, bool targets) const
 {
-    for (int i = 0; i < board_.count(); ++i)
+    for (int i = 0; i < (targets ? board_.targetCount() : board_.count()); ++i)
         if ((targets ? &board_.target(i) : &board_.home(i)) == o)
             return i;
     return -1;
@@ -138,6 +152,8 @@ void Placing::tapped(QWidget* on, QPointF twipsOnScreen)
         // The screen's own release lets a tapped label go where it lies.
         if (answer == picked_)
             cancel();
+        else if (picked_ >= 0 && board_.landing() == AnswerBoard::Landing::NearestBoxOneEach && liesInABox(answer))
+            putDownAt({board_.answer(answer).left(), board_.answer(answer).top()}); // the two swap
         else
             pickUp(answer);
         return;
@@ -166,7 +182,7 @@ bool Placing::keyPressed(int answer, int key)
         // The keyboard starts on the target the label lies on, else on the first.
         const forms::Label& label = board_.answer(answer);
         cursor_ = 0;
-        for (int t = 0; t < board_.count(); ++t)
+        for (int t = 0; t < board_.targetCount(); ++t)
             if (board_.target(t).left() == label.left() && board_.target(t).top() == label.top())
                 cursor_ = t;
         showCursor(true);
@@ -246,7 +262,7 @@ void Placing::cancel()
 
 void Placing::moveCursor(int step)
 {
-    const int n = board_.count();
+    const int n = board_.targetCount();
     if (n == 0)
         return;
     showCursor(false);
@@ -256,7 +272,7 @@ void Placing::moveCursor(int step)
 
 void Placing::showCursor(bool on)
 {
-    if (cursor_ < 0 || cursor_ >= board_.count())
+    if (cursor_ < 0 || cursor_ >= board_.targetCount())
         return;
     forms::Label& target = board_.target(cursor_);
     if (on) {

@@ -3,7 +3,9 @@
 // boards whose drags are unreliable. A tap (a press and release that does not
 // move) on an answer label picks it up; a tap on a target or home box puts
 // it there, a tap anywhere else puts it down there, a tap on the picked label
-// again puts it down where it is. The keyboard does the same: Tab moves
+// again puts it down where it is. Where a box holds one label, a tap on a
+// label in a box while another is picked up puts the picked one there, and
+// the two swap. The keyboard does the same: Tab moves
 // through the answer labels, Enter picks one up, the arrow keys or Tab move
 // through the targets, Enter places it, Escape cancels. Every placing ends in
 // the board's own drop pass, exactly as a drag that ends there would.
@@ -54,6 +56,8 @@ private:
     void moveCursor(int step);
     void showCursor(bool on);
     int answerIndex(const QObject* o) const;
+    // Whether answer label `answer` lies exactly in a target or a home box.
+    bool liesInABox(int answer) const;
     int boxIndex(const QObject* o, bool targets) const;
 
     forms::Screen& screen_;

@@ -27,6 +27,13 @@ bool insideCaptureZone(const forms::TwipRect& box, Corner label);
 // test, so later tests see the snapped position. Returns where the label ends.
 Corner dropPass(Corner label, std::span<const forms::TwipRect> boxesInOrder);
 
+// Where a label lands on a board a teacher laid out, whose boxes may stand
+// close together: of the boxes the label overlaps, the one nearest its
+// centre (a centre inside two boxes takes the one whose middle is nearer).
+// A label lying exactly on a box's corner, as a tap or a key puts it, is on
+// that box. Returns the box's index, or -1 when the label overlaps none.
+int landingBox(const forms::TwipRect& label, std::span<const forms::TwipRect> boxes);
+
 // Pairs (answer label, target) whose corners are exactly equal: the completion
 // count. Two labels on one target both count.
 int placedCount(std::span<const Corner> labels, std::span<const Corner> targets);
@@ -39,6 +46,10 @@ int ownTargetScore(std::span<const Corner> labels, std::span<const Corner> targe
 // one target of a group score one.
 using TargetGroups = std::vector<std::vector<int>>;
 int groupedScore(std::span<const Corner> labels, std::span<const Corner> targets, const TargetGroups& groups);
+
+// Targets whose answers read alike (ignoring case and spacing) grouped, so
+// that identical answers score on either target; every other target alone.
+TargetGroups alikeAnswers(std::span<const QString> answers);
 
 // " 6": the digits after one blank, as a count is shown beside text.
 QString paddedNumber(int n);

@@ -3,12 +3,23 @@
 #include "activity/setup.h"
 #include "forms/screens.h"
 
+#include <algorithm>
+
 namespace labelling {
 
 namespace {
 using forms::Label;
 
-const activity::Command Commands[] = {activity::ExitCommand, activity::StartAgainCommand, activity::CheckScoreCommand};
+const activity::Command Commands[] = {activity::ExitCommand, activity::StartAgainCommand, activity::CheckScoreCommand,
+                                      {QStringLiteral("Show Answers"), {480, 7920, 2565, 495}}};
+
+// A tick or a cross a class reads from the back: white on green or red.
+constexpr float MarkSide = 390;
+const QColor RightGreen(0, 128, 0), WrongRed(200, 0, 0), MarkText(255, 255, 255);
+const QString Tick = QStringLiteral("\u2713"), Cross = QStringLiteral("\u2717");
+
+// Where the corners of labels no target can share are put to leave a target empty.
+constexpr activity::Corner Nowhere{-1e9f, -1e9f};
 
 } // namespace
 
@@ -29,7 +40,7 @@ LabellingActivity::LabellingActivity(forms::Screens& screens, const ActivityData
     }
     buildLines(false);
     const int items = int(data.items.size());
-    for (int i = 0; i < items; ++i) {
+    for (int i = 0; i < data.targetCount(); ++i) {
         const Item& item = data.items[i];
         Label& target = forms::design(targets.create(this, i), item.answer, item.target(), answerBox(data.answerPoints));
         if (!item.pointsTo.isEmpty())
@@ -40,8 +51,10 @@ LabellingActivity::LabellingActivity(forms::Screens& screens, const ActivityData
         home.setBorder(true);
         home.place(data.items[i].homeLeft, data.items[i].homeTop, data.items[i].width, data.items[i].height);
     }
-    activity::buildCommands(this, commands, Commands);
+    activity::buildCommands(this, commands, std::span(Commands).first(data.marksTargets ? 4 : 3));
     commands(CheckScore).hide();
+    if (data.marksTargets)
+        commands(ShowAnswers).hide();
 
     const ScoreLinePlace& s = data.scoreLine;
     scoreLine_ = new Label(this, s.name);
@@ -63,6 +76,8 @@ LabellingActivity::LabellingActivity(forms::Screens& screens, const ActivityData
     }
     buildTexts(true);
     buildLines(true);
+    if (data.marksTargets)
+        buildMarks();
 
     connect(&answers, &forms::GroupSignals::moved, this, &LabellingActivity::dragAnswer);
     connect(&answers, &forms::GroupSignals::released, this, [this](int i, const forms::MouseArgs&) { dropAnswer(i); });
@@ -78,6 +93,50 @@ void LabellingActivity::buildTexts(bool aboveAnswers)
     for (const FixedText& t : data_.texts)
         if (t.aboveAnswers == aboveAnswers)
             texts_[{t.name, t.index}] = &forms::design(*new Label(this, t.name, t.index), t.text, t.at, t.look);
+}
+
+void LabellingActivity::buildMarks()
+{
+    for (int t = 0; t < data_.targetCount(); ++t) {
+        const forms::TwipRect box = data_.items[t].target();
+        Label& mark = marks.create(this, t);
+        // Inside the box's right end, so that on a crowded picture it is plain which box it marks.
+        const float side = std::min(MarkSide, box.height);
+        forms::design(mark, Tick, {box.left + box.width - side, box.top + (box.height - side) / 2, side, side},
+                      {"Arial", 15.75, true, MarkText, RightGreen, true, true, Label::Align::Center});
+        mark.hide();
+    }
+}
+
+void LabellingActivity::showMarks(bool on)
+{
+    marks.forEach([this, on](int t, Label& mark) {
+        if (!on) {
+            mark.hide();
+            return;
+        }
+        const bool right = holdsRightAnswer(t);
+        mark.setCaption(right ? Tick : Cross);
+        mark.setBackColor(right ? RightGreen : WrongRed);
+        mark.setAccessibleName(right ? tr("Target %1 is right").arg(t + 1) : tr("Target %1 is wrong").arg(t + 1));
+        mark.show();
+        mark.raise();
+    });
+}
+
+bool LabellingActivity::holdsRightAnswer(int t) const
+{
+    // Every rule credits each target at most once: a target's credit is
+    // what the score loses when the labels on it are taken away.
+    std::vector<Corner> labels = board.answerCorners();
+    const std::vector<Corner> targetCorners = board.targetCorners();
+    if (t < 0 || t >= int(targetCorners.size()))
+        return false;
+    const int whole = data_.score(labels, targetCorners, board.targetCount());
+    for (Corner& label : labels)
+        if (label == targetCorners[std::size_t(t)])
+            label = Nowhere;
+    return data_.score(labels, targetCorners, board.targetCount()) < whole;
 }
 
 void LabellingActivity::buildLines(bool aboveAnswers)
@@ -101,7 +160,8 @@ void LabellingActivity::load()
     activity::prepareScreen(*this);
     setBackColor(data_.background);
     variantSwitch.forEach([this](int, forms::OptionButton& option) { option.setBackColor(data_.background); });
-    board.setCount(static_cast<int>(data_.items.size()));
+    board.setCount(static_cast<int>(data_.items.size()), data_.targetCount());
+    board.setLanding(data_.landing);
     board.sizeHomes();
     for (int k = 0; k < int(data_.pictures.size()); ++k)
         pictures(k).loadPicture(data_.pictures[k].file);
@@ -130,6 +190,7 @@ void LabellingActivity::dragAnswer(int index, const forms::MouseArgs& args) { bo
 void LabellingActivity::dropAnswer(int index)
 {
     scoreLine_->hide();
+    showMarks(false);
     if (board.drop(index))
         commands(CheckScore).show();
 }
@@ -146,6 +207,9 @@ void LabellingActivity::runCommand(int index)
     case CheckScore:
         checkScore();
         break;
+    case ShowAnswers:
+        showAnswers();
+        break;
     default:
         break;
     }
@@ -154,15 +218,31 @@ void LabellingActivity::runCommand(int index)
 void LabellingActivity::startAgain()
 {
     scoreLine_->hide();
+    showMarks(false);
     board.sendHome();
     commands(CheckScore).hide();
+    if (data_.marksTargets)
+        commands(ShowAnswers).hide();
 }
 
 void LabellingActivity::checkScore()
 {
-    const int score = data_.score(board.answerCorners(), board.targetCorners(), board.count());
-    scoreLine_->setCaption(scoreText(score, board.count()));
+    const int score = data_.score(board.answerCorners(), board.targetCorners(), board.targetCount());
+    scoreLine_->setCaption(scoreText(score, board.targetCount()));
     scoreLine_->show();
+    showMarks(true);
+    if (data_.marksTargets)
+        commands(ShowAnswers).show();
+}
+
+void LabellingActivity::showAnswers()
+{
+    showMarks(false);
+    for (int i = 0; i < board.count(); ++i) {
+        const forms::Label& to = i < board.targetCount() ? board.target(i) : board.home(i);
+        board.answer(i).moveTo(to.left(), to.top());
+    }
+    board.rest();
 }
 
 void LabellingActivity::switchVariant(int index)

@@ -21,7 +21,7 @@ namespace labelling {
 class LabellingActivity : public forms::Screen {
     Q_OBJECT
 public:
-    enum Command { Exit = 0, StartAgain = 1, CheckScore = 2 };
+    enum Command { Exit = 0, StartAgain = 1, CheckScore = 2, ShowAnswers = 3 };
 
     LabellingActivity(forms::Screens& screens, const ActivityData& data);
 
@@ -29,10 +29,15 @@ public:
     void moveOverBackground(const forms::MouseArgs&) override;
     void dragAnswer(int index, const forms::MouseArgs& args);
     void dropAnswer(int index);
-    // The command label `index` was clicked: Exit, Start Again or Check Score.
+    // The command label `index` was clicked: Exit, Start Again, Check Score
+    // or Show Answers.
     void runCommand(int index);
-    void startAgain();
+    virtual void startAgain();
     void checkScore();
+    // Every answer onto its own target, wrong answers home; the marks go.
+    void showAnswers();
+    // Whether target t holds an answer the score credits.
+    bool holdsRightAnswer(int t) const;
     // Option `index` of the variant switch: its sibling screen replaces this one.
     void switchVariant(int index);
 
@@ -45,6 +50,8 @@ public:
     forms::ControlGroup<forms::Label> commands{QStringLiteral("commands")};
     forms::ControlGroup<forms::Label> answers{QStringLiteral("answers")};
     forms::ControlGroup<forms::OptionButton> variantSwitch{QStringLiteral("variantSwitch")};
+    // Target t's tick or cross after "Check Score", on screens that mark.
+    forms::ControlGroup<forms::Label> marks{QStringLiteral("marks")};
     forms::Label& scoreLine() const { return *scoreLine_; }
     // A fixed caption by name and index (-1 for a lone label); null if none.
     forms::Label* text(const QString& name, int index = -1) const;
@@ -57,6 +64,8 @@ public:
 
 private:
     void buildTexts(bool aboveAnswers);
+    void buildMarks();
+    void showMarks(bool on);
     void buildLines(bool aboveAnswers);
 
     const ActivityData& data_;

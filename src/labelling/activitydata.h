@@ -3,6 +3,7 @@
 // the design tables give them. The picture generator reads the same tables,
 // so a diagram's parts and the targets and lines that point at them agree.
 
+#include "activity/board.h"
 #include "activity/leaders.h"
 #include "activity/looks.h"
 #include "activity/parts.h"
@@ -11,6 +12,7 @@
 
 #include <QColor>
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <optional>
@@ -89,6 +91,15 @@ struct ActivityData {
     ScoringRule score = scoreOwnTargets;
     Extras extras;
     LayoutChecks checks{};
+    // Items past this many are wrong answers, dealt with the rest and
+    // belonging to no target; every item has a target when negative.
+    int targets = -1;
+    activity::AnswerBoard::Landing landing = activity::AnswerBoard::Landing::FirstZone;
+    // After "Check Score" each target shows a tick or a cross, and "Show
+    // Answers" puts every answer on its target.
+    bool marksTargets = false;
+
+    int targetCount() const { return targets < 0 ? int(items.size()) : std::min(targets, int(items.size())); }
 };
 
 // A labelling topic: its menu topic and the tables of its screens, which

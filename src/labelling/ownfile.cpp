@@ -105,10 +105,31 @@ OwnLabel readLabel(const QJsonValue& value, int number, QSize picture)
     label.part = QPointF(part[0], part[1]);
     if (!whole.contains(label.part))
         refuse(QStringLiteral("%1's part lies outside the picture").arg(which));
+    label.pointsTo = text(object, QStringLiteral("pointsTo"), which + QStringLiteral("'s description"), LongestPointsTo, false);
     label.unknown = object;
-    for (const char* known : {"answer", "target", "part"})
+    for (const char* known : {"answer", "target", "part", "pointsTo"})
         label.unknown.remove(QLatin1String(known));
     return label;
+}
+
+// The wrong answers: none when left out, else 0 to MostDistractors texts.
+std::vector<QString> distractors(const QJsonValue& value)
+{
+    if (value.isUndefined())
+        return {};
+    const QJsonArray list = value.toArray();
+    if (!value.isArray())
+        refuse(QStringLiteral("its wrong answers are not a list"));
+    if (list.size() > MostDistractors)
+        refuse(QStringLiteral("it has %1 wrong answers; an activity has at most %2").arg(list.size()).arg(MostDistractors));
+    std::vector<QString> texts;
+    for (int i = 0; i < list.size(); ++i) {
+        const QString what = QStringLiteral("wrong answer %1").arg(i + 1);
+        if (!list[i].isString())
+            refuse(QStringLiteral("%1 is not text").arg(what));
+        texts.push_back(text(QJsonObject{{QStringLiteral("t"), list[i]}}, QStringLiteral("t"), what, LongestAnswer, true));
+    }
+    return texts;
 }
 
 OwnActivity readActivity(const QJsonObject& top, QImage* shown)
@@ -133,8 +154,10 @@ OwnActivity readActivity(const QJsonObject& top, QImage* shown)
         refuse(QStringLiteral("it has %1 labels; an activity has %2 to %3").arg(list.size()).arg(FewestOwnLabels).arg(MostOwnLabels));
     for (int i = 0; i < list.size(); ++i)
         activity.labels.push_back(readLabel(list[i], i + 1, picture));
+    activity.description = text(top, QStringLiteral("description"), QStringLiteral("its description"), LongestDescription, false);
+    activity.distractors = distractors(top.value(QStringLiteral("distractors")));
     activity.unknown = top;
-    for (const char* known : {"format", "kind", "title", "instruction", "labels"})
+    for (const char* known : {"format", "kind", "title", "instruction", "labels", "description", "distractors"})
         activity.unknown.remove(QLatin1String(known));
     // The picture's own unknown fields stay under "picture"; type and data are rewritten.
     QJsonObject pictureExtras = top.value(QStringLiteral("picture")).toObject();
@@ -199,9 +222,20 @@ QByteArray ownActivityJson(const OwnActivity& activity)
         const QRectF& t = label.target;
         object.insert(QStringLiteral("target"), array({t.x(), t.y(), t.width(), t.height()}));
         object.insert(QStringLiteral("part"), array({label.part.x(), label.part.y()}));
+        // The new fields only when used, so that a file without them reads as before.
+        if (!label.pointsTo.isEmpty())
+            object.insert(QStringLiteral("pointsTo"), label.pointsTo);
         labels.append(object);
     }
     top.insert(QStringLiteral("labels"), labels);
+    if (!activity.description.isEmpty())
+        top.insert(QStringLiteral("description"), activity.description);
+    if (!activity.distractors.empty()) {
+        QJsonArray wrong;
+        for (const QString& d : activity.distractors)
+            wrong.append(d);
+        top.insert(QStringLiteral("distractors"), wrong);
+    }
     return QJsonDocument(top).toJson(QJsonDocument::Indented);
 }
 

@@ -11,13 +11,19 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <memory>
+#include <numeric>
 
 namespace labelling {
 
 namespace {
 
+using activity::Corner;
+
 constexpr float Gap = 120;          // between home boxes, and around the rows
+constexpr int BoxInset = 2;         // design pixels of border inside an answer box
+constexpr int MostAnswerLines = 3;
 constexpr float HomesFoot = 7260;   // above the score line, which stands above the commands
 constexpr float ScreenLeft = 240, ScreenWidth = 11520;
 const forms::TwipRect InstructionBox{240, 120, 11520, 780};
@@ -31,47 +37,87 @@ float fitScale(QSize pixels, const forms::TwipRect& area)
 }
 
 
-// Home boxes in centred rows from `top`, left to right in the labels' order;
-// returns the foot of the last row.
-float dealHomes(std::vector<Item>& items, float top)
+// Where boxes of these sizes stand in centred rows from `top`, left to right
+// in the order given.
+std::vector<Corner> rowPlaces(const std::vector<QSizeF>& sizes, float top)
 {
+    std::vector<Corner> places(sizes.size());
     std::size_t first = 0;
-    while (first < items.size()) {
+    while (first < sizes.size()) {
         std::size_t last = first;
-        float width = items[first].width, height = items[first].height;
-        while (last + 1 < items.size() && width + Gap + items[last + 1].width <= ScreenWidth) {
+        double width = sizes[first].width(), height = sizes[first].height();
+        while (last + 1 < sizes.size() && width + Gap + sizes[last + 1].width() <= ScreenWidth) {
             ++last;
-            width += Gap + items[last].width;
-            height = std::max(height, items[last].height);
+            width += Gap + sizes[last].width();
+            height = std::max(height, sizes[last].height());
         }
-        float left = ScreenLeft + (ScreenWidth - width) / 2;
+        float left = ScreenLeft + float(ScreenWidth - width) / 2;
         for (std::size_t i = first; i <= last; ++i) {
-            items[i].homeLeft = left;
-            items[i].homeTop = top;
-            left += items[i].width + Gap;
+            places[i] = {left, top};
+            left += float(sizes[i].width()) + Gap;
         }
-        top += height + Gap;
+        top += float(height) + Gap;
         first = last + 1;
     }
-    return top - Gap;
+    return places;
 }
 
-// The largest of the answer sizes at which every answer fits its box on one line.
+// The height the rows of home boxes may take, whatever order they are dealt
+// in: every row holds at least as many boxes as fit of the widest, and is at
+// most as high as the highest.
+float homesHeight(const std::vector<Item>& items)
+{
+    float widest = 0, highest = 0;
+    for (const Item& item : items) {
+        widest = std::max(widest, item.width);
+        highest = std::max(highest, item.height);
+    }
+    const int perRow = std::max(1, int((ScreenWidth + Gap) / (widest + Gap)));
+    const int rows = (int(items.size()) + perRow - 1) / perRow;
+    return rows * (highest + Gap) - Gap;
+}
+
+QFont answerFont(double points)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(forms::fontPixels(points));
+    font.setBold(true);
+    return font;
+}
+
+// The height, in twips, that `answer` takes wrapped in a box `width` twips
+// wide; -1 when it needs more than MostAnswerLines lines or a word is wider
+// than the box.
+float wrappedHeight(const QString& answer, float width, double points)
+{
+    const QFontMetricsF metrics(answerFont(points));
+    const double room = width / forms::TwipsPerPixel - 2 * BoxInset;
+    // A word that cannot be broken stands out past the box.
+    const QRectF used = metrics.boundingRect(QRectF(0, 0, room, 1e6), Qt::TextWordWrap | Qt::AlignHCenter, answer);
+    if (used.width() > room + 0.5 || used.height() > MostAnswerLines * metrics.lineSpacing() + 1)
+        return -1;
+    return forms::designTwips(used.height() + 2 * BoxInset + 2);
+}
+
+// The largest of the answer sizes at which every answer fits its box's width
+// on at most three lines.
 double answerPoints(const std::vector<Item>& items)
 {
     for (double points : {12.0, 11.25, 10.5, 9.75, 9.0, 8.25}) {
-        QFont font(QStringLiteral("Arial"));
-        font.setPixelSize(forms::fontPixels(points));
-        font.setBold(true);
-        const QFontMetricsF metrics(font);
         const bool fits = std::all_of(items.begin(), items.end(), [&](const Item& item) {
-            return metrics.horizontalAdvance(item.answer) + 6 <= item.width / forms::TwipsPerPixel
-                   && metrics.height() <= item.height / forms::TwipsPerPixel;
+            return wrappedHeight(item.answer, item.width, points) >= 0;
         });
         if (fits)
             return points;
     }
     return 8.25;
+}
+
+// Each box grown downwards, where its answer wraps, to hold it whole.
+void growForAnswers(std::vector<Item>& items, double points)
+{
+    for (Item& item : items)
+        item.height = std::max(item.height, wrappedHeight(item.answer, item.width, points));
 }
 
 double instructionPoints(const QString& text)
@@ -115,7 +161,16 @@ struct OwnScreen {
     ActivityData table;
     forms::TwipRect picture;
     QString described; // the picture, as a screen reader hears it
+    float homesTop; // the top of the rows of home boxes
 };
+
+// A wrong answer's box, as the editor sizes a new answer's box for its text,
+// shrunk as the picture's boxes are when the picture shrinks.
+QSizeF wrongAnswerBox(const QString& answer, float shrink)
+{
+    const double text = forms::designTwips(QFontMetricsF(answerFont(AnswerBoxPoints)).horizontalAdvance(answer));
+    return QSizeF(std::clamp(text + 180, double(AnswerBoxWidth), double(WidestBox)) * shrink, AnswerBoxHeight * shrink);
+}
 
 // The screen for `activity`, whose picture is `pixels` in size.
 OwnScreen screenFor(const OwnActivity& activity, QSize pixels)
@@ -127,7 +182,17 @@ OwnScreen screenFor(const OwnActivity& activity, QSize pixels)
     const QString instruction = activity.instruction.isEmpty() ? DefaultInstruction : activity.instruction;
     d.texts = {{QStringLiteral("instruction"), -1, instruction, InstructionBox, timesText(instructionPoints(instruction), forms::Green)}};
     d.scoreLine = {QStringLiteral("scoreLine"), {3360, 7350, 5205, 540}, 20.25};
+    d.targets = int(activity.labels.size());
+    d.landing = activity::AnswerBoard::Landing::NearestBoxOneEach;
+    d.marksTargets = true;
+    std::vector<QString> answers;
+    for (const OwnLabel& label : activity.labels)
+        answers.push_back(label.answer);
+    d.score = [groups = activity::alikeAnswers(answers)](std::span<const Corner> labels, std::span<const Corner> targets, int) {
+        return groupedScore(labels, targets, groups);
+    };
     // The picture shrinks only when its home boxes would not fit beneath it.
+    const float fullScale = fitScale(pixels, OwnPictureArea);
     forms::TwipRect area = OwnPictureArea;
     forms::TwipRect picture;
     float s = 1;
@@ -138,10 +203,15 @@ OwnScreen screenFor(const OwnActivity& activity, QSize pixels)
         for (const OwnLabel& label : activity.labels)
             d.items.push_back({label.answer, picture.left + float(label.target.x()) * s, picture.top + float(label.target.y()) * s,
                                float(label.target.width()) * s, float(label.target.height()) * s, 0, 0,
-                               pointsTo(label, pixels)});
+                               label.pointsTo.isEmpty() ? pointsTo(label, pixels) : label.pointsTo});
+        for (const QString& wrong : activity.distractors) {
+            const QSizeF box = wrongAnswerBox(wrong, s / fullScale);
+            d.items.push_back({wrong, 0, 0, float(box.width()), float(box.height()), 0, 0});
+        }
+        d.answerPoints = answerPoints(d.items);
+        growForAnswers(d.items, d.answerPoints);
         area.height -= 240;
-    } while (dealHomes(d.items, picture.top + picture.height + 2 * Gap) > HomesFoot && area.height > 1200);
-    d.answerPoints = answerPoints(d.items);
+    } while (picture.top + picture.height + 2 * Gap + homesHeight(d.items) > HomesFoot && area.height > 1200);
     for (int i = 0; i < int(activity.labels.size()); ++i) {
         const QPointF part(picture.left + activity.labels[i].part.x() * s, picture.top + activity.labels[i].part.y() * s);
         const QPointF from = nearestOnBox(d.items[i].target(), part);
@@ -149,7 +219,27 @@ OwnScreen screenFor(const OwnActivity& activity, QSize pixels)
             d.lines.push_back(leaderLine(i, float(from.x()), float(from.y()), float(part.x()), float(part.y())));
     }
     // The picture is placed by the screen itself; the table names no file.
-    return {d, picture, pictureDescription(activity)};
+    return {d, picture, pictureDescription(activity), picture.top + picture.height + 2 * Gap};
+}
+
+// A new order of `count` answers for the bank, drawn from `random`; never
+// the order of the targets' answers while another order reads differently.
+std::vector<int> bankOrder(const std::vector<Item>& items, const std::function<double()>& random)
+{
+    const int count = int(items.size());
+    std::vector<int> order(std::size_t(std::max(count, 0)));
+    std::iota(order.begin(), order.end(), 0);
+    for (int i = count - 1; i > 0; --i)
+        std::swap(order[std::size_t(i)], order[std::size_t(std::clamp(int(random() * (i + 1)), 0, i))]);
+    auto readsAsTargets = [&] {
+        for (int i = 0; i < count; ++i)
+            if (items[std::size_t(order[std::size_t(i)])].answer != items[std::size_t(i)].answer)
+                return false;
+        return true;
+    };
+    if (count > 1 && readsAsTargets())
+        std::rotate(order.begin(), order.begin() + 1, order.end());
+    return order;
 }
 
 // The screen, holding the table it plays from for as long as it lives.
@@ -159,15 +249,17 @@ struct OwnTable {
 
 class OwnLabellingScreen : private OwnTable, public LabellingActivity {
 public:
-    OwnLabellingScreen(forms::Screens& screens, const OwnScreen& own, QImage picture)
+    OwnLabellingScreen(forms::Screens& screens, const OwnScreen& own, QImage picture, const QString& description)
         : OwnTable{own.table}, LabellingActivity(screens, table), image_(*new forms::Image(this, QStringLiteral("picture"))),
-          picture_(std::move(picture))
+          picture_(std::move(picture)), homesTop_(own.homesTop)
     {
         image_.setStretch(true);
         image_.place(own.picture.left, own.picture.top, own.picture.width, own.picture.height);
         image_.lower(); // beneath the leader lines, targets and answers
-        image_.setAccessibleName(own.described);
-        image_.setAccessibleDescription(own.described);
+        // Named by what it shows, so that a screen reader does not pass it by.
+        const QString said = description.isEmpty() ? own.described : description;
+        image_.setAccessibleName(said);
+        image_.setAccessibleDescription(said);
     }
 
     void load() override
@@ -176,6 +268,13 @@ public:
         // Empty targets in black, so that they read on any photograph.
         targets.forEach([](int, forms::Label& target) { target.setOpaque(true); });
         showPicture();
+        dealBank();
+    }
+
+    void startAgain() override
+    {
+        dealBank();
+        LabellingActivity::startAgain();
     }
 
     void rescaled(QSizeF displayBefore, QSizeF displayNow) override
@@ -198,8 +297,24 @@ private:
                                                  : picture_));
     }
 
+    // The home boxes in rows in a new order, each answer in its home.
+    void dealBank()
+    {
+        const std::vector<int> order = bankOrder(table.items, screens().platform().random);
+        std::vector<QSizeF> sizes;
+        for (int i : order)
+            sizes.push_back({table.items[std::size_t(i)].width, table.items[std::size_t(i)].height});
+        const std::vector<Corner> places = rowPlaces(sizes, homesTop_);
+        for (std::size_t k = 0; k < order.size() && order[k] < board.count(); ++k) {
+            homes(order[k]).moveTo(places[k].left, places[k].top);
+            answers(order[k]).moveTo(places[k].left, places[k].top);
+        }
+        board.rest();
+    }
+
     forms::Image& image_;
     QImage picture_;
+    float homesTop_;
 };
 
 } // namespace
@@ -231,8 +346,8 @@ QString playOwnActivity(forms::Screens& screens, const OwnActivity& activity, QI
     if (picture.width() > finest.width())
         picture = picture.scaled(finest, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     screens.unload(OwnActivityScreen);
-    screens.add(OwnActivityScreen, [own, picture](forms::Screens& s) {
-        return std::make_unique<OwnLabellingScreen>(s, *own, picture);
+    screens.add(OwnActivityScreen, [own, picture, description = activity.description](forms::Screens& s) {
+        return std::make_unique<OwnLabellingScreen>(s, *own, picture, description);
     });
     screens.show(OwnActivityScreen);
     return {};

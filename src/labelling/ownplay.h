@@ -1,7 +1,8 @@
 #pragma once
 // Playing a teacher's own labelling activity on the ordinary labelling
 // screen: the picture scaled to fit the picture area, targets numbered in the
-// file's order, leader lines to the parts, the answers in their home boxes.
+// file's order, leader lines to the parts, the answers and any wrong answers
+// dealt into the home boxes in a new order at each start.
 
 #include "forms/twips.h"
 #include "labelling/ownactivity.h"
@@ -23,6 +24,11 @@ inline constexpr forms::TwipRect OwnPictureArea{240, 960, 11520, 5160};
 // pixel of that area, as our finest pictures are drawn: sharp on a board whose
 // screens are fitted three or more times the design size (a 4K display).
 inline constexpr int FinestOwnPicture = 3;
+
+// A new answer box, as our screens' targets: Arial bold 12 point.
+inline constexpr float AnswerBoxWidth = 2280, AnswerBoxHeight = 375, AnswerBoxPoints = 12;
+// A box grows with its answer to this width before its text wraps.
+inline constexpr float WidestBox = 3600;
 
 // `pixels` fitted into `area` with its shape kept, centred across, at the
 // area's top; the whole area for a picture of no size.

@@ -6,6 +6,8 @@
 
 using activity::Corner;
 
+Q_DECLARE_METATYPE(forms::TwipRect)
+
 class RulesTest : public QObject {
     Q_OBJECT
 private slots:
@@ -20,6 +22,9 @@ private slots:
     void groupedScore_data();
     void groupedScore();
     void texts();
+    void landingBox_data();
+    void landingBox();
+    void alikeAnswersScoreEitherWay();
 };
 
 // The telescope's target 0, "Mars": 600, 4320, 2040 x 450.
@@ -139,6 +144,39 @@ void RulesTest::texts()
     QCOMPARE(activity::scoreText(12, 12), QStringLiteral("12 out of 12 correct"));
     QCOMPARE(activity::targetNumber(0), QStringLiteral(" 1."));
     QCOMPARE(activity::targetNumber(9), QStringLiteral(" 10."));
+}
+
+void RulesTest::landingBox_data()
+{
+    QTest::addColumn<forms::TwipRect>("label");
+    QTest::addColumn<int>("box");
+    // Two boxes 1500 x 300 side by side, 90 apart, and one beneath the first.
+    QTest::newRow("centre in the second, overlapping both") << forms::TwipRect{900, 0, 1500, 300} << 1;
+    QTest::newRow("centre in the first, overlapping both") << forms::TwipRect{700, 0, 1500, 300} << 0;
+    QTest::newRow("centre in the gap: the nearer edge") << forms::TwipRect{800, 0, 1500, 300} << 1;
+    QTest::newRow("centre beneath the first") << forms::TwipRect{100, 250, 1500, 300} << 2;
+    QTest::newRow("overlapping none") << forms::TwipRect{5000, 5000, 1500, 300} << -1;
+    QTest::newRow("only touching an edge") << forms::TwipRect{0, -300, 1500, 300} << -1;
+    QTest::newRow("a larger label on a corner, as a tap puts it") << forms::TwipRect{0, 0, 3200, 900} << 0;
+}
+
+void RulesTest::landingBox()
+{
+    QFETCH(forms::TwipRect, label);
+    QFETCH(int, box);
+    const std::vector<forms::TwipRect> boxes{{0, 0, 1500, 300}, {1590, 0, 1500, 300}, {0, 390, 1500, 300}};
+    QCOMPARE(activity::landingBox(label, boxes), box);
+}
+
+void RulesTest::alikeAnswersScoreEitherWay()
+{
+    const QString answers[] = {"resistor", "cell", "Resistor ", "lamp"};
+    const activity::TargetGroups groups = activity::alikeAnswers(answers);
+    QCOMPARE(groups, (activity::TargetGroups{{0, 2}, {1}, {3}}));
+    const std::vector<Corner> targets{{0, 0}, {10, 0}, {20, 0}, {30, 0}};
+    // The resistors the other way round both score; a resistor on the lamp's box does not.
+    QCOMPARE(activity::groupedScore(std::vector<Corner>{{20, 0}, {10, 0}, {0, 0}, {30, 0}}, targets, groups), 4);
+    QCOMPARE(activity::groupedScore(std::vector<Corner>{{30, 0}, {10, 0}, {0, 0}, {20, 0}}, targets, groups), 2);
 }
 
 QTEST_GUILESS_MAIN(RulesTest)

@@ -128,6 +128,7 @@ private slots:
     void failedSaveKeepsTheWork();
     void droppedBoxOnAnotherSpringsBack();
     void leavingWithChangesAsksFirst();
+    void eleventhClickJoinsNoLabel();
 };
 
 void LabelEditorTest::eachStepUndoesAndRedoes_data()
@@ -479,6 +480,35 @@ void LabelEditorTest::leavingWithChangesAsksFirst()
     editor.runCommand(LabelEditor::Exit);
     QVERIFY(!editor.question.asking());
     QVERIFY(!t->isLoaded(LabelEditorId));
+}
+
+// A tap on the picture when ten labels are made says so, and what is typed
+// next joins no label's answer.
+void LabelEditorTest::eleventhClickJoinsNoLabel()
+{
+    TestScreens t;
+    openLabelEditor(*t, {}, QDir::tempPath());
+    auto& editor = t.open<LabelEditor>(LabelEditorId);
+    prepare(editor.draft);
+    for (int k = 2; k < MostOwnLabels; ++k)
+        QVERIFY(editor.draft.addPart({30.0 + 37 * k, 40.0 + 23 * k}));
+    editor.draft.rename(9, QStringLiteral("proton"));
+    QCOMPARE(editor.board.chosen(), 9);
+    // A point of the picture that no box or ring covers.
+    QPoint free(-1, -1);
+    for (int y = 2; y < editor.board.picture.height() && free.x() < 0; y += 6)
+        for (int x = 2; x < editor.board.picture.width() && free.x() < 0; x += 6)
+            if (editor.childAt(editor.board.picture.mapTo(&editor, QPoint(x, y))) == &editor.board.picture)
+                free = {x, y};
+    QVERIFY(free.x() >= 0);
+    QTest::mouseClick(&editor.board.picture, Qt::LeftButton, Qt::NoModifier, free);
+    QCOMPARE(editor.draft.count(), MostOwnLabels);
+    QVERIFY(forms::Notice::on(editor));
+    QVERIFY(forms::Notice::on(editor)->caption().contains(QStringLiteral("at most 10 labels")));
+    QCOMPARE(editor.board.chosen(), -1);
+    QVERIFY(!editor.answer.widget.isEnabled());
+    QTest::keyClicks(&editor.answer.widget, QStringLiteral("neutron"));
+    QCOMPARE(editor.draft.label(9).answer, QStringLiteral("proton"));
 }
 
 QTEST_MAIN(LabelEditorTest)

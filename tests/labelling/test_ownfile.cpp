@@ -144,6 +144,7 @@ private slots:
     void cleanup() { TestScreens::flushDeletes(); }
 
     void roundTripKeepsEveryFieldAndTheUnknownOnes();
+    void optionalFieldsAreReadAndWrittenOnlyWhenUsed();
     void badContentIsRefusedWhole_data();
     void badContentIsRefusedWhole();
     void filesThatAreNotActivitiesAreRefused_data();
@@ -178,6 +179,28 @@ void OwnFileTest::roundTripKeepsEveryFieldAndTheUnknownOnes()
     const OwnRead again = readOwnActivity(path);
     QVERIFY2(again.ok(), qPrintable(again.problem));
     QCOMPARE(QJsonDocument::fromJson(ownActivityJson(again.activity)).object(), original);
+}
+
+void OwnFileTest::optionalFieldsAreReadAndWrittenOnlyWhenUsed()
+{
+    QJsonObject original = goodActivity();
+    original["distractors"] = QJsonArray{"brush", "commutator"};
+    original["description"] = "A coil of wire between two magnets.";
+    setLabel(original, 0, "pointsTo", "the wire wound round the middle");
+    const OwnRead read = parseOwnActivity(json(original), "motor.tavlabel");
+    QVERIFY2(read.ok(), qPrintable(read.problem));
+    QCOMPARE(read.activity.distractors, (std::vector<QString>{"brush", "commutator"}));
+    QCOMPARE(read.activity.description, QStringLiteral("A coil of wire between two magnets."));
+    QCOMPARE(read.activity.labels[0].pointsTo, QStringLiteral("the wire wound round the middle"));
+    QVERIFY(read.activity.unknown.value("distractors").isUndefined());
+    // As written, the fields a version before them keeps as unknown, unchanged.
+    QCOMPARE(QJsonDocument::fromJson(ownActivityJson(read.activity)).object(), original);
+    // Left empty, they are not written at all: the file reads as before.
+    OwnActivity plain = read.activity;
+    plain.distractors.clear();
+    plain.description.clear();
+    plain.labels[0].pointsTo.clear();
+    QCOMPARE(QJsonDocument::fromJson(ownActivityJson(plain)).object(), goodActivity());
 }
 
 void OwnFileTest::badContentIsRefusedWhole_data()
@@ -231,6 +254,21 @@ void OwnFileTest::badContentIsRefusedWhole_data()
                                      << "label 1's answer box is not a list of 4 numbers";
     QTest::newRow("part outside") << changed([](QJsonObject& o) { setLabel(o, 0, "part", QJsonArray{60, -1}); })
                                   << "label 1's part lies outside the picture";
+    QTest::newRow("wrong answers not a list") << changed([](QJsonObject& o) { o["distractors"] = "armature"; })
+                                              << "its wrong answers are not a list";
+    QTest::newRow("six wrong answers") << changed([](QJsonObject& o) {
+        o["distractors"] = QJsonArray{"a", "b", "c", "d", "e", "f"};
+    }) << "it has 6 wrong answers; an activity has at most 5";
+    QTest::newRow("wrong answer a number") << changed([](QJsonObject& o) { o["distractors"] = QJsonArray{"brush", 3}; })
+                                           << "wrong answer 2 is not text";
+    QTest::newRow("blank wrong answer") << changed([](QJsonObject& o) { o["distractors"] = QJsonArray{" "}; })
+                                        << "wrong answer 1 is empty";
+    QTest::newRow("long wrong answer") << changed([](QJsonObject& o) { o["distractors"] = QJsonArray{QString(61, 'x')}; })
+                                       << "wrong answer 1 is longer than 60 characters";
+    QTest::newRow("long description") << changed([](QJsonObject& o) { o["description"] = QString(401, 'x'); })
+                                      << "its description is longer than 400 characters";
+    QTest::newRow("box description a list") << changed([](QJsonObject& o) { setLabel(o, 2, "pointsTo", QJsonArray{}); })
+                                            << "label 3's description is not text";
 }
 
 void OwnFileTest::badContentIsRefusedWhole()

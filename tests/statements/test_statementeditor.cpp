@@ -355,11 +355,13 @@ private slots:
         openQuizEditor(*t, {}, folder.path(), {});
         auto& editor = t.open<StatementEditor>(StatementEditorId);
         QTest::keyClicks(&editor.title.widget, "Circuits");
+        QCOMPARE(editor.heading.caption(), QString("New true/false quiz"));
         editor.choices[0]->widget.selectAll();
         QTest::keyClicks(&editor.choices[0]->widget, "Series");
         editor.choices[1]->widget.selectAll();
         QTest::keyClicks(&editor.choices[1]->widget, "Parallel");
         QTest::keyClick(&editor.choices[1]->widget, Qt::Key_Return);
+        QCOMPARE(editor.heading.caption(), QString("New quiz"));
         for (const auto& [text, choice] : {std::pair{"The current is the same everywhere.", 0}, {"Each bulb can be switched on its own.", 1}}) {
             click(editor.rowCommands(StatementEditor::Add));
             QTest::keyClicks(&editor.statement.widget, text);

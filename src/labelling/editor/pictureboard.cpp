@@ -283,7 +283,10 @@ void PictureBoard::release(QPointF pointer)
     const QPointF shift = pointer - heldFrom_;
     const bool tap = std::hypot(shift.x(), shift.y()) < DragStart;
     if (what == Held::Picture && tap) {
-        draft_.addPart(toPicture(pointer));
+        // A part refused lets go of the chosen label, so that what is typed
+        // next joins no label's answer.
+        if (!draft_.addPart(toPicture(pointer)))
+            choose(-1);
     } else if (what == Held::Box && heldMoved_) {
         const QPointF topLeft = toPicture({boxes(index).left(), boxes(index).top()});
         if (!draft_.moveBox(index, topLeft))

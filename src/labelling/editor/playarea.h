@@ -9,11 +9,6 @@
 
 namespace labelling {
 
-// A new answer box, as our screens' targets: Arial bold 12 point.
-inline constexpr float AnswerBoxWidth = 2280, AnswerBoxHeight = 375, AnswerBoxPoints = 12;
-// A box grows with its answer to this width before its text wraps.
-inline constexpr float WidestBox = 3600;
-
 // Twips of the playing screen to one pixel of a picture `size` pixels large.
 inline double playTwipsPerPixel(QSize size)
 {

@@ -169,6 +169,15 @@ void StatementEditor::greyCommands()
     activity::setAvailable(commands(Undo), history.stack.canUndo());
     activity::setAvailable(commands(Redo), history.stack.canRedo());
     activity::setAvailable(commands(Restore), source_.teacherSet);
+    // A new quiz is named by its choices as they stand.
+    if (file_.isNew() && history.draft().ownQuiz) {
+        const QStringList& c = history.draft().choices;
+        const bool trueFalse = c.size() == 2 && c[0].trimmed().compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0
+                               && c[1].trimmed().compare(QStringLiteral("False"), Qt::CaseInsensitive) == 0;
+        target_.heading = trueFalse ? tr("New true/false quiz") : tr("New quiz");
+        heading.setCaption(target_.heading);
+        setCaption(target_.heading);
+    }
 }
 
 // A question over the commands until it is answered; a notice gives it room.
