@@ -61,6 +61,7 @@ EquationChoice::EquationChoice(forms::Screens& screens)
                 tick.place(left + 120, top, ColumnWidth - 120, RowHeight);
                 tick.setDesignFont(QStringLiteral("Arial"), 11.25, true);
                 tick.setForeColor(forms::Yellow);
+                tick.setFocusPolicy(Qt::TabFocus); // Space ticks it
                 forms::setAccessibleDescriptionSource(tick, [&eq] { return eq.words; });
                 order_.push_back(int(k));
                 top += RowStep;
