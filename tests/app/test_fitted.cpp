@@ -44,6 +44,9 @@ QImage drawn(TestScreens& screens, const QString& name)
     if (screen) {
         screen->hide(); // before any animation's first step
         settle();
+        // What a screen shows a moment after it loads (its level switch) may
+        // come late on a busy machine: given time to come before the drawing.
+        QTest::qWait(40);
         image = screen->grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
     for (const QString& loaded : screens->loadedNames())
