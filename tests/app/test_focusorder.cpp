@@ -15,6 +15,7 @@
 #include "statements/editor/statementeditor.h"
 #include "statements/quiz.h"
 #include "support/pupil.h"
+#include "support/ownactivities.h"
 #include "support/testscreens.h"
 
 #include <QAccessible>
@@ -29,19 +30,6 @@
 using labelling::LabellingActivity;
 
 namespace {
-
-labelling::OwnActivity twoLabels(const QString& title)
-{
-    QImage image(300, 200, QImage::Format_RGB32);
-    image.fill(Qt::darkGreen);
-    labelling::OwnActivity a;
-    a.title = title;
-    QBuffer buffer(&a.picture);
-    image.save(&buffer, "PNG");
-    a.pictureType = "png";
-    a.labels = {{"magnet", {10, 150, 120, 30}, {60, 50}}, {"coil", {160, 150, 120, 30}, {200, 60}}};
-    return a;
-}
 
 labelling::EmbeddedPicture whitePicture()
 {
@@ -98,7 +86,7 @@ QStringList numbered(const QString& group, int count)
 forms::Screen& openFor(TestScreens& t, const QString& screen, const QString& state, const QString& folder)
 {
     if (screen == labelling::OwnActivityScreen) {
-        const labelling::OwnActivity own = twoLabels("Simple motor");
+        const labelling::OwnActivity own = twoLabelActivity("Simple motor");
         if (const QString why = labelling::playOwnActivity(*t, own); !why.isEmpty())
             qWarning("%s", qPrintable(why));
         return t.open(screen);

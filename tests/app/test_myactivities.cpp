@@ -12,6 +12,7 @@
 #include "statements/editor/statementeditor.h"
 #include "statements/ownquiz.h"
 #include "support/pupil.h"
+#include "support/ownactivities.h"
 #include "support/testscreens.h"
 
 #include <QBuffer>
@@ -23,19 +24,6 @@
 using app::MyActivities;
 
 namespace {
-
-labelling::OwnActivity activityTitled(const QString& title)
-{
-    QImage image(300, 200, QImage::Format_RGB32);
-    image.fill(Qt::darkGreen);
-    labelling::OwnActivity a;
-    a.title = title;
-    QBuffer buffer(&a.picture);
-    image.save(&buffer, "PNG");
-    a.pictureType = "png";
-    a.labels = {{"magnet", {10, 150, 120, 30}, {60, 50}}, {"coil", {160, 150, 120, 30}, {200, 60}}};
-    return a;
-}
 
 // Folders of its own for each test, and the kind's calls counted.
 struct Fixture {
@@ -57,7 +45,7 @@ struct Fixture {
     }
     void write(const QString& folder, const QString& name, const QString& title)
     {
-        QCOMPARE(labelling::writeOwnActivity(folder + "/" + name, activityTitled(title)), QString());
+        QCOMPARE(labelling::writeOwnActivity(folder + "/" + name, twoLabelActivity(title)), QString());
     }
     MyActivities& open(TestScreens& t)
     {
