@@ -610,7 +610,7 @@ void LabelEditorTest::savingAsksAboutWhatToLookAt_data()
                                      << QStringLiteral("boxes 1 and 2 stand so close");
     QTest::newRow("an answer its box cannot hold")
         << Step([](LabelDraft& d) { return d.moveBox(1, {112, 10}) && d.rename(0, QStringLiteral("electromagnetically")); })
-        << QStringLiteral("answer 1 does not fit its box");
+        << QStringLiteral("answer 1 is too long for its box");
     QTest::newRow("a wrong answer reading as a right one")
         << Step([](LabelDraft& d) {
                d.setText(LabelDraft::Text::Distractor, 0, QStringLiteral("Electron"));
@@ -681,7 +681,7 @@ void LabelEditorTest::aNewPictureAsksWhetherToKeepTheLabels_data()
     QTest::newRow("cancelled") << 2 << QSize(800, 600) << 2 << QSize(400, 300) << QString();
     // Shown a sixth as wide, so that no answer fits its box any more.
     QTest::newRow("kept on a tall, narrow picture") << 0 << QSize(60, 900) << 2 << QSize(60, 900)
-                                                    << QStringLiteral("answers 1 and 2 do not fit their boxes");
+                                                    << QStringLiteral("boxes of answers 1 and 2 are too small");
 }
 
 void LabelEditorTest::aNewPictureAsksWhetherToKeepTheLabels()

@@ -6,12 +6,10 @@
 #include <QObject>
 
 #include <algorithm>
+#include <numbers>
 
 namespace labelling {
 
-namespace {
-
-// "1", "1 and 2", "1, 2 and 3".
 QString numbers(const std::vector<int>& indexes)
 {
     QStringList said;
@@ -21,10 +19,15 @@ QString numbers(const std::vector<int>& indexes)
     return said.isEmpty() ? last : QObject::tr("%1 and %2").arg(said.join(QStringLiteral(", ")), last);
 }
 
+namespace {
+
 forms::TwipRect onScreen(const QRectF& box, double perPixel)
 {
     return {float(box.x() * perPixel), float(box.y() * perPixel), float(box.width() * perPixel), float(box.height() * perPixel)};
 }
+
+// Characters of doubts the question before saving holds on its two lines.
+constexpr qsizetype MostAsked = 125;
 
 QString key(const QString& answer) { return answer.simplified().toCaseFolded(); }
 
@@ -44,8 +47,9 @@ std::vector<std::pair<int, int>> crowdedBoxes(const OwnActivity& activity, QSize
             for (const float down : {-1.0f, 0.0f, 1.0f}) {
                 if (across == 0 && down == 0)
                     continue;
-                const forms::TwipRect dropped{box.left + across * (box.width / 2 + DropSlip),
-                                              box.top + down * (box.height / 2 + DropSlip), box.width, box.height};
+                const float slip = across != 0 && down != 0 ? DropSlip / std::numbers::sqrt2_v<float> : DropSlip;
+                const forms::TwipRect dropped{box.left + across * (box.width / 2 + slip),
+                                              box.top + down * (box.height / 2 + slip), box.width, box.height};
                 const int landed = activity::landingBox(dropped, boxes);
                 if (landed >= 0 && landed != k) {
                     const std::pair pair{std::min(k, landed), std::max(k, landed)};
@@ -93,23 +97,40 @@ QStringList doubts(const OwnActivity& activity, QSize picture)
         QStringList pairs;
         for (const auto& [first, second] : crowded)
             pairs << QObject::tr("%1 and %2").arg(first + 1).arg(second + 1);
-        said << QObject::tr("boxes %1 stand so close that a label dropped near one may land in the other")
+        said << QObject::tr("boxes %1 stand so close a drop may land in the wrong one")
                     .arg(pairs.join(QStringLiteral(", ")));
     }
     if (const std::vector<int> cut = answersNotWhole(activity, picture); !cut.empty())
-        said << (cut.size() == 1 ? QObject::tr("answer %1 does not fit its box on three lines").arg(numbers(cut))
-                                 : QObject::tr("answers %1 do not fit their boxes on three lines").arg(numbers(cut)));
+        said << (cut.size() == 1 ? QObject::tr("answer %1 is too long for its box").arg(numbers(cut))
+                                 : QObject::tr("answers %1 are too long for their boxes").arg(numbers(cut)));
     for (const std::vector<int>& group : repeatedAnswers(activity))
-        said << QObject::tr("answers %1 are the same (either scores on each of their boxes)").arg(numbers(group));
+        said << QObject::tr("answers %1 are the same (either scores)").arg(numbers(group));
     for (int w = 0; w < int(activity.distractors.size()); ++w) {
         const QString wrong = key(activity.distractors[std::size_t(w)]);
         for (int k = 0; k < int(activity.labels.size()); ++k)
             if (!wrong.isEmpty() && wrong == key(activity.labels[std::size_t(k)].answer)) {
-                said << QObject::tr("wrong answer %1 reads as answer %2, so it would be marked wrong on its box").arg(w + 1).arg(k + 1);
+                said << QObject::tr("wrong answer %1 reads as answer %2").arg(w + 1).arg(k + 1);
                 break;
             }
     }
     return said;
+}
+
+QString listed(const QStringList& doubts, qsizetype most)
+{
+    QStringList shown;
+    for (const QString& doubt : doubts)
+        if (shown.isEmpty() || (shown + QStringList{doubt}).join(QStringLiteral("; ")).size() < most)
+            shown << doubt;
+        else
+            break;
+    const QString more = shown.size() < doubts.size() ? QObject::tr("; and %1 more").arg(doubts.size() - shown.size()) : QString();
+    return shown.join(QStringLiteral("; ")) + more;
+}
+
+QString beforeSaving(const QStringList& doubts)
+{
+    return QObject::tr("Before saving: %1. Save as it is?").arg(listed(doubts, MostAsked));
 }
 
 } // namespace labelling

@@ -32,5 +32,12 @@ std::vector<std::vector<int>> repeatedAnswers(const OwnActivity& activity);
 // Each of the above, and wrong answers reading as a right one, said in a
 // sentence; empty when there is nothing to look at.
 QStringList doubts(const OwnActivity& activity, QSize picture);
+// Labels numbered from 1, as said: "1", "1 and 2", "1, 2 and 3"; never empty.
+QString numbers(const std::vector<int>& indexes);
+// As many of `doubts` as `most` characters hold, "and 2 more" saying what is left out.
+QString listed(const QStringList& doubts, qsizetype most);
+// The question asked before saving, "Save as it is?", with as many of
+// `doubts` as its two lines hold.
+QString beforeSaving(const QStringList& doubts);
 
 } // namespace labelling

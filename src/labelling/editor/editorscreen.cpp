@@ -48,6 +48,8 @@ const forms::LabelLook HintLook{QStringLiteral("Arial"), 12, false, QColor(255, 
                                 forms::Label::Align::Center};
 // An answer this near its most characters shows how many are left.
 constexpr int FewLeft = 10;
+// Characters of doubts the hint holds on its two lines.
+constexpr qsizetype MostHinted = 150;
 const QString PictureFolderKey = QStringLiteral("editor/pictureFolder");
 
 forms::Label& caption(QWidget* screen, const QString& name, const QString& text, const forms::TwipRect& at)
@@ -220,11 +222,9 @@ bool LabelEditor::usePicture(const QString& path)
 void LabelEditor::takePicture(const EmbeddedPicture& picture, bool keepLabels)
 {
     draft.setPicture(picture, keepLabels);
-    if (keepLabels && draft.count() > 0) {
-        const std::vector<int> cut = answersNotWhole(draft.activity(), draft.pictureSize());
-        if (!cut.empty())
-            say(tr("The labels were kept, but on this picture %1: drag a box where there is room and it grows to hold its answer.")
-                    .arg(doubts(draft.activity(), draft.pictureSize()).join(QStringLiteral("; "))));
+    if (const std::vector<int> cut = answersNotWhole(draft.activity(), draft.pictureSize()); keepLabels && !cut.empty()) {
+        say(tr("The labels were kept, but on this picture the boxes of answers %1 are too small for them: "
+               "drag a box where there is room and it grows to hold its answer.").arg(numbers(cut)));
     }
 }
 
@@ -234,7 +234,7 @@ void LabelEditor::showExtras(bool shown)
     extras.setVisible(shown);
     extras.raise();
     board.setShown(!shown);
-    commands(Extras).setCaption(shown ? tr("Back to Picture") : tr("Extras..."));
+    commands(Extras).setCaption(shown ? tr("Picture") : tr("Extras..."));
     if (shown)
         extras.description.setFocus(Qt::OtherFocusReason);
     showState();
@@ -253,7 +253,7 @@ void LabelEditor::save(std::function<void()> then)
     if (const QString why = draft.unfinished(); !why.isEmpty())
         return say(tr("Not saved yet: %1").arg(why));
     if (const QStringList look = doubts(draft.finished(), draft.pictureSize()); !look.isEmpty()) {
-        question.ask(tr("Before saving: %1. Save as it is?").arg(look.join(QStringLiteral("; "))), {tr("Save as it is"), tr("Go back")},
+        question.ask(beforeSaving(look), {tr("Save as it is"), tr("Go back")},
                      [this, then](int k) {
                          if (k == 0)
                              saveChecked(then);
@@ -373,7 +373,7 @@ QString LabelEditor::stateHint() const
     if (const QString why = draft.unfinished(); !why.isEmpty())
         return why;
     if (const QStringList look = doubts(draft.activity(), draft.pictureSize()); !look.isEmpty())
-        return tr("Look at this before saving: %1.").arg(look.join(QStringLiteral("; ")));
+        return tr("Look at this before saving: %1.").arg(listed(look, MostHinted));
     if (chosen >= 0)
         return tr("Label %1 is chosen: type to change its answer, or drag its box or ring. "
                   "Tap the picture away from the boxes to add a part.").arg(chosen + 1);
@@ -383,16 +383,24 @@ QString LabelEditor::stateHint() const
 }
 
 // Over the picture, never over the hint or the fields and commands beneath
-// it: at the picture's top, or its foot when the chosen box stands at the top.
+// it: at the picture's top or its foot, whichever covers fewer boxes, and
+// never the chosen one.
 void LabelEditor::say(const QString& text)
 {
     forms::Notice& notice = forms::Notice::post(*this, text);
     constexpr float Margin = 60;
     const float height = notice.twipHeight();
     const float top = PictureArea.top + Margin, foot = PictureArea.top + PictureArea.height - Margin - height;
-    const bool chosenAtTop = board.chosen() >= 0 && !extras.isVisible()
-                             && board.toScreen(draft.label(board.chosen()).target).top() < top + height;
-    notice.moveTo(notice.left(), chosenAtTop ? foot : top);
+    const auto covered = [&](float at) {
+        int boxes = 0;
+        for (int k = 0; k < draft.count() && !extras.isVisible(); ++k) {
+            const QRectF box = board.toScreen(draft.label(k).target);
+            if (box.top() < at + height && at < box.bottom())
+                boxes += k == board.chosen() ? MostOwnLabels + 1 : 1;
+        }
+        return boxes;
+    };
+    notice.moveTo(notice.left(), covered(foot) < covered(top) ? foot : top);
 }
 
 } // namespace labelling

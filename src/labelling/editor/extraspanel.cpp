@@ -1,6 +1,7 @@
 #include "labelling/editor/extraspanel.h"
 #include "activity/commands.h"
 #include "activity/looks.h"
+#include "activity/textlength.h"
 #include "forms/accessible.h"
 #include "forms/design.h"
 
@@ -13,6 +14,7 @@ namespace {
 constexpr float Left = 120, LeftWidth = 5400, Right = 5760, RowCaptionWidth = 1860, RightWidth = 5640;
 constexpr float FieldHeight = 450, RowHeight = 420, RowField = 390;
 constexpr double FieldPoints = 12;
+constexpr int CaptionCharacters = 14;
 
 const forms::LabelLook HeadingLook{QStringLiteral("Arial"), 12, false, QColor(255, 255, 255), forms::Black, false, false,
                                    forms::Label::Align::Left};
@@ -94,7 +96,10 @@ void ExtrasPanel::showDraft()
         pointsTo[std::size_t(k)]->setVisible(used);
         if (!used)
             continue;
-        const QString answer = draft_.label(k).answer.trimmed();
+        // Enough of the answer to tell the rows apart.
+        const QString whole = draft_.label(k).answer.trimmed();
+        const QString answer = activity::characterCount(whole) > CaptionCharacters
+                                   ? activity::firstCharacters(whole, CaptionCharacters - 1) + QChar(0x2026) : whole;
         pointsToCaptions(k).setCaption(answer.isEmpty() ? QString::number(k + 1) : QStringLiteral("%1: %2").arg(k + 1).arg(answer));
         pointsTo[std::size_t(k)]->showText(draft_.text(LabelDraft::Text::PointsTo, k));
     }
