@@ -263,6 +263,12 @@ void LabelEditorTest::newBoxesLieClearOfTheOthers()
             QVERIFY(k < 2 || j > k || !draft.label(k).target.contains(draft.label(j).part));
         }
     }
+    // Where there is room, no two so close that a pupil's drop is in doubt.
+    LabelDraft roomy;
+    QVERIFY(roomy.reset({QStringLiteral("Roomy"), {}, encoded(diagram(800, 600), "png"), QStringLiteral("png"), {}}));
+    for (int k = 0; k < 6; ++k)
+        QVERIFY(roomy.addPart({300.0 + 40 * (k % 3), 250.0 + 40 * (k / 3)}));
+    QCOMPARE(crowdedBoxes(roomy.activity(), roomy.pictureSize()).size(), std::size_t(0));
 }
 
 void LabelEditorTest::picturesRefusedOrEmbedded_data()

@@ -118,8 +118,15 @@ QRectF LabelDraft::freePlace(QPointF part, QSizeF size, int ignoring) const
             cost += near == 0 ? 1e8 : near * perPixel < PartRing ? 1e6 : 0;
         };
         for (int k = 0; k < count(); ++k)
-            if (k != ignoring)
+            if (k != ignoring) {
                 covers(label(k).part);
+                // Where there is room, far enough from every box that a drop meant for one never lands in the other.
+                const QRectF& other = label(k).target;
+                const double across = std::max({0.0, other.left() - box.right(), box.left() - other.right()});
+                const double down = std::max({0.0, other.top() - box.bottom(), box.top() - other.bottom()});
+                if (std::hypot(across, down) * perPixel < 2 * DropSlip)
+                    cost += 1e4;
+            }
         covers(part);
         if (best.isNull() || cost < bestCost) {
             best = box;
