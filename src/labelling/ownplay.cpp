@@ -99,11 +99,14 @@ float wrappedHeight(const QString& answer, float width, double points)
     return forms::designTwips(used.height() + 2 * BoxInset + 2);
 }
 
+// The answer sizes the board tries, largest first.
+constexpr double AnswerSizes[] = {AnswerBoxPoints, 11.25, 10.5, 9.75, 9.0, 8.25};
+
 // The largest of the answer sizes at which every answer fits its box's width
 // on at most three lines.
 double answerPoints(const std::vector<Item>& items)
 {
-    for (double points : {12.0, 11.25, 10.5, 9.75, 9.0, 8.25}) {
+    for (double points : AnswerSizes) {
         const bool fits = std::all_of(items.begin(), items.end(), [&](const Item& item) {
             return wrappedHeight(item.answer, item.width, points) >= 0;
         });
@@ -112,6 +115,18 @@ double answerPoints(const std::vector<Item>& items)
     }
     return 8.25;
 }
+
+} // namespace
+
+double answerFitsAt(const QString& answer, float width)
+{
+    for (double points : AnswerSizes)
+        if (wrappedHeight(answer, width, points) >= 0)
+            return points;
+    return 0;
+}
+
+namespace {
 
 // Each box grown downwards, where its answer wraps, to hold it whole.
 void growForAnswers(std::vector<Item>& items, double points)

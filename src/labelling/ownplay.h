@@ -30,6 +30,11 @@ inline constexpr float AnswerBoxWidth = 2280, AnswerBoxHeight = 375, AnswerBoxPo
 // A box grows with its answer to this width before its text wraps.
 inline constexpr float WidestBox = 3600;
 
+// The largest size, in points, at which the board shows `answer` whole in a
+// box `width` twips wide, wrapped on up to three lines; 0 when at none. The
+// board shows every answer at the size the longest needs.
+double answerFitsAt(const QString& answer, float width);
+
 // `pixels` fitted into `area` with its shape kept, centred across, at the
 // area's top; the whole area for a picture of no size.
 forms::TwipRect fitPicture(QSizeF pixels, const forms::TwipRect& area);

@@ -136,11 +136,11 @@ private slots:
         QTest::newRow("teacher's labelling") << labelling::OwnActivityScreen << "" << numbered("answers", 2) + foot;
         // Delete Label, Undo and Redo cannot be used yet, nor the answer without a label.
         QTest::newRow("label editor, empty") << labelling::LabelEditorId << ""
-                                             << QStringList{"title", "instruction", "commands[0]", "commands[4]", "commands[5]", "commands[6]"};
+                                             << QStringList{"title", "instruction", "commands[0]", "commands[4]", "commands[5]", "commands[7]"};
         QTest::newRow("label editor, one label")
             << labelling::LabelEditorId << "one label"
             << QStringList{"title", "instruction", "commands[0]", "picture", "boxes[0]", "parts[0]", "answer",
-                           "commands[1]", "commands[2]", "commands[4]", "commands[5]", "commands[6]"};
+                           "commands[1]", "commands[2]", "commands[4]", "commands[5]", "commands[6]", "commands[7]"};
         QTest::newRow("label editor, asking") << labelling::LabelEditorId << "asking"
                                               << QStringList{"answers[1]", "answers[2]", "answers[0]"};
         // Undo, Redo and "Restore our set" cannot be used on our own set unchanged; Play is a quiz's.

@@ -2,11 +2,14 @@
 // rules a draft keeps, the pictures refused, and saving: a round trip, a file
 // changed meanwhile on disk, a file that may not be changed in place.
 #include "labelling/editor/draft.h"
+#include "labelling/editor/draftchecks.h"
 #include "activity/editedfile.h"
 #include "activity/teacherwrite.h"
 #include "labelling/editor/editorscreen.h"
 #include "labelling/editor/labeleditor.h"
 #include "labelling/editor/picturefile.h"
+#include "labelling/editor/playarea.h"
+#include "activity/textlength.h"
 #include "labelling/ownfile.h"
 #include "forms/notice.h"
 #include "support/pointer.h"
@@ -129,6 +132,17 @@ private slots:
     void droppedBoxOnAnotherSpringsBack();
     void leavingWithChangesAsksFirst();
     void eleventhClickJoinsNoLabel();
+    void aTapOnABoxChoosesItAndTypingJoinsItsAnswer();
+    void crowdedBoxesAreFoundByTheBoardsRule_data();
+    void crowdedBoxesAreFoundByTheBoardsRule();
+    void savingAsksAboutWhatToLookAt_data();
+    void savingAsksAboutWhatToLookAt();
+    void theAnswerCountWarnsBeforeTheLimit();
+    void aNewPictureAsksWhetherToKeepTheLabels_data();
+    void aNewPictureAsksWhetherToKeepTheLabels();
+    void extrasAreTypedSavedAndUndone();
+    void noticesLeaveTheHintAndFieldsClear_data();
+    void noticesLeaveTheHintAndFieldsClear();
 };
 
 void LabelEditorTest::eachStepUndoesAndRedoes_data()
@@ -148,6 +162,19 @@ void LabelEditorTest::eachStepUndoesAndRedoes_data()
                            << QMetaMethod::fromSignal(&LabelDraft::titleChanged).methodSignature();
     QTest::newRow("instruction") << Step([](LabelDraft& d) { d.setInstruction(QStringLiteral("Label it.")); return true; })
                                  << QMetaMethod::fromSignal(&LabelDraft::instructionChanged).methodSignature();
+    QTest::newRow("description") << Step([](LabelDraft& d) { d.setText(LabelDraft::Text::Description, 0, QStringLiteral("An atom")); return true; })
+                                 << QMetaMethod::fromSignal(&LabelDraft::extraChanged).methodSignature();
+    QTest::newRow("a wrong answer") << Step([](LabelDraft& d) { d.setText(LabelDraft::Text::Distractor, 2, QStringLiteral("photon")); return true; })
+                                    << QMetaMethod::fromSignal(&LabelDraft::extraChanged).methodSignature();
+    QTest::newRow("what a box points to")
+        << Step([](LabelDraft& d) { d.setText(LabelDraft::Text::PointsTo, 1, QStringLiteral("the dot")); return d.label(1).pointsTo == QStringLiteral("the dot"); })
+        << QMetaMethod::fromSignal(&LabelDraft::extraChanged).methodSignature();
+    QTest::newRow("picture, labels dropped")
+        << Step([](LabelDraft& d) {
+               d.setPicture(embedded(diagram(800, 600)), false);
+               return d.count() == 0;
+           })
+        << QMetaMethod::fromSignal(&LabelDraft::pictureChanged).methodSignature();
     QTest::newRow("picture, labels kept in place")
         << Step([](LabelDraft& d) {
                d.setPicture(embedded(diagram(800, 600)));
@@ -236,6 +263,12 @@ void LabelEditorTest::newBoxesLieClearOfTheOthers()
             QVERIFY(k < 2 || j > k || !draft.label(k).target.contains(draft.label(j).part));
         }
     }
+    // Where there is room, no two so close that a pupil's drop is in doubt.
+    LabelDraft roomy;
+    QVERIFY(roomy.reset({QStringLiteral("Roomy"), {}, encoded(diagram(800, 600), "png"), QStringLiteral("png"), {}}));
+    for (int k = 0; k < 6; ++k)
+        QVERIFY(roomy.addPart({300.0 + 40 * (k % 3), 250.0 + 40 * (k / 3)}));
+    QCOMPARE(crowdedBoxes(roomy.activity(), roomy.pictureSize()).size(), std::size_t(0));
 }
 
 void LabelEditorTest::picturesRefusedOrEmbedded_data()
@@ -245,25 +278,36 @@ void LabelEditorTest::picturesRefusedOrEmbedded_data()
     QTest::addColumn<QString>("problem"); // a part of the message, or empty when embedded
     QTest::addColumn<QString>("type");
     QTest::addColumn<QSize>("size");
-    QTest::newRow("over 20 MB") << QByteArray() << LargestPictureFile + 1 << QStringLiteral("too large") << QString() << QSize();
-    QTest::newRow("claims 9000 x 9000") << claimedPng(9000, 9000) << qint64(0) << QStringLiteral("9000 x 9000") << QString() << QSize();
-    QTest::newRow("claims 8001 wide") << claimedPng(8001, 10) << qint64(0) << QStringLiteral("8001 x 10") << QString() << QSize();
-    QTest::newRow("not a picture") << QByteArray("{\"format\": 1}") << qint64(0) << QStringLiteral("not a PNG") << QString() << QSize();
-    QTest::newRow("damaged") << encoded(diagram(200, 100), "png").left(60) << qint64(0) << QStringLiteral("damaged") << QString() << QSize();
-    QTest::newRow("a diagram stays PNG") << encoded(diagram(300, 200), "bmp") << qint64(0) << QString() << QStringLiteral("png") << QSize(300, 200);
+    QTest::addColumn<QString>("name"); // the file's name, whose ending says its type
+    QTest::newRow("over 20 MB") << QByteArray() << LargestPictureFile + 1 << QStringLiteral("too large") << QString() << QSize() << QStringLiteral("chosen.png");
+    QTest::newRow("claims 9000 x 9000") << claimedPng(9000, 9000) << qint64(0) << QStringLiteral("9000 x 9000") << QString() << QSize() << QStringLiteral("chosen.png");
+    QTest::newRow("claims 8001 wide") << claimedPng(8001, 10) << qint64(0) << QStringLiteral("8001 x 10") << QString() << QSize() << QStringLiteral("chosen.png");
+    QTest::newRow("not a picture") << QByteArray("{\"format\": 1}") << qint64(0) << QStringLiteral("not a PNG") << QString() << QSize() << QStringLiteral("chosen.png");
+    QTest::newRow("damaged") << encoded(diagram(200, 100), "png").left(60) << qint64(0) << QStringLiteral("damaged") << QString() << QSize() << QStringLiteral("chosen.png");
+    QTest::newRow("a diagram stays PNG") << encoded(diagram(300, 200), "bmp") << qint64(0) << QString() << QStringLiteral("png") << QSize(300, 200) << QStringLiteral("chosen.bmp");
     const QSize largest = largestEmbedded();
     QTest::newRow("a large photograph is scaled down as JPEG")
         << encoded(photograph(largest.width() * 2, largest.height()), "bmp") << qint64(0) << QString() << QStringLiteral("jpeg")
-        << QSize(largest.width(), largest.height() / 2);
+        << QSize(largest.width(), largest.height() / 2) << QStringLiteral("chosen.bmp");
     // Enough of a teacher's photograph is kept for a board three times the design size.
     QTest::newRow("a 1200 x 800 photograph is kept whole")
-        << encoded(photograph(1200, 800), "jpeg") << qint64(0) << QString() << QStringLiteral("jpeg") << QSize(1200, 800);
+        << encoded(photograph(1200, 800), "jpeg") << qint64(0) << QString() << QStringLiteral("jpeg") << QSize(1200, 800) << QStringLiteral("chosen.jpg");
     QTest::newRow("a 4000 x 3000 photograph keeps three pixels to a design pixel")
-        << encoded(photograph(4000, 3000), "jpeg") << qint64(0) << QString() << QStringLiteral("jpeg") << QSize(1376, 1032);
+        << encoded(photograph(4000, 3000), "jpeg") << qint64(0) << QString() << QStringLiteral("jpeg") << QSize(1376, 1032) << QStringLiteral("chosen.jpeg");
     // Qt writes no GIF: the smallest there is, one transparent pixel.
     const QByteArray gif("GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00!\xf9\x04\x01\x00\x00\x00\x00"
                          ",\x00\x00\x00\x00\x01\x00\x01\x00\x00\x02\x02D\x01\x00;", 43);
-    QTest::newRow("a GIF") << gif << qint64(0) << QString() << QStringLiteral("png") << QSize(1, 1);
+    // Never read as another type than its name says.
+    QTest::newRow("a JPEG named as a PNG") << encoded(photograph(40, 30), "jpeg") << qint64(0) << QStringLiteral("not a PNG picture")
+                                           << QString() << QSize() << QStringLiteral("chosen.png");
+    QTest::newRow("an SVG named as a PNG") << QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"9\" height=\"9\"/>")
+                                           << qint64(0) << QStringLiteral("not a PNG picture") << QString() << QSize()
+                                           << QStringLiteral("chosen.png");
+    QTest::newRow("a BMP named as a GIF") << encoded(diagram(30, 20), "bmp") << qint64(0) << QStringLiteral("not a GIF picture")
+                                          << QString() << QSize() << QStringLiteral("chosen.gif");
+    QTest::newRow("no picture's name") << encoded(diagram(30, 20), "png") << qint64(0) << QStringLiteral("not a PNG, JPEG")
+                                       << QString() << QSize() << QStringLiteral("chosen.svg");
+    QTest::newRow("a GIF") << gif << qint64(0) << QString() << QStringLiteral("png") << QSize(1, 1) << QStringLiteral("chosen.gif");
 }
 
 void LabelEditorTest::picturesRefusedOrEmbedded()
@@ -273,15 +317,16 @@ void LabelEditorTest::picturesRefusedOrEmbedded()
     QFETCH(QString, problem);
     QFETCH(QString, type);
     QFETCH(QSize, size);
+    QFETCH(QString, name);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("chosen.png"));
+    const QString path = dir.filePath(name);
     QVERIFY(write(path, bytes).isEmpty());
     if (fileSize)
         QVERIFY(QFile::resize(path, fileSize));
     const PictureChoice choice = readPictureFile(path);
     if (!problem.isEmpty()) {
         QVERIFY2(choice.problem.contains(problem), qPrintable(choice.problem));
-        QVERIFY(choice.problem.contains(QStringLiteral("chosen.png")));
+        QVERIFY(choice.problem.contains(name));
         return;
     }
     QVERIFY2(choice.ok(), qPrintable(choice.problem));
@@ -509,6 +554,239 @@ void LabelEditorTest::eleventhClickJoinsNoLabel()
     QVERIFY(!editor.answer.widget.isEnabled());
     QTest::keyClicks(&editor.answer.widget, QStringLiteral("neutron"));
     QCOMPARE(editor.draft.label(9).answer, QStringLiteral("proton"));
+}
+
+// A tap on a box chooses it and adds no part, even where the box lies over
+// another label's part; what is then typed on the box or a ring joins the
+// chosen label's answer.
+void LabelEditorTest::aTapOnABoxChoosesItAndTypingJoinsItsAnswer()
+{
+    TestScreens t;
+    openLabelEditor(*t, {}, QDir::tempPath());
+    auto& editor = t.open<LabelEditor>(LabelEditorId);
+    prepare(editor.draft);
+    QVERIFY(editor.draft.movePart(0, editor.draft.label(1).target.center()));
+    pointer::click(editor.board.boxes(1));
+    QCOMPARE(editor.draft.count(), 2);
+    QCOMPARE(editor.board.chosen(), 1);
+    QVERIFY2(editor.hint.caption().contains(QStringLiteral("Label 2 is chosen")), qPrintable(editor.hint.caption()));
+    QTest::keyClicks(&editor.board.boxes(1), QStringLiteral("s"));
+    QCOMPARE(editor.draft.label(1).answer, QStringLiteral("electrons"));
+    QTest::keyClick(&editor.answer.widget, Qt::Key_Backspace);
+    QCOMPARE(editor.draft.label(1).answer, QStringLiteral("electron"));
+    QTest::keyClicks(&editor.board.parts(0), QStringLiteral(" core"));
+    QCOMPARE(editor.draft.label(0).answer, QStringLiteral("nucleus core"));
+    QCOMPARE(editor.draft.count(), 2);
+}
+
+// On a picture of ten playing twips a pixel, a label meant for box 1 and
+// dropped DropSlip beyond its edge must land in it, not in box 2.
+void LabelEditorTest::crowdedBoxesAreFoundByTheBoardsRule_data()
+{
+    QTest::addColumn<QRectF>("second");
+    QTest::addColumn<bool>("crowded");
+    QTest::newRow("side by side, 60 twips apart") << QRectF(334, 100, 228, 38) << true;
+    QTest::newRow("side by side, 600 twips apart") << QRectF(388, 100, 228, 38) << false;
+    QTest::newRow("one above the other, 150 twips apart") << QRectF(100, 153, 228, 38) << true;
+    QTest::newRow("one above the other, 300 twips apart") << QRectF(100, 168, 228, 38) << false;
+    QTest::newRow("corner to corner, 60 twips apart") << QRectF(334, 144, 228, 38) << true;
+}
+
+void LabelEditorTest::crowdedBoxesAreFoundByTheBoardsRule()
+{
+    QFETCH(QRectF, second);
+    QFETCH(bool, crowded);
+    const QSize picture(1152, 516);
+    QCOMPARE(playTwipsPerPixel(picture), 10.0);
+    OwnActivity a;
+    a.labels = {{QStringLiteral("anode"), QRectF(100, 100, 228, 38), QPointF(50, 50)}, {QStringLiteral("cathode"), second, QPointF(600, 400)}};
+    using Pairs = std::vector<std::pair<int, int>>;
+    QVERIFY(crowdedBoxes(a, picture) == (crowded ? Pairs{{0, 1}} : Pairs{}));
+    QCOMPARE(doubts(a, picture).join(QString()).contains(QStringLiteral("boxes 1 and 2 stand so close")), crowded);
+}
+
+void LabelEditorTest::savingAsksAboutWhatToLookAt_data()
+{
+    QTest::addColumn<Step>("step");
+    QTest::addColumn<QString>("asked"); // a part of the question, or empty when none is asked
+    QTest::newRow("nothing to look at") << Step([](LabelDraft& d) { return d.rename(1, QStringLiteral("electrons")); }) << QString();
+    QTest::newRow("two answers alike") << Step([](LabelDraft& d) { return d.rename(1, QStringLiteral(" Nucleus")); })
+                                       << QStringLiteral("answers 1 and 2 are the same");
+    QTest::newRow("boxes too close") << Step([](LabelDraft& d) { return d.moveBox(1, {10, 32}); })
+                                     << QStringLiteral("boxes 1 and 2 stand so close");
+    QTest::newRow("an answer its box cannot hold")
+        << Step([](LabelDraft& d) { return d.moveBox(1, {112, 10}) && d.rename(0, QStringLiteral("electromagnetically")); })
+        << QStringLiteral("answer 1 is too long for its box");
+    QTest::newRow("a wrong answer reading as a right one")
+        << Step([](LabelDraft& d) {
+               d.setText(LabelDraft::Text::Distractor, 0, QStringLiteral("Electron"));
+               return true;
+           })
+        << QStringLiteral("wrong answer 1 reads as answer 2");
+}
+
+// Allowed, but never saved unasked: the teacher may go back, or save as it is.
+void LabelEditorTest::savingAsksAboutWhatToLookAt()
+{
+    QFETCH(Step, step);
+    QFETCH(QString, asked);
+    QTemporaryDir dir;
+    TestScreens t;
+    openLabelEditor(*t, {}, dir.path());
+    auto& editor = t->get<LabelEditor>(LabelEditorId);
+    prepare(editor.draft);
+    QVERIFY(step(editor.draft));
+    editor.save();
+    if (!asked.isEmpty()) {
+        QVERIFY(editor.question.asking());
+        QVERIFY2(editor.question.text().contains(asked), qPrintable(editor.question.text()));
+        QVERIFY2(editor.hint.caption().contains(asked), qPrintable(editor.hint.caption()));
+        editor.question.answer(1); // "Go back"
+        QVERIFY(editor.hasChanges());
+        QVERIFY(QDir(dir.path()).isEmpty());
+        editor.save();
+        editor.question.answer(0); // "Save as it is"
+    }
+    QVERIFY(!editor.question.asking());
+    QVERIFY(!editor.hasChanges());
+    const OwnRead read = readOwnActivity(editor.file.path());
+    QVERIFY2(read.ok(), qPrintable(read.problem));
+    QCOMPARE(ownActivityJson(read.activity), ownActivityJson(editor.draft.finished()));
+}
+
+// The count is of characters as seen; near the limit the hint says how many
+// are left, and at it that no more is taken.
+void LabelEditorTest::theAnswerCountWarnsBeforeTheLimit()
+{
+    TestScreens t;
+    openLabelEditor(*t, {}, QDir::tempPath());
+    auto& editor = t->get<LabelEditor>(LabelEditorId);
+    prepare(editor.draft);
+    editor.board.choose(0);
+    QCOMPARE(editor.answerCount.caption(), QStringLiteral("7/60"));
+    QTest::keyClicks(&editor.answer.widget, QString(LongestAnswer - 7 - 6, QLatin1Char('x')));
+    QCOMPARE(editor.answerCount.caption(), QStringLiteral("54/60"));
+    QVERIFY2(editor.hint.caption().contains(QStringLiteral("room for 6 more characters")), qPrintable(editor.hint.caption()));
+    QTest::sendKeyEvent(QTest::Click, &editor.answer.widget, Qt::Key_unknown, QStringLiteral("\U0001F469\u200D\U0001F52C"), Qt::NoModifier);
+    QCOMPARE(editor.answerCount.caption(), QStringLiteral("55/60"));
+    QTest::keyClicks(&editor.answer.widget, QStringLiteral("abcdefgh"));
+    QCOMPARE(activity::characterCount(editor.draft.label(0).answer), LongestAnswer);
+    QCOMPARE(editor.answerCount.caption(), QStringLiteral("60/60"));
+    QVERIFY2(editor.hint.caption().contains(QStringLiteral("the most characters an answer may have")), qPrintable(editor.hint.caption()));
+}
+
+void LabelEditorTest::aNewPictureAsksWhetherToKeepTheLabels_data()
+{
+    QTest::addColumn<int>("choice"); // of "Keep the labels", "Start with no labels", "Cancel"
+    QTest::addColumn<QSize>("picture");
+    QTest::addColumn<int>("labels");
+    QTest::addColumn<QSize>("shown");
+    QTest::addColumn<QString>("said"); // a part of the notice after, or empty for none
+    QTest::newRow("kept") << 0 << QSize(800, 600) << 2 << QSize(800, 600) << QString();
+    QTest::newRow("started again") << 1 << QSize(800, 600) << 0 << QSize(800, 600) << QString();
+    QTest::newRow("cancelled") << 2 << QSize(800, 600) << 2 << QSize(400, 300) << QString();
+    // Shown a sixth as wide, so that no answer fits its box any more.
+    QTest::newRow("kept on a tall, narrow picture") << 0 << QSize(60, 900) << 2 << QSize(60, 900)
+                                                    << QStringLiteral("boxes of answers 1 and 2 are too small");
+}
+
+void LabelEditorTest::aNewPictureAsksWhetherToKeepTheLabels()
+{
+    QFETCH(int, choice);
+    QFETCH(QSize, picture);
+    QFETCH(int, labels);
+    QFETCH(QSize, shown);
+    QFETCH(QString, said);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("new.png"));
+    QVERIFY(write(path, encoded(diagram(picture.width(), picture.height()), "png")).isEmpty());
+    TestScreens t;
+    openLabelEditor(*t, {}, dir.path());
+    auto& editor = t->get<LabelEditor>(LabelEditorId);
+    prepare(editor.draft);
+    QVERIFY(editor.usePicture(path));
+    QVERIFY(editor.question.text().contains(QStringLiteral("Keep the 2 labels")));
+    editor.question.answer(choice);
+    QCOMPARE(editor.draft.count(), labels);
+    QCOMPARE(editor.draft.pictureSize(), shown);
+    const forms::Notice* notice = forms::Notice::on(editor);
+    QCOMPARE(notice && notice->caption().contains(QStringLiteral("labels were kept")), !said.isEmpty());
+    if (!said.isEmpty()) {
+        QVERIFY2(notice->caption().contains(said), qPrintable(notice->caption()));
+        // What is saved reads back, boxes and all.
+        editor.save();
+        editor.question.answer(0);
+        QVERIFY2(readOwnActivity(editor.file.path()).ok(), qPrintable(readOwnActivity(editor.file.path()).problem));
+    }
+    if (choice < 2) { // one step, taken back whole
+        editor.runCommand(LabelEditor::Undo);
+        QCOMPARE(editor.draft.count(), 2);
+        QCOMPARE(editor.draft.pictureSize(), QSize(400, 300));
+    }
+}
+
+// Reached by a command, over the picture; each field optional, saved, and
+// undone as every other step.
+void LabelEditorTest::extrasAreTypedSavedAndUndone()
+{
+    QTemporaryDir dir;
+    TestScreens t;
+    openLabelEditor(*t, {}, dir.path());
+    auto& editor = t.open<LabelEditor>(LabelEditorId);
+    prepare(editor.draft);
+    editor.runCommand(LabelEditor::Extras);
+    QVERIFY(editor.extras.isVisible());
+    QVERIFY(!editor.board.picture.isVisible() && !editor.board.boxes(0).isVisible());
+    QVERIFY(editor.extras.pointsTo[1]->isVisible() && !editor.extras.pointsTo[2]->isVisible()); // a row a label
+    QCOMPARE(editor.extras.pointsToCaptions(1).caption(), QStringLiteral("2: electron"));
+    QTest::keyClicks(&editor.extras.description.widget, QStringLiteral("An atom of lithium"));
+    QTest::keyClicks(&editor.extras.distractors[1]->widget, QStringLiteral("photon"));
+    QTest::keyClicks(&editor.extras.pointsTo[1]->widget, QStringLiteral("the small dot"));
+    pointer::click(editor.extras.done);
+    QVERIFY(!editor.extras.isVisible());
+    QVERIFY(editor.board.picture.isVisible() && editor.board.boxes(1).isVisible());
+    editor.save();
+    QVERIFY(!editor.question.asking());
+    const OwnRead read = readOwnActivity(editor.file.path());
+    QVERIFY2(read.ok(), qPrintable(read.problem));
+    QCOMPARE(read.activity.description, QStringLiteral("An atom of lithium"));
+    QCOMPARE(QStringList(read.activity.distractors.begin(), read.activity.distractors.end()), QStringList{QStringLiteral("photon")});
+    QCOMPARE(read.activity.labels[1].pointsTo, QStringLiteral("the small dot"));
+    editor.runCommand(LabelEditor::Undo);
+    QCOMPARE(editor.draft.label(1).pointsTo, QString());
+    editor.runCommand(LabelEditor::Extras);
+    QCOMPARE(editor.extras.pointsTo[1]->text(), QString());
+    QCOMPARE(editor.extras.distractors[1]->text(), QStringLiteral("photon"));
+}
+
+void LabelEditorTest::noticesLeaveTheHintAndFieldsClear_data()
+{
+    QTest::addColumn<QPointF>("chosenBox"); // where the chosen label's box stands on the 400 x 300 picture
+    QTest::newRow("chosen box at the top") << QPointF(150, 5);
+    QTest::newRow("chosen box at the foot") << QPointF(150, 280);
+}
+
+void LabelEditorTest::noticesLeaveTheHintAndFieldsClear()
+{
+    QFETCH(QPointF, chosenBox);
+    TestScreens t;
+    openLabelEditor(*t, {}, QDir::tempPath());
+    auto& editor = t.open<LabelEditor>(LabelEditorId);
+    prepare(editor.draft);
+    QVERIFY(editor.draft.moveBox(0, chosenBox));
+    editor.board.choose(0);
+    editor.draft.setTitle({});
+    editor.save(); // says "Not saved yet"
+    const forms::Notice* notice = forms::Notice::on(editor);
+    QVERIFY(notice);
+    // Over the picture, between the texts typed above it and the answer beneath it.
+    QVERIFY(notice->geometry().top() > editor.instruction.geometry().bottom());
+    QVERIFY(notice->geometry().bottom() < editor.answer.geometry().top());
+    std::vector<QWidget*> clear{&editor.hint, &editor.answer, &editor.answerCaption, &editor.answerCount, &editor.board.boxes(0)};
+    for (int k = 0; k <= LabelEditor::Exit; ++k)
+        clear.push_back(&editor.commands(k));
+    for (const QWidget* w : clear)
+        QVERIFY2(!notice->geometry().intersects(w->geometry()), qPrintable(w->objectName()));
 }
 
 QTEST_MAIN(LabelEditorTest)

@@ -1,4 +1,5 @@
 #include "labelling/editor/draft.h"
+#include "labelling/editor/draftchecks.h"
 #include "labelling/editor/draftsteps.h"
 #include "labelling/editor/playarea.h"
 #include "labelling/picturedata.h"
@@ -9,6 +10,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImageReader>
+#include <algorithm>
 #include <cmath>
 
 namespace labelling {
@@ -82,7 +84,7 @@ bool LabelDraft::fits(const QRectF& box, int ignoring) const
     return true;
 }
 
-QSizeF LabelDraft::boxSize(const QString& answer) const
+QSizeF LabelDraft::boxSize(const QString& answer, QSize picture)
 {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(forms::fontPixels(AnswerBoxPoints));
@@ -91,7 +93,7 @@ QSizeF LabelDraft::boxSize(const QString& answer) const
     const double roomPerLine = WidestBox - BoxPadding;
     const double width = std::clamp(text + BoxPadding, double(AnswerBoxWidth), double(WidestBox));
     const int lines = std::clamp(int(std::ceil(text / roomPerLine)), 1, 3);
-    const double perPixel = playTwipsPerPixel(pictureSize_);
+    const double perPixel = playTwipsPerPixel(picture);
     return QSizeF(std::round(width / perPixel), std::round((AnswerBoxHeight + (lines - 1) * FurtherLine) / perPixel));
 }
 
@@ -116,8 +118,15 @@ QRectF LabelDraft::freePlace(QPointF part, QSizeF size, int ignoring) const
             cost += near == 0 ? 1e8 : near * perPixel < PartRing ? 1e6 : 0;
         };
         for (int k = 0; k < count(); ++k)
-            if (k != ignoring)
+            if (k != ignoring) {
                 covers(label(k).part);
+                // Where there is room, far enough from every box that a drop meant for one never lands in the other.
+                const QRectF& other = label(k).target;
+                const double across = std::max({0.0, other.left() - box.right(), box.left() - other.right()});
+                const double down = std::max({0.0, other.top() - box.bottom(), box.top() - other.bottom()});
+                if (std::hypot(across, down) * perPixel < 2 * DropSlip)
+                    cost += 1e4;
+            }
         covers(part);
         if (best.isNull() || cost < bestCost) {
             best = box;
@@ -155,8 +164,16 @@ OwnActivity LabelDraft::finished() const
     OwnActivity done = activity_;
     done.title = done.title.trimmed();
     done.instruction = done.instruction.trimmed();
-    for (OwnLabel& l : done.labels)
+    done.description = done.description.trimmed();
+    for (OwnLabel& l : done.labels) {
         l.answer = l.answer.trimmed();
+        l.pointsTo = l.pointsTo.trimmed();
+    }
+    std::vector<QString> wrong;
+    for (const QString& d : done.distractors)
+        if (!d.trimmed().isEmpty())
+            wrong.push_back(d.trimmed());
+    done.distractors = wrong;
     return done;
 }
 
@@ -179,9 +196,14 @@ bool LabelDraft::moveBox(int index, QPointF topLeft)
 {
     if (index < 0 || index >= count())
         return false;
-    const QRectF box = clampInside(whole(QRectF(topLeft, label(index).target.size())), QRectF(QPointF(0, 0), QSizeF(pictureSize_)));
+    const QRectF area(QPointF(0, 0), QSizeF(pictureSize_));
+    QRectF box = clampInside(whole(QRectF(topLeft, label(index).target.size())), area);
     if (!fits(box, index))
         return refuse(tr("Answer boxes may not overlap: the box went back."));
+    // A box too small for its answer (on a changed picture) grows where it finds room.
+    if (const QRectF grown = clampInside(QRectF(box.topLeft(), box.size().expandedTo(boxSize(label(index).answer))), area);
+        !answerShownWhole(label(index), pictureSize_) && fits(grown, index))
+        box = grown;
     if (box != label(index).target)
         history_.push(new MoveBoxStep(*this, index, box));
     return true;
@@ -221,21 +243,43 @@ bool LabelDraft::remove(int index)
     return true;
 }
 
-void LabelDraft::setTitle(const QString& title)
+int LabelDraft::longest(Text field)
 {
-    if (const QString cut = activity::firstCharacters(title, LongestTitle); cut != activity_.title)
-        history_.push(new TextStep(*this, TextStep::Title, cut));
+    switch (field) {
+    case Text::Title: return LongestTitle;
+    case Text::Instruction: return LongestInstruction;
+    case Text::Description: return LongestDescription;
+    case Text::Distractor: return LongestAnswer;
+    case Text::PointsTo: return LongestPointsTo;
+    }
+    return 0;
 }
 
-void LabelDraft::setInstruction(const QString& instruction)
+QString LabelDraft::text(Text field, int index) const
 {
-    if (const QString cut = activity::firstCharacters(instruction, LongestInstruction); cut != activity_.instruction)
-        history_.push(new TextStep(*this, TextStep::Instruction, cut));
+    switch (field) {
+    case Text::Title: return activity_.title;
+    case Text::Instruction: return activity_.instruction;
+    case Text::Description: return activity_.description;
+    case Text::Distractor: return index < int(activity_.distractors.size()) ? activity_.distractors[std::size_t(index)] : QString();
+    case Text::PointsTo: return index < count() ? label(index).pointsTo : QString();
+    }
+    return {};
 }
 
-void LabelDraft::setPicture(const EmbeddedPicture& picture)
+void LabelDraft::setText(Text field, int index, const QString& text)
 {
-    std::vector<OwnLabel> labels = activity_.labels;
+    const bool numbered = field == Text::Distractor || field == Text::PointsTo;
+    if (index < 0 || (!numbered && index != 0) || (field == Text::Distractor && index >= MostDistractors)
+        || (field == Text::PointsTo && index >= count()))
+        return;
+    if (const QString cut = activity::firstCharacters(text, longest(field)); cut != this->text(field, index))
+        history_.push(new TextStep(*this, field, index, cut));
+}
+
+void LabelDraft::setPicture(const EmbeddedPicture& picture, bool keepLabels)
+{
+    std::vector<OwnLabel> labels = keepLabels ? activity_.labels : std::vector<OwnLabel>{};
     if (hasPicture() && !picture.size.isEmpty()) {
         const double sx = double(picture.size.width()) / pictureSize_.width();
         const double sy = double(picture.size.height()) / pictureSize_.height();
@@ -257,6 +301,20 @@ void LabelDraft::setPicture(const EmbeddedPicture& picture)
             l.target = QRectF(left, top, right - left, bottom - top);
             l.part = QPointF(std::clamp(std::round(l.part.x() * sx), 0.0, double(picture.size.width())),
                              std::clamp(std::round(l.part.y() * sy), 0.0, double(picture.size.height())));
+        }
+        // Each box too small for its answer on the new picture grows back
+        // where it stays on it and clear of the others.
+        const QRectF area(QPointF(0, 0), QSizeF(picture.size));
+        for (std::size_t k = 0; k < labels.size(); ++k) {
+            if (answerShownWhole(labels[k], picture.size))
+                continue;
+            const QSizeF wanted = labels[k].target.size().expandedTo(boxSize(labels[k].answer, picture.size));
+            const QRectF grown = clampInside(QRectF(labels[k].target.topLeft(), wanted), area);
+            const bool clear = std::none_of(labels.begin(), labels.end(), [&](const OwnLabel& other) {
+                return &other != &labels[k] && other.target.intersects(grown);
+            });
+            if (clear && area.contains(grown))
+                labels[k].target = grown;
         }
     }
     history_.push(new PictureStep(*this, picture, std::move(labels)));
@@ -288,17 +346,30 @@ void LabelDraft::applyLabel(int index, const OwnLabel& label, bool renamed)
     emit changed();
 }
 
-void LabelDraft::applyTitle(const QString& title)
+void LabelDraft::applyText(Text field, int index, const QString& text)
 {
-    activity_.title = title;
-    emit titleChanged(title);
-    emit changed();
-}
-
-void LabelDraft::applyInstruction(const QString& instruction)
-{
-    activity_.instruction = instruction;
-    emit instructionChanged(instruction);
+    switch (field) {
+    case Text::Title:
+        activity_.title = text;
+        emit titleChanged(text);
+        break;
+    case Text::Instruction:
+        activity_.instruction = text;
+        emit instructionChanged(text);
+        break;
+    case Text::Description: activity_.description = text; break;
+    case Text::Distractor:
+        if (int(activity_.distractors.size()) <= index)
+            activity_.distractors.resize(std::size_t(index) + 1);
+        activity_.distractors[std::size_t(index)] = text;
+        // Empty fields after the last wrong answer are no wrong answers.
+        while (!activity_.distractors.empty() && activity_.distractors.back().isEmpty())
+            activity_.distractors.pop_back();
+        break;
+    case Text::PointsTo: activity_.labels[std::size_t(index)].pointsTo = text; break;
+    }
+    if (field != Text::Title && field != Text::Instruction)
+        emit extraChanged(field, index);
     emit changed();
 }
 

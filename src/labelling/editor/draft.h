@@ -48,17 +48,30 @@ public:
     bool movePart(int index, QPointF part);   // kept on the picture
     bool rename(int index, const QString& answer);
     bool remove(int index);
-    void setTitle(const QString& title);
-    void setInstruction(const QString& instruction);
-    // The labels keep their places relative to the picture.
-    void setPicture(const EmbeddedPicture& picture);
+    void setTitle(const QString& title) { setText(Text::Title, 0, title); }
+    void setInstruction(const QString& instruction) { setText(Text::Instruction, 0, instruction); }
+
+    // The texts a teacher types besides the answers: `index` numbers a wrong
+    // answer (0 to MostDistractors - 1) or a label, for the fields that have one.
+    enum class Text { Title, Instruction, Description, Distractor, PointsTo };
+    Q_ENUM(Text)
+    QString text(Text field, int index = 0) const;
+    // Cut at the field's length, counted in characters as seen.
+    void setText(Text field, int index, const QString& text);
+    static int longest(Text field);
+
+    // A new picture. `keepLabels`: the labels keep their places relative to
+    // it, each box grown back to hold its answer where there is room; else
+    // the activity starts again with no labels. One step either way.
+    void setPicture(const EmbeddedPicture& picture, bool keepLabels = true);
 
     // Whether `box` lies inside the picture and overlaps no box but `ignoring`'s.
     bool fits(const QRectF& box, int ignoring = -1) const;
     // The box for `answer` near `part`, clear of the others, or empty when there is no room.
     QRectF freePlace(QPointF part, QSizeF size, int ignoring = -1) const;
     // An answer box's size for `answer`, in picture pixels.
-    QSizeF boxSize(const QString& answer) const;
+    QSizeF boxSize(const QString& answer) const { return boxSize(answer, pictureSize_); }
+    static QSizeF boxSize(const QString& answer, QSize picture);
     // Why the activity cannot be played or saved yet; empty when it can.
     QString unfinished() const;
     // The activity as it is saved and played: its texts trimmed.
@@ -71,6 +84,8 @@ signals:
     void labelRenamed(int index);
     void titleChanged(const QString& title);
     void instructionChanged(const QString& instruction);
+    // The picture's description, a wrong answer or what a box points to.
+    void extraChanged(LabelDraft::Text field, int index);
     void pictureChanged();
     // Anything above, and a reset.
     void changed();
@@ -87,8 +102,7 @@ private:
     void applyInsert(int index, const OwnLabel& label);
     void applyRemove(int index);
     void applyLabel(int index, const OwnLabel& label, bool renamed);
-    void applyTitle(const QString& title);
-    void applyInstruction(const QString& instruction);
+    void applyText(Text field, int index, const QString& text);
     void applyPicture(const EmbeddedPicture& picture, const std::vector<OwnLabel>& labels);
 
     bool refuse(const QString& why);

@@ -60,19 +60,10 @@ bool RenameStep::mergeWith(const QUndoCommand* other)
     return true;
 }
 
-TextStep::TextStep(LabelDraft& draft, Field field, QString text)
-    : QUndoCommand(field == Title ? QStringLiteral("type the title") : QStringLiteral("type the instruction")),
-      draft_(draft), field_(field),
-      before_(field == Title ? draft.activity().title : draft.activity().instruction), after_(std::move(text))
+TextStep::TextStep(LabelDraft& draft, LabelDraft::Text field, int index, QString text)
+    : QUndoCommand(QStringLiteral("type a text")), draft_(draft), field_(field), index_(index),
+      before_(draft.text(field, index)), after_(std::move(text))
 {
-}
-
-void TextStep::apply(const QString& text)
-{
-    if (field_ == Title)
-        draft_.applyTitle(text);
-    else
-        draft_.applyInstruction(text);
 }
 
 bool TextStep::mergeWith(const QUndoCommand* other)

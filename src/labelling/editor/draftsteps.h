@@ -64,21 +64,20 @@ public:
     bool mergeWith(const QUndoCommand* other) override;
 };
 
-// Typing the title or the instruction: a run of typing in one field is one step.
+// Typing one of the activity's texts: a run of typing in one field is one step.
 class TextStep : public QUndoCommand {
 public:
-    enum Field { Title = 2, Instruction = 3 }; // also the step's id, so the two never merge
-    TextStep(LabelDraft& draft, Field field, QString text);
-    void redo() override { apply(after_); }
-    void undo() override { apply(before_); }
-    int id() const override { return field_; }
+    TextStep(LabelDraft& draft, LabelDraft::Text field, int index, QString text);
+    void redo() override { draft_.applyText(field_, index_, after_); }
+    void undo() override { draft_.applyText(field_, index_, before_); }
+    // One id a field (and a label's or a wrong answer's number), so that two never merge.
+    int id() const override { return 2 + int(field_) * (MostOwnLabels + 1) + index_; }
     bool mergeWith(const QUndoCommand* other) override;
 
 private:
-    void apply(const QString& text);
-
     LabelDraft& draft_;
-    Field field_;
+    LabelDraft::Text field_;
+    int index_;
     QString before_, after_;
 };
 

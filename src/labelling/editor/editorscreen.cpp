@@ -1,4 +1,5 @@
 #include "labelling/editor/editorscreen.h"
+#include "labelling/editor/draftchecks.h"
 #include "labelling/editor/labeleditor.h"
 #include "labelling/editor/picturefile.h"
 #include "labelling/ownfile.h"
@@ -8,6 +9,7 @@
 #include "activity/ownfolders.h"
 #include "activity/ownkind.h"
 #include "activity/setup.h"
+#include "activity/textlength.h"
 #include "activity/undokeys.h"
 #include "forms/accessible.h"
 #include "forms/design.h"
@@ -36,6 +38,7 @@ const activity::Command Commands[] = {
     {QObject::tr("Redo"), {1860, 7920, 1500, 495}},
     {QObject::tr("Try it"), {3720, 7920, 1800, 495}},
     {QObject::tr("Save"), {5640, 7920, 2400, 495}},
+    {QObject::tr("Extras..."), {8160, 7920, 2280, 495}},
     activity::ExitCommand,
 };
 
@@ -43,6 +46,10 @@ const forms::LabelLook CaptionLook{QStringLiteral("Arial"), 14, true, forms::Yel
                                    forms::Label::Align::Right};
 const forms::LabelLook HintLook{QStringLiteral("Arial"), 12, false, QColor(255, 255, 255), forms::Black, false, false,
                                 forms::Label::Align::Center};
+// An answer this near its most characters shows how many are left.
+constexpr int FewLeft = 10;
+// Characters of doubts the hint holds on its two lines.
+constexpr qsizetype MostHinted = 150;
 const QString PictureFolderKey = QStringLiteral("editor/pictureFolder");
 
 forms::Label& caption(QWidget* screen, const QString& name, const QString& text, const forms::TwipRect& at)
@@ -63,13 +70,14 @@ LabelEditor::LabelEditor(forms::Screens& screens, const QString& path, const QSt
     : OwnEditor(screens, LabelEditorId), file(path, folder, LargestOwnFile, !readOnly && !activity::isSchoolFile(path)),
       title(field(this, QStringLiteral("title"), {2220, 90, 5760, 510}, tr("Title"), LongestTitle)),
       instruction(field(this, QStringLiteral("instruction"), {2220, 630, 9540, 510}, tr("Instruction"), LongestInstruction)),
-      answer(field(this, QStringLiteral("answer"), {2220, 6480, 5760, 510}, tr("Answer"), LongestAnswer)),
+      answer(field(this, QStringLiteral("answer"), {2220, 6480, 4860, 510}, tr("Answer"), LongestAnswer)),
       answerCaption(caption(this, QStringLiteral("answerCaption"), tr("Answer"), {240, 6540, 1860, 450})),
+      answerCount(caption(this, QStringLiteral("answerCount"), {}, {7140, 6540, 900, 450})),
       hint(forms::design(*new forms::Label(this, QStringLiteral("hint")), {}, {240, 7080, 11520, 690}, HintLook)),
       emptyPicture(forms::design(*new forms::Label(this, QStringLiteral("emptyPicture")), tr("No picture yet"), PictureArea,
                                  {QStringLiteral("Arial"), 20, true, QColor(200, 220, 255), forms::Black, false, true,
                                   forms::Label::Align::Center})),
-      board(*this, draft, PictureArea),
+      board(*this, draft, PictureArea), extras(this, draft, PictureArea),
       question(*new activity::Question(this, {120, 6420, 11760, 2160}))
 {
     setCaption(tr("Make a Labelling Activity"));
@@ -83,7 +91,9 @@ LabelEditor::LabelEditor(forms::Screens& screens, const QString& path, const QSt
     for (int k = 0; k < MostOwnLabels; ++k)
         order.insert(order.end(), {&board.boxes(k), &board.parts(k)});
     order.insert(order.end(), {&answer.widget, &commands(DeleteLabel)});
-    for (const int k : {Undo, Redo, TryIt, Save, Exit})
+    for (QWidget* w : extras.tabOrder())
+        order.push_back(w);
+    for (const int k : {Undo, Redo, TryIt, Save, Extras, Exit})
         order.push_back(&commands(k));
     activity::chainTabOrder(order);
 
@@ -98,11 +108,17 @@ LabelEditor::LabelEditor(forms::Screens& screens, const QString& path, const QSt
     connect(&draft, &LabelDraft::refused, this, &LabelEditor::say);
     connect(&draft.history(), &QUndoStack::cleanChanged, this, &LabelEditor::showState);
     connect(&board, &PictureBoard::chosenChanged, this, &LabelEditor::showChosen);
+    board.sendTypingTo(answer.widget);
+    connect(&extras.done, &forms::Control::clicked, this, [this] { showExtras(false); });
+    activity::runOnKeys(extras.done, [this] { showExtras(false); });
 
     // The draft's history, not a text box's own, answers Undo and Redo.
     auto* undoKeys = new activity::UndoKeys(*this, [this] { runCommand(Undo); }, [this] { runCommand(Redo); });
     for (QLineEdit* edit : {&title.widget, &instruction.widget, &answer.widget})
         undoKeys->claimFrom(*edit);
+    for (QWidget* w : extras.tabOrder())
+        if (auto* edit = qobject_cast<QLineEdit*>(w))
+            undoKeys->claimFrom(*edit);
     connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this, [this] { runCommand(Save); });
 }
 
@@ -145,6 +161,12 @@ void LabelEditor::runCommand(int index)
     case Redo: draft.history().redo(); break;
     case TryIt: tryIt(); break;
     case Save: save(); break;
+    case Extras:
+        if (!draft.hasPicture())
+            say(tr("Choose a picture first."));
+        else
+            showExtras(!extras.isVisible());
+        break;
     case Exit: leave(); break;
     default: break;
     }
@@ -184,8 +206,38 @@ bool LabelEditor::usePicture(const QString& path)
     // A refusal shown for an earlier choice no longer holds.
     if (forms::Notice* notice = forms::Notice::on(*this))
         notice->lifetime.start(0);
-    draft.setPicture(choice.picture);
+    if (draft.count() == 0) {
+        takePicture(choice.picture, true);
+        return true;
+    }
+    const QString labels = draft.count() == 1 ? tr("the label") : tr("the %1 labels").arg(draft.count());
+    question.ask(tr("Keep %1 you made, placed on the new picture as on the old one?").arg(labels),
+                 {tr("Keep the labels"), tr("Start with no labels"), tr("Cancel")}, [this, picture = choice.picture](int k) {
+                     if (k < 2)
+                         takePicture(picture, k == 0);
+                 });
     return true;
+}
+
+void LabelEditor::takePicture(const EmbeddedPicture& picture, bool keepLabels)
+{
+    draft.setPicture(picture, keepLabels);
+    if (const std::vector<int> cut = answersNotWhole(draft.activity(), draft.pictureSize()); keepLabels && !cut.empty()) {
+        say(tr("The labels were kept, but on this picture the boxes of answers %1 are too small for them: "
+               "drag a box where there is room and it grows to hold its answer.").arg(numbers(cut)));
+    }
+}
+
+void LabelEditor::showExtras(bool shown)
+{
+    extras.showDraft();
+    extras.setVisible(shown);
+    extras.raise();
+    board.setShown(!shown);
+    commands(Extras).setCaption(shown ? tr("Picture") : tr("Extras..."));
+    if (shown)
+        extras.description.setFocus(Qt::OtherFocusReason);
+    showState();
 }
 
 void LabelEditor::tryIt()
@@ -200,6 +252,19 @@ void LabelEditor::save(std::function<void()> then)
 {
     if (const QString why = draft.unfinished(); !why.isEmpty())
         return say(tr("Not saved yet: %1").arg(why));
+    if (const QStringList look = doubts(draft.finished(), draft.pictureSize()); !look.isEmpty()) {
+        question.ask(beforeSaving(look), {tr("Save as it is"), tr("Go back")},
+                     [this, then](int k) {
+                         if (k == 0)
+                             saveChecked(then);
+                     });
+        return;
+    }
+    saveChecked(then);
+}
+
+void LabelEditor::saveChecked(const std::function<void()>& then)
+{
     if (file.readOnly())
         return write(true, then);
     if (file.changedOnDisk()) {
@@ -263,6 +328,10 @@ void LabelEditor::showChosen(int index)
     answer.setEnabled(any);
     answer.showText(any ? draft.label(index).answer : QString());
     answerCaption.setCaption(any ? tr("Answer %1").arg(index + 1) : tr("Answer"));
+    const int used = any ? activity::characterCount(draft.label(index).answer) : 0;
+    answerCount.setCaption(any ? QStringLiteral("%1/%2").arg(used).arg(LongestAnswer) : QString());
+    answerCount.setForeColor(LongestAnswer - used <= FewLeft ? forms::Orange : forms::Yellow);
+    answerCount.setAccessibleName(tr("%1 of at most %2 characters").arg(used).arg(LongestAnswer));
     answer.widget.setAccessibleName(any ? tr("Answer for label %1").arg(index + 1) : tr("Answer"));
     activity::setAvailable(commands(DeleteLabel), any);
     showState();
@@ -270,25 +339,68 @@ void LabelEditor::showChosen(int index)
 
 void LabelEditor::showState()
 {
+    if (!draft.hasPicture() && extras.isVisible())
+        return showExtras(false); // the first picture's choice undone: nothing to describe
     emptyPicture.setVisible(!draft.hasPicture());
     activity::setAvailable(commands(Undo), draft.history().canUndo());
     activity::setAvailable(commands(Redo), draft.history().canRedo());
+    activity::setAvailable(commands(Extras), draft.hasPicture());
     setWindowTitle(tr("Make a Labelling Activity") + (hasChanges() ? QStringLiteral(" *") : QString()));
-    QString text;
-    if (!draft.hasPicture())
-        text = tr("Choose a picture to label: a diagram, a photograph, an exam question.");
-    else if (draft.count() == 0)
-        text = tr("Tap a part of the picture to label it.");
-    else if (board.chosen() >= 0 && draft.label(board.chosen()).answer.trimmed().isEmpty())
-        text = tr("Type the answer for label %1, then drag its box where it should sit.").arg(board.chosen() + 1);
-    else if (const QString why = draft.unfinished(); !why.isEmpty())
-        text = why;
-    else
-        text = draft.count() < MostOwnLabels ? tr("Tap another part to label it, drag a box or a ring to move it, or \"Try it\".")
-                                             : tr("Ten labels: drag a box or a ring to move it, or \"Try it\".");
-    hint.setCaption(text);
+    hint.setCaption(stateHint());
 }
 
-void LabelEditor::say(const QString& text) { forms::Notice::post(*this, text); }
+QString LabelEditor::stateHint() const
+{
+    if (!draft.hasPicture())
+        return tr("Choose a picture to label: a diagram, a photograph, an exam question.");
+    if (extras.isVisible())
+        return tr("Type any wrong answers and descriptions: each is optional. \"Done\" goes back to the picture.");
+    if (draft.count() == 0)
+        return tr("Tap a part of the picture to label it.");
+    const int chosen = board.chosen();
+    if (chosen >= 0) {
+        const QString& answer = draft.label(chosen).answer;
+        const int left = LongestAnswer - activity::characterCount(answer);
+        if (answer.trimmed().isEmpty())
+            return tr("Type the answer for label %1, then drag its box where it should sit.").arg(chosen + 1);
+        if (left <= 0)
+            return tr("Answer %1 has the most characters an answer may have, %2: anything more typed or pasted is left out.")
+                .arg(chosen + 1).arg(LongestAnswer);
+        if (left <= FewLeft)
+            return (left == 1 ? tr("Answer %1 has room for one more character.").arg(chosen + 1)
+                              : tr("Answer %1 has room for %2 more characters.").arg(chosen + 1).arg(left));
+    }
+    if (const QString why = draft.unfinished(); !why.isEmpty())
+        return why;
+    if (const QStringList look = doubts(draft.activity(), draft.pictureSize()); !look.isEmpty())
+        return tr("Look at this before saving: %1.").arg(listed(look, MostHinted));
+    if (chosen >= 0)
+        return tr("Label %1 is chosen: type to change its answer, or drag its box or ring. "
+                  "Tap the picture away from the boxes to add a part.").arg(chosen + 1);
+    return draft.count() < MostOwnLabels ? tr("Tap another part to label it, drag a box or a ring to move it, or \"Try it\". "
+                                              "\"Extras...\" adds wrong answers and descriptions.")
+                                         : tr("Ten labels: drag a box or a ring to move it, or \"Try it\".");
+}
+
+// Over the picture, never over the hint or the fields and commands beneath
+// it: at the picture's top or its foot, whichever covers fewer boxes, and
+// never the chosen one.
+void LabelEditor::say(const QString& text)
+{
+    forms::Notice& notice = forms::Notice::post(*this, text);
+    constexpr float Margin = 60;
+    const float height = notice.twipHeight();
+    const float top = PictureArea.top + Margin, foot = PictureArea.top + PictureArea.height - Margin - height;
+    const auto covered = [&](float at) {
+        int boxes = 0;
+        for (int k = 0; k < draft.count() && !extras.isVisible(); ++k) {
+            const QRectF box = board.toScreen(draft.label(k).target);
+            if (box.top() < at + height && at < box.bottom())
+                boxes += k == board.chosen() ? MostOwnLabels + 1 : 1;
+        }
+        return boxes;
+    };
+    notice.moveTo(notice.left(), covered(foot) < covered(top) ? foot : top);
+}
 
 } // namespace labelling

@@ -5,6 +5,7 @@
 #include "forms/design.h"
 #include "forms/screen.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -186,10 +187,10 @@ void PictureBoard::layOut()
     held_ = Held::Nothing;
     shown_ = fitPicture(QSizeF(draft_.pictureSize()), area_);
     picture.place(shown_.left, shown_.top, shown_.width, shown_.height);
-    picture.setVisible(draft_.hasPicture());
+    picture.setVisible(visible_ && draft_.hasPicture());
     placeCursor(cursorAt_); // kept on the picture
     for (int k = 0; k < MostOwnLabels; ++k) {
-        const bool used = k < draft_.count();
+        const bool used = visible_ && k < draft_.count();
         leaders(k).setVisible(used);
         parts(k).setVisible(used);
         boxes(k).setVisible(used);
@@ -198,6 +199,12 @@ void PictureBoard::layOut()
     }
     if (chosen_ >= draft_.count())
         choose(draft_.count() - 1);
+}
+
+void PictureBoard::setShown(bool shown)
+{
+    visible_ = shown;
+    layOut();
 }
 
 void PictureBoard::placeLabel(int index)
@@ -315,6 +322,15 @@ bool PictureBoard::eventFilter(QObject* watched, QEvent* event)
     const auto* control = qobject_cast<forms::Control*>(watched);
     if (!control || control->index() < 0 || control->index() >= draft_.count())
         return false;
+    const bool typed = !key->text().isEmpty() && (key->text().at(0).isPrint() || key->key() == Qt::Key_Backspace)
+                       && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (typed && typing_) {
+        choose(control->index());
+        typing_->setFocus(Qt::OtherFocusReason);
+        QKeyEvent again(QEvent::KeyPress, key->key(), key->modifiers(), key->text());
+        QCoreApplication::sendEvent(typing_, &again);
+        return true;
+    }
     const bool onPart = qobject_cast<PartMark*>(watched) != nullptr;
     return keyPressed(control->index(), key->key(), onPart || key->modifiers().testFlag(Qt::ShiftModifier));
 }

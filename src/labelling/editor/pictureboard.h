@@ -66,6 +66,11 @@ public:
 
     // Everything laid out again from the draft.
     void layOut();
+    // The picture and its labels shown, or hidden under something laid over them.
+    void setShown(bool shown);
+    // Where what is typed on a box or a ring goes: the chosen label's answer,
+    // so that a teacher who taps a box and types loses nothing.
+    void sendTypingTo(QWidget& field) { typing_ = &field; }
 
 signals:
     void chosenChanged(int index);
@@ -95,6 +100,8 @@ private:
     QPointF heldFrom_, heldOrigin_;
     bool heldMoved_ = false;
     QPointF cursorAt_;
+    bool visible_ = true;
+    QWidget* typing_ = nullptr;
 };
 
 } // namespace labelling

@@ -1,5 +1,6 @@
 #include "labelling/editor/picturefile.h"
 #include "labelling/editor/playarea.h"
+#include "labelling/picturedata.h"
 #include "activity/teacherfile.h"
 
 #include <QBuffer>
@@ -37,6 +38,17 @@ EmbeddedPicture encode(const QImage& image)
     return {png, QStringLiteral("png"), image.size(), image};
 }
 
+// The format the file's name says it holds, or empty for none of those taken.
+QByteArray namedFormat(const QString& fileName)
+{
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
+        return "jpeg";
+    if (suffix == QLatin1String("png") || suffix == QLatin1String("bmp") || suffix == QLatin1String("gif"))
+        return suffix.toLatin1();
+    return {};
+}
+
 } // namespace
 
 QSize largestEmbedded()
@@ -47,13 +59,23 @@ QSize largestEmbedded()
 
 PictureChoice embedPicture(const QByteArray& bytes, const QString& fileName)
 {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    QImageReader reader(&buffer);
-    reader.setAutoTransform(true);
-    const QByteArray format = reader.format();
-    if (format != "png" && format != "jpeg" && format != "bmp" && format != "gif")
+    // Decoded only as the type its name says, never as whatever its bytes
+    // look like (an SVG may name files on the teacher's disk); a PNG's text
+    // and colour profile are left out, so that a few bytes claiming
+    // gigabytes cost nothing.
+    const QByteArray format = namedFormat(fileName);
+    if (format.isEmpty())
         return {{}, cannotUse(QObject::tr("%1 is not a PNG, JPEG, BMP or GIF picture").arg(fileName))};
+    QByteArray data = format == "png" ? picture::pngPixelsOnly(bytes) : bytes;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, format);
+    reader.setAutoDetectImageFormat(false);
+    reader.setAutoTransform(true);
+    if (!reader.canRead())
+        return {{}, cannotUse(data.isEmpty() && bytes.startsWith("\x89PNG")
+                                  ? QObject::tr("%1 is damaged").arg(fileName)
+                                  : QObject::tr("%1 is not a %2 picture, as its name says").arg(fileName, QString::fromLatin1(format).toUpper()))};
     // The size from the header alone: a huge picture is refused before it is decoded.
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty())

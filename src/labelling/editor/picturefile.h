@@ -20,9 +20,10 @@ struct PictureChoice {
     bool ok() const { return problem.isEmpty(); }
 };
 
-// The picture file at `path` (PNG, JPEG, BMP or GIF, whose first frame is taken).
+// The picture file at `path` (PNG, JPEG, BMP or GIF, whose first frame is
+// taken), read as the type its name says and as no other.
 PictureChoice readPictureFile(const QString& path);
-// The same for bytes already read; `fileName` names them in a problem.
+// The same for bytes already read from `fileName`, which names them in a problem.
 PictureChoice embedPicture(const QByteArray& bytes, const QString& fileName);
 
 } // namespace labelling
