@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHash>
 #include <QKeyEvent>
 
 #include <algorithm>
@@ -24,10 +25,13 @@ const forms::LabelLook TitleLook{"Tahoma", 36, true, forms::Yellow, forms::Black
 // Opaque, so that long lines stay readable over the backdrop.
 const forms::LabelLook RowLook{"Tahoma", 12, true, forms::Yellow, forms::Black, true, true, Label::Align::Left};
 const forms::LabelLook OriginLook{"Tahoma", 12, true, forms::Yellow, forms::Black, true, true, Label::Align::Center};
+const forms::LabelLook KindLook{"Tahoma", 10, true, forms::Yellow, forms::Black, true, true, Label::Align::Center};
 const forms::LabelLook CommandLook{"Tahoma", 12, true, forms::Yellow, forms::Blue, true, true, Label::Align::Center};
 const forms::LabelLook PageLook{"Tahoma", 12, true, forms::Yellow, forms::Black, false, false, Label::Align::Center};
 const QColor Selected(0, 0, 160);
 constexpr float FirstRowTop = 1440, RowHeight = 600, RowGap = 690;
+// Each row: its title, its kind, where it comes from.
+constexpr float TitleLeft = 240, TitleWidth = 5040, KindLeft = 5400, KindWidth = 1800, OriginLeft = 7320, OriginWidth = 1440;
 constexpr float CommandsLeft = 9000, CommandWidth = 2880, CommandHeight = 540, CommandGap = 660;
 
 QString quoted(const QString& title) { return QStringLiteral("\u201C%1\u201D").arg(title); }
@@ -38,6 +42,8 @@ QString kindName(const activity::OwnKind& kind)
     const QString made = kind.newCommand;
     return made.startsWith(QLatin1String("New "), Qt::CaseInsensitive) ? made.mid(4) : made;
 }
+
+bool sameFileName(const QString& a, const QString& b) { return QFileInfo(a).fileName() == QFileInfo(b).fileName(); }
 
 } // namespace
 
@@ -58,10 +64,39 @@ MyActivitiesPlaces standardActivityPlaces()
 QString ListedActivity::caption() const
 {
     if (summary.problem.isEmpty())
-        return summary.title;
+        return tellApart.isEmpty() ? summary.title : QStringLiteral("%1 \u2013 %2").arg(summary.title, tellApart);
     QString caption = summary.problem;
     caption[0] = caption[0].toUpper();
     return caption;
+}
+
+void tellApart(std::vector<ListedActivity>& listed)
+{
+    QHash<QString, std::vector<ListedActivity*>> byTitle;
+    for (ListedActivity& entry : listed) {
+        entry.tellApart.clear();
+        if (entry.summary.problem.isEmpty())
+            byTitle[entry.summary.title.simplified().toCaseFolded()].push_back(&entry);
+    }
+    for (const std::vector<ListedActivity*>& alike : std::as_const(byTitle)) {
+        if (alike.size() < 2)
+            continue;
+        for (ListedActivity* entry : alike) {
+            const QString& path = entry->file.path;
+            const auto named = std::count_if(alike.begin(), alike.end(), [&](const ListedActivity* other) {
+                return sameFileName(other->file.path, path);
+            });
+            entry->tellApart = named == 1 ? QFileInfo(path).fileName() : QDir::toNativeSeparators(path);
+        }
+    }
+}
+
+QString MyActivities::kindCaption(const ListedActivity& listed)
+{
+    QString name = listed.file.kind ? kindName(*listed.file.kind) : QString();
+    if (!name.isEmpty())
+        name[0] = name[0].toUpper();
+    return name;
 }
 
 MyActivities::MyActivities(forms::Screens& screens, std::vector<const activity::OwnKind*> kinds, MyActivitiesPlaces places)
@@ -78,8 +113,9 @@ MyActivities::MyActivities(forms::Screens& screens, std::vector<const activity::
     forms::design(title, "My Activities", {2797.5f, 120, 6405, 1020}, TitleLook);
     for (int r = 0; r < RowsPerPage; ++r) {
         const float top = FirstRowTop + RowGap * float(r);
-        forms::design(rows.create(this, r), {}, {240, top, 6960, RowHeight}, RowLook);
-        forms::design(origins.create(this, r), {}, {7320, top, 1440, RowHeight}, OriginLook);
+        forms::design(rows.create(this, r), {}, {TitleLeft, top, TitleWidth, RowHeight}, RowLook);
+        forms::design(rowKinds.create(this, r), {}, {KindLeft, top, KindWidth, RowHeight}, KindLook);
+        forms::design(origins.create(this, r), {}, {OriginLeft, top, OriginWidth, RowHeight}, OriginLook);
     }
     QStringList captions{"Play", "Edit", "Delete", "Import...", "Choose shared folder..."};
     for (const activity::OwnKind* kind : kinds_)
@@ -99,9 +135,14 @@ MyActivities::MyActivities(forms::Screens& screens, std::vector<const activity::
 
     connect(&exitButton, &forms::Control::clicked, this, [this] { showInstead(OpeningScreen::Id); });
     connect(&jotterButton, &forms::Control::clicked, this, [this] { openJotter(this->screens()); });
-    connect(&rows, &forms::GroupSignals::clicked, this, &MyActivities::tapRow);
+    // The kind and the origin beside a title are the row's too.
+    for (const forms::ControlGroup<Label>* row : {&rows, &rowKinds, &origins})
+        connect(row, &forms::GroupSignals::clicked, this, &MyActivities::tapRow);
     connect(&commands, &forms::GroupSignals::clicked, this, &MyActivities::runCommand);
-    connect(&pageLinks, &forms::GroupSignals::clicked, this, [this](int link) { showPage(page_ + (link == 0 ? -1 : 1)); });
+    connect(&pageLinks, &forms::GroupSignals::clicked, this, [this](int link) {
+        if (!question.asking())
+            showPage(page_ + (link == 0 ? -1 : 1));
+    });
     lightUnderPointer(title);
     for (const forms::ControlGroup<Label>* group : {&rows, &commands, &pageLinks})
         group->forEach([this](int, Label& control) {
@@ -110,10 +151,13 @@ MyActivities::MyActivities(forms::Screens& screens, std::vector<const activity::
         });
     for (int r = 0; r < RowsPerPage; ++r)
         forms::setAccessibleNameSource(rows(r), [this, r] { return spokenRow(r); });
-    // Tab: the rows, the commands beside them, the pages, then Exit and the Jotter.
+    // Tab: the rows, the commands beside them from the top, the pages, then Exit and the Jotter.
     std::vector<QWidget*> order;
     rows.forEach([&order](int, Label& row) { order.push_back(&row); });
-    commands.forEach([&order](int, Label& command) { order.push_back(&command); });
+    std::vector<Label*> byPlace;
+    commands.forEach([&byPlace](int, Label& command) { byPlace.push_back(&command); });
+    std::stable_sort(byPlace.begin(), byPlace.end(), [](const Label* a, const Label* b) { return a->top() < b->top(); });
+    order.insert(order.end(), byPlace.begin(), byPlace.end());
     for (QWidget* w : std::initializer_list<QWidget*>{&pageLinks(0), &pageLinks(1), &exitButton, &jotterButton})
         order.push_back(w);
     for (std::size_t k = 1; k < order.size(); ++k)
@@ -145,6 +189,8 @@ bool MyActivities::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyRelease)
         return true;
     const QString& group = control->name();
+    if (question.asking())
+        return true;
     if (group == rows.name())
         tapRow(control->index());
     else if (group == commands.name())
@@ -176,8 +222,9 @@ void MyActivities::refresh()
     activity::SummaryIndex index(places_.indexFile, QStringLiteral(TAVRENEL_VERSION));
     listed_.clear();
     for (const activity::FoundFile& file : found)
-        listed_.push_back({file, index.summary(file)});
+        listed_.push_back({file, index.summary(file), {}});
     index.save(found);
+    tellApart(listed_);
     // Yours, then the school's, then the shared ones; by title within each.
     std::stable_sort(listed_.begin(), listed_.end(), [](const ListedActivity& a, const ListedActivity& b) {
         if (a.file.origin != b.file.origin)
@@ -200,10 +247,12 @@ void MyActivities::showPage(int page)
         const int index = page_ * RowsPerPage + r;
         const bool shown = index < int(listed_.size());
         rows(r).setVisible(shown);
+        rowKinds(r).setVisible(shown);
         origins(r).setVisible(shown);
         if (!shown)
             continue;
         rows(r).setCaption(listed_[index].caption());
+        rowKinds(r).setCaption(kindCaption(listed_[index]));
         origins(r).setCaption(activity::originName(listed_[index].file.origin));
         forms::setAccessibleRole(rows(r), QAccessible::ListItem);
     }
@@ -235,7 +284,8 @@ void MyActivities::select(int index)
 void MyActivities::tapRow(int row)
 {
     const int index = page_ * RowsPerPage + row;
-    if (index >= int(listed_.size()))
+    // A question holds the screen until it is answered.
+    if (index >= int(listed_.size()) || question.asking())
         return;
     if (index == selected_)
         play();
@@ -250,6 +300,8 @@ const ListedActivity* MyActivities::current() const
 
 void MyActivities::runCommand(int index)
 {
+    if (question.asking())
+        return;
     switch (index) {
     case Play:
         play();
@@ -329,26 +381,37 @@ void MyActivities::askToDelete()
         forms::Notice::post(*this, QStringLiteral("%1 is in a folder that cannot be changed from here, so it cannot be deleted.").arg(quoted(name)));
         return;
     }
-    ask(QStringLiteral("Delete %1?\nIt goes to the wastebasket.").arg(quoted(name)), QStringLiteral("Delete"),
-        [this] { deleteSelected(false); });
+    // What goes is what was asked about.
+    const ListedActivity asked = *chosen;
+    if (asked.file.origin == activity::Origin::Shared)
+        ask(QStringLiteral("Delete %1 from the shared folder?\nIt is the department's file: it goes for everyone.").arg(quoted(name)),
+            QStringLiteral("Delete for everyone"), [this, asked] { deleteFile(asked, false); });
+    else
+        ask(QStringLiteral("Delete %1?\nIt goes to the wastebasket.").arg(quoted(name)), QStringLiteral("Delete"),
+            [this, asked] { deleteFile(asked, false); });
 }
 
-void MyActivities::deleteSelected(bool forGood)
+void MyActivities::deleteFile(const ListedActivity& chosen, bool forGood)
 {
-    const ListedActivity* chosen = current();
-    if (!chosen)
+    const QString path = chosen.file.path, name = QFileInfo(path).fileName();
+    const bool shared = chosen.file.origin == activity::Origin::Shared;
+    if (!QFileInfo::exists(path)) {
+        refresh();
+        forms::Notice::post(*this, QStringLiteral("%1 is no longer there.").arg(name));
         return;
-    const QString path = chosen->file.path, name = QFileInfo(path).fileName();
+    }
     if (!forGood && !(places_.moveToTrash && places_.moveToTrash(path))) {
-        ask(QStringLiteral("There is no wastebasket here.\nDelete %1 for good?").arg(quoted(name)), QStringLiteral("Delete for good"),
-            [this] { deleteSelected(true); });
+        ask(shared ? QStringLiteral("There is no wastebasket in the shared folder.\nDelete %1 for good, for everyone?").arg(quoted(name))
+                   : QStringLiteral("There is no wastebasket here.\nDelete %1 for good?").arg(quoted(name)),
+            QStringLiteral("Delete for good"), [this, chosen] { deleteFile(chosen, true); });
         return;
     }
     if (forGood && !QFile::remove(path)) {
         forms::Notice::post(*this, QStringLiteral("%1 could not be deleted.").arg(name));
         return;
     }
-    selected_ = -1;
+    if (current() && current()->file.path == path)
+        selected_ = -1;
     refresh();
 }
 
@@ -362,21 +425,53 @@ void MyActivities::ask(const QString& text, const QString& yes, std::function<vo
 
 void MyActivities::importFile(const QString& path)
 {
-    if (path.isEmpty())
-        return;
-    const activity::Imported imported = activity::importActivity(path, kinds_, places_.places.user);
-    if (!imported.problem.isEmpty()) {
+    if (!path.isEmpty())
+        import(path, activity::WhenTaken::Ask);
+}
+
+void MyActivities::import(const QString& path, activity::WhenTaken whenTaken)
+{
+    using Outcome = activity::Imported::Outcome;
+    const activity::Imported imported = activity::importActivity(path, kinds_, places_.places.user, whenTaken);
+    const QString name = QFileInfo(imported.path).fileName();
+    switch (imported.outcome) {
+    case Outcome::Refused:
         forms::Notice::post(*this, imported.problem);
         return;
+    case Outcome::NameTaken:
+        question.ask(QStringLiteral("Your activities already have a file called %1.\nReplace it with the one imported, or keep both?").arg(name),
+                     {QStringLiteral("Replace"), QStringLiteral("Keep both"), QStringLiteral("Cancel")}, [this, path](int answer) {
+                         if (answer < 2)
+                             import(path, answer == 0 ? activity::WhenTaken::Replace : activity::WhenTaken::KeepBoth);
+                     });
+        return;
+    case Outcome::Same:
+        refresh();
+        chooseFile(imported.path);
+        forms::Notice::post(*this, QStringLiteral("%1 is already in your activities, as %2.").arg(quoted(imported.title), name));
+        return;
+    case Outcome::Copied:
+        break;
     }
-    selected_ = -1;
     refresh();
-    const auto added = std::find_if(listed_.begin(), listed_.end(), [&](const ListedActivity& a) { return a.file.path == imported.path; });
-    if (added != listed_.end()) {
-        select(int(added - listed_.begin()));
-        showPage(selected_ / RowsPerPage);
-    }
-    forms::Notice::post(*this, QStringLiteral("Imported %1.").arg(quoted(imported.title)));
+    chooseFile(imported.path);
+    const QString imports = QStringLiteral("Imported %1").arg(quoted(imported.title));
+    if (whenTaken == activity::WhenTaken::Replace)
+        forms::Notice::post(*this, QStringLiteral("%1 in place of %2.").arg(imports, name));
+    else if (whenTaken == activity::WhenTaken::KeepBoth)
+        forms::Notice::post(*this, QStringLiteral("%1 as %2.").arg(imports, name));
+    else
+        forms::Notice::post(*this, imports + QLatin1Char('.'));
+}
+
+void MyActivities::chooseFile(const QString& path)
+{
+    const auto found = std::find_if(listed_.begin(), listed_.end(), [&](const ListedActivity& a) { return a.file.path == path; });
+    if (found == listed_.end())
+        return;
+    const int index = int(found - listed_.begin());
+    showPage(index / RowsPerPage);
+    select(index);
 }
 
 void MyActivities::chooseShared(const QString& folder)
@@ -394,8 +489,8 @@ void MyActivities::moveOverBackground(const forms::MouseArgs&)
     title.setOpaque(false);
     for (int r = 0; r < RowsPerPage; ++r) {
         const bool chosen = page_ * RowsPerPage + r == selected_;
-        rows(r).setBackColor(chosen ? Selected : forms::Black);
-        origins(r).setBackColor(chosen ? Selected : forms::Black);
+        for (Label* part : {&rows(r), &rowKinds(r), &origins(r)})
+            part->setBackColor(chosen ? Selected : forms::Black);
     }
 }
 
