@@ -51,9 +51,12 @@ MyActivitiesPlaces standardActivityPlaces()
 {
     const activity::ActivityPlaces places = activity::standardPlaces();
     return {places, QFileInfo(places.user).absolutePath() + QStringLiteral("/activities-index.json"),
-            [](QWidget* owner) {
+            [](QWidget* owner, const QStringList& extensions) {
+                QStringList patterns;
+                for (const QString& extension : extensions)
+                    patterns << QStringLiteral("*.") + extension;
                 return QFileDialog::getOpenFileName(owner, QStringLiteral("Import an activity"), QDir::homePath(),
-                                                    QStringLiteral("Activities (*.tavlabel *.tavquiz)"));
+                                                    QStringLiteral("Activities (%1)").arg(patterns.join(QLatin1Char(' '))));
             },
             [](QWidget* owner, const QString& start) {
                 return QFileDialog::getExistingDirectory(owner, QStringLiteral("Choose the shared folder"), start);
@@ -81,10 +84,12 @@ void tellApart(std::vector<ListedActivity>& listed)
     for (const std::vector<ListedActivity*>& alike : std::as_const(byTitle)) {
         if (alike.size() < 2)
             continue;
+        // The row's origin tells apart files of one name in "Yours" and "Shared";
+        // two school folders' files of one name need their folders.
         for (ListedActivity* entry : alike) {
             const QString& path = entry->file.path;
             const auto named = std::count_if(alike.begin(), alike.end(), [&](const ListedActivity* other) {
-                return sameFileName(other->file.path, path);
+                return other->file.origin == entry->file.origin && sameFileName(other->file.path, path);
             });
             entry->tellApart = named == 1 ? QFileInfo(path).fileName() : QDir::toNativeSeparators(path);
         }
@@ -313,17 +318,34 @@ void MyActivities::runCommand(int index)
         askToDelete();
         break;
     case Import:
-        if (places_.pickFile)
-            importFile(places_.pickFile(this));
+        if (places_.pickFile) {
+            QStringList extensions;
+            for (const activity::OwnKind* kind : kinds_)
+                extensions << kind->extension;
+            const QString picked = places_.pickFile(this, extensions);
+            backFromDialog();
+            importFile(picked);
+        }
         break;
     case ChooseShared:
-        if (places_.pickFolder)
-            chooseShared(places_.pickFolder(this, activity::sharedFolder(screens())));
+        if (places_.pickFolder) {
+            const QString picked = places_.pickFolder(this, activity::sharedFolder(screens()));
+            backFromDialog();
+            chooseShared(picked);
+        }
         break;
     default:
         makeNew(index - FirstNew);
         break;
     }
+}
+
+// The keyboard comes back to this screen from the desktop's dialog, even
+// where no window manager gives it back.
+void MyActivities::backFromDialog()
+{
+    if (isVisible())
+        activateWindow();
 }
 
 void MyActivities::play()
@@ -376,18 +398,22 @@ void MyActivities::askToDelete()
         forms::Notice::post(*this, QStringLiteral("Choose an activity first."));
         return;
     }
-    const QString name = chosen->summary.title.isEmpty() ? QFileInfo(chosen->file.path).fileName() : chosen->summary.title;
+    const QString fileName = QFileInfo(chosen->file.path).fileName();
+    // Where another row has the title too, the file is named as well.
+    const QString name = chosen->summary.title.isEmpty() ? quoted(fileName)
+                         : chosen->tellApart.isEmpty() ? quoted(chosen->summary.title)
+                                                       : QStringLiteral("%1 (%2)").arg(quoted(chosen->summary.title), chosen->tellApart);
     if (chosen->file.readOnly) {
-        forms::Notice::post(*this, QStringLiteral("%1 is in a folder that cannot be changed from here, so it cannot be deleted.").arg(quoted(name)));
+        forms::Notice::post(*this, QStringLiteral("%1 is in a folder that cannot be changed from here, so it cannot be deleted.").arg(name));
         return;
     }
     // What goes is what was asked about.
     const ListedActivity asked = *chosen;
     if (asked.file.origin == activity::Origin::Shared)
-        ask(QStringLiteral("Delete %1 from the shared folder?\nIt is the department's file: it goes for everyone.").arg(quoted(name)),
+        ask(QStringLiteral("Delete %1 from the shared folder?\nIt is the department's file: it goes for everyone.").arg(name),
             QStringLiteral("Delete for everyone"), [this, asked] { deleteFile(asked, false); });
     else
-        ask(QStringLiteral("Delete %1?\nIt goes to the wastebasket.").arg(quoted(name)), QStringLiteral("Delete"),
+        ask(QStringLiteral("Delete %1?\nIt goes to the wastebasket.").arg(name), QStringLiteral("Delete"),
             [this, asked] { deleteFile(asked, false); });
 }
 

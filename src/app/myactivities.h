@@ -22,7 +22,8 @@ namespace app {
 struct MyActivitiesPlaces {
     activity::ActivityPlaces places;
     QString indexFile;
-    std::function<QString(QWidget* owner)> pickFile;                         // empty: cancelled
+    // An activity file of one of `extensions` ("tavlabel"); empty: cancelled.
+    std::function<QString(QWidget* owner, const QStringList& extensions)> pickFile;
     std::function<QString(QWidget* owner, const QString& start)> pickFolder; // empty: cancelled
     std::function<bool(const QString& path)> moveToTrash;                    // false: no wastebasket here
 };
@@ -35,7 +36,7 @@ struct ListedActivity {
     activity::FoundFile file;
     activity::OwnSummary summary;
     // Beside a title another row has too: the file's name, or where it lies
-    // when that is the same as well.
+    // when another of that name comes from the same kind of folder.
     QString tellApart;
     QString caption() const; // the title (and what tells it apart), or the file's name and why it cannot be opened
 };
@@ -102,6 +103,7 @@ private:
     void deleteFile(const ListedActivity& chosen, bool forGood);
     void import(const QString& path, activity::WhenTaken whenTaken);
     void chooseFile(const QString& path);
+    void backFromDialog();
     const ListedActivity* current() const;
     void openElsewhere(const std::function<void()>& open);
 

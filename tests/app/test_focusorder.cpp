@@ -90,7 +90,7 @@ app::MyActivities& openMyActivities(TestScreens& t, const QString& folder)
     for (const QString title : {"Bicycle dynamo", "Simple motor"})
         if (const QString why = labelling::writeOwnActivity(user + "/" + title + ".tavlabel", twoLabelActivity(title)); !why.isEmpty())
             qWarning("%s", qPrintable(why));
-    const app::MyActivitiesPlaces places{{user, {}}, folder + "/index.json", [](QWidget*) { return QString(); },
+    const app::MyActivitiesPlaces places{{user, {}}, folder + "/index.json", [](QWidget*, const QStringList&) { return QString(); },
                                          [](QWidget*, const QString&) { return QString(); }, [](const QString&) { return false; }};
     t->add(app::MyActivities::Id, [places](forms::Screens& s) { return std::make_unique<app::MyActivities>(s, app::ownKinds(), places); });
     return t.open<app::MyActivities>(app::MyActivities::Id);

@@ -30,17 +30,19 @@ namespace {
 // Folders of its own for each test, and the kind's calls counted.
 struct Fixture {
     QTemporaryDir root;
-    QString user = root.filePath("user"), school = root.filePath("school"), shared = root.filePath("shared");
+    QString user = root.filePath("user"), school = root.filePath("school"), school2 = root.filePath("school2"),
+            shared = root.filePath("shared");
     int summaries = 0;
     QStringList trashed, edited;
     bool trashWorks = true;
     QString toImport;
+    QStringList offered; // the extensions the last import offered
     activity::OwnKind kind = labelling::ownLabellingKind();
     bool withQuizzes = false; // quizzes listed too
 
     Fixture()
     {
-        for (const QString& folder : {user, school, shared})
+        for (const QString& folder : {user, school, school2, shared})
             QDir().mkpath(folder);
         const auto real = kind.summarise;
         kind.summarise = [this, real](const QString& path) { ++summaries; return real(path); };
@@ -61,8 +63,11 @@ struct Fixture {
     MyActivities& open(TestScreens& t)
     {
         t->chooseForThisRun(activity::SharedFolderKey, shared);
-        app::MyActivitiesPlaces places{{user, {school}}, root.filePath("index.json"),
-                                       [this](QWidget*) { return toImport; }, [](QWidget*, const QString&) { return QString(); },
+        app::MyActivitiesPlaces places{{user, {school, school2}}, root.filePath("index.json"),
+                                       [this](QWidget*, const QStringList& extensions) {
+                                           offered = extensions;
+                                           return toImport;
+                                       }, [](QWidget*, const QString&) { return QString(); },
                                        [this](const QString& path) {
                                            trashed << path;
                                            return trashWorks && QFile::remove(path);
@@ -313,6 +318,7 @@ void MyActivitiesTest::importCopiesAGoodFileAndRefusesABadOne()
     MyActivities& s = f.open(t);
     f.toImport = bad.fileName();
     pupil::click(s.commands(MyActivities::Import));
+    QCOMPARE(f.offered, QStringList{"tavlabel"}); // what the listed kinds are
     QCOMPARE(forms::Notice::on(s)->caption(), QStringLiteral("empty.tavlabel was not imported: it cannot be opened: empty.tavlabel is empty"));
     QVERIFY(s.listed().empty());
     f.toImport = elsewhere.filePath("motor.tavlabel");
@@ -382,32 +388,39 @@ void MyActivitiesTest::rowsSayTheirKindAndAreToldApart()
     f.write(f.user, "a.tavlabel", "Simple motor");
     f.write(f.user, "b.tavlabel", "SIMPLE MOTOR");
     f.write(f.shared, "a.tavlabel", "Simple motor");
+    f.write(f.school, "r.tavlabel", "Reactor");
+    f.write(f.school2, "r.tavlabel", "Reactor");
     f.write(f.user, "t.tavlabel", "Transformer");
     Fixture::writeQuiz(f.user + "/forces.tavquiz", "Forces");
     Fixture::writeQuiz(f.user + "/motor.tavquiz", "Simple motor");
     TestScreens t;
     MyActivities& s = f.open(t);
-    // Alike but for case: the file's name tells them apart; where that is alike too, the whole path.
-    const QString userA = QDir::toNativeSeparators(QDir(f.user).absoluteFilePath("a.tavlabel"));
-    const QString sharedA = QDir::toNativeSeparators(QDir(f.shared).absoluteFilePath("a.tavlabel"));
-    QCOMPARE(captions(s), (QStringList{"Yours: Forces", "Yours: Simple motor \u2013 " + userA, "Yours: SIMPLE MOTOR \u2013 b.tavlabel",
+    // Alike but for case: the file's name tells them apart, with the origin;
+    // two school folders' files of one name, their whole paths.
+    const auto path = [](const QString& folder) { return QDir::toNativeSeparators(QDir(folder).absoluteFilePath("r.tavlabel")); };
+    QCOMPARE(captions(s), (QStringList{"Yours: Forces", "Yours: Simple motor \u2013 a.tavlabel", "Yours: SIMPLE MOTOR \u2013 b.tavlabel",
                                        "Yours: Simple motor \u2013 motor.tavquiz", "Yours: Transformer",
-                                       "Shared: Simple motor \u2013 " + sharedA}));
+                                       "School: Reactor \u2013 " + path(f.school), "School: Reactor \u2013 " + path(f.school2),
+                                       "Shared: Simple motor \u2013 a.tavlabel"}));
     QStringList kinds;
-    for (int r = 0; r < 6; ++r) {
+    for (int r = 0; r < 8; ++r) {
         QVERIFY(s.rowKinds(r).isVisible());
         kinds << s.rowKinds(r).caption();
     }
     QCOMPARE(kinds, (QStringList{"True/false quiz", "Labelling activity", "Labelling activity", "True/false quiz",
-                                 "Labelling activity", "Labelling activity"}));
-    QVERIFY(!s.rowKinds(6).isVisible());
+                                 "Labelling activity", "Labelling activity", "Labelling activity", "Labelling activity"}));
+    QVERIFY(!s.rowKinds(8).isVisible());
     // A screen reader hears the row whole: its title, kind and origin, and whether it is chosen.
     const auto spoken = [&s](int row) { return QAccessible::queryAccessibleInterface(&s.rows(row))->text(QAccessible::Name); };
     QCOMPARE(spoken(0), QStringLiteral("Forces, true/false quiz, Yours"));
-    pupil::click(s.rowKinds(5)); // the kind's word is the row's too
-    QCOMPARE(s.selected(), 5);
-    QCOMPARE(spoken(5), "Simple motor \u2013 " + sharedA + ", labelling activity, Shared, chosen: Enter plays it");
+    pupil::click(s.rowKinds(7)); // the kind's word is the row's too
+    QCOMPARE(s.selected(), 7);
+    QCOMPARE(spoken(7), QStringLiteral("Simple motor \u2013 a.tavlabel, labelling activity, Shared, chosen: Enter plays it"));
     QCOMPARE(spoken(0), QStringLiteral("Forces, true/false quiz, Yours"));
+    // Asked about, it is named whole, as the department's.
+    pupil::click(s.commands(MyActivities::Delete));
+    QCOMPARE(s.question.text(), QStringLiteral("Delete \u201CSimple motor\u201D (a.tavlabel) from the shared folder?\n"
+                                               "It is the department's file: it goes for everyone."));
 }
 
 void MyActivitiesTest::unchangedFilesAreNotReadAgain()
