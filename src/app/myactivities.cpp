@@ -31,7 +31,7 @@ const forms::LabelLook PageLook{"Tahoma", 12, true, forms::Yellow, forms::Black,
 const QColor Selected(0, 0, 160);
 constexpr float FirstRowTop = 1440, RowHeight = 600, RowGap = 690;
 // Each row: its title, its kind, where it comes from.
-constexpr float TitleLeft = 240, TitleWidth = 5040, KindLeft = 5400, KindWidth = 1800, OriginLeft = 7320, OriginWidth = 1440;
+constexpr float TitleLeft = 240, TitleWidth = 4920, KindLeft = 5280, KindWidth = 1920, OriginLeft = 7320, OriginWidth = 1440;
 constexpr float CommandsLeft = 9000, CommandWidth = 2880, CommandHeight = 540, CommandGap = 660;
 
 QString quoted(const QString& title) { return QStringLiteral("\u201C%1\u201D").arg(title); }
