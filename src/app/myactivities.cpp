@@ -1,5 +1,6 @@
 #include "app/myactivities.h"
 #include "activity/ownindex.h"
+#include "activity/textlength.h"
 #include "app/links.h"
 #include "app/menu.h"
 #include "app/openingscreen.h"
@@ -34,7 +35,40 @@ constexpr float FirstRowTop = 1440, RowHeight = 600, RowGap = 690;
 constexpr float TitleLeft = 240, TitleWidth = 4920, KindLeft = 5280, KindWidth = 1920, OriginLeft = 7320, OriginWidth = 1440;
 constexpr float CommandsLeft = 9000, CommandWidth = 2880, CommandHeight = 540, CommandGap = 660;
 
-QString quoted(const QString& title) { return QStringLiteral("\u201C%1\u201D").arg(title); }
+// A title as a question or notice quotes it: cut where it would not leave the
+// question room for what it asks.
+// At most `most` characters of `text`, the last an ellipsis where it is cut.
+QString cut(const QString& text, int most)
+{
+    return activity::characterCount(text) > most ? activity::firstCharacters(text, most - 1).trimmed() + QStringLiteral("\u2026") : text;
+}
+
+// A title as a notice quotes it, cut to fit its line.
+QString quoted(const QString& title, int most = 60) { return QStringLiteral("\u201C%1\u201D").arg(cut(title, most)); }
+
+// An activity as a question names it, in at most about `most` characters, so
+// that the question's first line holds it: its title (or file's name), and
+// its file's name where another row has the title too.
+QString named(const ListedActivity& listed, int most)
+{
+    if (listed.summary.title.isEmpty())
+        return quoted(QFileInfo(listed.file.path).fileName(), most);
+    if (listed.tellApart.isEmpty())
+        return quoted(listed.summary.title, most);
+    const QString file = cut(listed.tellApart, most / 2);
+    return QStringLiteral("%1 (%2)").arg(quoted(listed.summary.title, std::max(12, most - 3 - activity::characterCount(file))), file);
+}
+
+// What a row shows: as much as its two lines hold, the file's name that tells
+// it apart kept whole. A screen reader hears it all.
+QString shownCaption(const ListedActivity& listed)
+{
+    constexpr int RowCharacters = 60;
+    if (listed.tellApart.isEmpty())
+        return cut(listed.caption(), RowCharacters);
+    const int room = std::max(20, RowCharacters - 3 - activity::characterCount(listed.tellApart));
+    return QStringLiteral("%1 \u2013 %2").arg(cut(listed.summary.title, room), listed.tellApart);
+}
 
 // The kind as its command names it: "New labelling activity" is a "labelling activity".
 QString kindName(const activity::OwnKind& kind)
@@ -256,7 +290,7 @@ void MyActivities::showPage(int page)
         origins(r).setVisible(shown);
         if (!shown)
             continue;
-        rows(r).setCaption(listed_[index].caption());
+        rows(r).setCaption(shownCaption(listed_[index]));
         rowKinds(r).setCaption(kindCaption(listed_[index]));
         origins(r).setCaption(activity::originName(listed_[index].file.origin));
         forms::setAccessibleRole(rows(r), QAccessible::ListItem);
@@ -398,22 +432,18 @@ void MyActivities::askToDelete()
         forms::Notice::post(*this, QStringLiteral("Choose an activity first."));
         return;
     }
-    const QString fileName = QFileInfo(chosen->file.path).fileName();
-    // Where another row has the title too, the file is named as well.
-    const QString name = chosen->summary.title.isEmpty() ? quoted(fileName)
-                         : chosen->tellApart.isEmpty() ? quoted(chosen->summary.title)
-                                                       : QStringLiteral("%1 (%2)").arg(quoted(chosen->summary.title), chosen->tellApart);
     if (chosen->file.readOnly) {
-        forms::Notice::post(*this, QStringLiteral("%1 is in a folder that cannot be changed from here, so it cannot be deleted.").arg(name));
+        forms::Notice::post(*this, QStringLiteral("%1 is in a folder that cannot be changed from here, so it cannot be deleted.")
+                                       .arg(named(*chosen, 40)));
         return;
     }
     // What goes is what was asked about.
     const ListedActivity asked = *chosen;
     if (asked.file.origin == activity::Origin::Shared)
-        ask(QStringLiteral("Delete %1 from the shared folder?\nIt is the department's file: it goes for everyone.").arg(name),
+        ask(QStringLiteral("Delete %1 from the shared folder?\nIt is the department's file: it goes for everyone.").arg(named(asked, 30)),
             QStringLiteral("Delete for everyone"), [this, asked] { deleteFile(asked, false); });
     else
-        ask(QStringLiteral("Delete %1?\nIt goes to the wastebasket.").arg(name), QStringLiteral("Delete"),
+        ask(QStringLiteral("Delete %1?\nIt goes to the wastebasket.").arg(named(asked, 50)), QStringLiteral("Delete"),
             [this, asked] { deleteFile(asked, false); });
 }
 
@@ -427,8 +457,8 @@ void MyActivities::deleteFile(const ListedActivity& chosen, bool forGood)
         return;
     }
     if (!forGood && !(places_.moveToTrash && places_.moveToTrash(path))) {
-        ask(shared ? QStringLiteral("There is no wastebasket in the shared folder.\nDelete %1 for good, for everyone?").arg(quoted(name))
-                   : QStringLiteral("There is no wastebasket here.\nDelete %1 for good?").arg(quoted(name)),
+        ask(shared ? QStringLiteral("There is no wastebasket in the shared folder.\nDelete %1 for good, for everyone?").arg(quoted(name, 30))
+                   : QStringLiteral("There is no wastebasket here.\nDelete %1 for good?").arg(quoted(name, 44)),
             QStringLiteral("Delete for good"), [this, chosen] { deleteFile(chosen, true); });
         return;
     }
@@ -465,7 +495,8 @@ void MyActivities::import(const QString& path, activity::WhenTaken whenTaken)
         forms::Notice::post(*this, imported.problem);
         return;
     case Outcome::NameTaken:
-        question.ask(QStringLiteral("Your activities already have a file called %1.\nReplace it with the one imported, or keep both?").arg(name),
+        question.ask(QStringLiteral("Your activities already have a file called %1.\nReplace it with the one imported, or keep both?")
+                         .arg(cut(name, 40)),
                      {QStringLiteral("Replace"), QStringLiteral("Keep both"), QStringLiteral("Cancel")}, [this, path](int answer) {
                          if (answer < 2)
                              import(path, answer == 0 ? activity::WhenTaken::Replace : activity::WhenTaken::KeepBoth);

@@ -390,7 +390,8 @@ void MyActivitiesTest::rowsSayTheirKindAndAreToldApart()
     f.write(f.shared, "a.tavlabel", "Simple motor");
     f.write(f.school, "r.tavlabel", "Reactor");
     f.write(f.school2, "r.tavlabel", "Reactor");
-    f.write(f.user, "t.tavlabel", "Transformer");
+    const QString transformer = "Transformer: the turns on each coil set the ratio of the potential differences across them";
+    f.write(f.user, "t.tavlabel", transformer);
     Fixture::writeQuiz(f.user + "/forces.tavquiz", "Forces");
     Fixture::writeQuiz(f.user + "/motor.tavquiz", "Simple motor");
     TestScreens t;
@@ -399,7 +400,7 @@ void MyActivitiesTest::rowsSayTheirKindAndAreToldApart()
     // two school folders' files of one name, their whole paths.
     const auto path = [](const QString& folder) { return QDir::toNativeSeparators(QDir(folder).absoluteFilePath("r.tavlabel")); };
     QCOMPARE(captions(s), (QStringList{"Yours: Forces", "Yours: Simple motor \u2013 a.tavlabel", "Yours: SIMPLE MOTOR \u2013 b.tavlabel",
-                                       "Yours: Simple motor \u2013 motor.tavquiz", "Yours: Transformer",
+                                       "Yours: Simple motor \u2013 motor.tavquiz", "Yours: " + transformer,
                                        "School: Reactor \u2013 " + path(f.school), "School: Reactor \u2013 " + path(f.school2),
                                        "Shared: Simple motor \u2013 a.tavlabel"}));
     QStringList kinds;
@@ -413,6 +414,9 @@ void MyActivitiesTest::rowsSayTheirKindAndAreToldApart()
     // A screen reader hears the row whole: its title, kind and origin, and whether it is chosen.
     const auto spoken = [&s](int row) { return QAccessible::queryAccessibleInterface(&s.rows(row))->text(QAccessible::Name); };
     QCOMPARE(spoken(0), QStringLiteral("Forces, true/false quiz, Yours"));
+    // A title longer than a row's two lines is cut where it shows, and heard whole.
+    QCOMPARE(s.rows(4).caption(), QStringLiteral("Transformer: the turns on each coil set the ratio of the po\u2026"));
+    QCOMPARE(spoken(4), transformer + ", labelling activity, Yours");
     pupil::click(s.rowKinds(7)); // the kind's word is the row's too
     QCOMPARE(s.selected(), 7);
     QCOMPARE(spoken(7), QStringLiteral("Simple motor \u2013 a.tavlabel, labelling activity, Shared, chosen: Enter plays it"));
