@@ -15,20 +15,33 @@ On every screen it then presses Tab round the whole screen and checks that
 each command (push button, option, check box) the screen shows can be
 reached; where a screen can be made to show a notice (a save refused, a
 choice missing) it presses that command and waits for the notice to be
-announced as an alert with its whole text; and it opens the statement editor
-from a quiz and reads it too.
+announced as an alert with its whole text; where it can ask a question (My
+Activities' delete, the statement editor's restore) it asks, checks that the
+question is announced, that its answers are named buttons holding the
+keyboard and that Tab goes round them, then answers that nothing be done; and
+it opens the statement editor from a quiz and reads it too.
+
+With `--activities FOLDER` (and `--school FOLDER`) it first writes a teacher's
+own labelling activity and quiz (and a school's quiz) there, so that My
+Activities is read with rows: each must say its title, its kind and where it
+comes from, and Tab must reach each.
 
 It exits 1 when a quiz choice is not a push button named by its text, cannot be
 reached with Tab, a picture lacks a description (or a name of a few words that
 says what it shows), a target on a picture does not say what it points to, the
 feedback is not announced, a control has no name, a command cannot be reached
-with Tab, or a notice is not announced; 2 when the program could not be read
-at all.
+with Tab, a notice or a question is not announced, a question's answer is no
+button or cannot be reached with Tab, or a row of My Activities does not say
+its kind and origin; 2 when the program could not be read at all.
 """
 
 import argparse
+import base64
+import json
 import os
 import re
+import struct
+import zlib
 import subprocess
 import sys
 import time
@@ -62,6 +75,8 @@ NAMED_ROLES = {"push button", "radio button", "check box", "text", "entry", "lis
 # Jotter's button is the teacher's, kept out of the pupils' Tab order.
 TAB_ROLES = {"push button", "radio button", "check box"}
 NOT_TABBED = {"Jotter"}
+# Screens whose other controls Tab must reach too: the list's rows.
+TAB_ALSO = {"myactivities": {"list item"}}
 MOST_TABS = 60
 # Screens that can be made to show a notice: the command pressed and the start of the notice.
 NOTICES = {
@@ -71,8 +86,14 @@ NOTICES = {
 }
 # Screens reached from another by a command: (from, command pressed, read as).
 REACHED = [("heattransfer", "Edit statements", "statementeditor", re.compile(r"^Edit statements"))]
-# A question asked on a screen: the command that asks and the answers it must offer as buttons.
-QUESTIONS = {"statementeditor": ("Restore our set", ["Restore our set", "Keep mine"])}
+# A question asked on a screen: the command that asks and the answers it must offer as buttons;
+# where the question is about a row, the row is chosen first.
+QUESTIONS = {"statementeditor": ("Restore our set", ["Restore our set", "Keep mine"]),
+             "myactivities": ("Delete", ["Delete", "Keep it"])}
+CHOOSE_ROW_FIRST = {"myactivities"}
+# A row of My Activities says its title, its kind and where it comes from.
+ROW = re.compile(r"^.+, (labelling activity|true/false quiz|equation set), (Yours|School|Shared)(, chosen: Enter plays it)?$")
+CHOSEN = ", chosen: Enter plays it"
 DIAGRAM = re.compile(r"^Sankey diagram, .+: input (\d+ J|\?) .*useful (\d+ J|\?) .*wasted (\d+ J|\?)")
 
 
@@ -147,11 +168,49 @@ def describe(expected):
     return expected.pattern if isinstance(expected, re.Pattern) else expected
 
 
+def png(width, height, rgb):
+    """A plain picture of one colour, as a PNG file's bytes."""
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
+    rows = b"".join(b"\x00" + bytes(rgb) * width for _ in range(height))
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
+            + chunk(b"IDAT", zlib.compress(rows)) + chunk(b"IEND", b""))
+
+
+def write_json(folder, name, content):
+    os.makedirs(folder, exist_ok=True)
+    with open(os.path.join(folder, name), "w", encoding="utf-8") as f:
+        json.dump(content, f)
+
+
+def quiz(title):
+    return {"format": 1, "kind": "statements", "title": title, "choices": ["True", "False"],
+            "statements": [{"text": "Friction acts against motion.", "answer": "True"},
+                           {"text": "Weight is measured in kilograms.", "answer": "False"}]}
+
+
+def seed(activities, school):
+    """The teacher's own labelling activity and quiz, and a school's quiz: the rows read."""
+    picture = base64.b64encode(png(300, 200, (0, 100, 0))).decode("ascii")
+    write_json(activities, "motor.tavlabel", {
+        "format": 1, "kind": "labelling", "title": "Simple motor", "instruction": "Label the motor.",
+        "picture": {"type": "png", "data": picture},
+        "labels": [{"answer": "coil", "target": [10, 150, 120, 30], "part": [60, 50]},
+                   {"answer": "magnet", "target": [160, 150, 120, 30], "part": [200, 60]}]})
+    write_json(activities, "forces.tavquiz", quiz("Forces and motion"))
+    rows = 2
+    if school:
+        write_json(school, "energy.tavquiz", quiz("Energy stores"))
+        rows += 1
+    return rows
+
+
 class Reader:
-    def __init__(self, program, verbose, keys):
+    def __init__(self, program, verbose, keys, rows=0):
         self.program = program
         self.verbose = verbose
         self.keys = keys
+        self.rows = rows  # the rows My Activities must list
         self.failures = []
         self.announced = []
         self.alerts = []
@@ -238,14 +297,15 @@ class Reader:
         self.fail(screen, f"'{command}' opened no window")
         return None
 
-    def commands_of(self, window):
+    def commands_of(self, screen, window):
+        roles = TAB_ROLES | TAB_ALSO.get(screen, set())
         return [(n, n.getRoleName(), n.name or "") for n, _ in walk(window)
-                if n.getRoleName() in TAB_ROLES and (n.name or "") not in NOT_TABBED
+                if n.getRoleName() in roles and (n.name or "") not in NOT_TABBED
                 and states_of(n).contains(pyatspi.STATE_SENSITIVE)]
 
     def tab_round(self, screen, window):
         """Tab round the screen: every command it shows must take the keyboard on the way."""
-        wanted = self.commands_of(window)
+        wanted = self.commands_of(screen, window)
         self.focused.clear()
         # What has the keyboard already is reached without a Tab.
         reached = {(role, name) for n, role, name in wanted if states_of(n).contains(pyatspi.STATE_FOCUSED)}
@@ -282,11 +342,39 @@ class Reader:
         else:
             print(f"  notice announced: \"{heard[-1]}\"")
 
+    def focused_answer(self, window):
+        """The name of the question's answer that has the keyboard; else what has it, in brackets.
+        (A list's current item reads as focused too, even while its list has not the keyboard.)"""
+        focused = [n for n, _ in walk(window) if states_of(n).contains(pyatspi.STATE_FOCUSED)]
+        for n in focused:
+            parent = n.parent
+            if n.getRoleName() == "push button" and parent is not None and parent.getRoleName() == "alert":
+                return n.name
+        return ", ".join(f"({n.getRoleName()} '{n.name}')" for n in focused) or None
+
+    def choose_row(self, screen, window):
+        """Chooses the first row as a keyboard user does: to it, then Space. The row then says it is chosen."""
+        rows = [n for n, _ in walk(window) if n.getRoleName() == "list item"]
+        if not rows or not self.do(rows[0], "SetFocus"):
+            self.fail(screen, "no row to choose")
+            return False
+        pump(0.2)
+        pyatspi.Registry.generateKeyboardEvent(XK_SPACE, None, pyatspi.KEY_SYM)
+        pump(0.5)
+        if not (rows[0].name or "").endswith(CHOSEN):
+            self.fail(screen, f"the row chosen does not say so ('{rows[0].name}')")
+            return False
+        print(f"  row chosen: \"{rows[0].name}\"")
+        return True
+
     def question(self, screen, window):
-        """Presses the command that asks: the question is announced, its answers are buttons with the keyboard."""
+        """Presses the command that asks: the question is announced, its answers are buttons with the keyboard,
+        and Tab goes round them; then the last answer (nothing done) is pressed."""
         if screen not in QUESTIONS:
             return
         command, answers = QUESTIONS[screen]
+        if screen in CHOOSE_ROW_FIRST and (not self.keys or not self.choose_row(screen, window)):
+            return
         found = [n for n, _ in walk(window) if n.getRoleName() == "push button" and n.name == command]
         self.alerts.clear()
         if not found or not self.do(found[0], "Press"):
@@ -305,9 +393,35 @@ class Reader:
             self.fail(screen, f"the question's first answer does not have the keyboard (focus: {focused or 'none'})")
         else:
             print(f"  question announced, answers are buttons: {', '.join(answers)}")
+        if self.keys:
+            # Round the answers and back to the first, never to what lies behind.
+            went = []
+            for _ in answers:
+                pyatspi.Registry.generateKeyboardEvent(XK_TAB, None, pyatspi.KEY_SYM)
+                pump(0.2)
+                went.append(self.focused_answer(window))
+            if went != answers[1:] + answers[:1]:
+                self.fail(screen, f"Tab does not go round the question's answers (went to {went})")
+            else:
+                print(f"  Tab goes round the answers: {' -> '.join(went)}")
         last = [n for n, role, name in nodes if role == "push button" and name == answers[-1]]
         if last:
             self.do(last[0], "Press")
+            pump(0.3)
+            if [n for n, _ in walk(window) if n.getRoleName() == "push button" and n.name == answers[-1]]:
+                self.fail(screen, f"'{answers[-1]}' did not answer the question")
+
+    def rows_of(self, screen, roles):
+        """My Activities' rows: each says its kind and where it comes from."""
+        if screen != "myactivities" or not self.rows:
+            return
+        rows = [name for _, role, name, _ in roles if role == "list item"]
+        if len(rows) != self.rows:
+            self.fail(screen, f"{len(rows)} rows listed, not {self.rows} ({rows})")
+        for name in rows:
+            if not ROW.match(name):
+                self.fail(screen, f"row '{name}' does not say its kind and where it comes from")
+        print(f"  rows: {'; '.join(rows)}")
 
     def check(self, screen, window):
         nodes = list(walk(window))
@@ -340,6 +454,7 @@ class Reader:
         unnamed = sorted({role for _, role, name, _ in roles if role in NAMED_ROLES and not name.strip()})
         for role in unnamed:
             self.fail(screen, f"a {role} has no name")
+        self.rows_of(screen, roles)
 
         is_quiz = screen in QUIZ_CHOICES or any(TALLY.search(name) for _, _, name, _ in roles)
         if not is_quiz:
@@ -434,9 +549,13 @@ def main():
     parser.add_argument("-v", "--verbose", action="store_true", help="print every node")
     parser.add_argument("--no-keys", dest="keys", action="store_false",
                         help="press choices only through AT-SPI, sending no keys")
+    parser.add_argument("--activities", metavar="FOLDER",
+                        help="the teacher's activities folder the program reads, to write activities into first")
+    parser.add_argument("--school", metavar="FOLDER", help="a school's activities folder the program reads, likewise")
     args = parser.parse_args()
     screens = args.screens or screens_of(args.program)
-    reader = Reader(args.program, args.verbose, args.keys)
+    rows = seed(args.activities, args.school) if args.activities else 0
+    reader = Reader(args.program, args.verbose, args.keys, rows)
     reached = [r for r in REACHED if not args.screens or r[2] in args.screens]
     screens = [s for s in screens if s not in {r[2] for r in REACHED}]
     for n, screen in enumerate(screens):

@@ -5,8 +5,10 @@
 #   bash bench/atspi-read.sh [build/tavrenel] [screen ids...] [-v] [--no-keys]
 #
 # Needs xvfb, dbus (dbus-run-session), at-spi2-core (the accessibility bus)
-# and python3-pyatspi. Settings go to a folder of the run's own, never the
-# user's. Exits as bench/atspi-read.py does: 0 when every screen reads right.
+# and python3-pyatspi. Settings, and the activities My Activities is read
+# with (the teacher's own and a school's), go to a folder of the run's own,
+# never the user's. Exits as bench/atspi-read.py does: 0 when every screen
+# reads right.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -33,8 +35,11 @@ for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "atspi-read: Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 2; }
 
 mkdir -m 700 "$work/runtime"
-export DISPLAY=":$(cat "$work/display")" XDG_RUNTIME_DIR="$work/runtime" \
-       XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" NO_AT_BRIDGE=0
+mkdir "$work/home"
+# The school's folder comes first among the system's data folders, which stay readable.
+export DISPLAY=":$(cat "$work/display")" XDG_RUNTIME_DIR="$work/runtime" HOME="$work/home" \
+       XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
+       XDG_DATA_DIRS="$work/school:${XDG_DATA_DIRS:-/usr/local/share/:/usr/share/}" NO_AT_BRIDGE=0
 
 dbus-run-session -- bash -c '
     /usr/libexec/at-spi-bus-launcher --launch-immediately &
@@ -44,4 +49,5 @@ dbus-run-session -- bash -c '
     status=$?
     kill $launcher 2>/dev/null
     exit $status
-' "$here/atspi-read.py" "$program" "$@"
+' "$here/atspi-read.py" --activities "$XDG_DATA_HOME/tavrenel/activities" \
+    --school "$work/school/tavrenel/activities" "$program" "$@"

@@ -79,7 +79,8 @@ QString EditedFile::saveAs(const QString& path, const QByteArray& bytes)
 
 QString EditedFile::pathForCopy(const QString& title, const QString& extension, const QString& fallback) const
 {
-    return QDir(folder_).filePath(freeFileName(folder_, title, extension, fallback));
+    // Beside the file it was made from, or in the list with it, a copy is told apart by its name.
+    return QDir(folder_).filePath(freeFileName(folder_, title, extension, fallback, isNew() ? Naming::New : Naming::Copy));
 }
 
 void EditedFile::forget()

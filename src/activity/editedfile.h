@@ -35,7 +35,8 @@ public:
     // Writes `bytes` atomically to `path`, which is from then on the file
     // edited; returns why it could not, in full, or empty.
     QString saveAs(const QString& path, const QByteArray& bytes);
-    // A path in the folder for a new file called after `title`, never over another file.
+    // A path in the folder for a new file called after `title`, never over
+    // another file; named as a copy when a file is being edited ("Motor (copy)").
     QString pathForCopy(const QString& title, const QString& extension, const QString& fallback) const;
     // The file is no longer edited: the next save makes a new one.
     void forget();

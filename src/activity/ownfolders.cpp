@@ -132,27 +132,45 @@ QString folderProblem(const ActivityFolder& folder)
 namespace {
 // Larger than any activity file of any kind.
 constexpr qint64 LargestImport = 64 * 1024 * 1024;
+// The name of a file whose own name leaves nothing to name it by.
+const QString Fallback = QStringLiteral("Activity");
 } // namespace
 
-Imported importActivity(const QString& path, std::span<const OwnKind* const> kinds, const QString& folder)
+Imported importActivity(const QString& path, std::span<const OwnKind* const> kinds, const QString& folder, WhenTaken whenTaken)
 {
+    using Outcome = Imported::Outcome;
     const QFileInfo from(path);
     const auto kind = std::find_if(kinds.begin(), kinds.end(), [&](const OwnKind* k) {
         return from.suffix().compare(k->extension, Qt::CaseInsensitive) == 0;
     });
     if (kind == kinds.end())
-        return {{}, {}, QStringLiteral("%1 is not an activity file, so it was not imported.").arg(from.fileName())};
+        return {Outcome::Refused, {}, {}, QStringLiteral("%1 is not an activity file, so it was not imported.").arg(from.fileName())};
     const OwnSummary summary = (*kind)->summarise(path);
     const TeacherFile file = readTeacherFile(path, LargestImport);
     if (!summary.problem.isEmpty() || !file.ok()) {
         const QString why = summary.problem.isEmpty() ? file.problem : QStringLiteral("it %1").arg(summary.problem);
-        return {{}, {}, QStringLiteral("%1 was not imported: %2").arg(from.fileName(), why)};
+        return {Outcome::Refused, {}, {}, QStringLiteral("%1 was not imported: %2").arg(from.fileName(), why)};
     }
-    const QString to = QDir(folder).absoluteFilePath(freeFileName(folder, from.completeBaseName(), (*kind)->extension,
-                                                                 QStringLiteral("Activity")));
+    const QString sameName = QDir(folder).absoluteFilePath(fileNameFor(from.completeBaseName(), (*kind)->extension, Fallback));
+    const QFileInfo there(sameName);
+    QString to = sameName;
+    if (there.exists() || there.isSymLink()) {
+        // A folder or a broken link of that name is no file to replace: the copy goes beside it.
+        const bool aFile = there.isFile();
+        // The file itself, or a copy of it imported before.
+        if (aFile && readTeacherFile(sameName, LargestImport).bytes == file.bytes)
+            return {Outcome::Same, sameName, summary.title, {}};
+        if (aFile && whenTaken == WhenTaken::Ask)
+            return {Outcome::NameTaken, sameName, summary.title, {}};
+        if (aFile && whenTaken == WhenTaken::Replace && !there.isWritable())
+            return {Outcome::Refused, {}, {},
+                    QStringLiteral("%1 in your activities cannot be changed, so it was not replaced.").arg(there.fileName())};
+        if (!aFile || whenTaken == WhenTaken::KeepBoth)
+            to = QDir(folder).absoluteFilePath(freeFileName(folder, from.completeBaseName(), (*kind)->extension, Fallback));
+    }
     if (const QString why = writeAtomically(to, file.bytes); !why.isEmpty())
-        return {{}, {}, QStringLiteral("%1 could not be imported: %2").arg(from.fileName(), why)};
-    return {to, summary.title, {}};
+        return {Outcome::Refused, {}, {}, QStringLiteral("%1 could not be imported: %2").arg(from.fileName(), why)};
+    return {Outcome::Copied, to, summary.title, {}};
 }
 
 } // namespace activity

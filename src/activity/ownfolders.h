@@ -69,14 +69,27 @@ std::vector<FoundFile> findActivityFiles(std::span<const ActivityFolder> folders
 // at the first save.
 QString folderProblem(const ActivityFolder& folder);
 
+// What an import does when `folder` already holds a file of the imported one's name.
+enum class WhenTaken { Ask, Replace, KeepBoth };
+
 struct Imported {
-    QString path;    // the copy
-    QString title;
-    QString problem; // why nothing was copied; empty when copied
+    enum class Outcome {
+        Copied,     // `path` is the copy
+        Refused,    // `problem` says why nothing was copied
+        Same,       // `path`, of the same name, holds the same already: nothing copied
+        NameTaken,  // asked: `path`, of the same name, holds something else; nothing copied
+    };
+    Outcome outcome = Outcome::Refused;
+    QString path;
+    QString title;   // the imported activity's
+    QString problem;
 };
 
 // Copies the activity file at `path`, read whole and found sound by its kind,
-// into `folder` under a name not yet taken there ("motor (2).tavlabel").
-Imported importActivity(const QString& path, std::span<const OwnKind* const> kinds, const QString& folder);
+// into `folder`: under its own name, or when that is taken as `whenTaken`
+// says: over the file there, or beside it under a name not yet taken
+// ("motor (2).tavlabel").
+Imported importActivity(const QString& path, std::span<const OwnKind* const> kinds, const QString& folder,
+                        WhenTaken whenTaken = WhenTaken::Ask);
 
 } // namespace activity

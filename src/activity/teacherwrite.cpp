@@ -26,7 +26,8 @@ QString saveOrSayWhy(const QString& path, const QByteArray& bytes)
     return why.isEmpty() ? why : QStringLiteral("%1 could not be saved: %2").arg(QFileInfo(path).fileName(), why);
 }
 
-QString freeFileName(const QString& folder, const QString& title, const QString& extension, const QString& fallback)
+namespace {
+QString fileBase(const QString& title, const QString& fallback)
 {
     static const QRegularExpression unsafe(QStringLiteral("[^\\w \\-()',.]+"), QRegularExpression::UseUnicodePropertiesOption);
     QString base = title;
@@ -34,17 +35,33 @@ QString freeFileName(const QString& folder, const QString& title, const QString&
     base = firstCharacters(base.simplified(), 60).trimmed();
     while (base.startsWith(QLatin1Char('.')))
         base.remove(0, 1);
-    if (base.isEmpty())
-        base = fallback;
+    return base.isEmpty() ? fallback : base;
+}
+} // namespace
+
+QString fileNameFor(const QString& title, const QString& extension, const QString& fallback)
+{
+    return QStringLiteral("%1.%2").arg(fileBase(title, fallback), extension);
+}
+
+QString freeFileName(const QString& folder, const QString& title, const QString& extension, const QString& fallback, Naming naming)
+{
+    const QString base = fileBase(title, fallback);
     const QDir dir(folder);
     const auto taken = [&dir](const QString& name) {
         const QFileInfo info(dir.filePath(name));
         return info.exists() || info.isSymLink(); // a link that leads nowhere still holds its name
     };
-    QString name = QStringLiteral("%1.%2").arg(base, extension);
-    for (int n = 2; taken(name); ++n)
-        name = QStringLiteral("%1 (%2).%3").arg(base).arg(n).arg(extension);
-    return name;
+    const auto numbered = [&](int n) {
+        if (naming == Naming::Copy)
+            return n == 1 ? QStringLiteral("%1 (copy).%2").arg(base, extension)
+                          : QStringLiteral("%1 (copy %2).%3").arg(base).arg(n).arg(extension);
+        return n == 1 ? QStringLiteral("%1.%2").arg(base, extension) : QStringLiteral("%1 (%2).%3").arg(base).arg(n).arg(extension);
+    };
+    int n = 1;
+    while (taken(numbered(n)))
+        ++n;
+    return numbered(n);
 }
 
 } // namespace activity

@@ -20,7 +20,12 @@ QString saveOrSayWhy(const QString& path, const QByteArray& bytes);
 // language), digits, spaces and the marks every file system takes, at most
 // 60 characters as seen, then
 // " (2)", " (3)" ... until no file, folder or link has it. `fallback` when
-// the title leaves nothing.
-QString freeFileName(const QString& folder, const QString& title, const QString& extension, const QString& fallback);
+// the title leaves nothing. A copy of another file says so, where a teacher
+// looking through the folder sees it: "Motor (copy)", "Motor (copy 2)" ...
+enum class Naming { New, Copy };
+// The name freeFileName gives first, when it is not taken: "Motor.tavlabel".
+QString fileNameFor(const QString& title, const QString& extension, const QString& fallback);
+QString freeFileName(const QString& folder, const QString& title, const QString& extension, const QString& fallback,
+                     Naming naming = Naming::New);
 
 } // namespace activity

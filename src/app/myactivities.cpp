@@ -1,5 +1,6 @@
 #include "app/myactivities.h"
 #include "activity/ownindex.h"
+#include "activity/textlength.h"
 #include "app/links.h"
 #include "app/menu.h"
 #include "app/openingscreen.h"
@@ -12,6 +13,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHash>
 #include <QKeyEvent>
 
 #include <algorithm>
@@ -24,13 +26,49 @@ const forms::LabelLook TitleLook{"Tahoma", 36, true, forms::Yellow, forms::Black
 // Opaque, so that long lines stay readable over the backdrop.
 const forms::LabelLook RowLook{"Tahoma", 12, true, forms::Yellow, forms::Black, true, true, Label::Align::Left};
 const forms::LabelLook OriginLook{"Tahoma", 12, true, forms::Yellow, forms::Black, true, true, Label::Align::Center};
+const forms::LabelLook KindLook{"Tahoma", 10, true, forms::Yellow, forms::Black, true, true, Label::Align::Center};
 const forms::LabelLook CommandLook{"Tahoma", 12, true, forms::Yellow, forms::Blue, true, true, Label::Align::Center};
 const forms::LabelLook PageLook{"Tahoma", 12, true, forms::Yellow, forms::Black, false, false, Label::Align::Center};
 const QColor Selected(0, 0, 160);
 constexpr float FirstRowTop = 1440, RowHeight = 600, RowGap = 690;
+// Each row: its title, its kind, where it comes from.
+constexpr float TitleLeft = 240, TitleWidth = 4920, KindLeft = 5280, KindWidth = 1920, OriginLeft = 7320, OriginWidth = 1440;
 constexpr float CommandsLeft = 9000, CommandWidth = 2880, CommandHeight = 540, CommandGap = 660;
 
-QString quoted(const QString& title) { return QStringLiteral("\u201C%1\u201D").arg(title); }
+// A title as a question or notice quotes it: cut where it would not leave the
+// question room for what it asks.
+// At most `most` characters of `text`, the last an ellipsis where it is cut.
+QString cut(const QString& text, int most)
+{
+    return activity::characterCount(text) > most ? activity::firstCharacters(text, most - 1).trimmed() + QStringLiteral("\u2026") : text;
+}
+
+// A title as a notice quotes it, cut to fit its line.
+QString quoted(const QString& title, int most = 60) { return QStringLiteral("\u201C%1\u201D").arg(cut(title, most)); }
+
+// An activity as a question names it, in at most about `most` characters, so
+// that the question's first line holds it: its title (or file's name), and
+// its file's name where another row has the title too.
+QString named(const ListedActivity& listed, int most)
+{
+    if (listed.summary.title.isEmpty())
+        return quoted(QFileInfo(listed.file.path).fileName(), most);
+    if (listed.tellApart.isEmpty())
+        return quoted(listed.summary.title, most);
+    const QString file = cut(listed.tellApart, most / 2);
+    return QStringLiteral("%1 (%2)").arg(quoted(listed.summary.title, std::max(12, most - 3 - activity::characterCount(file))), file);
+}
+
+// What a row shows: as much as its two lines hold, the file's name that tells
+// it apart kept whole. A screen reader hears it all.
+QString shownCaption(const ListedActivity& listed)
+{
+    constexpr int RowCharacters = 60;
+    if (listed.tellApart.isEmpty())
+        return cut(listed.caption(), RowCharacters);
+    const int room = std::max(20, RowCharacters - 3 - activity::characterCount(listed.tellApart));
+    return QStringLiteral("%1 \u2013 %2").arg(cut(listed.summary.title, room), listed.tellApart);
+}
 
 // The kind as its command names it: "New labelling activity" is a "labelling activity".
 QString kindName(const activity::OwnKind& kind)
@@ -39,15 +77,20 @@ QString kindName(const activity::OwnKind& kind)
     return made.startsWith(QLatin1String("New "), Qt::CaseInsensitive) ? made.mid(4) : made;
 }
 
+bool sameFileName(const QString& a, const QString& b) { return QFileInfo(a).fileName() == QFileInfo(b).fileName(); }
+
 } // namespace
 
 MyActivitiesPlaces standardActivityPlaces()
 {
     const activity::ActivityPlaces places = activity::standardPlaces();
     return {places, QFileInfo(places.user).absolutePath() + QStringLiteral("/activities-index.json"),
-            [](QWidget* owner) {
+            [](QWidget* owner, const QStringList& extensions) {
+                QStringList patterns;
+                for (const QString& extension : extensions)
+                    patterns << QStringLiteral("*.") + extension;
                 return QFileDialog::getOpenFileName(owner, QStringLiteral("Import an activity"), QDir::homePath(),
-                                                    QStringLiteral("Activities (*.tavlabel *.tavquiz)"));
+                                                    QStringLiteral("Activities (%1)").arg(patterns.join(QLatin1Char(' '))));
             },
             [](QWidget* owner, const QString& start) {
                 return QFileDialog::getExistingDirectory(owner, QStringLiteral("Choose the shared folder"), start);
@@ -58,10 +101,41 @@ MyActivitiesPlaces standardActivityPlaces()
 QString ListedActivity::caption() const
 {
     if (summary.problem.isEmpty())
-        return summary.title;
+        return tellApart.isEmpty() ? summary.title : QStringLiteral("%1 \u2013 %2").arg(summary.title, tellApart);
     QString caption = summary.problem;
     caption[0] = caption[0].toUpper();
     return caption;
+}
+
+void tellApart(std::vector<ListedActivity>& listed)
+{
+    QHash<QString, std::vector<ListedActivity*>> byTitle;
+    for (ListedActivity& entry : listed) {
+        entry.tellApart.clear();
+        if (entry.summary.problem.isEmpty())
+            byTitle[entry.summary.title.simplified().toCaseFolded()].push_back(&entry);
+    }
+    for (const std::vector<ListedActivity*>& alike : std::as_const(byTitle)) {
+        if (alike.size() < 2)
+            continue;
+        // The row's origin tells apart files of one name in "Yours" and "Shared";
+        // two school folders' files of one name need their folders.
+        for (ListedActivity* entry : alike) {
+            const QString& path = entry->file.path;
+            const auto named = std::count_if(alike.begin(), alike.end(), [&](const ListedActivity* other) {
+                return other->file.origin == entry->file.origin && sameFileName(other->file.path, path);
+            });
+            entry->tellApart = named == 1 ? QFileInfo(path).fileName() : QDir::toNativeSeparators(path);
+        }
+    }
+}
+
+QString MyActivities::kindCaption(const ListedActivity& listed)
+{
+    QString name = listed.file.kind ? kindName(*listed.file.kind) : QString();
+    if (!name.isEmpty())
+        name[0] = name[0].toUpper();
+    return name;
 }
 
 MyActivities::MyActivities(forms::Screens& screens, std::vector<const activity::OwnKind*> kinds, MyActivitiesPlaces places)
@@ -78,8 +152,9 @@ MyActivities::MyActivities(forms::Screens& screens, std::vector<const activity::
     forms::design(title, "My Activities", {2797.5f, 120, 6405, 1020}, TitleLook);
     for (int r = 0; r < RowsPerPage; ++r) {
         const float top = FirstRowTop + RowGap * float(r);
-        forms::design(rows.create(this, r), {}, {240, top, 6960, RowHeight}, RowLook);
-        forms::design(origins.create(this, r), {}, {7320, top, 1440, RowHeight}, OriginLook);
+        forms::design(rows.create(this, r), {}, {TitleLeft, top, TitleWidth, RowHeight}, RowLook);
+        forms::design(rowKinds.create(this, r), {}, {KindLeft, top, KindWidth, RowHeight}, KindLook);
+        forms::design(origins.create(this, r), {}, {OriginLeft, top, OriginWidth, RowHeight}, OriginLook);
     }
     QStringList captions{"Play", "Edit", "Delete", "Import...", "Choose shared folder..."};
     for (const activity::OwnKind* kind : kinds_)
@@ -99,9 +174,14 @@ MyActivities::MyActivities(forms::Screens& screens, std::vector<const activity::
 
     connect(&exitButton, &forms::Control::clicked, this, [this] { showInstead(OpeningScreen::Id); });
     connect(&jotterButton, &forms::Control::clicked, this, [this] { openJotter(this->screens()); });
-    connect(&rows, &forms::GroupSignals::clicked, this, &MyActivities::tapRow);
+    // The kind and the origin beside a title are the row's too.
+    for (const forms::ControlGroup<Label>* row : {&rows, &rowKinds, &origins})
+        connect(row, &forms::GroupSignals::clicked, this, &MyActivities::tapRow);
     connect(&commands, &forms::GroupSignals::clicked, this, &MyActivities::runCommand);
-    connect(&pageLinks, &forms::GroupSignals::clicked, this, [this](int link) { showPage(page_ + (link == 0 ? -1 : 1)); });
+    connect(&pageLinks, &forms::GroupSignals::clicked, this, [this](int link) {
+        if (!question.asking())
+            showPage(page_ + (link == 0 ? -1 : 1));
+    });
     lightUnderPointer(title);
     for (const forms::ControlGroup<Label>* group : {&rows, &commands, &pageLinks})
         group->forEach([this](int, Label& control) {
@@ -110,10 +190,13 @@ MyActivities::MyActivities(forms::Screens& screens, std::vector<const activity::
         });
     for (int r = 0; r < RowsPerPage; ++r)
         forms::setAccessibleNameSource(rows(r), [this, r] { return spokenRow(r); });
-    // Tab: the rows, the commands beside them, the pages, then Exit and the Jotter.
+    // Tab: the rows, the commands beside them from the top, the pages, then Exit and the Jotter.
     std::vector<QWidget*> order;
     rows.forEach([&order](int, Label& row) { order.push_back(&row); });
-    commands.forEach([&order](int, Label& command) { order.push_back(&command); });
+    std::vector<Label*> byPlace;
+    commands.forEach([&byPlace](int, Label& command) { byPlace.push_back(&command); });
+    std::stable_sort(byPlace.begin(), byPlace.end(), [](const Label* a, const Label* b) { return a->top() < b->top(); });
+    order.insert(order.end(), byPlace.begin(), byPlace.end());
     for (QWidget* w : std::initializer_list<QWidget*>{&pageLinks(0), &pageLinks(1), &exitButton, &jotterButton})
         order.push_back(w);
     for (std::size_t k = 1; k < order.size(); ++k)
@@ -145,6 +228,8 @@ bool MyActivities::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyRelease)
         return true;
     const QString& group = control->name();
+    if (question.asking())
+        return true;
     if (group == rows.name())
         tapRow(control->index());
     else if (group == commands.name())
@@ -176,8 +261,9 @@ void MyActivities::refresh()
     activity::SummaryIndex index(places_.indexFile, QStringLiteral(TAVRENEL_VERSION));
     listed_.clear();
     for (const activity::FoundFile& file : found)
-        listed_.push_back({file, index.summary(file)});
+        listed_.push_back({file, index.summary(file), {}});
     index.save(found);
+    tellApart(listed_);
     // Yours, then the school's, then the shared ones; by title within each.
     std::stable_sort(listed_.begin(), listed_.end(), [](const ListedActivity& a, const ListedActivity& b) {
         if (a.file.origin != b.file.origin)
@@ -200,10 +286,12 @@ void MyActivities::showPage(int page)
         const int index = page_ * RowsPerPage + r;
         const bool shown = index < int(listed_.size());
         rows(r).setVisible(shown);
+        rowKinds(r).setVisible(shown);
         origins(r).setVisible(shown);
         if (!shown)
             continue;
-        rows(r).setCaption(listed_[index].caption());
+        rows(r).setCaption(shownCaption(listed_[index]));
+        rowKinds(r).setCaption(kindCaption(listed_[index]));
         origins(r).setCaption(activity::originName(listed_[index].file.origin));
         forms::setAccessibleRole(rows(r), QAccessible::ListItem);
     }
@@ -235,7 +323,8 @@ void MyActivities::select(int index)
 void MyActivities::tapRow(int row)
 {
     const int index = page_ * RowsPerPage + row;
-    if (index >= int(listed_.size()))
+    // A question holds the screen until it is answered.
+    if (index >= int(listed_.size()) || question.asking())
         return;
     if (index == selected_)
         play();
@@ -250,6 +339,8 @@ const ListedActivity* MyActivities::current() const
 
 void MyActivities::runCommand(int index)
 {
+    if (question.asking())
+        return;
     switch (index) {
     case Play:
         play();
@@ -261,17 +352,34 @@ void MyActivities::runCommand(int index)
         askToDelete();
         break;
     case Import:
-        if (places_.pickFile)
-            importFile(places_.pickFile(this));
+        if (places_.pickFile) {
+            QStringList extensions;
+            for (const activity::OwnKind* kind : kinds_)
+                extensions << kind->extension;
+            const QString picked = places_.pickFile(this, extensions);
+            backFromDialog();
+            importFile(picked);
+        }
         break;
     case ChooseShared:
-        if (places_.pickFolder)
-            chooseShared(places_.pickFolder(this, activity::sharedFolder(screens())));
+        if (places_.pickFolder) {
+            const QString picked = places_.pickFolder(this, activity::sharedFolder(screens()));
+            backFromDialog();
+            chooseShared(picked);
+        }
         break;
     default:
         makeNew(index - FirstNew);
         break;
     }
+}
+
+// The keyboard comes back to this screen from the desktop's dialog, even
+// where no window manager gives it back.
+void MyActivities::backFromDialog()
+{
+    if (isVisible())
+        activateWindow();
 }
 
 void MyActivities::play()
@@ -324,31 +432,42 @@ void MyActivities::askToDelete()
         forms::Notice::post(*this, QStringLiteral("Choose an activity first."));
         return;
     }
-    const QString name = chosen->summary.title.isEmpty() ? QFileInfo(chosen->file.path).fileName() : chosen->summary.title;
     if (chosen->file.readOnly) {
-        forms::Notice::post(*this, QStringLiteral("%1 is in a folder that cannot be changed from here, so it cannot be deleted.").arg(quoted(name)));
+        forms::Notice::post(*this, QStringLiteral("%1 is in a folder that cannot be changed from here, so it cannot be deleted.")
+                                       .arg(named(*chosen, 40)));
         return;
     }
-    ask(QStringLiteral("Delete %1?\nIt goes to the wastebasket.").arg(quoted(name)), QStringLiteral("Delete"),
-        [this] { deleteSelected(false); });
+    // What goes is what was asked about.
+    const ListedActivity asked = *chosen;
+    if (asked.file.origin == activity::Origin::Shared)
+        ask(QStringLiteral("Delete %1 from the shared folder?\nIt is the department's file: it goes for everyone.").arg(named(asked, 30)),
+            QStringLiteral("Delete for everyone"), [this, asked] { deleteFile(asked, false); });
+    else
+        ask(QStringLiteral("Delete %1?\nIt goes to the wastebasket.").arg(named(asked, 50)), QStringLiteral("Delete"),
+            [this, asked] { deleteFile(asked, false); });
 }
 
-void MyActivities::deleteSelected(bool forGood)
+void MyActivities::deleteFile(const ListedActivity& chosen, bool forGood)
 {
-    const ListedActivity* chosen = current();
-    if (!chosen)
+    const QString path = chosen.file.path, name = QFileInfo(path).fileName();
+    const bool shared = chosen.file.origin == activity::Origin::Shared;
+    if (!QFileInfo::exists(path)) {
+        refresh();
+        forms::Notice::post(*this, QStringLiteral("%1 is no longer there.").arg(name));
         return;
-    const QString path = chosen->file.path, name = QFileInfo(path).fileName();
+    }
     if (!forGood && !(places_.moveToTrash && places_.moveToTrash(path))) {
-        ask(QStringLiteral("There is no wastebasket here.\nDelete %1 for good?").arg(quoted(name)), QStringLiteral("Delete for good"),
-            [this] { deleteSelected(true); });
+        ask(shared ? QStringLiteral("There is no wastebasket in the shared folder.\nDelete %1 for good, for everyone?").arg(quoted(name, 30))
+                   : QStringLiteral("There is no wastebasket here.\nDelete %1 for good?").arg(quoted(name, 44)),
+            QStringLiteral("Delete for good"), [this, chosen] { deleteFile(chosen, true); });
         return;
     }
     if (forGood && !QFile::remove(path)) {
         forms::Notice::post(*this, QStringLiteral("%1 could not be deleted.").arg(name));
         return;
     }
-    selected_ = -1;
+    if (current() && current()->file.path == path)
+        selected_ = -1;
     refresh();
 }
 
@@ -362,21 +481,54 @@ void MyActivities::ask(const QString& text, const QString& yes, std::function<vo
 
 void MyActivities::importFile(const QString& path)
 {
-    if (path.isEmpty())
-        return;
-    const activity::Imported imported = activity::importActivity(path, kinds_, places_.places.user);
-    if (!imported.problem.isEmpty()) {
+    if (!path.isEmpty())
+        import(path, activity::WhenTaken::Ask);
+}
+
+void MyActivities::import(const QString& path, activity::WhenTaken whenTaken)
+{
+    using Outcome = activity::Imported::Outcome;
+    const activity::Imported imported = activity::importActivity(path, kinds_, places_.places.user, whenTaken);
+    const QString name = QFileInfo(imported.path).fileName();
+    switch (imported.outcome) {
+    case Outcome::Refused:
         forms::Notice::post(*this, imported.problem);
         return;
+    case Outcome::NameTaken:
+        question.ask(QStringLiteral("Your activities already have a file called %1.\nReplace it with the one imported, or keep both?")
+                         .arg(cut(name, 40)),
+                     {QStringLiteral("Replace"), QStringLiteral("Keep both"), QStringLiteral("Cancel")}, [this, path](int answer) {
+                         if (answer < 2)
+                             import(path, answer == 0 ? activity::WhenTaken::Replace : activity::WhenTaken::KeepBoth);
+                     });
+        return;
+    case Outcome::Same:
+        refresh();
+        chooseFile(imported.path);
+        forms::Notice::post(*this, QStringLiteral("%1 is already in your activities, as %2.").arg(quoted(imported.title), name));
+        return;
+    case Outcome::Copied:
+        break;
     }
-    selected_ = -1;
     refresh();
-    const auto added = std::find_if(listed_.begin(), listed_.end(), [&](const ListedActivity& a) { return a.file.path == imported.path; });
-    if (added != listed_.end()) {
-        select(int(added - listed_.begin()));
-        showPage(selected_ / RowsPerPage);
-    }
-    forms::Notice::post(*this, QStringLiteral("Imported %1.").arg(quoted(imported.title)));
+    chooseFile(imported.path);
+    const QString imports = QStringLiteral("Imported %1").arg(quoted(imported.title));
+    if (whenTaken == activity::WhenTaken::Replace)
+        forms::Notice::post(*this, QStringLiteral("%1 in place of %2.").arg(imports, name));
+    else if (whenTaken == activity::WhenTaken::KeepBoth)
+        forms::Notice::post(*this, QStringLiteral("%1 as %2.").arg(imports, name));
+    else
+        forms::Notice::post(*this, imports + QLatin1Char('.'));
+}
+
+void MyActivities::chooseFile(const QString& path)
+{
+    const auto found = std::find_if(listed_.begin(), listed_.end(), [&](const ListedActivity& a) { return a.file.path == path; });
+    if (found == listed_.end())
+        return;
+    const int index = int(found - listed_.begin());
+    showPage(index / RowsPerPage);
+    select(index);
 }
 
 void MyActivities::chooseShared(const QString& folder)
@@ -394,8 +546,8 @@ void MyActivities::moveOverBackground(const forms::MouseArgs&)
     title.setOpaque(false);
     for (int r = 0; r < RowsPerPage; ++r) {
         const bool chosen = page_ * RowsPerPage + r == selected_;
-        rows(r).setBackColor(chosen ? Selected : forms::Black);
-        origins(r).setBackColor(chosen ? Selected : forms::Black);
+        for (Label* part : {&rows(r), &rowKinds(r), &origins(r)})
+            part->setBackColor(chosen ? Selected : forms::Black);
     }
 }
 

@@ -22,7 +22,8 @@ namespace app {
 struct MyActivitiesPlaces {
     activity::ActivityPlaces places;
     QString indexFile;
-    std::function<QString(QWidget* owner)> pickFile;                         // empty: cancelled
+    // An activity file of one of `extensions` ("tavlabel"); empty: cancelled.
+    std::function<QString(QWidget* owner, const QStringList& extensions)> pickFile;
     std::function<QString(QWidget* owner, const QString& start)> pickFolder; // empty: cancelled
     std::function<bool(const QString& path)> moveToTrash;                    // false: no wastebasket here
 };
@@ -34,8 +35,14 @@ MyActivitiesPlaces standardActivityPlaces();
 struct ListedActivity {
     activity::FoundFile file;
     activity::OwnSummary summary;
-    QString caption() const; // the title, or the file's name and why it cannot be opened
+    // Beside a title another row has too: the file's name, or where it lies
+    // when another of that name comes from the same kind of folder.
+    QString tellApart;
+    QString caption() const; // the title (and what tells it apart), or the file's name and why it cannot be opened
 };
+
+// What the rows of `listed` whose titles are alike show to tell them apart.
+void tellApart(std::vector<ListedActivity>& listed);
 
 class MyActivities : public forms::Screen {
     Q_OBJECT
@@ -60,17 +67,22 @@ public:
     // What a screen reader hears of row `row` of the page: its title, its
     // kind, where it comes from, and whether it is the chosen one.
     QString spokenRow(int row) const;
+    // The kind of `listed` as a row shows it: "Labelling activity".
+    static QString kindCaption(const ListedActivity& listed);
 
     void play();
     void edit();
     void makeNew(int kind);
-    // Asks first, in `question`.
+    // Asks first, in `question`: the department's file, in the shared
+    // folder, is said to go for everyone.
     void askToDelete();
+    // Asks first, in `question`, when a file of its name is already there.
     void importFile(const QString& path);
     void chooseShared(const QString& folder);
 
     forms::Label& title;
     forms::ControlGroup<forms::Label> rows{QStringLiteral("rows")};
+    forms::ControlGroup<forms::Label> rowKinds{QStringLiteral("rowKinds")};
     forms::ControlGroup<forms::Label> origins{QStringLiteral("origins")};
     forms::ControlGroup<forms::Label> commands{QStringLiteral("commands")};
     forms::ControlGroup<forms::Label> pageLinks{QStringLiteral("pageLinks")}; // previous, next
@@ -88,7 +100,10 @@ protected:
 private:
     void runCommand(int index);
     void ask(const QString& text, const QString& yes, std::function<void()> onYes);
-    void deleteSelected(bool forGood);
+    void deleteFile(const ListedActivity& chosen, bool forGood);
+    void import(const QString& path, activity::WhenTaken whenTaken);
+    void chooseFile(const QString& path);
+    void backFromDialog();
     const ListedActivity* current() const;
     void openElsewhere(const std::function<void()>& open);
 

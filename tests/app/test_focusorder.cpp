@@ -3,6 +3,7 @@
 // unavailable, goes round to the first again, and Enter or Space works what
 // it reaches; a question holds the keyboard until it is answered.
 #include "activity/question.h"
+#include "app/catalogue.h"
 #include "app/myactivities.h"
 #include "forms/accessible.h"
 #include "forms/notice.h"
@@ -82,9 +83,30 @@ QStringList numbered(const QString& group, int count)
     return names;
 }
 
+// My Activities over a folder of its own holding two of the teacher's activities.
+app::MyActivities& openMyActivities(TestScreens& t, const QString& folder)
+{
+    const QString user = folder + "/user";
+    for (const QString title : {"Bicycle dynamo", "Simple motor"})
+        if (const QString why = labelling::writeOwnActivity(user + "/" + title + ".tavlabel", twoLabelActivity(title)); !why.isEmpty())
+            qWarning("%s", qPrintable(why));
+    const app::MyActivitiesPlaces places{{user, {}}, folder + "/index.json", [](QWidget*, const QStringList&) { return QString(); },
+                                         [](QWidget*, const QString&) { return QString(); }, [](const QString&) { return false; }};
+    t->add(app::MyActivities::Id, [places](forms::Screens& s) { return std::make_unique<app::MyActivities>(s, app::ownKinds(), places); });
+    return t.open<app::MyActivities>(app::MyActivities::Id);
+}
+
 // The screen of a row, made ready as the row says.
 forms::Screen& openFor(TestScreens& t, const QString& screen, const QString& state, const QString& folder)
 {
+    if (screen == app::MyActivities::Id) {
+        app::MyActivities& list = openMyActivities(t, folder);
+        if (state == "asking") {
+            list.select(1);
+            list.askToDelete();
+        }
+        return list;
+    }
     if (screen == labelling::OwnActivityScreen) {
         const labelling::OwnActivity own = twoLabelActivity("Simple motor");
         if (const QString why = labelling::playOwnActivity(*t, own); !why.isEmpty())
@@ -143,6 +165,11 @@ private slots:
                            "commands[1]", "commands[2]", "commands[4]", "commands[5]", "commands[6]", "commands[7]"};
         QTest::newRow("label editor, asking") << labelling::LabelEditorId << "asking"
                                               << QStringList{"answers[1]", "answers[2]", "answers[0]"};
+        // The rows, then the commands from the top: each kind's "New", Play, Edit, Delete, Import, the shared folder.
+        QTest::newRow("my activities") << app::MyActivities::Id << ""
+                                       << numbered("rows", 2) + QStringList{"commands[5]", "commands[6]", "commands[7]"}
+                                              + numbered("commands", 5) + QStringList{"exitButton"};
+        QTest::newRow("my activities, asking") << app::MyActivities::Id << "asking" << QStringList{"answers[1]", "answers[0]"};
         // Undo, Redo and "Restore our set" cannot be used on our own set unchanged; Play is a quiz's.
         QTest::newRow("statement editor") << statements::StatementEditorId << ""
                                           << QStringList{"list"} + numbered("rowCommands", 4)
@@ -240,6 +267,37 @@ private slots:
         QVERIFY(QLineF(editor.draft.label(0).part, at).length() < 1);
         QCOMPARE(QApplication::focusWidget(), &editor.answer.widget);
         QVERIFY(!editor.board.cursor.isVisible());
+    }
+
+    // A row chosen with a click holds the keyboard, so that Enter plays it;
+    // the question asked about it holds the keyboard until it is answered,
+    // then gives it back to the command that asked.
+    void myActivitiesRowsAndQuestionsTakeTheKeyboard()
+    {
+        TestScreens t;
+        QTemporaryDir folder;
+        app::MyActivities& list = openMyActivities(t, folder.path());
+        activate(list);
+        pupil::click(list.rows(0));
+        QCOMPARE(QApplication::focusWidget(), &list.rows(0));
+        forms::Label& remove = list.commands(app::MyActivities::Delete);
+        remove.setFocus(Qt::TabFocusReason);
+        QTest::keyClick(&remove, Qt::Key_Space);
+        QVERIFY(list.question.asking());
+        QCOMPARE(QApplication::focusWidget(), &list.question.answers(0));
+        for (const char* next : {"answers[1]", "answers[0]", "answers[1]"}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(nameOf(QApplication::focusWidget()), QString(next));
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // "Keep it"
+        QVERIFY(!list.question.asking());
+        QCOMPARE(QApplication::focusWidget(), &remove);
+        QCOMPARE(int(list.listed().size()), 2);
+
+        pupil::click(list.rows(1));
+        QCOMPARE(QApplication::focusWidget(), &list.rows(1));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(t->get(labelling::OwnActivityScreen).windowTitle(), QStringLiteral("Simple motor"));
     }
 
     // The question holds the keyboard: Tab goes round its answers, Escape

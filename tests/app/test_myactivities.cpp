@@ -1,6 +1,7 @@
 // "My Activities": the folders searched in order, the school's files kept
-// from change, bad files listed with the reason, paging, playing by tap and
-// by keyboard, deleting after asking, importing, and the index that spares
+// from change, bad files listed with the reason, rows that say their kind and
+// are told apart when their titles are alike, paging, playing by tap and by
+// keyboard, deleting after asking, importing, and the index that spares
 // reading unchanged files again.
 #include "app/myactivities.h"
 #include "forms/notice.h"
@@ -15,6 +16,7 @@
 #include "support/ownactivities.h"
 #include "support/testscreens.h"
 
+#include <QAccessible>
 #include <QBuffer>
 #include <QDir>
 #include <QImage>
@@ -28,16 +30,19 @@ namespace {
 // Folders of its own for each test, and the kind's calls counted.
 struct Fixture {
     QTemporaryDir root;
-    QString user = root.filePath("user"), school = root.filePath("school"), shared = root.filePath("shared");
+    QString user = root.filePath("user"), school = root.filePath("school"), school2 = root.filePath("school2"),
+            shared = root.filePath("shared");
     int summaries = 0;
     QStringList trashed, edited;
     bool trashWorks = true;
     QString toImport;
+    QStringList offered; // the extensions the last import offered
     activity::OwnKind kind = labelling::ownLabellingKind();
+    bool withQuizzes = false; // quizzes listed too
 
     Fixture()
     {
-        for (const QString& folder : {user, school, shared})
+        for (const QString& folder : {user, school, school2, shared})
             QDir().mkpath(folder);
         const auto real = kind.summarise;
         kind.summarise = [this, real](const QString& path) { ++summaries; return real(path); };
@@ -47,16 +52,30 @@ struct Fixture {
     {
         QCOMPARE(labelling::writeOwnActivity(folder + "/" + name, twoLabelActivity(title)), QString());
     }
+    static void writeQuiz(const QString& path, const QString& title)
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QStringLiteral(R"({"format": 1, "kind": "statements", "title": "%1", "choices": ["True", "False"],
+                                      "statements": [{"text": "Friction acts against motion.", "answer": "True"}]})")
+                       .arg(title).toUtf8());
+    }
     MyActivities& open(TestScreens& t)
     {
         t->chooseForThisRun(activity::SharedFolderKey, shared);
-        app::MyActivitiesPlaces places{{user, {school}}, root.filePath("index.json"),
-                                       [this](QWidget*) { return toImport; }, [](QWidget*, const QString&) { return QString(); },
+        app::MyActivitiesPlaces places{{user, {school, school2}}, root.filePath("index.json"),
+                                       [this](QWidget*, const QStringList& extensions) {
+                                           offered = extensions;
+                                           return toImport;
+                                       }, [](QWidget*, const QString&) { return QString(); },
                                        [this](const QString& path) {
                                            trashed << path;
                                            return trashWorks && QFile::remove(path);
                                        }};
-        t->add(MyActivities::Id, [this, places](forms::Screens& s) { return std::make_unique<MyActivities>(s, std::vector<const activity::OwnKind*>{&kind}, places); });
+        std::vector<const activity::OwnKind*> kinds{&kind};
+        if (withQuizzes)
+            kinds.push_back(&statements::ownQuizKind());
+        t->add(MyActivities::Id, [kinds, places](forms::Screens& s) { return std::make_unique<MyActivities>(s, kinds, places); });
         return t.open<MyActivities>(MyActivities::Id);
     }
 };
@@ -69,6 +88,22 @@ QStringList captions(const MyActivities& s)
     return shown;
 }
 
+QByteArray bytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Clicks the answer of the question showing on `s` whose caption is `answer`.
+void reply(MyActivities& s, const QString& answer)
+{
+    QVERIFY(s.question.isVisible());
+    for (int k = 0; k < s.question.answers.count(); ++k)
+        if (s.question.answers(k).isVisible() && s.question.answers(k).caption() == answer)
+            return pupil::click(s.question.answers(k));
+    QFAIL(qPrintable("no answer " + answer + " to: " + s.question.text()));
+}
+
 } // namespace
 
 class MyActivitiesTest : public QObject {
@@ -78,6 +113,7 @@ private slots:
     void cleanup() { TestScreens::flushDeletes(); }
 
     void listsEveryFolderInOrderWithBadFilesExplained();
+    void rowsSayTheirKindAndAreToldApart();
     void aFolderNamedTwiceIsSearchedOnce();
     void schoolFilesCannotBeDeleted();
     void schoolFilesAreNeverWrittenByAnEditor_data();
@@ -87,6 +123,8 @@ private slots:
     void tapAndKeyboardPlayTheChosenActivity();
     void longListsArePaged();
     void importCopiesAGoodFileAndRefusesABadOne();
+    void importingANameAlreadyThereAsks_data();
+    void importingANameAlreadyThereAsks();
     void unchangedFilesAreNotReadAgain();
     void aSharedFolderThatCannotBeReadIsTold_data();
     void aSharedFolderThatCannotBeReadIsTold();
@@ -181,46 +219,55 @@ void MyActivitiesTest::schoolFilesAreNeverWrittenByAnEditor()
     QFile school(path);
     QVERIFY(school.open(QIODevice::ReadOnly));
     QCOMPARE(school.readAll(), before);
+    // Named as the copy it is.
     const QStringList mine = QDir(f.user).entryList(QDir::Files);
-    QCOMPARE(mine.size(), 1);
+    QCOMPARE(mine, QStringList{quiz ? "Forces today (copy).tavquiz" : "Nuclear reactor today (copy).tavlabel"});
     const QString notice = forms::Notice::on(*editor)->caption();
     QVERIFY2(notice.contains(QDir::toNativeSeparators(QDir(f.user).filePath(mine[0]))), qPrintable(notice));
 }
 
 void MyActivitiesTest::deletingAsksFirstThenUsesTheWastebasket_data()
 {
+    QTest::addColumn<bool>("shared");
     QTest::addColumn<bool>("trashWorks");
     QTest::addColumn<QStringList>("answers"); // the captions clicked in turn
     QTest::addColumn<bool>("kept");
-    QTest::newRow("kept") << true << QStringList{"Keep it"} << true;
-    QTest::newRow("to the wastebasket") << true << QStringList{"Delete"} << false;
-    QTest::newRow("no wastebasket, kept") << false << QStringList{"Delete", "Keep it"} << true;
-    QTest::newRow("no wastebasket, for good") << false << QStringList{"Delete", "Delete for good"} << false;
+    QTest::newRow("kept") << false << true << QStringList{"Keep it"} << true;
+    QTest::newRow("to the wastebasket") << false << true << QStringList{"Delete"} << false;
+    QTest::newRow("no wastebasket, kept") << false << false << QStringList{"Delete", "Keep it"} << true;
+    QTest::newRow("no wastebasket, for good") << false << false << QStringList{"Delete", "Delete for good"} << false;
+    QTest::newRow("shared, kept") << true << true << QStringList{"Keep it"} << true;
+    QTest::newRow("shared, for everyone") << true << true << QStringList{"Delete for everyone"} << false;
+    QTest::newRow("shared, no wastebasket") << true << false << QStringList{"Delete for everyone", "Delete for good"} << false;
 }
 
 void MyActivitiesTest::deletingAsksFirstThenUsesTheWastebasket()
 {
+    QFETCH(bool, shared);
     QFETCH(bool, trashWorks);
     QFETCH(QStringList, answers);
     QFETCH(bool, kept);
     Fixture f;
     f.trashWorks = trashWorks;
-    f.write(f.user, "c.tavlabel", "Simple motor");
-    f.write(f.user, "d.tavlabel", "Bicycle dynamo");
+    const QString folder = shared ? f.shared : f.user;
+    f.write(folder, "c.tavlabel", "Simple motor");
+    f.write(folder, "d.tavlabel", "Bicycle dynamo");
     TestScreens t;
     MyActivities& s = f.open(t);
     pupil::click(s.rows(1));
     pupil::click(s.commands(MyActivities::Delete));
-    for (const QString& answer : answers) {
-        QVERIFY(s.question.isVisible() && QFile::exists(f.user + "/c.tavlabel"));
-        const int which = s.question.answers(0).caption() == answer ? 0 : 1;
-        QCOMPARE(s.question.answers(which).caption(), answer);
-        pupil::click(s.question.answers(which));
+    // The department's file is said to be theirs, and to go for everyone.
+    QCOMPARE(s.question.text().contains("the department's file"), shared);
+    for (const QString& given : answers) {
+        QVERIFY(QFile::exists(folder + "/c.tavlabel"));
+        QCOMPARE(s.question.text().contains("for everyone"), shared);
+        pupil::click(s.rows(0)); // the question holds the screen: the row asked about is the one that goes
+        reply(s, given);
     }
     QVERIFY(!s.question.isVisible());
-    QCOMPARE(QFile::exists(f.user + "/c.tavlabel"), kept);
+    QCOMPARE(QFile::exists(folder + "/c.tavlabel"), kept);
     QCOMPARE(int(s.listed().size()), kept ? 2 : 1);
-    QVERIFY(QFile::exists(f.user + "/d.tavlabel"));
+    QVERIFY(QFile::exists(folder + "/d.tavlabel"));
 }
 
 void MyActivitiesTest::tapAndKeyboardPlayTheChosenActivity()
@@ -271,14 +318,113 @@ void MyActivitiesTest::importCopiesAGoodFileAndRefusesABadOne()
     MyActivities& s = f.open(t);
     f.toImport = bad.fileName();
     pupil::click(s.commands(MyActivities::Import));
+    QCOMPARE(f.offered, QStringList{"tavlabel"}); // what the listed kinds are
     QCOMPARE(forms::Notice::on(s)->caption(), QStringLiteral("empty.tavlabel was not imported: it cannot be opened: empty.tavlabel is empty"));
     QVERIFY(s.listed().empty());
     f.toImport = elsewhere.filePath("motor.tavlabel");
-    for (int twice = 0; twice < 2; ++twice)
+    pupil::click(s.commands(MyActivities::Import));
+    QCOMPARE(forms::Notice::on(s)->caption(), QStringLiteral("Imported \u201CSimple motor\u201D."));
+    // The same file again, or the copy itself: nothing to ask, nothing copied.
+    for (const QString& again : {f.toImport, QDir(f.user).filePath("motor.tavlabel")}) {
+        s.select(-1);
+        f.toImport = again;
         pupil::click(s.commands(MyActivities::Import));
-    QCOMPARE(QDir(f.user).entryList(QDir::Files), (QStringList{"motor (2).tavlabel", "motor.tavlabel"}));
-    QCOMPARE(int(s.listed().size()), 2);
-    QCOMPARE(s.listed()[s.selected()].file.path, QDir(f.user).absoluteFilePath("motor (2).tavlabel"));
+        QVERIFY(!s.question.isVisible());
+        QCOMPARE(forms::Notice::on(s)->caption(),
+                 QStringLiteral("\u201CSimple motor\u201D is already in your activities, as motor.tavlabel."));
+        QCOMPARE(QDir(f.user).entryList(QDir::Files), QStringList{"motor.tavlabel"});
+        QCOMPARE(s.selected(), 0);
+    }
+}
+
+void MyActivitiesTest::importingANameAlreadyThereAsks_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QStringList>("listed"); // afterwards, the chosen one first
+    QTest::addColumn<QString>("notice");
+    QTest::newRow("replaced") << "Replace" << QStringList{"Yours: Simple motor"}
+                              << "Imported \u201CSimple motor\u201D in place of motor.tavlabel.";
+    QTest::newRow("both kept") << "Keep both"
+                               << QStringList{"Yours: Simple motor \u2013 motor (2).tavlabel", "Yours: Simple motor \u2013 motor.tavlabel"}
+                               << "Imported \u201CSimple motor\u201D as motor (2).tavlabel.";
+    QTest::newRow("cancelled") << "Cancel" << QStringList{"Yours: Simple motor"} << "";
+}
+
+// A colleague's newer "motor.tavlabel" meets the one imported last term.
+void MyActivitiesTest::importingANameAlreadyThereAsks()
+{
+    QFETCH(QString, answer);
+    QFETCH(QStringList, listed);
+    QFETCH(QString, notice);
+    Fixture f;
+    QTemporaryDir elsewhere;
+    f.write(f.user, "motor.tavlabel", "Simple motor");
+    labelling::OwnActivity newer = twoLabelActivity("Simple motor");
+    newer.instruction = "Label the motor's coil and magnet.";
+    f.toImport = elsewhere.filePath("motor.tavlabel");
+    QCOMPARE(labelling::writeOwnActivity(f.toImport, newer), QString());
+    const QByteArray before = bytesOf(f.user + "/motor.tavlabel");
+    TestScreens t;
+    MyActivities& s = f.open(t);
+    pupil::click(s.commands(MyActivities::Import));
+    QCOMPARE(s.question.text(), QStringLiteral("Your activities already have a file called motor.tavlabel.\n"
+                                               "Replace it with the one imported, or keep both?"));
+    QCOMPARE(bytesOf(f.user + "/motor.tavlabel"), before); // nothing written while it asks
+    reply(s, answer);
+    QVERIFY(!s.question.isVisible());
+    QCOMPARE(bytesOf(f.user + "/motor.tavlabel"), answer == "Replace" ? bytesOf(f.toImport) : before);
+    QStringList shown = captions(s);
+    if (s.selected() >= 0)
+        shown.move(s.selected(), 0);
+    QCOMPARE(shown, listed);
+    QCOMPARE(s.selected() >= 0, !notice.isEmpty());
+    QCOMPARE(forms::Notice::on(s) ? forms::Notice::on(s)->caption() : QString(), notice);
+}
+
+void MyActivitiesTest::rowsSayTheirKindAndAreToldApart()
+{
+    Fixture f;
+    f.withQuizzes = true;
+    f.write(f.user, "a.tavlabel", "Simple motor");
+    f.write(f.user, "b.tavlabel", "SIMPLE MOTOR");
+    f.write(f.shared, "a.tavlabel", "Simple motor");
+    f.write(f.school, "r.tavlabel", "Reactor");
+    f.write(f.school2, "r.tavlabel", "Reactor");
+    const QString transformer = "Transformer: the turns on each coil set the ratio of the potential differences across them";
+    f.write(f.user, "t.tavlabel", transformer);
+    Fixture::writeQuiz(f.user + "/forces.tavquiz", "Forces");
+    Fixture::writeQuiz(f.user + "/motor.tavquiz", "Simple motor");
+    TestScreens t;
+    MyActivities& s = f.open(t);
+    // Alike but for case: the file's name tells them apart, with the origin;
+    // two school folders' files of one name, their whole paths.
+    const auto path = [](const QString& folder) { return QDir::toNativeSeparators(QDir(folder).absoluteFilePath("r.tavlabel")); };
+    QCOMPARE(captions(s), (QStringList{"Yours: Forces", "Yours: Simple motor \u2013 a.tavlabel", "Yours: SIMPLE MOTOR \u2013 b.tavlabel",
+                                       "Yours: Simple motor \u2013 motor.tavquiz", "Yours: " + transformer,
+                                       "School: Reactor \u2013 " + path(f.school), "School: Reactor \u2013 " + path(f.school2),
+                                       "Shared: Simple motor \u2013 a.tavlabel"}));
+    QStringList kinds;
+    for (int r = 0; r < 8; ++r) {
+        QVERIFY(s.rowKinds(r).isVisible());
+        kinds << s.rowKinds(r).caption();
+    }
+    QCOMPARE(kinds, (QStringList{"True/false quiz", "Labelling activity", "Labelling activity", "True/false quiz",
+                                 "Labelling activity", "Labelling activity", "Labelling activity", "Labelling activity"}));
+    QVERIFY(!s.rowKinds(8).isVisible());
+    // A screen reader hears the row whole: its title, kind and origin, and whether it is chosen.
+    const auto spoken = [&s](int row) { return QAccessible::queryAccessibleInterface(&s.rows(row))->text(QAccessible::Name); };
+    QCOMPARE(spoken(0), QStringLiteral("Forces, true/false quiz, Yours"));
+    // A title longer than a row's two lines is cut where it shows, and heard whole.
+    QCOMPARE(s.rows(4).caption(), QStringLiteral("Transformer: the turns on each coil set the ratio of the po\u2026"));
+    QCOMPARE(spoken(4), transformer + ", labelling activity, Yours");
+    pupil::click(s.rowKinds(7)); // the kind's word is the row's too
+    QCOMPARE(s.selected(), 7);
+    QCOMPARE(spoken(7), QStringLiteral("Simple motor \u2013 a.tavlabel, labelling activity, Shared, chosen: Enter plays it"));
+    QCOMPARE(spoken(0), QStringLiteral("Forces, true/false quiz, Yours"));
+    // Asked about, it is named whole, as the department's.
+    pupil::click(s.commands(MyActivities::Delete));
+    QCOMPARE(s.question.text(), QStringLiteral("Delete \u201CSimple motor\u201D (a.tavlabel) from the shared folder?\n"
+                                               "It is the department's file: it goes for everyone."));
 }
 
 void MyActivitiesTest::unchangedFilesAreNotReadAgain()

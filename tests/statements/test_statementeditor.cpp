@@ -216,7 +216,7 @@ private slots:
         if (reply == "Save a copy") {
             QCOMPARE(read(path), theirs);
             QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 2);
-            QVERIFY(read(folder.filePath("Forces.tavquiz")).contains("Air is a good insulator."));
+            QVERIFY(read(folder.filePath("Forces (copy).tavquiz")).contains("Air is a good insulator."));
         }
     }
 
