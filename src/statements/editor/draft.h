@@ -5,6 +5,8 @@
 // read, and is written back so, until the teacher changes or deletes it:
 // nothing typed is dropped on the way through the editor.
 
+#include "statements/ownquiz.h"
+
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
@@ -41,6 +43,31 @@ struct Draft {
 // checked as the quiz will check them: the answer one of the choices, no
 // statement twice, no more than the most a quiz plays.
 QStringList rowProblems(const Draft& draft);
+
+// The same, kept from one check of a draft to the next: a row is judged again
+// only where a step changed it (an edit, an insertion, a deletion, a move),
+// the rest only counted again for repeats and the most a quiz plays, so that
+// a key typed in one statement of thousands costs little more than one row.
+class RowChecks {
+public:
+    const QStringList& of(const Draft& draft);
+
+private:
+    struct Judged {
+        QString problem;    // of its own: its shape, its answer, no text
+        int number = -1;    // when it has none: the number its repeats share
+        bool skips = false; // its shape is wrong: it is never a statement to repeat
+    };
+    Judged judge(const DraftRow& row, StatementCheck& check, const QString& badChoices) const;
+
+    bool ownQuiz_ = false;
+    QStringList choices_;
+    StatementKeys keys_;          // kept: a row's key stays right while its text does
+    std::vector<DraftRow> rows_;  // as last checked
+    std::vector<Judged> judged_;
+    QStringList problems_;
+    bool checked_ = false;
+};
 
 // Whether a statement will be cut short on the quiz screen even at the
 // smallest size the screen gives it.
