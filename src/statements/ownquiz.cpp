@@ -133,14 +133,34 @@ StatementCheck::StatementCheck(const QStringList& choices, StatementKeys* keys)
         keys_ << answerKey(choice);
 }
 
+namespace {
+
+// Already as simplified() would make it: no space at either end, none doubled, no other white space.
+bool isSimple(const QString& text)
+{
+    if (text.isEmpty() || text.front().isSpace() || text.back().isSpace())
+        return text.isEmpty();
+    for (qsizetype k = 0; k < text.size(); ++k)
+        if (text[k].isSpace() && (text[k] != QLatin1Char(' ') || text[k + 1] == QLatin1Char(' ')))
+            return false;
+    return true;
+}
+
+} // namespace
+
 StatementCheck::Own StatementCheck::own(const QString& text, const QString& answer)
 {
-    const QString simple = text.simplified();
+    const QString simple = isSimple(text) ? text : text.simplified();
     if (simple.isEmpty())
         return {QStringLiteral("no statement")};
     if (answer.trimmed().isEmpty())
         return {QStringLiteral("no answer: choose one of %1").arg(choices_.join(", "))};
-    if (!keys_.contains(answerKey(answer)))
+    // A quiz's answers are mostly one of a few words, written alike: each is keyed once.
+    if (answer != lastAnswer_) {
+        lastAnswer_ = answer;
+        lastIsAChoice_ = keys_.contains(answerKey(answer));
+    }
+    if (!lastIsAChoice_)
         return {QStringLiteral("the answer \"%1\" is not one of: %2").arg(answer.trimmed(), choices_.join(", "))};
     if (texts_)
         return {{}, {}, texts_->of(simple.toLower())};

@@ -105,6 +105,8 @@ private:
     QStringList choices_;
     QStringList keys_;           // each choice's answer key
     QString pastTheMost_;        // told of every statement past the most played: made once
+    QString lastAnswer_;         // the answer judged last, and whether it is one of the choices
+    bool lastIsAChoice_ = false;
     StatementKeys* texts_;
     // The number of the first playable statement of each text: by the
     // text's number when there are `keys`, else by the text itself.

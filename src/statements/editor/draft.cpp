@@ -18,27 +18,27 @@ bool wellShaped(const QString& line)
 
 } // namespace
 
-QStringList rowProblems(const Draft& draft) { return RowChecks().of(draft); }
+QStringList rowProblems(const Draft& draft) { return RowChecks(RowChecks::Once).of(draft); }
 
 RowChecks::Judged RowChecks::judge(const DraftRow& row, StatementCheck& check, const QString& badChoices) const
 {
     if (!badChoices.isEmpty())
-        return {QStringLiteral("cannot be checked: %1").arg(badChoices), -1, true};
+        return {QStringLiteral("cannot be checked: %1").arg(badChoices), {}, -1, true};
     if (!row.statementAsRead.isUndefined())
         if (QString why = statementShapeProblem(row.statementAsRead); !why.isEmpty())
-            return {why, -1, true};
+            return {why, {}, -1, true};
     if (!row.asRead.isEmpty() && !wellShaped(row.asRead))
-        return {QStringLiteral("expected \"answer | statement | reason\""), -1, true};
+        return {QStringLiteral("expected \"answer | statement | reason\""), {}, -1, true};
     if (!ownQuiz_ && (row.text.contains(Bar) || row.reason.contains(Bar)))
-        return {QStringLiteral("a statement or reason cannot contain \"|\" in a set"), -1, true};
+        return {QStringLiteral("a statement or reason cannot contain \"|\" in a set"), {}, -1, true};
     const StatementCheck::Own own = check.own(row.text, row.answer);
-    return {own.problem, own.number, false};
+    return {own.problem, own.key, own.number, false};
 }
 
 const QStringList& RowChecks::of(const Draft& draft)
 {
     const std::vector<DraftRow>& rows = draft.rows;
-    StatementCheck check(draft.choices, &keys_);
+    StatementCheck check(draft.choices, use_ == Kept ? &keys_ : nullptr);
     const QString badChoices = choicesProblem(draft.choices);
     // The rows a step left alone: those before the first it changed and after the last.
     std::size_t same = 0, sameAtEnd = 0;
@@ -53,7 +53,7 @@ const QStringList& RowChecks::of(const Draft& draft)
     choices_ = draft.choices;
     std::vector<Judged> judged;
     judged.reserve(rows.size());
-    if (same + sameAtEnd == 0)
+    if (same + sameAtEnd == 0 && use_ == Kept)
         keys_.reserve(qsizetype(rows.size()));
     judged.insert(judged.end(), judged_.begin(), judged_.begin() + std::ptrdiff_t(same));
     for (std::size_t k = same; k < rows.size() - sameAtEnd; ++k)
@@ -70,7 +70,7 @@ const QStringList& RowChecks::of(const Draft& draft)
             check.skip();
             problems_ << row.problem;
         } else {
-            problems_ << check.next({row.problem, {}, row.number});
+            problems_ << check.next({row.problem, row.key, row.number});
         }
     }
     return problems_;

@@ -50,16 +50,21 @@ QStringList rowProblems(const Draft& draft);
 // a key typed in one statement of thousands costs little more than one row.
 class RowChecks {
 public:
+    // `Once`: a single draft is checked, its texts not remembered for the next.
+    enum Use { Kept, Once };
+    explicit RowChecks(Use use = Kept) : use_(use) {}
     const QStringList& of(const Draft& draft);
 
 private:
     struct Judged {
         QString problem;    // of its own: its shape, its answer, no text
-        int number = -1;    // when it has none: the number its repeats share
+        QString key;        // when it has none: what its repeats share, as text
+        int number = -1;    // or as a number, when the texts are kept
         bool skips = false; // its shape is wrong: it is never a statement to repeat
     };
     Judged judge(const DraftRow& row, StatementCheck& check, const QString& badChoices) const;
 
+    Use use_;
     bool ownQuiz_ = false;
     QStringList choices_;
     StatementKeys keys_;          // kept: a row's key stays right while its text does
