@@ -88,7 +88,7 @@ QString setLine(const DraftRow& row)
     return line;
 }
 
-Draft setDraft(const QString& text, const QStringList& choices)
+Draft setDraft(const QString& text, const QStringList& choices, RowChecks* checks)
 {
     Draft draft;
     draft.choices = choices;
@@ -118,7 +118,8 @@ Draft setDraft(const QString& text, const QStringList& choices)
     }
     draft.trailingNotes = notes;
     // Lines that can be used are written afresh; only the others keep their line as read.
-    const QStringList problems = rowProblems(draft);
+    // The editor's own checks judge the lines it keeps as read only this once.
+    const QStringList problems = checks ? checks->of(draft) : rowProblems(draft);
     for (int k = 0; k < int(draft.rows.size()); ++k)
         if (problems[k].isEmpty())
             draft.rows[std::size_t(k)].asRead.clear();

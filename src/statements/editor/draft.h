@@ -80,8 +80,9 @@ bool tooLongToShow(const QString& text);
 
 // A row's line in a set file: "answer | statement | reason", or the line as read.
 QString setLine(const DraftRow& row);
-// The rows of a set file's text, with notes and unusable lines kept.
-Draft setDraft(const QString& text, const QStringList& choices);
+// The rows of a set file's text, with notes and unusable lines kept;
+// checked with `checks` when given, which then knows them.
+Draft setDraft(const QString& text, const QStringList& choices, RowChecks* checks = nullptr);
 // The text of a set file holding `draft`.
 QString setText(const Draft& draft);
 

@@ -97,7 +97,7 @@ void StatementEditor::restoreOurs()
                 showFileNote();
                 return;
             }
-            source_ = readSetDraft(file_, target_.setName, target_.choices);
+            source_ = readSetDraft(file_, target_.setName, target_.choices, &checks_);
             saveProblem_.clear();
             history.reset(source_.draft);
             greyCommands();

@@ -166,7 +166,7 @@ void StatementEditor::load()
 {
     activity::prepareScreen(*this);
     source_ = target_.setName.isEmpty() ? (file_.isNew() ? DraftSource{newQuizDraft()} : readQuizDraft(file_))
-                                        : readSetDraft(file_, target_.setName, target_.choices);
+                                        : readSetDraft(file_, target_.setName, target_.choices, &checks_);
     if (!source_.keepsFile)
         file_.forget(); // never written over: a file this version cannot read
     if (!file_.isNew() && !source_.draft.title.simplified().isEmpty()) {
