@@ -16,6 +16,7 @@ namespace {
 
 const QStringList KnownTop{"format", "kind", "title", "instruction", "choices", "statements"};
 const QStringList KnownStatement{"text", "answer", "reason"};
+constexpr QLatin1StringView TextKey("text"), AnswerKey("answer"), ReasonKey("reason");
 
 QJsonObject unknownOf(const QJsonObject& object, const QStringList& known)
 {
@@ -72,26 +73,29 @@ OwnStatement statementOf(const QJsonValue& value)
     if (!value.isObject()) // a bare string is shown as the statement it most likely is
         return {shown(value), {}, {}, {}};
     const QJsonObject object = value.toObject();
-    return {shown(object.value("text")), shown(object.value("answer")), shown(object.value("reason")),
-            unknownOf(object, KnownStatement)};
+    const QJsonValue text = object.value(TextKey), answer = object.value(AnswerKey), reason = object.value(ReasonKey);
+    // Most statements hold nothing else: they are not searched for what this program does not know.
+    const bool onlyKnown = object.size() == int(!text.isUndefined()) + int(!answer.isUndefined()) + int(!reason.isUndefined());
+    return {shown(text), shown(answer), shown(reason), onlyKnown ? QJsonObject() : unknownOf(object, KnownStatement)};
 }
 
 } // namespace
 
 QString statementShapeProblem(const QJsonValue& statement)
 {
-    const QJsonObject object = statement.toObject();
     if (!statement.isObject())
         return QStringLiteral("not a statement (expected \"text\", \"answer\" and \"reason\")");
-    if (object.contains("text") && !object.value("text").isString())
+    const QJsonObject object = statement.toObject();
+    const QJsonValue text = object.value(TextKey), answer = object.value(AnswerKey), reason = object.value(ReasonKey);
+    if (!text.isUndefined() && !text.isString())
         return QStringLiteral("the statement is not text");
-    if (!object.value("text").isString())
+    if (!text.isString())
         return QStringLiteral("no statement text");
-    if (object.contains("answer") && !object.value("answer").isString())
+    if (!answer.isUndefined() && !answer.isString())
         return QStringLiteral("the answer is not text");
-    if (!object.value("answer").isString())
+    if (!answer.isString())
         return QStringLiteral("no answer");
-    if (object.contains("reason") && !object.value("reason").isString())
+    if (!reason.isUndefined() && !reason.isString())
         return QStringLiteral("the reason is not text");
     return {};
 }
@@ -112,28 +116,78 @@ QString choicesProblem(const QStringList& choices)
     return {};
 }
 
-StatementCheck::StatementCheck(const QStringList& choices) : choices_(choices)
+int StatementKeys::of(const QString& text)
+{
+    int& number = numbers_[text]; // held one more than it is: 0 for a text not seen before
+    if (number == 0)
+        number = int(numbers_.size());
+    return number - 1;
+}
+
+StatementCheck::StatementCheck(const QStringList& choices, StatementKeys* keys)
+    : choices_(choices),
+      pastTheMost_(QStringLiteral("more than %1 statements: this one is not played").arg(MostStatements)),
+      texts_(keys)
 {
     for (const QString& choice : choices)
         keys_ << answerKey(choice);
 }
 
-QString StatementCheck::next(const QString& text, const QString& answer)
+namespace {
+
+// Already as simplified() would make it: no space at either end, none doubled, no other white space.
+bool isSimple(const QString& text)
+{
+    if (text.isEmpty() || text.front().isSpace() || text.back().isSpace())
+        return text.isEmpty();
+    for (qsizetype k = 0; k < text.size(); ++k)
+        if (text[k].isSpace() && (text[k] != QLatin1Char(' ') || text[k + 1] == QLatin1Char(' ')))
+            return false;
+    return true;
+}
+
+} // namespace
+
+StatementCheck::Own StatementCheck::own(const QString& text, const QString& answer)
+{
+    const QString simple = isSimple(text) ? text : text.simplified();
+    if (simple.isEmpty())
+        return {QStringLiteral("no statement")};
+    if (answer.trimmed().isEmpty())
+        return {QStringLiteral("no answer: choose one of %1").arg(choices_.join(", "))};
+    // A quiz's answers are mostly one of a few words, written alike: each is keyed once.
+    if (answer != lastAnswer_) {
+        lastAnswer_ = answer;
+        lastIsAChoice_ = keys_.contains(answerKey(answer));
+    }
+    if (!lastIsAChoice_)
+        return {QStringLiteral("the answer \"%1\" is not one of: %2").arg(answer.trimmed(), choices_.join(", "))};
+    if (texts_)
+        return {{}, {}, texts_->of(simple.toLower())};
+    return {{}, simple.toLower()};
+}
+
+QString StatementCheck::next(const Own& statement)
 {
     ++number_;
-    const QString simple = text.simplified();
-    if (simple.isEmpty())
-        return QStringLiteral("no statement");
-    if (answer.trimmed().isEmpty())
-        return QStringLiteral("no answer: choose one of %1").arg(choices_.join(", "));
-    if (!keys_.contains(answerKey(answer)))
-        return QStringLiteral("the answer \"%1\" is not one of: %2").arg(answer.trimmed(), choices_.join(", "));
-    const QString key = simple.toLower();
-    if (const auto before = seen_.constFind(key); before != seen_.constEnd())
-        return QStringLiteral("the same statement as number %1").arg(*before);
+    if (!statement.problem.isEmpty())
+        return statement.problem;
+    const bool numbered = statement.number >= 0;
+    int first = 0;
+    if (numbered && statement.number < int(seenAt_.size()))
+        first = seenAt_[std::size_t(statement.number)];
+    else if (const auto before = seen_.constFind(statement.key); !numbered && before != seen_.constEnd())
+        first = *before;
+    if (first > 0)
+        return QStringLiteral("the same statement as number %1").arg(first);
     if (played_ >= MostStatements)
-        return QStringLiteral("more than %1 statements: this one is not played").arg(MostStatements);
-    seen_.insert(key, number_);
+        return pastTheMost_;
+    if (numbered) {
+        seenAt_.resize(std::max(seenAt_.size(), std::size_t(statement.number) + 1), 0);
+        seenAt_[std::size_t(statement.number)] = number_;
+    } else {
+        seen_.insert(statement.key, number_);
+    }
     ++played_;
     return {};
 }

@@ -64,12 +64,39 @@ QString statementShapeProblem(const QJsonValue& statement);
 // them: each against the choices and the statements before it. Each check
 // takes the same short time however many came before, so that a file as
 // large as the rules allow is read, and edited, at once.
+// A number for each statement text, the same for texts that differ only in
+// case and spacing: repeats are found by comparing numbers.
+class StatementKeys {
+public:
+    int of(const QString& text);
+    void reserve(qsizetype texts) { numbers_.reserve(texts); }
+
+private:
+    QHash<QString, int> numbers_; // simplified, lower-cased text: one more than its number
+};
+
 class StatementCheck {
 public:
-    explicit StatementCheck(const QStringList& choices);
+    // What a statement is apart from those around it: why it cannot be
+    // played whatever comes before it, or else the key its repeats share.
+    struct Own {
+        QString problem;
+        QString key{};   // its simplified, lower-cased text, when judged without `keys`
+        int number = -1; // else that text's number among `keys`
+    };
+
+    // `keys`: those that numbered statements judged earlier, to be judged with
+    // these; when null, statements are told apart by their texts.
+    explicit StatementCheck(const QStringList& choices, StatementKeys* keys = nullptr);
+    StatementCheck(const StatementCheck&) = delete;
+    StatementCheck& operator=(const StatementCheck&) = delete;
+
     // Why the next statement cannot be played, or empty; once checked it
     // counts among those before the next.
-    QString next(const QString& text, const QString& answer);
+    QString next(const QString& text, const QString& answer) { return next(own(text, answer)); }
+    // The same, for a statement already judged on its own with these choices and keys.
+    QString next(const Own& statement);
+    Own own(const QString& text, const QString& answer);
     // The next statement cannot be used for a reason of its own (its shape):
     // it takes its number, and no statement is the same as it.
     void skip() { ++number_; }
@@ -77,7 +104,14 @@ public:
 private:
     QStringList choices_;
     QStringList keys_;           // each choice's answer key
-    QHash<QString, int> seen_;   // a playable statement's simplified, lower-cased text: its number
+    QString pastTheMost_;        // told of every statement past the most played: made once
+    QString lastAnswer_;         // the answer judged last, and whether it is one of the choices
+    bool lastIsAChoice_ = false;
+    StatementKeys* texts_;
+    // The number of the first playable statement of each text: by the
+    // text's number when there are `keys`, else by the text itself.
+    std::vector<int> seenAt_;
+    QHash<QString, int> seen_;
     int number_ = 0;             // statements checked so far
     int played_ = 0;             // of which playable
 };

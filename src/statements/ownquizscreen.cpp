@@ -54,9 +54,14 @@ QuizData ownQuizData(const OwnQuiz& quiz, const QString& path)
     return data;
 }
 
-OwnQuizScreen::OwnQuizScreen(forms::Screens& screens, std::shared_ptr<const QuizData> data)
-    : StatementQuiz(screens, *data, {}), data_(std::move(data))
+OwnQuizScreen::OwnQuizScreen(forms::Screens& screens, std::shared_ptr<const QuizData> data,
+                             std::shared_ptr<const TriedQuiz> tried)
+    : StatementQuiz(screens, *data, {}), data_(std::move(data)), tried_(std::move(tried))
 {
+    if (tried_) {
+        teacherCommands(0).hide(); // its editor is open beneath, and "Exit" goes back to it
+        return;
+    }
     // A teacher's quiz is opened from the list of their activities: "Exit" goes back to it.
     connect(&parts.commands, &forms::GroupSignals::clicked, this, [this](int command) {
         if (command == QuizParts::Exit && this->screens().knows(activity::MyActivitiesId))
@@ -64,23 +69,45 @@ OwnQuizScreen::OwnQuizScreen(forms::Screens& screens, std::shared_ptr<const Quiz
     });
 }
 
-QString playOwnQuiz(forms::Screens& screens, const QString& path)
+StatementSet OwnQuizScreen::dealtSet(const QStringList& answers)
 {
-    const QuizRead read = readOwnQuiz(path);
+    return tried_ ? playableSet(tried_->read, tried_->name, answers) : StatementQuiz::dealtSet(answers);
+}
+
+namespace {
+
+// Plays `read`: the file's at `path`, read afresh whenever the screen loads,
+// or, given `tried`, that quiz as it stands.
+QString play(forms::Screens& screens, const QuizRead& read, const QString& path, const QString& name,
+             std::shared_ptr<const TriedQuiz> tried = {})
+{
     if (!read.ok())
         return read.problem;
     if (int(read.skipped.size()) == int(read.quiz.statements.size()))
-        return QStringLiteral("%1 has no statements that can be played yet").arg(QFileInfo(path).fileName());
+        return QStringLiteral("%1 has no statements that can be played yet").arg(name);
     auto data = std::make_shared<const QuizData>(ownQuizData(read.quiz, path));
-    const QString title = titleOf(read.quiz, path);
+    const QString title = titleOf(read.quiz, path.isEmpty() ? name : path);
     screens.unload(OwnQuizId);
-    screens.add(OwnQuizId, [data, title](forms::Screens& s) {
-        auto screen = std::make_unique<OwnQuizScreen>(s, data);
+    screens.add(OwnQuizId, [data, title, tried](forms::Screens& s) {
+        auto screen = std::make_unique<OwnQuizScreen>(s, data, tried);
         screen->setCaption(title);
         return screen;
     });
     screens.show(OwnQuizId);
     return {};
+}
+
+} // namespace
+
+QString playOwnQuiz(forms::Screens& screens, const QString& path)
+{
+    return play(screens, readOwnQuiz(path), path, QFileInfo(path).fileName());
+}
+
+QString tryOwnQuiz(forms::Screens& screens, const QuizRead& read, const QString& name)
+{
+    auto tried = std::make_shared<const TriedQuiz>(TriedQuiz{read, name});
+    return play(screens, tried->read, {}, name, tried);
 }
 
 const activity::OwnKind& ownQuizKind()

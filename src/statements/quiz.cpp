@@ -81,23 +81,22 @@ void StatementQuiz::load()
 
 void StatementQuiz::loadSet()
 {
-    if (!data_.ownFile.isEmpty()) {
-        QStringList answers;
-        for (const Choice& choice : data_.choices)
-            answers << choice.caption;
-        set_ = ownQuizSet(data_.ownFile, answers);
-        activity::tellOnce(*this, set_.notice);
-        return;
-    }
-    if (data_.sets.isEmpty())
-        return;
-    int level = 0;
-    levelSwitch.forEach([&level](int k, forms::OptionButton& option) { if (option.value()) level = k; });
     QStringList answers;
     for (const Choice& choice : data_.choices)
         answers << choice.caption;
-    set_ = loadStatements(data_.sets.value(level, data_.sets.front()), answers, teacherFolder());
+    set_ = dealtSet(answers);
     activity::tellOnce(*this, set_.notice);
+}
+
+StatementSet StatementQuiz::dealtSet(const QStringList& answers)
+{
+    if (!data_.ownFile.isEmpty())
+        return ownQuizSet(data_.ownFile, answers);
+    if (data_.sets.isEmpty())
+        return {};
+    int level = 0;
+    levelSwitch.forEach([&level](int k, forms::OptionButton& option) { if (option.value()) level = k; });
+    return loadStatements(data_.sets.value(level, data_.sets.front()), answers, teacherFolder());
 }
 
 void StatementQuiz::show(int card)

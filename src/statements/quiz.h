@@ -38,6 +38,11 @@ public:
     forms::ControlGroup<forms::OptionButton> levelSwitch{QStringLiteral("levelSwitch")};
     forms::ControlGroup<forms::Label> teacherCommands{QStringLiteral("teacherCommands")}; // "Edit statements"
 
+protected:
+    // The statements the screen deals, for its choices' `answers`: our sets'
+    // at the level chosen, the teacher's file on a screen of their own.
+    virtual StatementSet dealtSet(const QStringList& answers);
+
 private:
     void loadSet();
     void show(int card);

@@ -1,15 +1,19 @@
 // The statement editor as a teacher drives it: opened from a quiz, rows
 // added, changed, moved and deleted, undone and redone, saved and restored;
 // a teacher's bad file shown line by line and nothing of it lost.
+#include "activity/ownkind.h"
+#include "forms/notice.h"
 #include "forms/screens.h"
 #include "statements/editor/statementeditor.h"
 #include "statements/ownquiz.h"
+#include "statements/ownquizscreen.h"
 #include "statements/quiz.h"
 #include "statements/topics.h"
 #include "support/testscreens.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRandomGenerator>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -87,7 +91,7 @@ private slots:
         QVERIFY(!t->isLoaded("heattransfer")); // shown afresh on leaving
         const Draft before = editor.history.draft();
         QSignalSpy changed(&editor.history, &DraftHistory::changed);
-        editor.list.widget.setCurrentRow(1);
+        editor.choose(1);
         if (action == "add") {
             click(editor.rowCommands(StatementEditor::Add));
             QCOMPARE(editor.current(), 2);
@@ -278,11 +282,11 @@ private slots:
         if (marked < 0)
             return;
         QVERIFY2(problems[marked].startsWith(problem), qPrintable(problems[marked]));
-        editor.list.widget.setCurrentRow(marked);
-        QVERIFY(editor.list.widget.item(marked)->text().contains(QStringLiteral("Line %1: ").arg(line)));
+        editor.choose(marked);
+        QVERIFY(editor.rowText(marked).contains(QStringLiteral("Line %1: ").arg(line)));
         QVERIFY(editor.rowNote.caption().contains(problem));
         const QByteArray badLine = bytes.split('\n').value(line - 1);
-        editor.list.widget.setCurrentRow(0); // a change elsewhere, then saved
+        editor.choose(0); // a change elsewhere, then saved
         QTest::keyClicks(&editor.reason.widget, " too");
         QVERIFY(editor.save());
         QVERIFY2(read(teacherFile()).contains(badLine + '\n'), badLine.constData());
@@ -316,14 +320,14 @@ private slots:
         openQuizEditor(*t, path, folder.path(), {});
         auto& editor = t.open<StatementEditor>(StatementEditorId);
         QVERIFY2(rowProblems(editor.history.draft()).value(1).startsWith(problem), qPrintable(rowProblems(editor.history.draft()).value(1)));
-        QVERIFY(editor.list.widget.item(1)->text().contains(shown));
-        editor.list.widget.setCurrentRow(0);
+        QVERIFY(editor.rowText(1).contains(shown));
+        editor.choose(0);
         QTest::keyClicks(&editor.reason.widget, "it opposes motion.");
         QVERIFY(editor.save());
         const auto saved = [&] { return QJsonDocument::fromJson(read(path)).object()["statements"].toArray(); };
         QCOMPARE(saved()[1], QJsonDocument::fromJson("[" + statement + "]").array()[0]);
         QCOMPARE(saved()[0].toObject()["reason"].toString(), QString("it opposes motion."));
-        editor.list.widget.setCurrentRow(1);
+        editor.choose(1);
         editor.statement.widget.selectAll();
         QTest::keyClicks(&editor.statement.widget, "Ice is less dense than water.");
         QVERIFY(editor.save());
@@ -347,7 +351,8 @@ private slots:
         QCOMPARE(editor.history.draft().rows.front().text, QString("Friction opposes motion."));
     }
 
-    // A new quiz made in the editor: named choices, saved under its title, played.
+    // A new quiz made in the editor: named choices, tried with "Play" as it
+    // stands, then saved under its title.
     void newQuizMadeAndPlayed()
     {
         QTemporaryDir folder;
@@ -368,12 +373,137 @@ private slots:
             editor.answer.widget.activated(choice);
         }
         click(editor.commands(StatementEditor::Play));
+        QVERIFY(QDir(folder.path()).isEmpty()); // tried, not saved
+        auto& played = t->get<StatementQuiz>("ownquiz");
+        QCOMPARE(played.parts.choices(1).caption(), QString("Parallel"));
+        QCOMPARE(int(played.set().statements.size()), 2);
+        click(played.parts.commands(QuizParts::Exit));
+        QVERIFY(editor.save());
         const QuizRead read = readOwnQuiz(folder.filePath("Circuits.tavquiz"));
         QVERIFY2(read.ok() && read.skipped.empty(), qPrintable(read.problem));
         QCOMPARE(read.quiz.choices, QStringList({"Series", "Parallel"}));
         QCOMPARE(read.quiz.statements[1].answer, QString("Parallel"));
-        QVERIFY(!t->isLoaded(StatementEditorId));
-        QCOMPARE(t->get<StatementQuiz>("ownquiz").parts.choices(1).caption(), QString("Parallel"));
+    }
+
+    void playTriesTheDraftAsItStands_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("played"); // the first statement dealt, or the notice
+        QTest::newRow("a statement changed") << "Friction acts with motion." << "Friction acts with motion.";
+        QTest::newRow("nothing left to play") << "" << "Not played: forces.tavquiz has no statements that can be played yet.";
+    }
+    // "Play", as "Try it": the quiz as the editor holds it, without writing
+    // the file; "Exit" comes back to the editor with the draft, its undo and
+    // the row shown as they were, and never to My Activities.
+    void playTriesTheDraftAsItStands()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, played);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("forces.tavquiz");
+        const QByteArray saved = R"({"format": 1, "kind": "statements", "title": "Forces", "choices": ["True", "False"],
+            "statements": [{"text": "Friction acts against motion.", "answer": "True"}, {"text": "", "answer": "True"}]})";
+        write(path, saved);
+        TestScreens t;
+        openQuizEditor(*t, path, folder.path(), activity::MyActivitiesId);
+        auto& editor = t.open<StatementEditor>(StatementEditorId);
+        editor.choose(0);
+        editor.statement.widget.selectAll();
+        QTest::keyClicks(&editor.statement.widget, change);
+        if (change.isEmpty())
+            QTest::keyClick(&editor.statement.widget, Qt::Key_Delete);
+        const Draft draft = editor.history.draft();
+        click(editor.commands(StatementEditor::Play));
+        QCOMPARE(read(path), saved);
+        QCOMPARE(t->isLoaded(OwnQuizId), !change.isEmpty());
+        if (change.isEmpty()) {
+            QCOMPARE(forms::Notice::on(editor)->caption(), played);
+            return;
+        }
+        auto& quiz = t->get<StatementQuiz>(OwnQuizId);
+        QCOMPARE(quiz.statement.caption(), played);
+        QVERIFY(!quiz.teacherCommands(0).isVisible()); // its editor is already open
+        click(quiz.parts.commands(QuizParts::Exit));
+        TestScreens::flushDeletes();
+        QVERIFY(!t->isLoaded(OwnQuizId) && !t->isLoaded(activity::MyActivitiesId));
+        QVERIFY(t->isLoaded(StatementEditorId) && editor.isVisible());
+        QCOMPARE(editor.history.draft(), draft);
+        QVERIFY(editor.history.unsaved() && editor.history.stack.canUndo());
+        QCOMPARE(editor.current(), 0);
+        QCOMPARE(read(path), saved);
+    }
+
+    // The rows are checked again only where a step changed them: after any
+    // run of edits, undos and redos each row reads what a check of the whole
+    // draft finds, its repeats and the statements past the most a quiz plays
+    // following the edit of one row of many.
+    void rowsFollowEachStep_data()
+    {
+        QTest::addColumn<int>("seed");
+        for (int seed = 1; seed <= 4; ++seed)
+            QTest::addRow("seed %d", seed) << seed;
+    }
+    void rowsFollowEachStep()
+    {
+        QFETCH(int, seed);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("many.tavquiz");
+        QJsonArray statements;
+        for (int k = 0; k < MostStatements + 20; ++k) // a few repeats among them
+            statements.append(QJsonObject{{"text", QStringLiteral("Statement %1.").arg(k % 7 == 6 ? k - 3 : k)}, {"answer", "True"}});
+        write(path, QJsonDocument(QJsonObject{{"format", 1}, {"kind", "statements"}, {"title", "Many"},
+                                              {"choices", QJsonArray{"True", "False"}}, {"statements", statements}}).toJson());
+        TestScreens t;
+        openQuizEditor(*t, path, folder.path(), {});
+        auto& editor = t.open<StatementEditor>(StatementEditorId);
+        QRandomGenerator random{quint32(seed)};
+        const auto someRow = [&] { return int(random.bounded(quint32(editor.history.draft().rows.size()))); };
+        for (int step = 0; step < 30; ++step) {
+            const int row = someRow();
+            switch (random.bounded(6)) {
+            case 0: // made the same as another, or different from all
+                editor.history.changeText(row, random.bounded(2) ? editor.history.draft().rows[std::size_t(someRow())].text
+                                                                 : QStringLiteral("New statement %1.").arg(step));
+                break;
+            case 1: editor.history.changeAnswer(row, random.bounded(3) ? "False" : "Maybe"); break;
+            case 2: editor.history.deleteStatement(row); break;
+            case 3: editor.history.addStatement(row); break;
+            case 4: editor.history.moveStatement(row, random.bounded(2) ? 1 : -1); break;
+            default: random.bounded(2) ? editor.history.stack.undo() : editor.history.stack.redo(); break;
+            }
+            const Draft& draft = editor.history.draft();
+            const QStringList problems = rowProblems(draft);
+            QCOMPARE(editor.list.widget.model()->rowCount(), int(draft.rows.size()));
+            for (int k = 0; k < int(draft.rows.size()); ++k) {
+                const QString text = editor.rowText(k);
+                QVERIFY2(text.startsWith(QStringLiteral("%1.  ").arg(k + 1)), qPrintable(text));
+                QVERIFY2(problems[k].isEmpty() ? !text.contains(QChar(0x26A0)) : text.endsWith(problems[k]),
+                         qPrintable(QStringLiteral("step %1, row %2: %3 / %4").arg(step).arg(k).arg(text, problems[k])));
+            }
+        }
+    }
+
+    // A notice in the editor stands over the fields of the row shown: never
+    // over the file's note, the row's note, a row of the list or a command.
+    void noticesCoverNoNoteRowOrCommand()
+    {
+        QTemporaryDir folder;
+        TestScreens t;
+        openQuizEditor(*t, {}, folder.path(), {});
+        auto& editor = t.open<StatementEditor>(StatementEditorId);
+        const auto overlaps = [](const forms::TwipRect& a, const forms::TwipRect& b) {
+            return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height && b.top < a.top + a.height;
+        };
+        for (const QString& text : {QStringLiteral("Saved as Forces.tavquiz."),
+                                    QStringLiteral("Forces.tavquiz cannot be changed from here, so your own copy was saved as %1.")
+                                        .arg(QDir::toNativeSeparators(folder.filePath("a/longer/folder/of/the/school/Forces.tavquiz")))}) {
+            const forms::TwipRect notice = forms::Notice::post(editor, text).twips();
+            std::vector<forms::Control*> covered{&editor.fileNote, &editor.rowNote, &editor.list};
+            editor.commands.forEach([&](int, forms::Label& c) { covered.push_back(&c); });
+            editor.rowCommands.forEach([&](int, forms::Label& c) { covered.push_back(&c); });
+            for (forms::Control* control : covered)
+                QVERIFY2(!overlaps(notice, control->twips()), qPrintable(control->name()));
+        }
     }
 
     // On a board a long press is a right-click: on a scroll bar it opens no

@@ -5,6 +5,8 @@
 // read, and is written back so, until the teacher changes or deletes it:
 // nothing typed is dropped on the way through the editor.
 
+#include "statements/ownquiz.h"
+
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
@@ -42,14 +44,45 @@ struct Draft {
 // statement twice, no more than the most a quiz plays.
 QStringList rowProblems(const Draft& draft);
 
+// The same, kept from one check of a draft to the next: a row is judged again
+// only where a step changed it (an edit, an insertion, a deletion, a move),
+// the rest only counted again for repeats and the most a quiz plays, so that
+// a key typed in one statement of thousands costs little more than one row.
+class RowChecks {
+public:
+    // `Once`: a single draft is checked, its texts not remembered for the next.
+    enum Use { Kept, Once };
+    explicit RowChecks(Use use = Kept) : use_(use) {}
+    const QStringList& of(const Draft& draft);
+
+private:
+    struct Judged {
+        QString problem;    // of its own: its shape, its answer, no text
+        QString key;        // when it has none: what its repeats share, as text
+        int number = -1;    // or as a number, when the texts are kept
+        bool skips = false; // its shape is wrong: it is never a statement to repeat
+    };
+    Judged judge(const DraftRow& row, StatementCheck& check, const QString& badChoices) const;
+
+    Use use_;
+    bool ownQuiz_ = false;
+    QStringList choices_;
+    StatementKeys keys_;          // kept: a row's key stays right while its text does
+    std::vector<DraftRow> rows_;  // as last checked
+    std::vector<Judged> judged_;
+    QStringList problems_;
+    bool checked_ = false;
+};
+
 // Whether a statement will be cut short on the quiz screen even at the
 // smallest size the screen gives it.
 bool tooLongToShow(const QString& text);
 
 // A row's line in a set file: "answer | statement | reason", or the line as read.
 QString setLine(const DraftRow& row);
-// The rows of a set file's text, with notes and unusable lines kept.
-Draft setDraft(const QString& text, const QStringList& choices);
+// The rows of a set file's text, with notes and unusable lines kept;
+// checked with `checks` when given, which then knows them.
+Draft setDraft(const QString& text, const QStringList& choices, RowChecks* checks = nullptr);
 // The text of a set file holding `draft`.
 QString setText(const Draft& draft);
 

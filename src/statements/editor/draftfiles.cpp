@@ -11,28 +11,28 @@ namespace statements {
 
 namespace {
 
-DraftSource ourSet(const QString& name, const QStringList& choices, const QString& why)
+DraftSource ourSet(const QString& name, const QStringList& choices, const QString& why, RowChecks* checks)
 {
     QFile file(QStringLiteral(":/statements/sets/") + name);
     (void)file.open(QIODevice::ReadOnly);
-    DraftSource source{setDraft(QString::fromUtf8(file.readAll()), choices), why};
+    DraftSource source{setDraft(QString::fromUtf8(file.readAll()), choices, checks), why};
     return source;
 }
 
 } // namespace
 
-DraftSource readSetDraft(activity::EditedFile& edited, const QString& name, const QStringList& choices)
+DraftSource readSetDraft(activity::EditedFile& edited, const QString& name, const QStringList& choices, RowChecks* checks)
 {
     if (edited.isNew())
-        return ourSet(name, choices, {});
+        return ourSet(name, choices, {}, checks);
     const activity::TeacherFile file = edited.open();
     if (edited.wasAbsent())
-        return ourSet(name, choices, {});
+        return ourSet(name, choices, {}, checks);
     const QString replaced = QStringLiteral(", so our set is shown; saving replaces your file.");
     if (!file.ok())
-        return ourSet(name, choices, file.problem + replaced);
+        return ourSet(name, choices, file.problem + replaced, checks);
     if (file.bytes.contains('\0'))
-        return ourSet(name, choices, name + QStringLiteral(" is not a text file") + replaced);
+        return ourSet(name, choices, name + QStringLiteral(" is not a text file") + replaced, checks);
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString text = utf8(file.bytes);
     QString note;
@@ -43,9 +43,9 @@ DraftSource readSetDraft(activity::EditedFile& edited, const QString& name, cons
         note = name + QStringLiteral(" is not UTF-8 text: it is read as Latin-1, so check accented letters and "
                                      "symbols; saving writes it as UTF-8.");
     }
-    DraftSource source{setDraft(text, choices), {}, true};
+    DraftSource source{setDraft(text, choices, checks), {}, true};
     if (source.draft.rows.empty())
-        return ourSet(name, choices, name + QStringLiteral(" has no statements") + replaced);
+        return ourSet(name, choices, name + QStringLiteral(" has no statements") + replaced, checks);
     source.note = note;
     return source;
 }

@@ -19,7 +19,9 @@ struct DraftSource {
 
 // The set `name` ("heattransfer.txt") as the quiz plays it: the teacher's
 // file (`file`) when there is one that is text, else ours.
-DraftSource readSetDraft(activity::EditedFile& file, const QString& name, const QStringList& choices);
+// `checks`: those the editor keeps, to check the set's rows with.
+DraftSource readSetDraft(activity::EditedFile& file, const QString& name, const QStringList& choices,
+                         RowChecks* checks = nullptr);
 QByteArray setBytes(const Draft& draft);
 // Removes the teacher's file so that ours is played again; returns why not.
 QString removeTeacherSet(const QString& path);

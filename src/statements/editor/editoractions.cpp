@@ -97,7 +97,7 @@ void StatementEditor::restoreOurs()
                 showFileNote();
                 return;
             }
-            source_ = readSetDraft(file_, target_.setName, target_.choices);
+            source_ = readSetDraft(file_, target_.setName, target_.choices, &checks_);
             saveProblem_.clear();
             history.reset(source_.draft);
             greyCommands();
@@ -129,16 +129,19 @@ void StatementEditor::goBack()
     showInstead(target_.returnTo == OwnQuizId ? activity::MyActivitiesId : target_.returnTo);
 }
 
+// The quiz as it stands, saved or not, as its file would play it: nothing is
+// written, and "Exit" comes back here with the draft, its history and the row
+// shown as they were.
 void StatementEditor::play()
 {
-    if (history.unsaved() || file_.isNew())
-        if (!save())
-            return;
-    if (const QString why = playOwnQuiz(screens(), file_.path()); !why.isEmpty()) {
-        tell(why);
-        return;
-    }
-    unloadSelf();
+    commitChoices();
+    const Draft& draft = history.draft();
+    QString name = draft.title.simplified().isEmpty() ? tr("New quiz") : QStringLiteral("\"%1\"").arg(draft.title.simplified());
+    if (!file_.isNew())
+        name = QFileInfo(file_.path()).fileName();
+    // Each reason starts with the quiz's name.
+    if (const QString why = tryOwnQuiz(screens(), parseOwnQuiz(quizBytes(draft), name), name); !why.isEmpty())
+        tell(tr("Not played: %1.").arg(why));
 }
 
 // What holds for the file as a whole: a save that failed, what was wrong

@@ -22,6 +22,9 @@ using forms::TwipRect;
 
 // Own quizzes have a title, an instruction and choices above the list; our sets do not.
 constexpr float QuizFieldsHeight = 1320, ListBottom = 5340;
+// Notices stand over the fields of the row shown, between the list's commands
+// and the row's note: never over the file's note, a row of the list or a command.
+constexpr forms::TwipRect NoticeArea{240, 5880, 11520, 1335};
 
 const activity::Command Commands[] = {{"Undo", {240, 7920, 1200, 495}},          {"Redo", {1560, 7920, 1200, 495}},
                                       {"Save", {2880, 7920, 2100, 495}},         {"Restore our set", {5100, 7920, 2700, 495}},
@@ -55,11 +58,13 @@ StatementEditor::StatementEditor(forms::Screens& screens, EditorTarget target)
       rowNote(forms::design(*new Label(this, "rowNote"), {}, {240, 7260, 11520, 600}, words(11.25, forms::Orange, true))),
       title(line(this, "title", {1800, 660, 9960, 375}, tr("Title"))),
       instruction(line(this, "instruction", {1800, 1080, 9960, 375}, tr("Instruction"))),
-      list(*new activity::Hosted<QListWidget>(this, "list", {240, 0, 11520, 0}, 11.25, tr("Statements"))),
+      list(*new activity::Hosted<QListView>(this, "list", {240, 0, 11520, 0}, 11.25, tr("Statements"))),
       statement(*new activity::Hosted<QPlainTextEdit>(this, "statement", {1800, 5940, 9960, 660}, 12, tr("Statement"))),
       answer(*new activity::Hosted<QComboBox>(this, "answer", {1800, 6720, 3600, 405}, 12, tr("Answer"))),
       reason(line(this, "reason", {6600, 6720, 5160, 405}, tr("Reason"))),
       question(*new activity::Question(this, {120, 6660, 11760, 1920})),
+      rows_(*new StatementRows([this](int row) { return itemText(row, problems_.value(row)); },
+                               [this](int row) { return !problems_.value(row).isEmpty(); }, this)),
       target_(std::move(target)),
       file_(target_.path, target_.folder, target_.setName.isEmpty() ? LargestQuizFile : LargestSetFile,
             !target_.readOnly && !activity::isSchoolFile(target_.path))
@@ -103,6 +108,8 @@ void StatementEditor::build()
     activity::buildCommands(this, commands, Commands);
     activity::buildCommands(this, rowCommands, RowCommands);
     commands(ownQuiz ? Restore : Play).hide();
+    forms::Notice::setArea(*this, NoticeArea);
+    list.widget.setModel(&rows_);
     list.widget.setWordWrap(true);
     // Thousands of rows are laid out a batch at a time, the screen answering between.
     list.widget.setLayoutMode(QListView::Batched);
@@ -124,9 +131,9 @@ void StatementEditor::build()
     connect(&commands, &forms::GroupSignals::clicked, this, &StatementEditor::runCommand);
     connect(&rowCommands, &forms::GroupSignals::clicked, this, &StatementEditor::runRowCommand);
     connect(&history, &DraftHistory::changed, this, &StatementEditor::refresh);
-    connect(&list.widget, &QListWidget::currentRowChanged, this, [this](int row) {
+    connect(list.widget.selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& row) {
         if (!refreshing_)
-            showRow(row);
+            showRow(row.row());
     });
     connect(&statement.widget, &QPlainTextEdit::textChanged, this, [this] {
         if (!refreshing_)
@@ -159,7 +166,7 @@ void StatementEditor::load()
 {
     activity::prepareScreen(*this);
     source_ = target_.setName.isEmpty() ? (file_.isNew() ? DraftSource{newQuizDraft()} : readQuizDraft(file_))
-                                        : readSetDraft(file_, target_.setName, target_.choices);
+                                        : readSetDraft(file_, target_.setName, target_.choices, &checks_);
     if (!source_.keepsFile)
         file_.forget(); // never written over: a file this version cannot read
     if (!file_.isNew() && !source_.draft.title.simplified().isEmpty()) {
@@ -175,37 +182,18 @@ void StatementEditor::load()
     if (const int bad = int(std::find_if(problems_.begin(), problems_.end(), [](const QString& p) { return !p.isEmpty(); }) -
                             problems_.begin());
         bad < int(problems_.size()))
-        list.widget.setCurrentRow(bad);
+        choose(bad);
 }
 
 // The draft changed: the list, the fields and the marks follow it.
 void StatementEditor::refresh(int row)
 {
     const Draft& draft = history.draft();
-    problems_ = rowProblems(draft);
+    problems_ = checks_.of(draft);
     refreshing_ = true;
     const int rows = int(draft.rows.size());
     const int shown = row >= 0 ? row : std::min(current(), rows - 1);
-    // Only the rows that changed, or whose problem did, are written again:
-    // a key typed in one statement of thousands costs what one row costs.
-    const bool afresh = list.widget.count() != rows;
-    if (afresh) {
-        list.widget.clear();
-        for (int k = 0; k < rows; ++k)
-            list.widget.addItem(itemText(k, problems_[k]));
-    }
-    for (int k = 0; k < rows; ++k) {
-        const std::size_t at = std::size_t(k);
-        const bool same = !afresh && at < shownRows_.size() && shownRows_[at] == draft.rows[at] && shownProblems_.value(k) == problems_[k];
-        if (same)
-            continue;
-        QListWidgetItem& item = *list.widget.item(k);
-        if (const QString text = itemText(k, problems_[k]); item.text() != text)
-            item.setText(text);
-        item.setForeground(problems_[k].isEmpty() ? QColor(0, 0, 0) : QColor(190, 0, 0));
-    }
-    shownRows_ = draft.rows;
-    shownProblems_ = problems_;
+    showRows(draft);
     if (title.widget.text() != draft.title)
         title.widget.setText(draft.title);
     if (instruction.widget.text() != draft.instruction)
@@ -218,11 +206,55 @@ void StatementEditor::refresh(int row)
         answer.widget.addItems(draft.choices);
         answerChoices_ = draft.choices;
     }
-    list.widget.setCurrentRow(shown);
+    choose(shown);
     refreshing_ = false;
     showRow(shown);
     showFileNote();
 }
+
+// Only the rows that changed, or whose problem or number did, are made again:
+// a key typed in one statement of thousands costs what one row costs, and a
+// row added or deleted is one row put in or taken out.
+void StatementEditor::showRows(const Draft& draft)
+{
+    const int rows = int(draft.rows.size()), before = rows_.rowCount();
+    const auto unchanged = [&](int k) {
+        return shownRows_[std::size_t(k)] == draft.rows[std::size_t(k)] && shownProblems_[k] == problems_[k];
+    };
+    if (before == 0 || rows == 0) {
+        rows_.resetTo(rows);
+    } else if (before != rows) {
+        // The rows before the first added or deleted stay as they were; those
+        // after it are numbered anew.
+        int same = 0;
+        while (same < std::min(before, rows) && unchanged(same))
+            ++same;
+        if (rows > before)
+            rows_.insert(same, rows - before);
+        else
+            rows_.remove(same, before - rows);
+        rows_.changed(same, rows - 1);
+    } else {
+        for (int k = 0; k < rows; ++k) {
+            if (unchanged(k))
+                continue;
+            int last = k;
+            while (last + 1 < rows && !unchanged(last + 1))
+                ++last;
+            rows_.changed(k, last);
+            k = last;
+        }
+    }
+    shownRows_ = draft.rows;
+    shownProblems_ = problems_;
+}
+
+void StatementEditor::choose(int row)
+{
+    list.widget.setCurrentIndex(rows_.index(row));
+}
+
+QString StatementEditor::rowText(int row) const { return rows_.index(row).data().toString(); }
 
 QString StatementEditor::itemText(int row, const QString& problem)
 {

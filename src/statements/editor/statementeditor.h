@@ -15,12 +15,13 @@
 #include "forms/screen.h"
 #include "statements/editor/draftfiles.h"
 #include "statements/editor/drafthistory.h"
+#include "statements/editor/statementrows.h"
 #include "statements/quizdata.h"
 
 #include <QComboBox>
 #include <QHash>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <array>
 #include <functional>
@@ -66,7 +67,11 @@ public:
     void restoreOurs();
     void leave();
     void play();
-    int current() const { return list.widget.currentRow(); }
+    int current() const { return list.widget.currentIndex().row(); }
+    // The row shown in the fields, as a click on it in the list chooses it.
+    void choose(int row);
+    // Row `row` as the list reads it.
+    QString rowText(int row) const;
     bool hasChanges() const override { return history.unsaved(); }
     const EditorTarget& target() const { return target_; }
 
@@ -77,7 +82,7 @@ public:
     activity::TextField& title;
     activity::TextField& instruction;
     std::array<activity::TextField*, 4> choices{};
-    activity::Hosted<QListWidget>& list;
+    activity::Hosted<QListView>& list;
     activity::Hosted<QPlainTextEdit>& statement;
     activity::Hosted<QComboBox>& answer;
     activity::TextField& reason;
@@ -94,6 +99,7 @@ protected:
 private:
     void build();
     void refresh(int row);
+    void showRows(const Draft& draft);
     void showRow(int row);
     void runCommand(int command);
     void runRowCommand(int command);
@@ -107,9 +113,11 @@ private:
     bool tooLong(const QString& text);
     QString itemText(int row, const QString& problem);
 
+    StatementRows& rows_;           // what the list reads
     EditorTarget target_;
     activity::EditedFile file_;
     DraftSource source_;
+    RowChecks checks_;
     QStringList problems_;
     QHash<QString, bool> tooLong_; // measured once per text: measuring is slow
     QString saveProblem_; // why the last save failed, until one succeeds
