@@ -6,6 +6,7 @@
 #include "forms/screen.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -25,6 +26,25 @@ QString caption(int index, const QString& answer)
 {
     return answer.trimmed().isEmpty() ? QObject::tr("%1: type its answer").arg(index + 1)
                                       : QStringLiteral("%1: %2").arg(index + 1).arg(answer);
+}
+
+// As large as the text will be when played, smaller only where the number and
+// the answer would not show whole in the box drawn here: a teacher must never
+// see "1:" and think the answer gone.
+double fittingPoints(const QString& text, double points, const QRectF& box)
+{
+    constexpr double Smallest = 6, Frame = 4; // points; design pixels of border and padding
+    const int width = std::max(1, forms::designPixels(float(box.width())) - int(2 * Frame));
+    const int height = std::max(1, forms::designPixels(float(box.height())) - int(2 * Frame));
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(true);
+    for (; points > Smallest; points *= 0.9) {
+        font.setPixelSize(forms::fontPixels(points));
+        const QRect needed = QFontMetrics(font).boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap, text);
+        if (needed.width() <= width && needed.height() <= height)
+            break;
+    }
+    return std::max(points, Smallest);
 }
 
 } // namespace
@@ -215,12 +235,13 @@ void PictureBoard::placeLabel(int index)
     const QRectF box = toScreen(label.target);
     forms::Label& shown = boxes(index);
     shown.place(float(box.left()), float(box.top()), float(box.width()), float(box.height()));
-    shown.setCaption(caption(index, label.answer));
+    const QString text = caption(index, label.answer);
+    shown.setCaption(text);
     shown.setForeColor(label.answer.trimmed().isEmpty() ? Placeholder : forms::Yellow);
     shown.setBackColor(index == chosen_ ? ChosenBack : forms::Black);
     // The box's text as large, beside the picture, as it will be when played.
     const double ratio = draft_.hasPicture() ? shown_.width / draft_.pictureSize().width() / playTwipsPerPixel(draft_.pictureSize()) : 1;
-    shown.setDesignFont(QStringLiteral("Arial"), AnswerBoxPoints * ratio, true);
+    shown.setDesignFont(QStringLiteral("Arial"), fittingPoints(text, AnswerBoxPoints * ratio, box), true);
     const QPointF part = toScreen(label.part);
     parts(index).place(float(part.x()) - MarkSize / 2, float(part.y()) - MarkSize / 2, MarkSize, MarkSize);
     parts(index).setChosen(index == chosen_);
