@@ -179,12 +179,25 @@ struct OwnScreen {
     float homesTop; // the top of the rows of home boxes
 };
 
-// A wrong answer's box, as the editor sizes a new answer's box for its text,
-// shrunk as the picture's boxes are when the picture shrinks.
-QSizeF wrongAnswerBox(const QString& answer, float shrink)
+// A wrong answer's box: the size of the middle of the right answers' boxes,
+// so that its size never gives it away, and wider only where its text needs
+// it (as the editor sizes a new answer's box, shrunk with the picture).
+QSizeF wrongAnswerBox(const QString& answer, const std::vector<Item>& rightAnswers, float shrink)
 {
+    std::vector<float> widths, heights;
+    for (const Item& item : rightAnswers) {
+        widths.push_back(item.width);
+        heights.push_back(item.height);
+    }
+    const auto middle = [](std::vector<float>& v) {
+        std::nth_element(v.begin(), v.begin() + std::ptrdiff_t(v.size() / 2), v.end());
+        return double(v[v.size() / 2]);
+    };
     const double text = forms::designTwips(QFontMetricsF(answerFont(AnswerBoxPoints)).horizontalAdvance(answer));
-    return QSizeF(std::clamp(text + 180, double(AnswerBoxWidth), double(WidestBox)) * shrink, AnswerBoxHeight * shrink);
+    const double needed = std::min(text + 180, double(WidestBox)) * shrink;
+    if (widths.empty())
+        return QSizeF(std::max(needed, AnswerBoxWidth * double(shrink)), AnswerBoxHeight * shrink);
+    return QSizeF(std::max(needed, middle(widths)), middle(heights));
 }
 
 // The screen for `activity`, whose picture is `pixels` in size.
@@ -219,8 +232,9 @@ OwnScreen screenFor(const OwnActivity& activity, QSize pixels)
             d.items.push_back({label.answer, picture.left + float(label.target.x()) * s, picture.top + float(label.target.y()) * s,
                                float(label.target.width()) * s, float(label.target.height()) * s, 0, 0,
                                label.pointsTo.isEmpty() ? pointsTo(label, pixels) : label.pointsTo});
+        const std::vector<Item> rightAnswers = d.items;
         for (const QString& wrong : activity.distractors) {
-            const QSizeF box = wrongAnswerBox(wrong, s / fullScale);
+            const QSizeF box = wrongAnswerBox(wrong, rightAnswers, s / fullScale);
             d.items.push_back({wrong, 0, 0, float(box.width()), float(box.height()), 0, 0});
         }
         d.answerPoints = answerPoints(d.items);

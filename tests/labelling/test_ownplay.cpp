@@ -208,6 +208,11 @@ void OwnPlayTest::wrongAnswersAreDealtAndScoreNothing()
     QCOMPARE(s.answers(10).caption(), QStringLiteral("motor"));
     QCOMPARE(s.answers(11).caption(), QStringLiteral("buzzer"));
     QCOMPARE(s.targets.count(), 10);
+    // Their boxes are the size of the right answers', so nothing gives them away.
+    for (int wrong : {10, 11}) {
+        QCOMPARE(s.homes(wrong).twipWidth(), s.homes(0).twipWidth());
+        QCOMPARE(s.homes(wrong).twipHeight(), s.homes(0).twipHeight());
+    }
     // The two resistors the other way round, a wrong answer on the fuse's box.
     const int placing[10] = {1, 0, 2, 3, 4, 5, 6, 10, 8, 9};
     for (int k = 0; k < 10; ++k) {
