@@ -209,6 +209,10 @@ bool Soak::eventFilter(QObject* watched, QEvent* event)
         if (auto* screen = qobject_cast<forms::Screen*>(watched); screen && screen->isWindow()) {
             std::erase_if(stacking_, [screen](const QPointer<forms::Screen>& s) { return s.isNull() || s == screen; });
             stacking_.emplace_back(screen);
+            // Shown by the class as well as opened by the soak: a screen the
+            // program registers only when it plays a file has had its turn then.
+            if (event->type() == QEvent::Show)
+                visited_.insert(screen->name());
         }
     }
     // A popup or modal window answered as soon as the loop it opens runs.

@@ -39,7 +39,7 @@ public:
     int events() const { return events_; }
     // What broke first, with the events that led to it; empty while all holds.
     const QString& fault() const { return fault_; }
-    // Every screen opened at least once so far.
+    // Every screen shown at least once so far, by the soak or by the program.
     const QSet<QString>& visited() const { return visited_; }
 
 protected:
