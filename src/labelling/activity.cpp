@@ -95,15 +95,41 @@ void LabellingActivity::buildTexts(bool aboveAnswers)
             texts_[{t.name, t.index}] = &forms::design(*new Label(this, t.name, t.index), t.text, t.at, t.look);
 }
 
+namespace {
+
+bool overlaps(const forms::TwipRect& a, const forms::TwipRect& b)
+{
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height && b.top < a.top + a.height;
+}
+
+} // namespace
+
 void LabellingActivity::buildMarks()
 {
+    constexpr float Overlap = 60; // twips of the box a mark beside it still takes, so it plainly belongs to it
     for (int t = 0; t < data_.targetCount(); ++t) {
         const forms::TwipRect box = data_.items[t].target();
         Label& mark = marks.create(this, t);
-        // Inside the box's right end, so that on a crowded picture it is plain which box it marks.
+        // Beside the box's right end, or above or below it, where no other
+        // box stands there, so that the answer stays readable; inside its
+        // right end on a picture too crowded for that.
         const float side = std::min(MarkSide, box.height);
-        forms::design(mark, Tick, {box.left + box.width - side, box.top + (box.height - side) / 2, side, side},
-                      {"Arial", 15.75, true, MarkText, RightGreen, true, true, Label::Align::Center});
+        const float right = box.left + box.width;
+        const forms::TwipRect beside[] = {{right - Overlap, box.top + (box.height - side) / 2, side, side},
+                                          {right - side, box.top - side + Overlap, side, side},
+                                          {right - side, box.top + box.height - Overlap, side, side}};
+        const auto free = [&](const forms::TwipRect& at) {
+            if (at.top < 0 || at.left + side > twipWidth() || at.top + side > twipHeight())
+                return false;
+            for (int other = 0; other < data_.targetCount(); ++other)
+                if (other != t && overlaps(at, data_.items[other].target()))
+                    return false;
+            return true;
+        };
+        const auto found = std::find_if(std::begin(beside), std::end(beside), free);
+        const forms::TwipRect at = found != std::end(beside) ? *found
+                                                             : forms::TwipRect{right - side, box.top + (box.height - side) / 2, side, side};
+        forms::design(mark, Tick, at, {"Arial", 15.75, true, MarkText, RightGreen, true, true, Label::Align::Center});
         mark.hide();
     }
 }
