@@ -33,9 +33,7 @@ int landingBox(const forms::TwipRect& label, std::span<const forms::TwipRect> bo
         const forms::TwipRect& box = boxes[std::size_t(i)];
         if (box.left == label.left && box.top == label.top)
             return i;
-        const bool overlaps = label.left < box.left + box.width && box.left < label.left + label.width
-                              && label.top < box.top + box.height && box.top < label.top + label.height;
-        if (!overlaps)
+        if (!forms::overlaps(label, box))
             continue;
         const QPointF nearest(std::clamp<double>(centre.x(), box.left, box.left + box.width),
                               std::clamp<double>(centre.y(), box.top, box.top + box.height));

@@ -21,6 +21,12 @@ struct TwipRect {
     float left = 0, top = 0, width = 0, height = 0;
 };
 
+// Whether two boxes share some area; boxes that only touch do not.
+inline bool overlaps(const TwipRect& a, const TwipRect& b)
+{
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height && b.top < a.top + a.height;
+}
+
 // `scale` below is the display pixels for each design pixel: 1 unless the
 // screens are fitted to the display. The screens object owns it; every screen
 // and control reads it from there.

@@ -95,15 +95,6 @@ void LabellingActivity::buildTexts(bool aboveAnswers)
             texts_[{t.name, t.index}] = &forms::design(*new Label(this, t.name, t.index), t.text, t.at, t.look);
 }
 
-namespace {
-
-bool overlaps(const forms::TwipRect& a, const forms::TwipRect& b)
-{
-    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height && b.top < a.top + a.height;
-}
-
-} // namespace
-
 void LabellingActivity::buildMarks()
 {
     constexpr float Overlap = 60; // twips of the box a mark beside it still takes, so it plainly belongs to it
@@ -122,7 +113,7 @@ void LabellingActivity::buildMarks()
             if (at.top < 0 || at.left + side > twipWidth() || at.top + side > twipHeight())
                 return false;
             for (int other = 0; other < data_.targetCount(); ++other)
-                if (other != t && overlaps(at, data_.items[other].target()))
+                if (other != t && forms::overlaps(at, data_.items[other].target()))
                     return false;
             return true;
         };

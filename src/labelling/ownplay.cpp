@@ -179,10 +179,10 @@ struct OwnScreen {
     float homesTop; // the top of the rows of home boxes
 };
 
-// A wrong answer's box: the size of the middle of the right answers' boxes,
-// so that its size never gives it away, and wider only where its text needs
-// it (as the editor sizes a new answer's box, shrunk with the picture).
-QSizeF wrongAnswerBox(const QString& answer, const std::vector<Item>& rightAnswers, float shrink)
+// The size of the middle of the right answers' boxes (with none, a new box's
+// size shrunk with the picture): a wrong answer's box takes it, so that its
+// size never gives it away.
+QSizeF middleBox(const std::vector<Item>& rightAnswers, float shrink)
 {
     std::vector<float> widths, heights;
     for (const Item& item : rightAnswers) {
@@ -193,11 +193,15 @@ QSizeF wrongAnswerBox(const QString& answer, const std::vector<Item>& rightAnswe
         std::nth_element(v.begin(), v.begin() + std::ptrdiff_t(v.size() / 2), v.end());
         return double(v[v.size() / 2]);
     };
+    return widths.empty() ? QSizeF(AnswerBoxWidth, AnswerBoxHeight) * shrink : QSizeF(middle(widths), middle(heights));
+}
+
+// A wrong answer's box: the middle size, wider only where its text needs it
+// (as the editor sizes a new answer's box, shrunk with the picture).
+QSizeF wrongAnswerBox(const QString& answer, QSizeF middle, float shrink)
+{
     const double text = forms::designTwips(QFontMetricsF(answerFont(AnswerBoxPoints)).horizontalAdvance(answer));
-    const double needed = std::min(text + 180, double(WidestBox)) * shrink;
-    if (widths.empty())
-        return QSizeF(std::max(needed, AnswerBoxWidth * double(shrink)), AnswerBoxHeight * shrink);
-    return QSizeF(std::max(needed, middle(widths)), middle(heights));
+    return QSizeF(std::max(std::min(text + 180, double(WidestBox)) * shrink, middle.width()), middle.height());
 }
 
 // The screen for `activity`, whose picture is `pixels` in size.
@@ -232,9 +236,9 @@ OwnScreen screenFor(const OwnActivity& activity, QSize pixels)
             d.items.push_back({label.answer, picture.left + float(label.target.x()) * s, picture.top + float(label.target.y()) * s,
                                float(label.target.width()) * s, float(label.target.height()) * s, 0, 0,
                                label.pointsTo.isEmpty() ? pointsTo(label, pixels) : label.pointsTo});
-        const std::vector<Item> rightAnswers = d.items;
+        const QSizeF middle = middleBox(d.items, s / fullScale);
         for (const QString& wrong : activity.distractors) {
-            const QSizeF box = wrongAnswerBox(wrong, rightAnswers, s / fullScale);
+            const QSizeF box = wrongAnswerBox(wrong, middle, s / fullScale);
             d.items.push_back({wrong, 0, 0, float(box.width()), float(box.height()), 0, 0});
         }
         d.answerPoints = answerPoints(d.items);
